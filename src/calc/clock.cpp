@@ -1,0 +1,25 @@
+// Program-wide clock selection.
+#include "calc/clock.h"
+
+namespace ohmaris {
+
+namespace {
+SteadyClock &steadyClock()
+{
+    static SteadyClock clock;
+    return clock;
+}
+Clock *g_clock = nullptr;
+} // namespace
+
+Clock &appClock()
+{
+    return g_clock ? *g_clock : steadyClock();
+}
+
+void setAppClock(Clock *clock)
+{
+    g_clock = clock;
+}
+
+} // namespace ohmaris

@@ -1,0 +1,89 @@
+// Parameter box filters and change rule.
+#include "calc/entry.h"
+
+#include <QRegularExpression>
+#include <cmath>
+#include <cstdlib>
+
+namespace ohmaris {
+
+int DecimalKeyFilter(int key, const QString &text, int selStart)
+{
+    static const QString accepted = QStringLiteral("1234567890.,");
+    if (key != kBackspace && (key <= 0 || key > 0xFFFF || !accepted.contains(QChar(key))))
+        return 0;
+    if (key == '.')
+        key = kComma;
+    if (key != kComma)
+        return key;
+    if (text.contains(QLatin1Char(',')) || selStart == 0)
+        return 0;
+    return kComma;
+}
+
+int DigitKeyFilter(int key)
+{
+    if (key == kBackspace || (key >= '0' && key <= '9'))
+        return key;
+    return 0;
+}
+
+namespace {
+QString normalised(const QString &text)
+{
+    QString s = text.trimmed();
+    s.replace(QLatin1Char(','), QLatin1Char('.'));
+    return s;
+}
+} // namespace
+
+bool IsNumericText(const QString &text)
+{
+    static const QRegularExpression number(
+        QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+    return number.match(normalised(text)).hasMatch();
+}
+
+std::optional<float> TextToFloat(const QString &text)
+{
+    if (!IsNumericText(text))
+        return std::nullopt;
+    const QByteArray latin = normalised(text).toLatin1();
+    const float v = std::strtof(latin.constData(), nullptr);
+    if (!std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+EntryResult ApplyEntryRule(const QString &text, float current, const EntryRule &rule)
+{
+    EntryResult r;
+    r.value = current;
+    if (rule.transientStyle)
+        r.recalc = true;
+    const std::optional<float> parsed = TextToFloat(text);
+    if (!parsed) {
+        if (rule.transientStyle)
+            r.value = float(rule.offset);
+        return r;
+    }
+    r.recalc = true;
+    r.value = float(double(std::fabs(*parsed)) + rule.offset);
+    if (r.value > rule.limit) {
+        r.value = rule.limit;
+        r.rewrite = rule.transientStyle ? GeneralNumber(double(r.value) - rule.offset, 15)
+                                        : GeneralNumber(double(r.value), 7);
+    }
+    return r;
+}
+
+QString GeneralNumber(double value, int digits, QChar separator)
+{
+    if (value == 0.0)
+        return QStringLiteral("0");
+    QString s = QString::number(value, 'g', digits);
+    s.replace(QLatin1Char('.'), separator);
+    return s;
+}
+
+} // namespace ohmaris
