@@ -1,0 +1,7 @@
+// Ohmaris program entry (being assembled).
+#include <QApplication>
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    return 0;
+}

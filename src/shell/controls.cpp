@@ -1,0 +1,136 @@
+// Design geometry, click areas and parameter boxes.
+#include "shell/controls.h"
+
+#include "calc/entry.h"
+
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QVariant>
+
+namespace ohmaris {
+
+namespace {
+constexpr const char *kDesignRect = "ohmarisDesignRect";
+constexpr const char *kDesignFont = "ohmarisDesignFont";
+} // namespace
+
+QString ArrayName(const QString &name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+void SetDesign(QWidget *w, const QString &name, double left, double top, double width, double height)
+{
+    w->setObjectName(name);
+    const QRectF r(left, top, width, height);
+    w->setProperty(kDesignRect, r);
+    w->setGeometry(QRectF(r.left() / kTwipsPerPixel, r.top() / kTwipsPerPixel,
+                          r.width() / kTwipsPerPixel, r.height() / kTwipsPerPixel)
+                       .toRect());
+}
+
+void SetDesignFont(QWidget *w, const QString &family, double points, bool bold)
+{
+    QFont f(family);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    w->setFont(f);
+    w->setProperty(kDesignFont, points);
+}
+
+QRectF DesignRect(const QWidget *w)
+{
+    const QVariant v = w->property(kDesignRect);
+    return v.isValid() ? v.toRectF() : QRectF();
+}
+
+double DesignFontSize(const QWidget *w)
+{
+    const QVariant v = w->property(kDesignFont);
+    return v.isValid() ? v.toDouble() : 0.0;
+}
+
+ClickArea::ClickArea(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void ClickArea::mousePressEvent(QMouseEvent *e)
+{
+    if (onMouseDown)
+        onMouseDown(e->button(), e->modifiers());
+}
+
+void ClickArea::mouseDoubleClickEvent(QMouseEvent *e)
+{
+    // A fast second click toggles again, as a second press should.
+    mousePressEvent(e);
+}
+
+ParamBox::ParamBox(QWidget *parent, Filter filter) : QLineEdit(parent), m_filter(filter)
+{
+    setAcceptDrops(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void ParamBox::keyPressEvent(QKeyEvent *e)
+{
+    // Navigation and editing keys that type no character keep working;
+    // shortcuts (paste, cut, undo) and any typed character go through the
+    // filter, which refuses all but digits, one comma and backspace.
+    const QString text = e->text();
+    const bool typesCharacter = !text.isEmpty() && (text.at(0).isPrint() || text.at(0) == QChar(8));
+    if (e->matches(QKeySequence::Paste) || e->matches(QKeySequence::Cut) || e->key() == Qt::Key_Insert) {
+        e->accept();
+        return;
+    }
+    if (!typesCharacter) {
+        switch (e->key()) {
+        case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Home: case Qt::Key_End:
+        case Qt::Key_Delete: case Qt::Key_Backspace: case Qt::Key_Tab: case Qt::Key_Backtab:
+            QLineEdit::keyPressEvent(e);
+            return;
+        default:
+            if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier) && !e->matches(QKeySequence::SelectAll)
+                && !e->matches(QKeySequence::Copy)) {
+                e->accept(); // no editing shortcuts besides copy and select-all
+                return;
+            }
+            QLineEdit::keyPressEvent(e);
+            return;
+        }
+    }
+    const int key = text.at(0).unicode();
+    const int filtered = m_filter == Filter::Decimal ? DecimalKeyFilter(key, this->text(), cursorPosition())
+                                                     : DigitKeyFilter(key);
+    if (filtered == 0) {
+        e->accept();
+        return;
+    }
+    if (filtered == kBackspace) {
+        backspace();
+        return;
+    }
+    insert(QString(QChar(filtered)));
+}
+
+void ParamBox::contextMenuEvent(QContextMenuEvent *e)
+{
+    e->accept();
+}
+
+void ParamBox::dragEnterEvent(QDragEnterEvent *e)
+{
+    e->ignore();
+}
+
+void ParamBox::dropEvent(QDropEvent *e)
+{
+    e->ignore();
+}
+
+} // namespace ohmaris

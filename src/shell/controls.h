@@ -1,0 +1,62 @@
+// Controls of the lab windows: every control carries its design geometry in
+// twips (on the 1024 x 768 design screen, 15 twips per pixel) and its design
+// font size, so the frame can rescale the whole window from one pass.
+#pragma once
+
+#include <QLineEdit>
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+namespace ohmaris {
+
+constexpr double kTwipsPerPixel = 15.0;
+
+// "Name(index)": the object name of an element of a control array.
+QString ArrayName(const QString &name, int index);
+
+// Names the control and records its design rectangle (twips, relative to its
+// parent). The widget is placed at design size until the frame rescales it.
+void SetDesign(QWidget *w, const QString &name, double left, double top, double width, double height);
+// Records the design font (points); the scaling pass may scale the size.
+void SetDesignFont(QWidget *w, const QString &family, double points, bool bold = false);
+
+QRectF DesignRect(const QWidget *w);       // invalid if none recorded
+double DesignFontSize(const QWidget *w);   // 0 if none recorded
+
+// Transparent click area over a schematic element (`Image1`(index)): it has
+// a tool tip and reports mouse presses with their button and modifiers.
+class ClickArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit ClickArea(QWidget *parent = nullptr);
+    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers)> onMouseDown;
+
+protected:
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
+};
+
+// Parameter box: only a non-negative decimal (or whole) number gets in.
+// Keys go through the key filter; paste, drop and the context menu are
+// refused, so nothing reaches the box around the filter. Every change of the
+// text, the program's own writes included, is reported by textChanged.
+class ParamBox : public QLineEdit {
+    Q_OBJECT
+public:
+    enum class Filter { Decimal, Digits };
+    explicit ParamBox(QWidget *parent = nullptr, Filter filter = Filter::Decimal);
+    Filter filter() const { return m_filter; }
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+    void contextMenuEvent(QContextMenuEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
+
+private:
+    Filter m_filter;
+};
+
+} // namespace ohmaris
