@@ -8,16 +8,20 @@
 namespace ohmaris {
 
 struct SupplyProtection {
-    static constexpr float kDelayedLimit = 5.0f;   // A
-    static constexpr float kInstantLimit = 15.0f;  // A
-    static constexpr float kDelaySeconds = 8.0f;
+    static constexpr double kDelayedLimit = 5.0;   // A
+    static constexpr double kInstantLimit = 15.0;  // A
+    static constexpr double kDelaySeconds = 8.0;
 
     std::int16_t OverloadFlag = 0;
     double OverloadStart = 0.0; // 0: no overload running
 
+    // The protected current is an intermediate of the models (for example
+    // step x I / 12) and is compared in double, as computed: rounding it to
+    // a float first could pull a current just above a limit onto it.
+
     // End of a recomputation: note whether the protected current is an
     // overload and when the overload began.
-    void NoteCurrent(float protectedCurrent, double now)
+    void NoteCurrent(double protectedCurrent, double now)
     {
         OverloadFlag = protectedCurrent > kDelayedLimit ? 1 : 0;
         if (OverloadStart == 0.0 && OverloadFlag == 1)
@@ -26,7 +30,7 @@ struct SupplyProtection {
 
     // Every tick: true when the breaker must open. Forgets the overload
     // clock once the current is back within limits.
-    bool Check(float protectedCurrent, double now)
+    bool Check(double protectedCurrent, double now)
     {
         bool trip = protectedCurrent > kInstantLimit;
         if (OverloadFlag == 1) {
