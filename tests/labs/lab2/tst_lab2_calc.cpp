@@ -1,0 +1,96 @@
+// Lab 2 calculator descriptor: inputs read as the bench would store them,
+// the model's quantities under their field names, one-line errors.
+#include "labs/lab2/calc.h"
+
+#include <QtTest>
+
+using namespace ohmaris;
+
+class TestLab2Calc : public QObject {
+    Q_OBJECT
+private slots:
+    void fullVoltage();
+    void defaults();
+    void capacitanceEntry();
+    void errors_data();
+    void errors();
+};
+
+void TestLab2Calc::fullVoltage()
+{
+    const CalcResult r = Lab2Calc().run({{"variant", "1"}, {"step", "12"}, {"SF", "1"}});
+    QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+    const QJsonObject &o = r.outputs;
+    // Shortest decimals of the stored floats, checked to the printed digits.
+    QCOMPARE(QString::number(o["CircuitCurrent"].toDouble(), 'g', 5), QStringLiteral("0.96588"));
+    QCOMPARE(QString::number(o["ActivePower"].toDouble(), 'g', 5), QStringLiteral("18.659"));
+    QCOMPARE(QString::number(o["CoilVoltage"].toDouble(), 'g', 5), QStringLiteral("258.65"));
+    QCOMPARE(QString::number(o["CapacitorVoltage"].toDouble(), 'g', 5), QStringLiteral("30.745"));
+    QCOMPARE(o["SupplyVoltage"].toDouble(), 228.0);
+    QCOMPARE(o["CoilResistance"].toDouble(), 20.0);
+    QCOMPARE(o["CoilInductance"].toDouble(), 0.85); // shortest text of 0.85f
+    QCOMPARE(o["Capacitance"].toDouble(), 100.0);
+    QCOMPARE(o["OverloadFlag"].toInt(-1), 0);
+    QCOMPARE(o.size(), qsizetype(Lab2Calc().outputs.size()));
+}
+
+void TestLab2Calc::defaults()
+{
+    // The bench at load: breaker open, regulator at 0 V, variant 1, 100 uF.
+    const CalcResult r = Lab2Calc().run({});
+    QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+    QCOMPARE(r.inputs["variant"].toInt(), 1);
+    QCOMPARE(r.inputs["step"].toInt(), 0);
+    QCOMPARE(r.inputs["SF"].toInt(), 0);
+    QCOMPARE(r.inputs["S"].toInt(), 0);
+    QCOMPARE(r.inputs["C"].toDouble(), 100.0);
+    QCOMPARE(r.outputs["CircuitCurrent"].toDouble(), 0.0);
+}
+
+void TestLab2Calc::capacitanceEntry()
+{
+    // Variant 6 at resonance takes a decimal comma; a protected current of
+    // 12.67 A raises the overload flag.
+    CalcResult r = Lab2Calc().run({{"variant", "6"}, {"step", "12"}, {"SF", "1"}, {"C", "40,53"}});
+    QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+    QCOMPARE(QString::number(r.outputs["CircuitCurrent"].toDouble(), 'g', 5), QStringLiteral("12.667"));
+    QCOMPARE(r.outputs["OverloadFlag"].toInt(), 1);
+
+    // "0" is stored as 0.0000001 uF: the capacitor takes the whole supply.
+    r = Lab2Calc().run({{"step", "12"}, {"SF", "1"}, {"C", "0"}});
+    QCOMPARE(r.inputs["C"].toDouble(), 0.0000001);
+    QCOMPARE(QString::number(r.outputs["CapacitorVoltage"].toDouble(), 'f', 2), QStringLiteral("228.00"));
+
+    // Magnitude, then the cap.
+    r = Lab2Calc().run({{"C", "-2e7"}});
+    QCOMPARE(r.inputs["C"].toDouble(), 1000000.0);
+}
+
+void TestLab2Calc::errors_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("variant 0") << "variant" << "0";
+    QTest::newRow("variant 8") << "variant" << "8";
+    QTest::newRow("step 13") << "step" << "13";
+    QTest::newRow("step not whole") << "step" << "2.5";
+    QTest::newRow("breaker 2") << "SF" << "2";
+    QTest::newRow("bypass -1") << "S" << "-1";
+    QTest::newRow("C empty") << "C" << "";
+    QTest::newRow("C text") << "C" << "abc";
+}
+
+void TestLab2Calc::errors()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, value);
+    const CalcResult r = Lab2Calc().run({{name, value}});
+    QVERIFY(!r.error.isEmpty());
+    QVERIFY(!r.error.contains(QLatin1Char('\n')));
+    QVERIFY2(r.error.startsWith(name + QLatin1Char(':')), qPrintable(r.error));
+    QVERIFY(r.outputs.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestLab2Calc)
+#include "tst_lab2_calc.moc"
