@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <cmath>
 #include <cstdlib>
+#include <locale.h>
 
 namespace ohmaris {
 
@@ -48,11 +49,12 @@ std::optional<float> TextToFloat(const QString &text)
 {
     if (!IsNumericText(text))
         return std::nullopt;
+    // The application sets the C library's numeric locale from the
+    // environment, where the separator may be a comma; the normalised text
+    // always uses the point, so read it in the "C" locale.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
     const QByteArray latin = normalised(text).toLatin1();
-    const float v = std::strtof(latin.constData(), nullptr);
-    if (!std::isfinite(v))
-        return std::nullopt;
-    return v;
+    return strtof_l(latin.constData(), nullptr, cLocale);
 }
 
 EntryResult ApplyEntryRule(const QString &text, float current, const EntryRule &rule)
@@ -68,8 +70,9 @@ EntryResult ApplyEntryRule(const QString &text, float current, const EntryRule &
         return r;
     }
     r.recalc = true;
+    // A number beyond the float range converts to infinity and is capped.
     r.value = float(double(std::fabs(*parsed)) + rule.offset);
-    if (r.value > rule.limit) {
+    if (!(r.value <= rule.limit)) {
         r.value = rule.limit;
         r.rewrite = rule.transientStyle ? GeneralNumber(double(r.value) - rule.offset, 15)
                                         : GeneralNumber(double(r.value), 7);

@@ -21,7 +21,8 @@ int DigitKeyFilter(int key);
 // same way, whatever the system locale. Accepts surrounding blanks, a sign
 // and an exponent; refuses empty text, a lone separator and anything else.
 bool IsNumericText(const QString &text);
-// 32-bit conversion of a text that IsNumericText accepts.
+// 32-bit conversion of a text that IsNumericText accepts, independent of the
+// C library's locale; a number beyond the float range gives an infinity.
 std::optional<float> TextToFloat(const QString &text);
 
 // Per-box constants of the change rule.

@@ -3,10 +3,15 @@
 // the model from NAME=VALUE texts, applying the bench's entry rules.
 #pragma once
 
+#include "calc/entry.h"
+
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QMap>
 #include <QString>
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <vector>
 
@@ -19,6 +24,12 @@ struct CalcInput {
     QString help;        // one short line
 };
 
+struct CalcOutput {
+    QString name;        // the model's field name
+    QString unit;
+    QString help;        // one short line, with the array layout if any
+};
+
 struct CalcResult {
     QJsonObject inputs;  // stored values, after offsets and caps
     QJsonObject outputs; // model quantities under their own field names
@@ -29,6 +40,8 @@ struct LabCalc {
     int lab = 0;
     QString title;
     std::vector<CalcInput> inputs;
+    // The quantities run() reports, in the order the text output lists them.
+    std::vector<CalcOutput> outputs;
     // Arguments hold only names listed in `inputs`; missing ones take their
     // defaults. Bad values are reported through CalcResult::error.
     std::function<CalcResult(const QMap<QString, QString> &args)> run;
@@ -37,5 +50,28 @@ struct LabCalc {
 // A 32-bit result as JSON: the shortest decimal that reads back as the same
 // float, so 10.666f prints as 10.666 rather than 10.666000366210938.
 QJsonValue FloatJson(float value);
+
+template <std::size_t N>
+QJsonArray FloatJson(const std::array<float, N> &values)
+{
+    QJsonArray a;
+    for (float v : values)
+        a.append(FloatJson(v));
+    return a;
+}
+
+// The text given for an input, or its default when it was not given.
+QString CalcArgument(const QMap<QString, QString> &args, const CalcInput &input);
+
+// Reads a value as a parameter box of the bench would store it: a number
+// (comma or point), its magnitude plus the offset, capped at the limit.
+// Returns an empty string, or one line naming the problem.
+QString CalcEntry(const QString &name, const QString &text, const EntryRule &rule,
+                  float &stored);
+
+// Reads a switch state or knob position: a whole number in min..max.
+// Returns an empty string, or one line naming the problem.
+QString CalcPosition(const QString &name, const QString &text, int min, int max,
+                     int &position);
 
 } // namespace ohmaris

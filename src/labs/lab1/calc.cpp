@@ -1,0 +1,88 @@
+// Lab 1 for the command-line calculator: the seven element values go through
+// the parameter boxes' entry rule, the five switches are 0 or 1, and the
+// model runs once, as the first timer tick after the changes would run it.
+#include "labs/lab1/calc.h"
+
+#include "labs/lab1/model.h"
+
+namespace ohmaris {
+
+namespace {
+
+constexpr int kElementCount = 7;
+constexpr int kSwitchCount = 5;
+
+// The parameter boxes store the magnitude, with no offset, capped at 1e6.
+const EntryRule kLab1Entry{0.0, 1000000.0f, false};
+
+CalcResult RunLab1(const LabCalc &lab, const QMap<QString, QString> &args)
+{
+    CalcResult result;
+    Lab1Model model;
+    for (int i = 0; i < kElementCount; ++i) {
+        const CalcInput &in = lab.inputs[std::size_t(i)];
+        float &stored = model.ElementValues[std::size_t(i)];
+        result.error = CalcEntry(in.name, CalcArgument(args, in), kLab1Entry, stored);
+        if (!result.error.isEmpty())
+            return result;
+        result.inputs.insert(in.name, FloatJson(stored));
+    }
+    for (int k = 0; k < kSwitchCount; ++k) {
+        const CalcInput &in = lab.inputs[std::size_t(kElementCount + k)];
+        int s = 0;
+        result.error = CalcPosition(in.name, CalcArgument(args, in), 0, 1, s);
+        if (!result.error.isEmpty())
+            return result;
+        model.SwitchState[std::size_t(k)] = std::int16_t(s);
+        result.inputs.insert(in.name, s);
+    }
+
+    model.ComputeCircuit();
+    result.outputs.insert(QStringLiteral("NodeVoltage"), FloatJson(model.NodeVoltage));
+    result.outputs.insert(QStringLiteral("BranchCurrent"), FloatJson(model.BranchCurrent));
+    result.outputs.insert(QStringLiteral("VoltmeterTarget"), FloatJson(model.VoltmeterTarget));
+    return result;
+}
+
+LabCalc MakeLab1Calc()
+{
+    LabCalc lab;
+    lab.lab = 1;
+    lab.title = QStringLiteral("Linear DC circuit with two sources");
+    const QString volt = QStringLiteral("V");
+    const QString ohm = QStringLiteral("Ohm");
+    lab.inputs = {
+        {QStringLiteral("E1"), QStringLiteral("24"), volt, QStringLiteral("EMF of source 1")},
+        {QStringLiteral("R01"), QStringLiteral("1.5"), ohm, QStringLiteral("internal resistance of source 1")},
+        {QStringLiteral("E2"), QStringLiteral("14"), volt, QStringLiteral("EMF of source 2")},
+        {QStringLiteral("R02"), QStringLiteral("5"), ohm, QStringLiteral("internal resistance of source 2")},
+        {QStringLiteral("R1"), QStringLiteral("10"), ohm, QStringLiteral("resistor of branch 1, a to b")},
+        {QStringLiteral("R2"), QStringLiteral("15"), ohm, QStringLiteral("resistor of branch 2, c to b")},
+        {QStringLiteral("R3"), QStringLiteral("8"), ohm, QStringLiteral("resistor of branch 3, b to d")},
+        {QStringLiteral("S1"), QStringLiteral("0"), {}, QStringLiteral("switch S1, R01 alone in branch 1 (0 open, 1 closed)")},
+        {QStringLiteral("S2"), QStringLiteral("0"), {}, QStringLiteral("switch S2, source 1 in branch 1 (0 open, 1 closed)")},
+        {QStringLiteral("S3"), QStringLiteral("0"), {}, QStringLiteral("switch S3, branch 3 (0 open, 1 closed)")},
+        {QStringLiteral("S4"), QStringLiteral("0"), {}, QStringLiteral("switch S4, source 2 in branch 2 (0 open, 1 closed)")},
+        {QStringLiteral("S5"), QStringLiteral("0"), {}, QStringLiteral("switch S5, R02 alone in branch 2 (0 open, 1 closed)")},
+    };
+    lab.outputs = {
+        {QStringLiteral("NodeVoltage"), volt, QStringLiteral("U, node b against node d")},
+        {QStringLiteral("BranchCurrent"), QStringLiteral("A"), QStringLiteral("I1 (a to b), I2 (c to b), I3 (b to d)")},
+        {QStringLiteral("VoltmeterTarget"), volt, QStringLiteral("voltages ab, ad, bd, cb, cd")},
+    };
+    return lab;
+}
+
+} // namespace
+
+const LabCalc &Lab1Calc()
+{
+    static const LabCalc lab = [] {
+        LabCalc l = MakeLab1Calc();
+        l.run = [](const QMap<QString, QString> &args) { return RunLab1(Lab1Calc(), args); };
+        return l;
+    }();
+    return lab;
+}
+
+} // namespace ohmaris

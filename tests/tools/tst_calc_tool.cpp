@@ -1,0 +1,161 @@
+// ohmaris-calc run as a program: its JSON and text output, the help listing
+// and the refused command lines.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Outcome RunCalc(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(OHMARIS_CALC_PATH), args);
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+double FiveDigits(double v)
+{
+    return QString::number(v, 'g', 5).toDouble();
+}
+
+} // namespace
+
+class TestCalcTool : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lab1Json();
+    void lab1Text();
+    void entryRuleOnInputs();
+    void help();
+    void refused_data();
+    void refused();
+};
+
+void TestCalcTool::lab1Json()
+{
+    const Outcome r = RunCalc({"1", "S2=1", "S3=1", "S4=1", "--json"});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.err.isEmpty());
+    QJsonParseError pe;
+    const QJsonObject o = QJsonDocument::fromJson(r.out, &pe).object();
+    QCOMPARE(pe.error, QJsonParseError::NoError);
+    QCOMPARE(o.value("lab").toInt(), 1);
+
+    const QJsonObject in = o.value("inputs").toObject();
+    QCOMPARE(in.size(), 12);
+    QCOMPARE(in.value("R01").toDouble(), 1.5);
+    QCOMPARE(in.value("S3").toInt(), 1);
+    QCOMPARE(in.value("S5").toInt(), 0);
+
+    const QJsonObject out = o.value("outputs").toObject();
+    QCOMPARE(FiveDigits(out.value("NodeVoltage").toDouble()), 10.666);
+    const QJsonArray i = out.value("BranchCurrent").toArray();
+    QCOMPARE(i.size(), 3);
+    QCOMPARE(FiveDigits(i[0].toDouble()), 1.1584);
+    QCOMPARE(FiveDigits(i[1].toDouble()), 0.16654);
+    QCOMPARE(FiveDigits(i[2].toDouble()), 1.3249);
+    const QJsonArray v = out.value("VoltmeterTarget").toArray();
+    QCOMPARE(v.size(), 5);
+    const double volts[] = {11.596, 22.261, 10.666, 2.5014, 13.167};
+    for (int k = 0; k < 5; ++k)
+        QCOMPARE(FiveDigits(v[k].toDouble()), volts[k]);
+    // 32-bit results print as their shortest text, not as widened doubles.
+    QVERIFY(!r.out.contains("0000000"));
+}
+
+void TestCalcTool::lab1Text()
+{
+    const Outcome r = RunCalc({"1", "S2=1", "S3=1", "S4=1"});
+    QCOMPARE(r.exitCode, 0);
+    const QList<QByteArray> lines = r.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines[0].startsWith("NodeVoltage = 10.66"));
+    const QList<QByteArray> currents = lines[1].split(' ');
+    QCOMPARE(currents.size(), 2 + 3);
+    QCOMPARE(currents[0], QByteArray("BranchCurrent"));
+    QCOMPARE(FiveDigits(currents[4].toDouble()), 1.3249);
+    QCOMPARE(lines[2].split(' ').size(), 2 + 5);
+}
+
+void TestCalcTool::entryRuleOnInputs()
+{
+    // Magnitude of a negative entry, decimal comma, and the cap at 1e6;
+    // a number past the float range is capped too.
+    const Outcome r = RunCalc({"--json", "1", "E1=-2,5", "R1=5000000", "R2=1e60", "S2=1", "S3=1"});
+    QCOMPARE(r.exitCode, 0);
+    const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+    const QJsonObject in = o.value("inputs").toObject();
+    QCOMPARE(in.value("E1").toDouble(), 2.5);
+    QCOMPARE(in.value("R1").toDouble(), 1000000.0);
+    QCOMPARE(in.value("R2").toDouble(), 1000000.0);
+    // Source 1 alone into R3: U = 2.5 * R3' / (r1 + R1' + R3').
+    const double u = o.value("outputs").toObject().value("NodeVoltage").toDouble();
+    QCOMPARE(FiveDigits(u), FiveDigits(2.5 * 8.05 / (1.501 + 1000000.01 + 8.05)));
+}
+
+void TestCalcTool::help()
+{
+    const Outcome all = RunCalc({"--help"});
+    QCOMPARE(all.exitCode, 0);
+    QVERIFY(all.out.contains("lab 1"));
+    const Outcome r = RunCalc({"1", "--help"});
+    QCOMPARE(r.exitCode, 0);
+    const QByteArray defaults[][3] = {{"E1", "24", "V"},  {"R01", "1.5", "Ohm"}, {"E2", "14", "V"},
+                                      {"R02", "5", "Ohm"}, {"R1", "10", "Ohm"},  {"R2", "15", "Ohm"},
+                                      {"R3", "8", "Ohm"},  {"S1", "0", ""},      {"S5", "0", ""}};
+    const QString text = QString::fromUtf8(r.out);
+    for (const auto &d : defaults) {
+        const QString unit = d[2].isEmpty() ? QString() : QStringLiteral(" ") + QString::fromLatin1(d[2]);
+        const QRegularExpression line(QStringLiteral("^\\s+%1\\s*= %2%3\\s")
+                                          .arg(QString::fromLatin1(d[0]), QRegularExpression::escape(QString::fromLatin1(d[1])), unit),
+                                      QRegularExpression::MultilineOption);
+        QVERIFY2(line.match(text).hasMatch(), d[0].constData());
+    }
+    QVERIFY(all.out.contains(r.out));
+}
+
+void TestCalcTool::refused_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("named");
+    QTest::newRow("no lab") << QStringList{} << QByteArray("lab");
+    QTest::newRow("unknown lab") << QStringList{"42"} << QByteArray("42");
+    QTest::newRow("lab not a number") << QStringList{"one"} << QByteArray("one");
+    QTest::newRow("unknown name") << QStringList{"1", "R4=3"} << QByteArray("R4");
+    QTest::newRow("name in wrong case") << QStringList{"1", "e1=3"} << QByteArray("e1");
+    QTest::newRow("no equals sign") << QStringList{"1", "E1"} << QByteArray("E1");
+    QTest::newRow("unknown option") << QStringList{"1", "--xml"} << QByteArray("--xml");
+    QTest::newRow("given twice") << QStringList{"1", "E1=3", "E1=4"} << QByteArray("E1");
+    QTest::newRow("letters") << QStringList{"1", "E2=abc", "--json"} << QByteArray("E2");
+    QTest::newRow("empty value") << QStringList{"1", "R3="} << QByteArray("R3");
+    QTest::newRow("two commas") << QStringList{"1", "R1=1,5,2"} << QByteArray("R1");
+    QTest::newRow("switch at 2") << QStringList{"1", "S3=2"} << QByteArray("S3");
+    QTest::newRow("switch negative") << QStringList{"1", "S1=-1"} << QByteArray("S1");
+    QTest::newRow("switch not whole") << QStringList{"1", "S4=0.5"} << QByteArray("S4");
+}
+
+void TestCalcTool::refused()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, named);
+    const Outcome r = RunCalc(args);
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY(r.out.isEmpty());
+    QCOMPARE(r.err.count('\n'), 1);
+    QVERIFY2(r.err.contains(named), r.err.constData());
+}
+
+QTEST_GUILESS_MAIN(TestCalcTool)
+#include "tst_calc_tool.moc"
