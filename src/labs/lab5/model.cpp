@@ -1,0 +1,133 @@
+// Lab 5 circuit model: star load, neutral wire, wattmeter and breaker.
+#include "labs/lab5/model.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ohmaris {
+
+Lab5Model::Lab5Model()
+{
+    ResetInputs();
+    ResetRanges();
+}
+
+void Lab5Model::ResetInputs()
+{
+    EnterLineVoltage(GeneralNumber(kDefaultLineVoltage));
+    for (int i = 0; i < int(ElementValues.size()); ++i)
+        EnterElement(i, GeneralNumber(kDefaultElements[i]));
+}
+
+void Lab5Model::ResetRanges()
+{
+    K50 = K50Ranges{};
+    AmmeterRange = 5.0f;
+    VoltmeterRange = 450.0f;
+}
+
+EntryResult Lab5Model::EnterLineVoltage(const QString &text)
+{
+    const EntryResult r = ApplyEntryRule(text, LineVoltage, kLineVoltageRule);
+    LineVoltage = r.value;
+    RecalcPending = RecalcPending || r.recalc;
+    return r;
+}
+
+EntryResult Lab5Model::EnterElement(int index, const QString &text)
+{
+    if (index < 0 || index >= int(ElementValues.size()))
+        return {};
+    const EntryResult r = ApplyEntryRule(text, ElementValues[index], kElementRule);
+    ElementValues[index] = r.value;
+    RecalcPending = RecalcPending || r.recalc;
+    return r;
+}
+
+void Lab5Model::ToggleSwitch(int index)
+{
+    if (index < 0 || index >= kSwitches)
+        return;
+    SwitchState[index] = std::int16_t(1 - SwitchState[index]);
+    RecalcPending = true;
+}
+
+void Lab5Model::ComputeCircuit(double now)
+{
+    const std::int16_t s0 = SwitchState[int(Lab5Switch::Supply)];
+    for (float &u : PhaseVoltage)
+        u = SourcePhaseVoltage(LineVoltage, s0);
+
+    const std::int16_t branches = std::int16_t(SwitchState[1] + SwitchState[2] + SwitchState[3]);
+    if (branches == 0) {
+        PhaseCurrent.fill(0.0f);
+        PhasePower.fill(0.0f);
+        NeutralVoltage = 0.0f;
+        NeutralCurrent = 0.0f;
+    } else {
+        std::array<Phasor, 3> y;
+        for (int k = 0; k < 3; ++k)
+            y[k] = BranchAdmittance(SwitchState[k + 1], ElementValues[3 * k],
+                                    ElementValues[3 * k + 1], ElementValues[3 * k + 2]);
+
+        const std::array<Phasor, 3> u{Phasor{PhaseVoltage[0], 0.0},
+                                      Phasor{PhaseVoltage[1], -2.0 / 3.0 * kPi},
+                                      Phasor{PhaseVoltage[2], 2.0 / 3.0 * kPi}};
+        std::array<Phasor, 3> p;
+        for (int k = 0; k < 3; ++k)
+            p[k] = PhasorProduct(u[k], y[k]);
+        const Phasor sumUY = PhasorSum3(p[0], p[1], p[2]);
+        const Phasor sumY = PhasorSum3(y[0], y[1], y[2]);
+        const Phasor un = PhasorQuotient(sumUY, sumY);
+
+        std::array<Phasor, 3> i;
+        if (SwitchState[int(Lab5Switch::Neutral)] != 0) {
+            // The neutral wire holds the star point at the supply neutral.
+            NeutralVoltage = 0.0f;
+            i = p;
+            NeutralCurrent = sumUY.Magnitude;
+        } else {
+            NeutralCurrent = 0.0f;
+            NeutralVoltage = un.Magnitude;
+            for (int k = 0; k < 3; ++k)
+                i[k] = PhasorProduct(PhasorDifference(u[k], un), y[k]);
+        }
+
+        // The wattmeter multiplies the phase current by the source phase
+        // voltage, also when the star point is displaced.
+        for (int k = 0; k < 3; ++k) {
+            PhaseCurrent[k] = i[k].Magnitude;
+            PhasePower[k] = float(double(i[k].Magnitude) * double(PhaseVoltage[k])
+                                  * std::cos(u[k].Angle - i[k].Angle));
+        }
+    }
+
+    MaxPhaseCurrent = PhaseCurrent[0];
+    for (int k = 1; k < 3; ++k)
+        if (PhaseCurrent[k] > MaxPhaseCurrent)
+            MaxPhaseCurrent = PhaseCurrent[k];
+
+    Protection.NoteCurrent(MaxPhaseCurrent, now);
+    RecalcPending = false;
+}
+
+Lab5Targets Lab5Model::MeterTargets(int selectedPhase) const
+{
+    const int j = std::clamp(selectedPhase, 1, 3) - 1;
+    Lab5Targets t;
+    t.ammeterA1 = float(double(NeutralCurrent) * 100.0 / double(AmmeterRange));
+    t.voltmeterV1 = float(double(NeutralVoltage) * 150.0 / double(VoltmeterRange));
+    t.k50 = K50MeterTargets(K50, PhaseVoltage[j], PhaseCurrent[j], PhasePower[j]);
+    return t;
+}
+
+bool Lab5Model::ApplyProtection(double now)
+{
+    if (!Protection.Check(MaxPhaseCurrent, now))
+        return false;
+    SwitchState[int(Lab5Switch::Supply)] = 0;
+    RecalcPending = true;
+    return true;
+}
+
+} // namespace ohmaris
