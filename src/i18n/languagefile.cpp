@@ -1,0 +1,408 @@
+// Language-file reader: encoding detection, the two Windows code pages, the
+// field reader and the block layout check.
+#include "i18n/languagefile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace ohmaris {
+
+namespace {
+
+// Upper halves (0x80..0xFF) of the two code pages. Bytes the code page leaves
+// undefined map to the C1 control of the same number, as Windows maps them.
+constexpr std::array<char16_t, 128> kWindows1251{
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F, // 88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, // 98
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, // A0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, // A8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7, // B0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457, // B8
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417, // C0
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F, // C8
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427, // D0
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F, // D8
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437, // E0
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F, // E8
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447, // F0
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F, // F8
+};
+
+constexpr std::array<char16_t, 128> kWindows1252{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98
+    0x00A0, 0x00A1, 0x00A2, 0x00A3, 0x00A4, 0x00A5, 0x00A6, 0x00A7, // A0
+    0x00A8, 0x00A9, 0x00AA, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x00AF, // A8
+    0x00B0, 0x00B1, 0x00B2, 0x00B3, 0x00B4, 0x00B5, 0x00B6, 0x00B7, // B0
+    0x00B8, 0x00B9, 0x00BA, 0x00BB, 0x00BC, 0x00BD, 0x00BE, 0x00BF, // B8
+    0x00C0, 0x00C1, 0x00C2, 0x00C3, 0x00C4, 0x00C5, 0x00C6, 0x00C7, // C0
+    0x00C8, 0x00C9, 0x00CA, 0x00CB, 0x00CC, 0x00CD, 0x00CE, 0x00CF, // C8
+    0x00D0, 0x00D1, 0x00D2, 0x00D3, 0x00D4, 0x00D5, 0x00D6, 0x00D7, // D0
+    0x00D8, 0x00D9, 0x00DA, 0x00DB, 0x00DC, 0x00DD, 0x00DE, 0x00DF, // D8
+    0x00E0, 0x00E1, 0x00E2, 0x00E3, 0x00E4, 0x00E5, 0x00E6, 0x00E7, // E0
+    0x00E8, 0x00E9, 0x00EA, 0x00EB, 0x00EC, 0x00ED, 0x00EE, 0x00EF, // E8
+    0x00F0, 0x00F1, 0x00F2, 0x00F3, 0x00F4, 0x00F5, 0x00F6, 0x00F7, // F0
+    0x00F8, 0x00F9, 0x00FA, 0x00FB, 0x00FC, 0x00FD, 0x00FE, 0x00FF, // F8
+};
+
+QString DecodeCodePage(QByteArrayView bytes, const std::array<char16_t, 128> &upper)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        text.append(QChar(b < 0x80 ? char16_t(b) : upper[b - 0x80]));
+    }
+    return text;
+}
+
+QString &DirectoryOverride()
+{
+    static QString directory;
+    return directory;
+}
+
+bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool IsLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+
+// Sequential field reader over the decoded text of one file.
+class FieldReader {
+public:
+    FieldReader(const QString &text, const QString &fileName) : m_text(text), m_file(fileName) {}
+
+    // Reads item `item` of block `block`; on failure fills m_error.
+    bool readItem(int block, int item, QString &out)
+    {
+        if (m_lineStart && restOfLineIsBlank()) {
+            if (atEnd() || restIsBlank())
+                return fail(block, item, QStringLiteral("the file ends before this item (too few items)"));
+            return fail(block, item,
+                        QStringLiteral("an empty line stands where this item was expected "
+                                       "(too few items in block %1, or an extra empty line)")
+                            .arg(block));
+        }
+        skipBlanks();
+        if (atEnd())
+            return fail(block, item, QStringLiteral("the file ends before this item (too few items)"));
+
+        if (peek() == QLatin1Char('"')) {
+            ++m_pos;
+            const qsizetype start = m_pos;
+            while (!atEnd() && peek() != QLatin1Char('"') && !IsLineEnd(peek()))
+                ++m_pos;
+            if (atEnd() || peek() != QLatin1Char('"'))
+                return fail(block, item, QStringLiteral("the closing double quote is missing"));
+            out = m_text.mid(start, m_pos - start);
+            ++m_pos;
+            skipBlanks();
+            if (!atEnd() && peek() != QLatin1Char(',') && !IsLineEnd(peek()))
+                return fail(block, item, QStringLiteral("text follows the closing double quote"));
+        } else {
+            const qsizetype start = m_pos;
+            while (!atEnd() && peek() != QLatin1Char(',') && !IsLineEnd(peek()))
+                ++m_pos;
+            qsizetype end = m_pos;
+            while (end > start && IsBlank(m_text.at(end - 1)))
+                --end;
+            out = m_text.mid(start, end - start);
+        }
+        consumeDelimiter();
+        return true;
+    }
+
+    // After the last item of a block: that item must have ended its line and
+    // the next line must be empty. The following block starts after it.
+    bool skipSeparator(int finishedBlock)
+    {
+        const int next = finishedBlock + 1;
+        if (!m_lineStart) {
+            return fail(finishedBlock, kLanguageBlockSizes[finishedBlock - 1],
+                        QStringLiteral("the line goes on after the last item of block %1; "
+                                       "a block must end its line")
+                            .arg(finishedBlock));
+        }
+        if (atEnd())
+            return fail(next, 1, QStringLiteral("the file ends before block %1 (too few items)").arg(next));
+        if (!restOfLineIsBlank()) {
+            return fail(next, 1,
+                        QStringLiteral("the empty line that separates block %1 from block %2 is missing")
+                            .arg(finishedBlock)
+                            .arg(next));
+        }
+        skipBlanks();
+        consumeDelimiter();
+        return true;
+    }
+
+    LanguageError error() const { return m_error; }
+
+private:
+    bool atEnd() const { return m_pos >= m_text.size(); }
+    QChar peek() const { return m_text.at(m_pos); }
+    void skipBlanks()
+    {
+        while (!atEnd() && IsBlank(peek()))
+            ++m_pos;
+    }
+    bool restOfLineIsBlank() const
+    {
+        qsizetype p = m_pos;
+        while (p < m_text.size() && IsBlank(m_text.at(p)))
+            ++p;
+        return p >= m_text.size() || IsLineEnd(m_text.at(p));
+    }
+    bool restIsBlank() const
+    {
+        for (qsizetype p = m_pos; p < m_text.size(); ++p) {
+            if (!IsBlank(m_text.at(p)) && !IsLineEnd(m_text.at(p)))
+                return false;
+        }
+        return true;
+    }
+    // Consumes the comma or the line end (CR LF, LF or a lone CR) after an item.
+    void consumeDelimiter()
+    {
+        if (atEnd()) {
+            m_lineStart = true;
+            return;
+        }
+        if (peek() == QLatin1Char(',')) {
+            ++m_pos;
+            m_lineStart = false;
+            return;
+        }
+        if (peek() == QLatin1Char('\r')) {
+            ++m_pos;
+            if (!atEnd() && peek() == QLatin1Char('\n'))
+                ++m_pos;
+        } else if (peek() == QLatin1Char('\n')) {
+            ++m_pos;
+        }
+        ++m_line;
+        m_lineStart = true;
+    }
+    bool fail(int block, int item, const QString &what)
+    {
+        m_error.file = m_file;
+        m_error.block = block;
+        m_error.item = item;
+        m_error.line = m_line;
+        m_error.what = what;
+        return false;
+    }
+
+    const QString &m_text;
+    QString m_file;
+    qsizetype m_pos = 0;
+    int m_line = 1;
+    bool m_lineStart = true;
+    LanguageError m_error;
+};
+
+} // namespace
+
+int ClampLanguage(int language)
+{
+    if (language < 1)
+        return 1;
+    if (language > 2)
+        return 2;
+    return language;
+}
+
+Language LanguageFromNumber(int language)
+{
+    return ClampLanguage(language) == 2 ? Language::Russian : Language::English;
+}
+
+QString LanguageFileName(Language language)
+{
+    return language == Language::Russian ? QStringLiteral("Rus.txt") : QStringLiteral("Eng.txt");
+}
+
+void SetLanguageDirectoryOverride(const QString &directory) { DirectoryOverride() = directory; }
+
+QString LanguageDirectoryOverride() { return DirectoryOverride(); }
+
+QStringList LanguageDirectoryCandidates()
+{
+    if (!DirectoryOverride().isEmpty())
+        return {QDir::cleanPath(DirectoryOverride())};
+    const QString appDir =
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    return {QDir::cleanPath(appDir + QStringLiteral("/Data")),
+            QDir::cleanPath(appDir + QStringLiteral("/../share/ohmaris/Data"))};
+}
+
+QString LanguageFilePath(Language language)
+{
+    const QStringList candidates = LanguageDirectoryCandidates();
+    const QString name = LanguageFileName(language);
+    for (const QString &dir : candidates) {
+        const QString path = dir + QLatin1Char('/') + name;
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return candidates.first() + QLatin1Char('/') + name;
+}
+
+QString LanguageError::message() const
+{
+    QString where;
+    if (block > 0) {
+        where = QStringLiteral("block %1").arg(block);
+        if (item > 0)
+            where += QStringLiteral(", item %1").arg(item);
+        if (line > 0)
+            where += QStringLiteral(" (line %1)").arg(line);
+        where += QStringLiteral(": ");
+    }
+    return QStringLiteral("Language file %1: %2%3").arg(file, where, what);
+}
+
+LanguageTable::LanguageTable(Language language, const std::array<QStringList, kLanguageBlockCount> &blocks)
+    : m_language(language), m_blocks(blocks)
+{
+    for (int b = 0; b < kLanguageBlockCount; ++b) {
+        QStringList &list = m_blocks[b];
+        const int size = kLanguageBlockSizes[b];
+        if (list.size() > size)
+            list = list.mid(0, size);
+        while (list.size() < size)
+            list.append(QString());
+    }
+}
+
+QString LanguageTable::item(int block, int item) const
+{
+    if (block < 1 || block > kLanguageBlockCount)
+        return {};
+    return m_blocks[block - 1].value(item - 1);
+}
+
+QStringList LanguageTable::block(int block) const
+{
+    if (block < 1 || block > kLanguageBlockCount)
+        return {};
+    return m_blocks[block - 1];
+}
+
+QString LanguageTable::message(int index) const
+{
+    if (index < 0 || index >= kMessageCount)
+        return {};
+    return item(1, 11 + index);
+}
+
+QStringList LanguageTable::messages() const { return m_blocks[0].mid(10, kMessageCount); }
+
+QString LanguageTable::versionText() const
+{
+    return QStringLiteral("%1 %2.%3.%4").arg(item(1, 1)).arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
+}
+
+bool IsValidUtf8(QByteArrayView bytes)
+{
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const auto b0 = static_cast<unsigned char>(bytes[i]);
+        if (b0 < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra = 0;
+        char32_t cp = 0;
+        char32_t min = 0;
+        if (b0 >= 0xC2 && b0 <= 0xDF) {
+            extra = 1;
+            cp = b0 & 0x1F;
+            min = 0x80;
+        } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+            extra = 2;
+            cp = b0 & 0x0F;
+            min = 0x800;
+        } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+            extra = 3;
+            cp = b0 & 0x07;
+            min = 0x10000;
+        } else {
+            return false;
+        }
+        if (i + extra >= n)
+            return false;
+        for (int k = 1; k <= extra; ++k) {
+            const auto b = static_cast<unsigned char>(bytes[i + k]);
+            if ((b & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (b & 0x3F);
+        }
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
+QString DecodeWindows1251(QByteArrayView bytes) { return DecodeCodePage(bytes, kWindows1251); }
+
+QString DecodeWindows1252(QByteArrayView bytes) { return DecodeCodePage(bytes, kWindows1252); }
+
+QString DecodeLanguageBytes(const QByteArray &bytes, Language language)
+{
+    if (IsValidUtf8(bytes)) {
+        QByteArrayView view(bytes);
+        if (view.startsWith("\xEF\xBB\xBF"))
+            view = view.sliced(3);
+        return QString::fromUtf8(view);
+    }
+    return language == Language::Russian ? DecodeWindows1251(bytes) : DecodeWindows1252(bytes);
+}
+
+LanguageResult ParseLanguageText(const QString &text, Language language, const QString &fileName)
+{
+    FieldReader reader(text, fileName);
+    std::array<QStringList, kLanguageBlockCount> blocks;
+    for (int b = 1; b <= kLanguageBlockCount; ++b) {
+        if (b > 1 && !reader.skipSeparator(b - 1))
+            return {std::nullopt, reader.error()};
+        QStringList &items = blocks[b - 1];
+        for (int n = 1; n <= kLanguageBlockSizes[b - 1]; ++n) {
+            QString value;
+            if (!reader.readItem(b, n, value))
+                return {std::nullopt, reader.error()};
+            items.append(value);
+        }
+    }
+    return {LanguageTable(language, blocks), std::nullopt};
+}
+
+LanguageResult ReadLanguageFile(const QString &path, Language language)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        LanguageError error;
+        error.file = path;
+        error.what = file.exists() ? QStringLiteral("cannot be opened: %1").arg(file.errorString())
+                                   : QStringLiteral("not found");
+        return {std::nullopt, error};
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+    return ParseLanguageText(DecodeLanguageBytes(bytes, language), language, path);
+}
+
+LanguageResult LoadLanguageTable(int &language)
+{
+    language = ClampLanguage(language);
+    const Language lang = LanguageFromNumber(language);
+    return ReadLanguageFile(LanguageFilePath(lang), lang);
+}
+
+} // namespace ohmaris
