@@ -1,0 +1,50 @@
+// The lab chooser `frmSplash`: the first window and the hub every lab
+// window returns to. A column of eight options, Next and Exit.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace ohmaris {
+
+class Chooser : public QDialog {
+    Q_OBJECT
+public:
+    explicit Chooser(QWidget *parent = nullptr);
+
+    static constexpr int LabCount = 8;
+    int SelectedLab() const { return m_selectedLab; }
+    QRadioButton *option(int index) const { return m_options[size_t(index)]; }
+
+    void Option1_Click(int index);
+    void Command2_Click(); // Next
+    void Command1_Click(); // Exit, after confirmation
+
+    // Colour of a selected option's caption.
+    static QColor HighlightColour() { return QColor(90, 40, 150); }
+
+    // Test hook: answers the exit confirmation without a message box.
+    void setExitAnswerForTest(int answer) { m_testAnswer = answer; }
+
+protected:
+    void reject() override; // Esc acts as Exit
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void setCaptionColour(int index, const QColor &c);
+
+    QFrame *m_frame = nullptr;
+    std::array<QRadioButton *, LabCount> m_options{};
+    QPushButton *m_next = nullptr;
+    QPushButton *m_exit = nullptr;
+    int m_selectedLab = 0;
+    int m_testAnswer = -1;
+    bool m_closing = false;
+};
+
+} // namespace ohmaris

@@ -1,0 +1,270 @@
+// Lab window frame: load, scaling, menus, context help, closing.
+#include "shell/labwindow.h"
+
+#include "shell/controls.h"
+#include "shell/shell.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <QWindowStateChangeEvent>
+
+namespace ohmaris {
+
+LabForm::LabForm(LabWindow *owner) : QMainWindow(nullptr), m_owner(owner)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+bool LabForm::event(QEvent *e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        m_owner->Form_Activate();
+    return QMainWindow::event(e);
+}
+
+void LabForm::changeEvent(QEvent *e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange)
+        m_owner->Form_Resize();
+}
+
+void LabForm::closeEvent(QCloseEvent *e)
+{
+    // However the window is closed, it unloads; the object stays.
+    e->ignore();
+    QTimer::singleShot(0, m_owner, [o = m_owner] { o->Unload(); });
+}
+
+LabWindow::LabWindow(LabWindowSpec spec, QObject *parent) : QObject(parent), m_spec(std::move(spec)) {}
+
+LabWindow::~LabWindow()
+{
+    delete m_form;
+}
+
+void LabWindow::Load()
+{
+    if (m_form)
+        return;
+    m_form = new LabForm(this);
+    m_form->setObjectName(m_spec.formName);
+    m_client = new QWidget(m_form);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_form->setCentralWidget(m_client);
+
+    m_timer = new QTimer(m_form);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(m_spec.timerInterval);
+    connect(m_timer, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+
+    m_cancel = new QPushButton(m_client);
+    SetDesign(m_cancel, m_spec.cancelName, 0, 0, 1215, 375);
+    connect(m_cancel, &QPushButton::clicked, this, [this] {
+        QTimer::singleShot(0, this, [this] { Unload(); });
+    });
+    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), m_form);
+    esc->setContext(Qt::WindowShortcut);
+    connect(esc, &QShortcut::activated, m_cancel, &QPushButton::click);
+
+    BuildMenus();
+    BuildControls(m_client);
+
+    // Common load steps: captions, cover the screen, rescale, hide the
+    // cancel button; then the bench's own steps.
+    Shell::instance().ApplyCaptions(m_form);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    m_form->setGeometry(screen);
+    ScaleControls();
+    const QRectF cancel = DesignRect(m_cancel);
+    const double screenTwips = screen.width() * kTwipsPerPixel;
+    const double cancelLeft = m_spec.focusPicture1 ? 2 * screenTwips : cancel.width() + screenTwips;
+    m_cancel->move(int(cancelLeft / kTwipsPerPixel), m_cancel->y());
+    FormLoad();
+    Q_EMIT loaded();
+}
+
+void LabWindow::Show()
+{
+    Load();
+    m_form->showMaximized();
+    m_form->raise();
+    m_form->activateWindow();
+}
+
+void LabWindow::Unload()
+{
+    if (!m_form || m_unloading)
+        return;
+    m_unloading = true;
+    m_timer->stop();
+    FormUnload();
+    Shell::instance().ShowChooser();
+    LabForm *form = m_form;
+    m_form = nullptr;
+    m_client = nullptr;
+    m_timer = nullptr;
+    m_cancel = nullptr;
+    m_mnuQestion = nullptr;
+    m_mnuEnglish = m_mnuRussian = nullptr;
+    form->hide();
+    form->deleteLater();
+    m_unloading = false;
+    Q_EMIT unloaded();
+}
+
+void LabWindow::BuildMenus()
+{
+    QMenuBar *bar = m_form->menuBar();
+    auto named = [](QAction *a, const char *name) {
+        a->setObjectName(QLatin1String(name));
+        return a;
+    };
+    QAction *exit = named(bar->addAction(QStringLiteral("Exit")), "MnuExit");
+    connect(exit, &QAction::triggered, this, [this] { MnuExit_Click(); });
+
+    QMenu *language = bar->addMenu(QStringLiteral("Language"));
+    language->setObjectName(QStringLiteral("MnuLanguageMenu"));
+    named(language->menuAction(), "MnuLanguage");
+    m_mnuEnglish = named(language->addAction(QStringLiteral("English")), "MnuEnglish");
+    m_mnuRussian = named(language->addAction(QStringLiteral("Русский")), "MnuRussian");
+    m_mnuEnglish->setCheckable(true);
+    m_mnuRussian->setCheckable(true);
+    connect(m_mnuEnglish, &QAction::triggered, this, [this] { MnuEnglish_Click(); });
+    connect(m_mnuRussian, &QAction::triggered, this, [this] { MnuRussian_Click(); });
+
+    QMenu *help = bar->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("MnuHelpMenu"));
+    named(help->menuAction(), "MnuHelp");
+    QAction *spravka = named(help->addAction(QStringLiteral("Help")), "MnuHelpSpravka");
+    spravka->setShortcut(QKeySequence(Qt::Key_F1));
+    spravka->setShortcutContext(Qt::WindowShortcut);
+    connect(spravka, &QAction::triggered, this, [this] { MnuHelpSpravka_Click(); });
+    named(help->addSeparator(), "MnuRazdel");
+    QAction *avtor = named(help->addAction(QStringLiteral("About")), "MnuHelpAvtor");
+    avtor->setShortcut(QKeySequence(Qt::Key_F12));
+    avtor->setShortcutContext(Qt::WindowShortcut);
+    connect(avtor, &QAction::triggered, this, [this] { MnuHelpAvtor_Click(); });
+    // The shortcuts work while the menus are closed.
+    m_form->addAction(spravka);
+    m_form->addAction(avtor);
+
+    m_mnuQestion = new QMenu(m_form);
+    m_mnuQestion->setObjectName(QStringLiteral("MnuQestionMenu"));
+    named(m_mnuQestion->menuAction(), "MnuQestion");
+    QAction *what = named(m_mnuQestion->addAction(QStringLiteral("What is this?")), "MnuQestionWhat");
+    connect(what, &QAction::triggered, this, [this] { MnuQestionWhat_Click(); });
+    UpdateLanguageChecks();
+}
+
+void LabWindow::ScaleControls()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const ScaleFactors f = ScreenScale(screen.width() * kTwipsPerPixel, screen.height() * kTwipsPerPixel);
+    const QList<QWidget *> widgets = m_client->findChildren<QWidget *>();
+    for (QWidget *w : widgets) {
+        const QRectF design = DesignRect(w);
+        if (!design.isValid())
+            continue;
+        const ScaledControl s = ScaleControl(w->objectName(), design, DesignFontSize(w), f, m_spec.scaling);
+        if (s.skipped)
+            continue;
+        w->setGeometry(QRectF(s.rect.left() / kTwipsPerPixel, s.rect.top() / kTwipsPerPixel,
+                              s.rect.width() / kTwipsPerPixel, s.rect.height() / kTwipsPerPixel)
+                           .toRect());
+        if (s.fontSize > 0) {
+            QFont font = w->font();
+            font.setPointSizeF(s.fontSize);
+            w->setFont(font);
+        }
+    }
+}
+
+void LabWindow::Form_Activate()
+{
+    if (!m_form)
+        return;
+    m_timer->start();
+    UpdateLanguageChecks();
+    if (m_spec.focusPicture1)
+        if (QWidget *p = Control(QStringLiteral("Picture1")))
+            p->setFocus();
+}
+
+void LabWindow::Form_Resize()
+{
+    if (!m_form || !m_spec.keepMaximised)
+        return;
+    const Qt::WindowStates st = m_form->windowState();
+    if (!(st & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) && m_form->isVisible())
+        QTimer::singleShot(0, m_form, [f = m_form] { f->showMaximized(); });
+}
+
+void LabWindow::UpdateLanguageChecks()
+{
+    if (!m_mnuEnglish)
+        return;
+    const int lang = Shell::instance().CurrentLanguage;
+    m_mnuEnglish->setChecked(lang == 1);
+    m_mnuRussian->setChecked(lang == 2);
+}
+
+void LabWindow::ContextHelp(const QString &key, Qt::MouseButton button, bool allowPopup)
+{
+    Shell::instance().HelpKey = key;
+    if (button == Qt::RightButton && allowPopup && m_mnuQestion)
+        m_mnuQestion->popup(QCursor::pos());
+}
+
+void LabWindow::OnLanguageApplied()
+{
+    UpdateLanguageChecks();
+    LanguageChanged();
+}
+
+void LabWindow::MnuExit_Click()
+{
+    if (m_spec.exitClearsHelpKey)
+        Shell::instance().HelpKey.clear();
+    Unload();
+}
+
+void LabWindow::MnuEnglish_Click()
+{
+    int lang = 1;
+    Shell::instance().LoadLanguage(lang);
+    UpdateLanguageChecks();
+}
+
+void LabWindow::MnuRussian_Click()
+{
+    int lang = 2;
+    Shell::instance().LoadLanguage(lang);
+    UpdateLanguageChecks();
+}
+
+void LabWindow::MnuHelpSpravka_Click()
+{
+    Shell::instance().HelpKey.clear();
+    Shell::instance().ShowHelp(m_form);
+}
+
+void LabWindow::MnuQestionWhat_Click()
+{
+    Shell::instance().ShowHelp(m_form);
+}
+
+void LabWindow::MnuHelpAvtor_Click()
+{
+    Shell::instance().ShowAbout(m_form);
+}
+
+} // namespace ohmaris

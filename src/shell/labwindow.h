@@ -1,0 +1,131 @@
+// The frame every lab window shares. The LabWindow object lives for the
+// whole run and owns the bench's state; its form (the visible window and all
+// controls) lives from load to unload. Load covers the screen, rescales every
+// control from the design screen, writes the captions and runs the bench's
+// own load steps; closing stops the timer, destroys the controls and brings
+// the lab chooser back. Menus, the language switch, context help and Esc
+// are handled here once for every bench.
+#pragma once
+
+#include "shell/scaling.h"
+
+#include <QMainWindow>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QAction;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+namespace ohmaris {
+
+class LabWindow;
+
+// The visible window of a lab; forwards its window events to the LabWindow.
+class LabForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit LabForm(LabWindow *owner);
+
+protected:
+    bool event(QEvent *e) override;
+    void changeEvent(QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    LabWindow *m_owner;
+};
+
+struct LabWindowSpec {
+    QString formName;       // "Form1" .. "Form8"
+    int timerInterval = 30; // ms
+    QString cancelName;     // hidden cancel button: Command1, Command4 or Command10
+    ScalingVariant scaling = ScalingVariant::Plain;
+    bool keepMaximised = true;   // labs 1 to 6 restore themselves maximised
+    bool focusPicture1 = false;  // labs 7 and 8 focus the oscilloscope screen
+    bool exitClearsHelpKey = true;
+};
+
+class LabWindow : public QObject {
+    Q_OBJECT
+public:
+    explicit LabWindow(LabWindowSpec spec, QObject *parent = nullptr);
+    ~LabWindow() override;
+
+    const QString &formName() const { return m_spec.formName; }
+    const LabWindowSpec &spec() const { return m_spec; }
+    bool isLoaded() const { return m_form != nullptr; }
+    LabForm *form() const { return m_form; }
+    // Parent of the bench's controls (the form's central widget).
+    QWidget *client() const { return m_client; }
+    QTimer *timer() const { return m_timer; }
+
+    // Builds the controls and runs the load handler, hidden, if not loaded.
+    void Load();
+    // Loads if needed and shows the window maximised.
+    void Show();
+    // Form_Unload: stops the timer, shows the chooser, destroys the controls.
+    void Unload();
+
+    // Runs one timer tick now (what the timer does every interval).
+    void Tick() { Timer1_Timer(); }
+
+    // Context-help pattern of every clickable control: the key is set for
+    // any button; the right button pops the one-item help menu at the cursor.
+    void ContextHelp(const QString &key, Qt::MouseButton button, bool allowPopup = true);
+    QMenu *contextMenu() const { return m_mnuQestion; }
+
+    // Re-applies captions after a language change (called by the loader).
+    void OnLanguageApplied();
+
+    // A control of the form by object name (nullptr while unloaded).
+    template <class T = QWidget> T *Control(const QString &name) const
+    {
+        return m_form ? m_form->findChild<T *>(name) : nullptr;
+    }
+
+    // Menu handlers, public so tests can drive them like the menu does.
+    void MnuExit_Click();
+    void MnuEnglish_Click();
+    void MnuRussian_Click();
+    void MnuHelpSpravka_Click();
+    void MnuQestionWhat_Click();
+    void MnuHelpAvtor_Click();
+
+Q_SIGNALS:
+    void loaded();
+    void unloaded();
+
+protected:
+    // The bench creates its controls under `client` with SetDesign.
+    virtual void BuildControls(QWidget *client) = 0;
+    // The bench's own load steps, after captions, sizing and scaling.
+    virtual void FormLoad() {}
+    virtual void Timer1_Timer() = 0;
+    // Called before the controls are destroyed.
+    virtual void FormUnload() {}
+    // After every caption reload (some benches rebuild texts of their own).
+    virtual void LanguageChanged() {}
+
+private:
+    friend class LabForm;
+    void Form_Activate();
+    void Form_Resize();
+    void BuildMenus();
+    void ScaleControls();
+    void UpdateLanguageChecks();
+
+    LabWindowSpec m_spec;
+    QPointer<LabForm> m_form;
+    QWidget *m_client = nullptr;
+    QTimer *m_timer = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QMenu *m_mnuQestion = nullptr;
+    QAction *m_mnuEnglish = nullptr;
+    QAction *m_mnuRussian = nullptr;
+    bool m_unloading = false;
+};
+
+} // namespace ohmaris

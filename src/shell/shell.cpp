@@ -1,0 +1,188 @@
+// Program-wide state, window registry and the caption loader's window side.
+#include "shell/shell.h"
+
+#include "shell/aboutbox.h"
+#include "shell/captions.h"
+#include "i18n/languagefile.h"
+#include "shell/chooser.h"
+#include "shell/helpwindow.h"
+#include "shell/labwindow.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+#include <QWindow>
+
+namespace ohmaris {
+
+namespace {
+Shell *g_shell = nullptr;
+bool g_ending = false;
+} // namespace
+
+Shell &Shell::instance()
+{
+    if (!g_shell)
+        g_shell = new Shell;
+    return *g_shell;
+}
+
+void Shell::reset()
+{
+    delete g_shell;
+    g_shell = nullptr;
+    g_ending = false;
+}
+
+Shell::Shell() = default;
+
+Shell::~Shell()
+{
+    for (auto &[lab, w] : m_labs)
+        delete w;
+    m_labs.clear();
+    delete m_help;
+    delete m_about;
+    delete m_chooser;
+}
+
+bool Shell::LoadLanguage(int &language)
+{
+    language = ClampLanguage(language);
+    const Language lang = LanguageFromNumber(language);
+    LanguageResult r = ReadLanguageFile(LanguageFilePath(lang), lang);
+    if (!r.ok()) {
+        m_languageError = r.error ? r.error->message() : QStringLiteral("Language file could not be read");
+        if (m_showMessages)
+            QMessageBox::critical(nullptr, QStringLiteral("Ohmaris"), m_languageError);
+        return false;
+    }
+    m_languageError.clear();
+    m_table = std::make_unique<LanguageTable>(std::move(*r.table));
+    CurrentLanguage = language;
+    Messages = m_table->messages();
+    ApplyToAll();
+    return true;
+}
+
+void Shell::ApplyToAll()
+{
+    if (m_chooser)
+        ApplyCaptions(m_chooser);
+    if (m_help)
+        ApplyCaptions(m_help);
+    if (m_about)
+        ApplyCaptions(m_about);
+    for (auto &[lab, w] : m_labs) {
+        if (w->isLoaded())
+            ApplyCaptions(w->form());
+        w->OnLanguageApplied();
+    }
+}
+
+void Shell::ApplyCaptions(QWidget *window)
+{
+    if (!m_table || !window)
+        return;
+    ApplyLanguageTable(*m_table, window);
+}
+
+void Shell::RegisterLab(int lab, std::function<LabWindow *()> factory)
+{
+    m_factories[lab] = std::move(factory);
+}
+
+LabWindow *Shell::LabWindowFor(int lab)
+{
+    auto it = m_labs.find(lab);
+    if (it != m_labs.end())
+        return it->second;
+    auto f = m_factories.find(lab);
+    if (f == m_factories.end())
+        return nullptr;
+    LabWindow *w = f->second();
+    m_labs[lab] = w;
+    return w;
+}
+
+QList<LabWindow *> Shell::labWindows() const
+{
+    QList<LabWindow *> out;
+    for (const auto &[lab, w] : m_labs)
+        out.append(w);
+    return out;
+}
+
+Chooser *Shell::chooser()
+{
+    if (!m_chooser)
+        m_chooser = new Chooser;
+    return m_chooser;
+}
+
+HelpWindow *Shell::help()
+{
+    if (!m_help)
+        m_help = new HelpWindow;
+    return m_help;
+}
+
+AboutBox *Shell::about()
+{
+    if (!m_about)
+        m_about = new AboutBox;
+    return m_about;
+}
+
+void Shell::ShowChooser()
+{
+    if (g_ending)
+        return;
+    Chooser *c = chooser();
+    c->show();
+    c->raise();
+    c->activateWindow();
+}
+
+namespace {
+void showOwned(QWidget *w, QWidget *owner)
+{
+    // Owned by the lab window: it stays in front of it, without being
+    // destroyed with the lab window's controls.
+    w->show();
+    if (owner && owner->windowHandle() && w->windowHandle())
+        w->windowHandle()->setTransientParent(owner->windowHandle());
+    w->raise();
+    w->activateWindow();
+}
+} // namespace
+
+void Shell::ShowHelp(QWidget *owner)
+{
+    HelpWindow *h = help();
+    showOwned(h, owner);
+    // Coming to the front re-types the key; do it now as well, since an
+    // already active window gets no activation event.
+    h->SelectForKey(HelpKey);
+}
+
+void Shell::ShowAbout(QWidget *owner)
+{
+    showOwned(about(), owner);
+}
+
+void Shell::UnloadAll()
+{
+    g_ending = true;
+    for (auto &[lab, w] : m_labs)
+        w->Unload();
+    if (m_about)
+        m_about->close();
+    if (m_help)
+        m_help->close();
+    if (m_chooser)
+        m_chooser->hide();
+    QCoreApplication::quit();
+}
+
+} // namespace ohmaris

@@ -1,0 +1,254 @@
+// The shared lab-window frame, the chooser, the help window and the about
+// box, driven through a small bench that has a picture, a click area and a
+// counter that survives unloading.
+#include "calc/clock.h"
+#include "shell/aboutbox.h"
+#include "shell/chooser.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
+#include "shell/helpwindow.h"
+#include "shell/labwindow.h"
+#include "shell/picturebox.h"
+#include "shell/shell.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include "i18n/languagefile.h"
+
+using namespace ohmaris;
+
+namespace {
+
+class DemoBench : public LabWindow {
+public:
+    explicit DemoBench(const QString &name, ScalingVariant v = ScalingVariant::Plain)
+        : LabWindow(LabWindowSpec{name, 30, QStringLiteral("Command1"), v, true, false, true})
+    {
+    }
+    int ticks = 0;  // window state: survives unload
+    int loads = 0;
+    ClickArea *area = nullptr;
+
+protected:
+    void BuildControls(QWidget *client) override
+    {
+        auto *pic = new PictureBox(client);
+        SetDesign(pic, QStringLiteral("Picture1"), 240, 3840, 11055, 5775);
+        SetDesignFont(pic, QStringLiteral("Times New Roman"), 12);
+        auto *label = new QLabel(client);
+        SetDesign(label, QStringLiteral("Label3(0)"), 100, 100, 1000, 300);
+        SetDesignFont(label, QStringLiteral("Times New Roman"), 12);
+        area = new ClickArea(pic);
+        SetDesign(area, QStringLiteral("Image1(13)"), 0, 0, 600, 600);
+        area->onMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers) {
+            ContextHelp(QStringLiteral("oS"), b);
+        };
+    }
+    void FormLoad() override { ++loads; }
+    void Timer1_Timer() override { ++ticks; }
+};
+
+QRect pixels(double l, double t, double w, double h)
+{
+    return QRectF(l / 15, t / 15, w / 15, h / 15).toRect();
+}
+
+} // namespace
+
+class TestFrame : public QObject {
+    Q_OBJECT
+private:
+    DemoBench *bench = nullptr;
+
+private Q_SLOTS:
+    void init()
+    {
+        Shell::reset();
+        Shell &shell = Shell::instance();
+        shell.setMessagesShown(false);
+        shell.RegisterLab(1, [this] { return bench = new DemoBench(QStringLiteral("Form1")); });
+        shell.RegisterLab(5, [] { return new DemoBench(QStringLiteral("Form4"), ScalingVariant::ThreePhase); });
+        int lang = 1;
+        QVERIFY2(shell.LoadLanguage(lang), qPrintable(shell.lastLanguageError()));
+    }
+    void cleanup() { Shell::reset(); }
+
+    void chooserStartsOnLabOne()
+    {
+        Chooser *c = Shell::instance().chooser();
+        QCOMPARE(c->SelectedLab(), 0);
+        QVERIFY(c->option(0)->isChecked());
+        QCOMPARE(c->option(0)->palette().color(QPalette::WindowText), Chooser::HighlightColour());
+        for (int i = 1; i < Chooser::LabCount; ++i)
+            QCOMPARE(c->option(i)->palette().color(QPalette::WindowText), QColor(Qt::black));
+        QVERIFY(c->option(0)->text().startsWith(QLatin1Char(' ')));
+        QVERIFY(c->findChild<QLabel *>(QStringLiteral("lblversion"))->text().endsWith(QLatin1String(" 1.0.0")));
+    }
+
+    void nextOpensTheChosenLab()
+    {
+        Chooser *c = Shell::instance().chooser();
+        c->show();
+        c->Option1_Click(4);
+        QCOMPARE(c->option(0)->palette().color(QPalette::WindowText), QColor(Qt::black));
+        c->Command2_Click();
+        LabWindow *w = Shell::instance().LabWindowFor(5);
+        QVERIFY(w->isLoaded());
+        QCOMPARE(w->form()->objectName(), QStringLiteral("Form4"));
+        QVERIFY(w->form()->isVisible());
+        QVERIFY(!c->isVisible());
+        // Closing the lab brings the chooser back with the same highlight.
+        w->Unload();
+        QVERIFY(c->isVisible());
+        QCOMPARE(c->SelectedLab(), 4);
+        QCOMPARE(c->option(4)->palette().color(QPalette::WindowText), Chooser::HighlightColour());
+    }
+
+    void exitAsksFirst()
+    {
+        Chooser *c = Shell::instance().chooser();
+        c->show();
+        LabWindow *w = Shell::instance().LabWindowFor(1);
+        w->Load();
+        c->setExitAnswerForTest(QMessageBox::Cancel);
+        c->Command1_Click();
+        QVERIFY(c->isVisible());
+        QVERIFY(w->isLoaded());
+        c->setExitAnswerForTest(QMessageBox::Ok);
+        c->Command1_Click();
+        QVERIFY(!c->isVisible());
+        QVERIFY(!w->isLoaded());
+    }
+
+    void loadScalesEveryControl()
+    {
+        LabWindow *w = Shell::instance().LabWindowFor(1);
+        w->Show();
+        QCOMPARE(w->form()->windowTitle().trimmed().isEmpty(), false);
+        // The offscreen screen of this test is the 1024 x 768 design screen.
+        QCOMPARE(w->Control(QStringLiteral("Picture1"))->geometry(), pixels(240, 3840, 11055, 5775));
+        QCOMPARE(w->Control(QStringLiteral("Label3(0)"))->font().pointSizeF(), 12.0);
+        // The hidden cancel button sits beyond the screen's right edge.
+        QVERIFY(w->Control(QStringLiteral("Command1"))->x() >= 1024);
+        QCOMPARE(bench->loads, 1);
+    }
+
+    void escClosesAndStateSurvives()
+    {
+        LabWindow *w = Shell::instance().LabWindowFor(1);
+        w->Show();
+        w->Tick();
+        w->Tick();
+        QTest::keyClick(w->form(), Qt::Key_Escape);
+        QTRY_VERIFY(!w->isLoaded());
+        QVERIFY(Shell::instance().chooser()->isVisible());
+        w->Show();
+        QCOMPARE(bench->loads, 2);
+        QCOMPARE(bench->ticks, 2);
+    }
+
+    void timerRunsOnceActive()
+    {
+        LabWindow *w = Shell::instance().LabWindowFor(1);
+        w->Show();
+        QApplication::setActiveWindow(w->form());
+        QTRY_VERIFY(w->timer()->isActive());
+        QTRY_VERIFY(bench->ticks > 0);
+        QCOMPARE(w->timer()->interval(), 30);
+        QAction *english = w->form()->findChild<QAction *>(QStringLiteral("MnuEnglish"));
+        QVERIFY(english->isChecked());
+    }
+
+    void contextHelpOpensTheElementsTopic()
+    {
+        LabWindow *w = Shell::instance().LabWindowFor(1);
+        w->Show();
+        QTest::mouseClick(bench->area, Qt::LeftButton);
+        QCOMPARE(Shell::instance().HelpKey, QStringLiteral("oS"));
+        QVERIFY(!w->contextMenu()->isVisible());
+        Shell::instance().HelpKey.clear();
+        QTest::mouseClick(bench->area, Qt::RightButton);
+        QCOMPARE(Shell::instance().HelpKey, QStringLiteral("oS"));
+        QTRY_VERIFY(w->contextMenu()->isVisible());
+        w->contextMenu()->hide();
+
+        w->MnuQestionWhat_Click();
+        HelpWindow *h = Shell::instance().help();
+        QVERIFY(h->isVisible());
+        const int switchTopic = h->Combo1->currentIndex();
+        QVERIFY(switchTopic > 0);
+        QVERIFY(h->Combo1->currentText().startsWith(QLatin1Char('S'), Qt::CaseInsensitive));
+        QCOMPARE(h->Text1->toPlainText(), h->List1.at(switchTopic));
+
+        // The menu clears the key first: the first topic.
+        w->MnuHelpSpravka_Click();
+        QCOMPARE(Shell::instance().HelpKey, QString());
+        QCOMPARE(h->Combo1->currentIndex(), 0);
+    }
+
+    void languageSwitchReachesEveryWindow()
+    {
+        LabWindow *w = Shell::instance().LabWindowFor(1);
+        w->Show();
+        HelpWindow *h = Shell::instance().help();
+        Shell::instance().HelpKey = QStringLiteral("oS");
+        w->MnuQestionWhat_Click();
+        const int topic = h->Combo1->currentIndex();
+        const QString englishText = h->Text1->toPlainText();
+        AboutBox *about = Shell::instance().about();
+        const QString englishTitle = about->windowTitle();
+        const QString englishNext = Shell::instance().chooser()->findChild<QPushButton *>(QStringLiteral("Command2"))->text();
+        const QString englishForm = w->form()->windowTitle();
+
+        w->MnuRussian_Click();
+        QCOMPARE(Shell::instance().CurrentLanguage, 2);
+        QVERIFY(w->form()->findChild<QAction *>(QStringLiteral("MnuRussian"))->isChecked());
+        QCOMPARE(h->Combo1->currentIndex(), topic);
+        QVERIFY(h->Text1->toPlainText() != englishText);
+        QVERIFY(about->windowTitle() != englishTitle);
+        QVERIFY(Shell::instance().chooser()->findChild<QPushButton *>(QStringLiteral("Command2"))->text() != englishNext);
+        QVERIFY(w->form()->windowTitle() != englishForm);
+    }
+
+    void failedSwitchKeepsTheLanguage()
+    {
+        QTemporaryDir empty;
+        LabWindow *w = Shell::instance().LabWindowFor(1);
+        w->Show();
+        const QString title = w->form()->windowTitle();
+        SetLanguageDirectoryOverride(empty.path());
+        w->MnuRussian_Click();
+        SetLanguageDirectoryOverride(QString());
+        QCOMPARE(Shell::instance().CurrentLanguage, 1);
+        QCOMPARE(w->form()->windowTitle(), title);
+        QVERIFY(Shell::instance().lastLanguageError().contains(QLatin1String("Rus.txt")));
+        QVERIFY(w->form()->findChild<QAction *>(QStringLiteral("MnuEnglish"))->isChecked());
+    }
+
+    void languageNumberIsClamped()
+    {
+        int lang = 7;
+        QVERIFY(Shell::instance().LoadLanguage(lang));
+        QCOMPARE(lang, 2);
+        lang = 0;
+        QVERIFY(Shell::instance().LoadLanguage(lang));
+        QCOMPARE(lang, 1);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    InstallFontSubstitutes();
+    TestFrame t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "tst_frame.moc"
