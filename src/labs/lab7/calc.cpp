@@ -1,0 +1,222 @@
+// Lab 7 for the command-line calculator: the bench's timer loop on a
+// simulated clock. Ticks come every 0.05 s from t = 0 with the circuit at
+// rest; a switch event at time t happens just before the first tick at or
+// after t, sets the switch time to t and leaves the recomputation to that
+// tick, exactly as a click on the bench would.
+#include "labs/lab7/calc.h"
+
+#include "labs/lab7/model.h"
+
+#include <QJsonArray>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace ohmaris {
+
+namespace {
+
+constexpr int kElementCount = 5;
+constexpr double kTicksPerSecond = 20.0;
+constexpr double kTimeSlack = 1e-9;       // seconds
+constexpr double kLongestRun = 86400.0;   // seconds of simulated time
+
+// Form7's parameter boxes: offset 0.0001, cap 1e7, letters store the offset.
+const EntryRule kLab7Entry{0.0001, 10000000.0f, true};
+
+struct SwitchEvent {
+    int index = 0; // Lab7Model::kS1 or kS2
+    double t = 0.0;
+};
+
+QString ParseTime(const QString &what, const QString &text, double &t)
+{
+    bool ok = false;
+    t = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(t))
+        return QStringLiteral("%1: not a time in seconds: '%2'").arg(what, text);
+    if (t < 0.0 || t > kLongestRun)
+        return QStringLiteral("%1: time %2 outside 0..%3 s").arg(what, text).arg(kLongestRun);
+    return {};
+}
+
+QString ParseEvents(const QString &text, std::vector<SwitchEvent> &events)
+{
+    const QStringList items = text.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString &raw : items) {
+        const QString item = raw.trimmed();
+        const qsizetype at = item.indexOf(QLatin1Char('@'));
+        const QString name = item.left(at).trimmed().toUpper();
+        SwitchEvent e;
+        if (at < 0 || (name != QLatin1String("S1") && name != QLatin1String("S2")))
+            return QStringLiteral("events: expected S1@SECONDS or S2@SECONDS, got '%1'").arg(item);
+        e.index = name == QLatin1String("S1") ? Lab7Model::kS1 : Lab7Model::kS2;
+        const QString error = ParseTime(QStringLiteral("events"), item.mid(at + 1), e.t);
+        if (!error.isEmpty())
+            return error;
+        if (!events.empty() && e.t < events.back().t)
+            return QStringLiteral("events: times must be ascending, '%1' comes too late").arg(item);
+        events.push_back(e);
+    }
+    return {};
+}
+
+QString ParseTimes(const QString &text, std::vector<double> &times)
+{
+    const QStringList items = text.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString &item : items) {
+        double t = 0.0;
+        const QString error = ParseTime(QStringLiteral("at"), item, t);
+        if (!error.isEmpty())
+            return error;
+        times.push_back(t);
+    }
+    return {};
+}
+
+// The tick an event comes before, and the last tick at or before a sample.
+long long TickAfter(double t)
+{
+    return std::max(0LL, (long long)std::ceil((t - kTimeSlack) * kTicksPerSecond));
+}
+long long TickBefore(double t)
+{
+    return (long long)std::floor((t + kTimeSlack) * kTicksPerSecond);
+}
+
+QJsonObject Sample(const Lab7Model &m, double t)
+{
+    QJsonObject o;
+    o.insert(QStringLiteral("t"), t);
+    o.insert(QStringLiteral("ScopeVoltage"), FloatJson(m.ScopeVoltage));
+    o.insert(QStringLiteral("ScopeCurrent"), FloatJson(m.ScopeCurrent));
+    o.insert(QStringLiteral("MeterTarget1"), FloatJson(m.MeterTarget1));
+    o.insert(QStringLiteral("MeterTarget2"), FloatJson(m.MeterTarget2));
+    return o;
+}
+
+CalcResult RunLab7(const LabCalc &lab, const QMap<QString, QString> &args)
+{
+    CalcResult result;
+    Lab7Model model;
+
+    int circuit = 1;
+    const CalcInput &circuitIn = lab.inputs[0];
+    result.error = CalcPosition(circuitIn.name, CalcArgument(args, circuitIn), 1, 3, circuit);
+    if (!result.error.isEmpty())
+        return result;
+    result.inputs.insert(circuitIn.name, circuit);
+
+    for (int i = 0; i < kElementCount; ++i) {
+        const CalcInput &in = lab.inputs[std::size_t(1 + i)];
+        float &stored = model.ElementValues[std::size_t(i)];
+        result.error = CalcEntry(in.name, CalcArgument(args, in), kLab7Entry, stored);
+        if (!result.error.isEmpty())
+            return result;
+        result.inputs.insert(in.name, FloatJson(stored));
+    }
+
+    std::vector<SwitchEvent> events;
+    result.error = ParseEvents(CalcArgument(args, lab.inputs[6]), events);
+    if (!result.error.isEmpty())
+        return result;
+    std::vector<double> times;
+    result.error = ParseTimes(CalcArgument(args, lab.inputs[7]), times);
+    if (!result.error.isEmpty())
+        return result;
+
+    QJsonArray eventsJson;
+    for (const SwitchEvent &e : events) {
+        QJsonObject o;
+        o.insert(QStringLiteral("switch"), e.index == Lab7Model::kS1 ? QStringLiteral("S1") : QStringLiteral("S2"));
+        o.insert(QStringLiteral("t"), e.t);
+        eventsJson.append(o);
+    }
+    result.inputs.insert(QStringLiteral("events"), eventsJson);
+    QJsonArray timesJson;
+    for (double t : times)
+        timesJson.append(t);
+    result.inputs.insert(QStringLiteral("at"), timesJson);
+
+    // Run until every sample is taken and every event has been computed.
+    long long lastTick = 0;
+    for (double t : times)
+        lastTick = std::max(lastTick, TickBefore(t));
+    for (const SwitchEvent &e : events)
+        lastTick = std::max(lastTick, TickAfter(e.t));
+
+    model.SwitchState[Lab7Model::kCircuit] = std::int16_t(circuit);
+    std::vector<QJsonObject> samples(times.size());
+    std::size_t next = 0;
+    for (long long k = 0; k <= lastTick; ++k) {
+        const double now = double(k) / kTicksPerSecond;
+        for (; next < events.size() && TickAfter(events[next].t) == k; ++next)
+            model.ToggleSwitch(events[next].index, events[next].t);
+        model.Tick(now, std::int16_t(circuit));
+        for (std::size_t s = 0; s < times.size(); ++s)
+            if (TickBefore(times[s]) == k)
+                samples[s] = Sample(model, now);
+    }
+
+    QJsonObject &out = result.outputs;
+    out.insert(QStringLiteral("SolutionKind"), model.SolutionKind);
+    out.insert(QStringLiteral("Alpha"), FloatJson(model.Alpha));
+    out.insert(QStringLiteral("Beta"), FloatJson(model.Beta));
+    out.insert(QStringLiteral("Phase"), model.Phase);
+    out.insert(QStringLiteral("CoefA"), FloatJson(model.CoefA));
+    out.insert(QStringLiteral("CoefB"), FloatJson(model.CoefB));
+    out.insert(QStringLiteral("FinalVoltage"), FloatJson(model.FinalVoltage));
+    out.insert(QStringLiteral("FinalCurrent"), FloatJson(model.FinalCurrent));
+    QJsonArray samplesJson;
+    for (const QJsonObject &s : samples)
+        samplesJson.append(s);
+    out.insert(QStringLiteral("samples"), samplesJson);
+    return result;
+}
+
+LabCalc MakeLab7Calc()
+{
+    LabCalc lab;
+    lab.lab = 7;
+    lab.title = QStringLiteral("Switching transients in RC, RL and RLC circuits (1 ms per second)");
+    lab.inputs = {
+        {QStringLiteral("circuit"), QStringLiteral("1"), {}, QStringLiteral("circuit selector: 1 \"C\", 2 \"L\", 3 \"LC\"")},
+        {QStringLiteral("E"), QStringLiteral("24"), QStringLiteral("V"), QStringLiteral("source voltage")},
+        {QStringLiteral("R1"), QStringLiteral("240"), QStringLiteral("Ohm"), QStringLiteral("resistor R1")},
+        {QStringLiteral("R2"), QStringLiteral("140"), QStringLiteral("Ohm"), QStringLiteral("load resistor R2, switched by S2")},
+        {QStringLiteral("C"), QStringLiteral("10"), QStringLiteral("uF"), QStringLiteral("capacitor")},
+        {QStringLiteral("L"), QStringLiteral("200"), QStringLiteral("mH"), QStringLiteral("inductor")},
+        {QStringLiteral("events"), QStringLiteral("S1@0,S2@3.5"), QStringLiteral("s"),
+         QStringLiteral("switch toggles SWITCH@SECONDS, ascending, from rest at t = 0")},
+        {QStringLiteral("at"), QStringLiteral("2.4,5"), QStringLiteral("s"),
+         QStringLiteral("sample times; each takes the last 50 ms tick at or before it")},
+    };
+    lab.outputs = {
+        {QStringLiteral("SolutionKind"), {}, QStringLiteral("1 RC, 2 RL, 3 oscillatory, 4 critically damped, 5 two exponents, 6 u only")},
+        {QStringLiteral("Alpha"), QStringLiteral("1/s"), QStringLiteral("first exponent, circuit time")},
+        {QStringLiteral("Beta"), QStringLiteral("1/s"), QStringLiteral("angular frequency (3), second exponent (5), 1 (4)")},
+        {QStringLiteral("Phase"), QStringLiteral("rad"), QStringLiteral("phase of the oscillatory solution")},
+        {QStringLiteral("CoefA"), {}, QStringLiteral("amplitude of the first term")},
+        {QStringLiteral("CoefB"), {}, QStringLiteral("amplitude of the second term")},
+        {QStringLiteral("FinalVoltage"), QStringLiteral("V"), QStringLiteral("steady-state u")},
+        {QStringLiteral("FinalCurrent"), QStringLiteral("A"), QStringLiteral("steady-state i")},
+        {QStringLiteral("samples"), {},
+         QStringLiteral("per sample time: t, ScopeVoltage (V), ScopeCurrent (A), MeterTarget1, MeterTarget2 (A)")},
+    };
+    return lab;
+}
+
+} // namespace
+
+const LabCalc &Lab7Calc()
+{
+    static const LabCalc lab = [] {
+        LabCalc l = MakeLab7Calc();
+        l.run = [](const QMap<QString, QString> &args) { return RunLab7(Lab7Calc(), args); };
+        return l;
+    }();
+    return lab;
+}
+
+} // namespace ohmaris

@@ -1,0 +1,249 @@
+// Lab 7 transient model: closed-form solutions and their evaluation.
+// Intermediate arithmetic is double; every store into a 32-bit field rounds.
+#include "labs/lab7/model.h"
+
+#include "calc/phasor.h"
+
+#include <cmath>
+
+namespace ohmaris {
+
+namespace {
+
+// Rounds to three decimals, halves to even.
+double round3(double x)
+{
+    return std::nearbyint(x * 1000.0) / 1000.0;
+}
+
+} // namespace
+
+void Lab7Model::ComputeCircuit()
+{
+    const double E = ElementValues[kE];
+    const double R1 = ElementValues[kR1];
+    const double R2 = ElementValues[kR2];
+    const double C = ElementValues[kC];
+    const double L = ElementValues[kL];
+    const std::int16_t K1 = SwitchState[kS1];
+    const std::int16_t K2 = SwitchState[kS2];
+    const float u0 = ScopeVoltage;
+    const float i0 = ScopeCurrent;
+
+    // Both switches open leaves the capacitor with its charge.
+    const auto capacitorEnd = [&]() -> float {
+        if (K1 + K2 > 0)
+            return float(K1 * E / (K2 * R1 / R2 + 1));
+        return u0;
+    };
+
+    switch (SwitchState[kCircuit]) {
+    case 2: { // RL
+        SolutionKind = std::int16_t(Lab7Solution::FirstOrderRL);
+        if (K1 == 1)
+            Alpha = float(-1.0 / ((K2 / R2 + 1.0 / R1) * (L / 1000.0)));
+        else
+            Alpha = float(-15000000.0 / L); // the interrupted current dies out through 15 kOhm
+        Beta = 0.0f;
+        FinalVoltage = 0.0f;
+        const std::int16_t K12 = std::int16_t(K1 * K2);
+        FinalCurrent = float(K12 * E / R2 + K1 * E / R1);
+        CoefB = float(double(i0) - FinalCurrent);
+        CoefA = float(double(CoefB) * L / 1000.0 * Alpha);
+        JumpCurrent = i0;
+        JumpVoltage = CoefA;
+        break;
+    }
+    case 3: { // RLC
+        const double b = K2 / (C * R2 / 1000000.0) + std::int32_t(K1 * 1000) * R1 / L;
+        const float D = float(b * b / 4.0
+                              - (K2 * R1 * 1000000000.0 / (R2 * L * C) + 1000000000.0 / (C * L)) * K1);
+        FinalVoltage = capacitorEnd();
+        FinalCurrent = float(std::int16_t(K1 * K2) * E / (R1 + R2));
+        const double du = double(u0) - FinalVoltage;
+        const double di = double(i0) - FinalCurrent;
+        const auto criticallyDamped = [&] {
+            SolutionKind = std::int16_t(Lab7Solution::CriticallyDamped);
+            Alpha = float(-(K2 * 500000.0 / (C * R2) + K1 * R1 * 500.0 / L));
+            Beta = 1.0f;
+            CoefA = float(du);
+            CoefB = float(di - (Alpha * C / 1000000.0 + K2 / R2) * CoefA);
+        };
+        if (D > 0.0f && K1 == 1) {
+            const double h = (K2 * 1000000.0 / (C * R2) + R1 * 1000.0 / L) * -0.5;
+            Alpha = float(h - std::sqrt(double(D)));
+            Beta = float(h + std::sqrt(double(D)));
+            if (Alpha == Beta) {
+                // The exponents coincide in 32 bits: the two-exponent
+                // amplitudes would divide by zero, and the circuit is
+                // critically damped in all but name.
+                criticallyDamped();
+            } else {
+                SolutionKind = std::int16_t(Lab7Solution::TwoExponents);
+                CoefA = float((di - (C / 1000000.0 * Beta + K2 / R2) * du)
+                              / ((double(Alpha) - Beta) * C / 1000000.0));
+                CoefB = float(du - CoefA);
+            }
+        } else if (D > 0.0f) {
+            // S1 open: the inductor branch carries no current.
+            SolutionKind = std::int16_t(Lab7Solution::VoltageOnly);
+            Alpha = float(-(std::int32_t(K2 * 1000000)) / (C * R2));
+            Beta = 0.0f;
+            CoefA = float(du);
+        } else if (D == 0.0f && K1 + K2 <= 0) {
+            SolutionKind = std::int16_t(Lab7Solution::VoltageOnly);
+            Alpha = 0.0f;
+            Beta = 0.0f;
+            CoefA = float(du);
+        } else if (D == 0.0f) {
+            criticallyDamped();
+        } else {
+            const float beta = float(round3(std::sqrt(std::fabs(double(D)))));
+            if (beta == 0.0f) {
+                // A frequency that rounds to zero is no oscillation; the
+                // phase would divide by it.
+                criticallyDamped();
+            } else {
+                SolutionKind = std::int16_t(Lab7Solution::Oscillatory);
+                Beta = beta;
+                Alpha = float(-(K2 * 500000.0 / (C * R2) + K1 * R1 * 500.0 / L));
+                if (round3(du) == 0.0) {
+                    Phase = 0.0;
+                    CoefA = 0.0f;
+                } else {
+                    const double x = (di - (K2 / R2 + C / 1000000.0 * Alpha) * du) * 1000000.0
+                                     / (du * Beta * C);
+                    Phase = kHalfPi - std::atan(x);
+                    CoefA = float(du / std::sin(Phase));
+                }
+            }
+        }
+        JumpVoltage = u0;
+        JumpCurrent = i0;
+        break;
+    }
+    default: { // RC
+        SolutionKind = std::int16_t(Lab7Solution::FirstOrderRC);
+        Alpha = float(-std::int32_t(K1 * 1000000) / (C * R1) - std::int32_t(K2 * 1000000) / (C * R2));
+        Beta = 0.0f;
+        FinalVoltage = capacitorEnd();
+        FinalCurrent = 0.0f;
+        CoefA = float(double(u0) - FinalVoltage);
+        CoefB = float(double(CoefA) * C / 1000000.0 * Alpha);
+        JumpVoltage = u0;
+        JumpCurrent = CoefB;
+        break;
+    }
+    }
+    RecalcPending = false;
+}
+
+void Lab7Model::Evaluate(double now)
+{
+    const double C = ElementValues[kC];
+    const double R2 = ElementValues[kR2];
+    const std::int16_t K2 = SwitchState[kS2];
+    const float tau = float(now);
+    const float e1 = float(std::exp(double(Alpha) * double(kTimeScale) * (double(tau) - SwitchTime)));
+    const double w = double(Beta) * double(kTimeScale) * (double(tau) - SwitchTime);
+    const double A = CoefA;
+    const double B = CoefB;
+    const double uF = FinalVoltage;
+    const double iF = FinalCurrent;
+
+    switch (Lab7Solution(SolutionKind)) {
+    case Lab7Solution::Oscillatory: {
+        const double s = std::sin(w + Phase);
+        const double c = std::cos(w + Phase);
+        ScopeVoltage = float(e1 * A * s + uF);
+        ScopeCurrent = float(((Beta * c + Alpha * s) * C / 1000000.0 + (K2 / R2) * s) * (e1 * A) + iF);
+        break;
+    }
+    case Lab7Solution::CriticallyDamped: {
+        // B is the current's amplitude, so the capacitor voltage that goes
+        // with the current below rises with slope B / Cf, not B.
+        const double Cf = C / 1000000.0;
+        ScopeVoltage = float(uF + e1 * (A + (B / Cf) * w));
+        ScopeCurrent = float((C * Alpha / 1000000.0 + K2 / R2) * e1 * A + iF
+                             + ((K2 * 1000000.0 / (C * R2) + Alpha) * w + 1.0) * e1 * B);
+        break;
+    }
+    case Lab7Solution::TwoExponents: {
+        const double e2 = std::exp(w);
+        ScopeVoltage = float(e1 * A + uF + B * e2);
+        ScopeCurrent = float((C / 1000000.0 * Alpha + K2 / R2) * e1 * A + iF
+                             + (K2 / R2 + C / 1000000.0 * Beta) * B * e2);
+        break;
+    }
+    case Lab7Solution::VoltageOnly:
+        ScopeVoltage = float(e1 * A + uF);
+        ScopeCurrent = float(iF);
+        break;
+    case Lab7Solution::FirstOrderRC:
+    case Lab7Solution::FirstOrderRL:
+    default:
+        ScopeVoltage = float(e1 * A + uF);
+        ScopeCurrent = float(e1 * B + iF);
+        break;
+    }
+}
+
+void Lab7Model::UpdateMeterTargets()
+{
+    const double E = ElementValues[kE];
+    const double R1 = ElementValues[kR1];
+    const double R2 = ElementValues[kR2];
+    const std::int16_t K1 = SwitchState[kS1];
+    const std::int16_t K2 = SwitchState[kS2];
+    const double u = ScopeVoltage;
+    const double i = ScopeCurrent;
+    switch (SwitchState[kCircuit]) {
+    case 2:
+        MeterTarget2 = float((E - u) * std::int16_t(K1 * K2) / R2);
+        MeterTarget1 = float((E - u) * K1 / R1);
+        break;
+    case 3:
+        MeterTarget2 = float(K2 * u / R2);
+        MeterTarget1 = float(K1 * i - MeterTarget2);
+        break;
+    default:
+        MeterTarget2 = float(K2 * u / R2);
+        MeterTarget1 = float((E - u) * K1 / R1);
+        break;
+    }
+}
+
+bool Lab7Model::Tick(double now, std::int16_t selectorPosition)
+{
+    const bool recompute = RecalcPending;
+    if (recompute) {
+        SwitchState[kCircuit] = selectorPosition;
+        ComputeCircuit();
+    }
+    Evaluate(now);
+    UpdateMeterTargets();
+    return recompute;
+}
+
+void Lab7Model::ToggleSwitch(int index, double now)
+{
+    if (index != kS1 && index != kS2)
+        return;
+    SwitchState[index] = std::int16_t(1 - SwitchState[index]);
+    SwitchTime = now;
+    RecalcPending = true;
+}
+
+void Lab7Model::SelectorTurned()
+{
+    ScopeVoltage = 0.0f;
+    ScopeCurrent = 0.0f;
+    RecalcPending = true;
+}
+
+float DriveMeter(float value, float current, float range)
+{
+    return float(value + 0.2 * (double(current) * 100.0 / range - value));
+}
+
+} // namespace ohmaris

@@ -1,0 +1,48 @@
+// Sample clock and traces of the lab 7 oscilloscope.
+#include "labs/lab7/scope.h"
+
+#include "labs/lab7/model.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ohmaris {
+
+void ScopeRecorder::UpdateSweep(double t1, double t2)
+{
+    const float first = float(t1);
+    const float second = float(t2);
+    const double f = double(second) / kPeriod - std::trunc(double(first) / kPeriod);
+    if (Paused == 0)
+        SweepPhase = float(1.0 - f);
+    SampleStep = std::int16_t(std::nearbyint((1.0 - SweepPhase) * kStepsPerPeriod));
+}
+
+bool ScopeRecorder::Record(const Lab7Model &model)
+{
+    if (SampleStep == LastStep)
+        return false;
+    LastStep = SampleStep;
+    std::copy(VoltageTrace.begin() + 1, VoltageTrace.end(), VoltageTrace.begin());
+    std::copy(CurrentTrace.begin() + 1, CurrentTrace.end(), CurrentTrace.begin());
+    const bool jump = SwitchedSinceSample != 0;
+    VoltageTrace[kSamples - 1] = jump ? model.JumpVoltage : model.ScopeVoltage;
+    CurrentTrace[kSamples - 1] = jump ? model.JumpCurrent : model.ScopeCurrent;
+    SwitchedSinceSample = 0;
+    return true;
+}
+
+void ScopeRecorder::SetChannel(int channel, bool on)
+{
+    if (channel != 1 && channel != 2)
+        return;
+    ChannelOn[channel] = on ? 1 : 0;
+    if (on) {
+        if (channel == 1)
+            VoltageTrace.fill(0.0f);
+        else
+            CurrentTrace.fill(0.0f);
+    }
+}
+
+} // namespace ohmaris

@@ -1,0 +1,48 @@
+// Sample clock and traces of the lab 7 recording oscilloscope.
+// The recorder behaves like a strip chart: every 0.2 s of the window's clock
+// one sample enters at the right end of both traces and the older ones move
+// one place to the left. Kept free of widgets so the sampling can be driven
+// by a simulated clock.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace ohmaris {
+
+class Lab7Model;
+
+class ScopeRecorder {
+public:
+    static constexpr int kSamples = 141;   // index 0 oldest, 140 newest
+    static constexpr int kStepsPerPeriod = 125;
+    static constexpr float kPeriod = 25.0f; // seconds of the sample clock
+
+    std::array<float, kSamples> VoltageTrace{};
+    std::array<float, kSamples> CurrentTrace{};
+    std::array<std::int16_t, 3> ChannelOn{}; // index 1 and 2 used
+    std::int16_t Paused = 0;
+    float SweepPhase = 0.0f;
+    std::int16_t SampleStep = 1;
+    std::int16_t LastStep = 0;
+    std::int16_t SwitchedSinceSample = 0;
+
+    // Sweep step of a tick: t1 and t2 are two successive readings of the
+    // clock (seconds), t1 first. The step number only moves while running.
+    void UpdateSweep(double t1, double t2);
+    void UpdateSweep(double now) { UpdateSweep(now, now); }
+
+    // Records one sample when the step has moved since the last one: the
+    // values just after a switching instant if a switch was flipped since,
+    // the present ones otherwise. Returns true when a sample was taken.
+    bool Record(const Lab7Model &model);
+
+    // A switch flip between two samples: the next sample shows the jump.
+    void NoteSwitch() { SwitchedSinceSample = 1; }
+
+    // Channel 1 (voltage) or 2 (current) on/off; switching on clears its trace.
+    void SetChannel(int channel, bool on);
+    void TogglePause() { Paused = std::int16_t(1 - Paused); }
+};
+
+} // namespace ohmaris

@@ -1,0 +1,118 @@
+// Lab 7 calculator descriptor: the simulated tick loop, event timing,
+// sample selection and the one-line errors.
+#include "labs/lab7/calc.h"
+
+#include <QJsonArray>
+#include <QTest>
+#include <cmath>
+
+using namespace ohmaris;
+
+namespace {
+
+CalcResult Run(const QMap<QString, QString> &args)
+{
+    return Lab7Calc().run(args);
+}
+
+QJsonObject Sample(const CalcResult &r, int k)
+{
+    return r.outputs.value(QStringLiteral("samples")).toArray().at(k).toObject();
+}
+
+double Field(const QJsonObject &o, const char *name)
+{
+    return o.value(QLatin1String(name)).toDouble();
+}
+
+} // namespace
+
+class TestLab7Calc : public QObject {
+    Q_OBJECT
+
+private slots:
+    void chargeSample();
+    void eventBetweenTicks();
+    void defaultsCloseS2Later();
+    void errors_data();
+    void errors();
+};
+
+void TestLab7Calc::chargeSample()
+{
+    const CalcResult r = Run({{QStringLiteral("circuit"), QStringLiteral("1")},
+                              {QStringLiteral("events"), QStringLiteral("S1@0")},
+                              {QStringLiteral("at"), QStringLiteral("2.4,2.47")}});
+    QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+    QCOMPARE(r.inputs.value(QStringLiteral("E")).toDouble(), 24.0001);
+    QCOMPARE(r.outputs.value(QStringLiteral("SolutionKind")).toInt(), 1);
+    // 24.0001 (1 - e^(-2.4 / 2.400034)): the stored values carry the offset.
+    const QJsonObject s = Sample(r, 0);
+    QCOMPARE(Field(s, "t"), 2.4);
+    QVERIFY(std::fabs(Field(s, "ScopeVoltage") - 15.1709) < 5e-5);
+    QVERIFY(std::fabs(Field(s, "MeterTarget1") - (24.0001 - Field(s, "ScopeVoltage")) / 240.0001) < 1e-7);
+    QCOMPARE(Field(s, "MeterTarget2"), 0.0);
+    // A sample time between ticks takes the tick before it.
+    QCOMPARE(Field(Sample(r, 1), "t"), 2.45);
+}
+
+void TestLab7Calc::eventBetweenTicks()
+{
+    // S1 at 0.02 s is computed by the tick at 0.05 s but counts from 0.02 s.
+    const CalcResult r = Run({{QStringLiteral("events"), QStringLiteral("S1@0.02")},
+                              {QStringLiteral("at"), QStringLiteral("0.049,0.05")}});
+    QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+    const QJsonObject before = Sample(r, 0);
+    QCOMPARE(Field(before, "t"), 0.0);
+    QCOMPARE(Field(before, "ScopeVoltage"), 0.0);
+    const double alpha = r.outputs.value(QStringLiteral("Alpha")).toDouble();
+    const double uF = r.outputs.value(QStringLiteral("FinalVoltage")).toDouble();
+    const double expected = uF * (1.0 - std::exp(alpha * 0.001 * (0.05 - 0.02)));
+    QVERIFY(std::fabs(Field(Sample(r, 1), "ScopeVoltage") - expected) < 1e-5);
+}
+
+void TestLab7Calc::defaultsCloseS2Later()
+{
+    // Defaults: S1 at 0 s, S2 at 3.5 s; the second transient starts from
+    // the voltage the first one reached and heads for the divider voltage.
+    const CalcResult r = Run({});
+    QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+    const double E = 24.0001, R1 = 240.0001, R2 = 140.0001, C = 10.0001;
+    const double uF = E * R2 / (R1 + R2);
+    QVERIFY(std::fabs(r.outputs.value(QStringLiteral("FinalVoltage")).toDouble() - uF) < 1e-5);
+    const double u35 = E * (1.0 - std::exp(-3.45 / (R1 * C / 1000.0)));
+    const double tau2 = (R1 * R2 / (R1 + R2)) * C / 1000.0;
+    const double u5 = uF + (u35 - uF) * std::exp(-(5.0 - 3.5) / tau2);
+    // The first transient's last value is the one of the tick at 3.45 s.
+    const QJsonObject s = Sample(r, 1);
+    QCOMPARE(Field(s, "t"), 5.0);
+    QVERIFY2(std::fabs(Field(s, "ScopeVoltage") - u5) < 2e-4, qPrintable(QString::number(Field(s, "ScopeVoltage"))));
+    QVERIFY(std::fabs(Field(s, "MeterTarget2") - Field(s, "ScopeVoltage") / R2) < 1e-6);
+}
+
+void TestLab7Calc::errors_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("circuit 4") << "circuit" << "4";
+    QTest::newRow("letters for E") << "E" << "abc";
+    QTest::newRow("unknown switch") << "events" << "S3@1";
+    QTest::newRow("no time") << "events" << "S1";
+    QTest::newRow("descending events") << "events" << "S1@2,S2@1";
+    QTest::newRow("negative event") << "events" << "S1@-1";
+    QTest::newRow("bad sample time") << "at" << "2.4,x";
+    QTest::newRow("endless run") << "at" << "1e9";
+}
+
+void TestLab7Calc::errors()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, value);
+    const CalcResult r = Run({{name, value}});
+    QVERIFY(!r.error.isEmpty());
+    QVERIFY(!r.error.contains(QLatin1Char('\n')));
+    QVERIFY2(r.error.startsWith(name), qPrintable(r.error));
+}
+
+QTEST_APPLESS_MAIN(TestLab7Calc)
+#include "tst_lab7_calc.moc"
