@@ -147,6 +147,8 @@ private Q_SLOTS:
         w->Show();
         w->Tick();
         w->Tick();
+        QApplication::setActiveWindow(w->form());
+        QVERIFY(QTest::qWaitForWindowActive(w->form()));
         QTest::keyClick(w->form(), Qt::Key_Escape);
         QTRY_VERIFY(!w->isLoaded());
         QVERIFY(Shell::instance().chooser()->isVisible());
