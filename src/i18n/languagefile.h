@@ -3,9 +3,12 @@
 //
 // A file holds nine blocks of items (16, 33, 34, 9, 11, 9, 26, 27 and 35),
 // read in order. An item ends at a comma or at a line end; it may be enclosed
-// in double quotes, and may then contain commas; blanks before an unquoted
-// item are skipped. The last item of blocks 1 to 8 ends its line, and one
-// empty line separates each block from the next (CR LF or LF line ends alike).
+// in double quotes, and may then contain commas (the closing quote must be on
+// the same line; nothing but blanks may follow it before the comma or line
+// end). Blanks before and after an unquoted item are dropped. The last item
+// of blocks 1 to 8 ends its line, and exactly one empty line separates each
+// block from the next (CR LF, LF or CR line ends alike); an empty line is
+// never an item, so a block that is short of items is reported as such.
 //
 // Nothing here throws or ends the program: a missing file, a damaged block
 // layout or too few items come back as a LanguageError that names the file,
