@@ -1,0 +1,139 @@
+// The K-50 measuring set panel shared by the AC benches (labs 2 to 6): a
+// voltmeter, an ammeter and a wattmeter with range buttons, a phase selector
+// and a power-direction button. The panel creates its controls in the
+// bench's window, keeps the range state, and turns the bench's per-phase
+// voltage, current and power into pointer movements on every tick. The
+// state rules are pure functions in ohmaris::k50.
+#pragma once
+
+#include "instruments/pribor.h"
+#include "instruments/switcher.h"
+
+#include <QLabel>
+#include <QObject>
+#include <QPointer>
+#include <QPushButton>
+#include <QRectF>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+namespace ohmaris {
+
+namespace k50 {
+
+constexpr std::array<float, 3> kCurrentRanges{1.0f, 2.5f, 5.0f};     // Command2(0..2), A
+constexpr std::array<float, 3> kVoltageRanges{150.0f, 300.0f, 450.0f}; // Command3(0..2), V
+
+struct Ranges {
+    float K50CurrentRange = 5.0f;
+    float K50VoltageRange = 450.0f;
+    float K50PowerRange = 2250.0f; // always current range x voltage range
+    std::int16_t PowerSign = 1;
+
+    void SetCurrentRange(int index);
+    void SetVoltageRange(int index);
+    // The power-direction button: "+" becomes "-" (sign -1); any other
+    // caption becomes "+" (sign +1). Returns the new caption.
+    QString TogglePowerDirection(const QString &caption);
+};
+
+// Pointer targets in scale divisions: 150 divisions full scale on the
+// voltmeter and the wattmeter, 100 on the ammeter.
+struct Targets {
+    double voltmeter = 0;
+    double ammeter = 0;
+    double wattmeter = 0;
+};
+Targets TargetsFor(const Ranges &r, float u, float i, float p, bool applyPowerSign);
+// One tick of the pointer drive: a fifth of the way to the target.
+float Approach(float value, double target);
+// Whether a mouse-down on the phase selector opens the context-help pop-up:
+// a right click turns the selector, so only with Shift alone held, or at
+// the last position, where a right click cannot turn it further.
+bool SelectorPopsUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float value, int positions);
+
+} // namespace k50
+
+class K50Panel : public QObject {
+    Q_OBJECT
+public:
+    // Help-key callback: the bench stores the key; Qt::RightButton asks for
+    // the context-help pop-up. A right click that only turns the phase
+    // selector is reported with Qt::NoButton.
+    using HelpCallback = std::function<void(const QString &helpKey, Qt::MouseButton button)>;
+
+    // Design rectangle of `Picture2` in the window (twips).
+    static constexpr QRectF kStandardPlace{120, 240, 8775, 3855};
+    static constexpr QRectF kLab6Place{120, 120, 8775, 4215};
+
+    // Creates `Picture2` and every control inside it as children of the
+    // bench's client widget, at design geometry (the frame rescales them),
+    // binds the meters and the selector, and sets the load-time state:
+    // 5 A, 450 V, 2250 W, "+", phase A, every pointer at 0.
+    K50Panel(QWidget *client, HelpCallback help, QRectF place = kStandardPlace);
+    ~K50Panel() override;
+
+    // Range state.
+    float K50CurrentRange() const { return m_ranges.K50CurrentRange; }
+    float K50VoltageRange() const { return m_ranges.K50VoltageRange; }
+    float K50PowerRange() const { return m_ranges.K50PowerRange; }
+    std::int16_t PowerSign() const { return m_ranges.PowerSign; }
+    const k50::Ranges &ranges() const { return m_ranges; }
+
+    // Phase selector position, rounded: 1 (A), 2 (B) or 3 (C).
+    int SelectedPhase() const;
+
+    // Voltage, current and active power of phases A, B and C as the bench's
+    // model gives them (0 where a phase is not connected).
+    void SetReadings(const std::array<float, 3> &u, const std::array<float, 3> &i, const std::array<float, 3> &p);
+    // Moves each pointer a fifth of the way to the reading of the selected
+    // phase. `applyPowerSign`: whether the power direction enters the
+    // wattmeter target (the three-phase labs).
+    void Tick(bool applyPowerSign);
+
+    // Owner's handler of a click or double click on the selector (the
+    // three-phase labs request a recomputation).
+    std::function<void()> SelectorClicked;
+
+    // Control handlers.
+    void Command1_Click();
+    void Command2_Click(int index);
+    void Command3_Click(int index);
+
+    Pribor &Voltmeter() { return m_voltmeter; }
+    Pribor &Ammeter() { return m_ammeter; }
+    Pribor &Wattmeter() { return m_wattmeter; }
+    Switcher &Selector() { return m_selector; }
+
+    PictureBox *Picture2() const { return m_picture2; }
+    QPushButton *Command1() const { return m_command1; }
+    QPushButton *Command2(int index) const { return m_command2[size_t(index)]; }
+    QPushButton *Command3(int index) const { return m_command3[size_t(index)]; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Help(const QString &key, Qt::MouseButton button) const;
+    void Highlight(const std::array<QPointer<QPushButton>, 3> &row, int index);
+    void FocusPanel();
+
+    HelpCallback m_help;
+    k50::Ranges m_ranges;
+    std::array<float, 3> m_u{}, m_i{}, m_p{};
+
+    Pribor m_voltmeter;
+    Pribor m_ammeter;
+    Pribor m_wattmeter;
+    Switcher m_selector;
+
+    QPointer<PictureBox> m_picture2;
+    QPointer<QPushButton> m_command1;
+    std::array<QPointer<QPushButton>, 3> m_command2;
+    std::array<QPointer<QPushButton>, 3> m_command3;
+    QPointer<QLabel> m_label4;
+    QPointer<QLabel> m_label9;
+};
+
+} // namespace ohmaris

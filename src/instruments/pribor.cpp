@@ -1,0 +1,413 @@
+// Pointer meter: scale geometry, property rules and the drawing of the face.
+#include "instruments/pribor.h"
+
+#include "calc/entry.h"
+#include "calc/phasor.h"
+#include "instruments/face.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace ohmaris {
+
+namespace meter {
+
+double HalfAngle(double w, double h)
+{
+    return std::atan(0.48 * w / h);
+}
+
+double ValueAngle(const Scale &s, double halfAngle, double x)
+{
+    double f = (x - double(s.Min)) / (double(s.Max) - double(s.Min));
+    if (s.Shcala == 2)
+        f = f * f;
+    return (kHalfPi + halfAngle) - 2.0 * halfAngle * f;
+}
+
+ValueLimits Limits(const Scale &s)
+{
+    ValueLimits l;
+    l.low = float(double(s.Min) - 3.0 * double(s.Smallchange));
+    l.high = float(double(s.Max) + double(4 - s.Shcala) * double(s.Smallchange));
+    return l;
+}
+
+float ClampValue(const Scale &s, float v)
+{
+    const ValueLimits l = Limits(s);
+    if (v < l.low)
+        v = l.low;
+    if (v > l.high)
+        v = l.high;
+    return v;
+}
+
+std::vector<Tick> Ticks(const Scale &s, double halfAngle)
+{
+    std::vector<Tick> ticks;
+    // The loop variable counts tenths of scale units in a 32-bit float, its
+    // end and step rounded to 32 bits like the variable itself.
+    const float end = float(10.0 * (double(s.Max) - double(s.Min)));
+    const float step = float(10.0 * double(s.Smallchange));
+    if (!(step > 0.0f) || !std::isfinite(end) || double(end) / double(step) > kMaxTicks)
+        return ticks;
+    const int ratio = int(face::RoundHalfEven(double(s.Bigchange) / double(s.Smallchange)));
+    int c = ratio;
+    int g = 0;
+    if (s.Shcala == 1)
+        g = s.Systema == 2 ? 231 : 5;
+    const double firstFiveDegrees = kHalfPi + halfAngle - kPi / 36.0;
+    ticks.reserve(size_t(double(end) / double(step)) + 2);
+    for (float t = 0.0f; t <= end; t = float(double(t) + double(step))) {
+        double f = double(t) / double(end);
+        if (s.Shcala == 2)
+            f = f * f;
+        Tick k;
+        k.theta = (kHalfPi + halfAngle) - 2.0 * halfAngle * f;
+        ++c;
+        if (c >= ratio) {
+            if (s.Shcala == 2)
+                ++g;
+            k.major = true;
+            k.drawn = true;
+            k.label = face::RoundPlaces(double(t) / 10.0 + double(s.Min), 1);
+            k.labelled = g > 3 || g == 1;
+            c = 0;
+        } else {
+            const bool skipped = g == 231 && k.theta > firstFiveDegrees;
+            k.drawn = !skipped && g > 3;
+        }
+        ticks.push_back(k);
+        if (int(ticks.size()) > kMaxTicks + 1)
+            break;
+    }
+    return ticks;
+}
+
+} // namespace meter
+
+namespace {
+
+constexpr QRgb kMinorTickColour = face::Rgb(0, 0, 255);
+constexpr QRgb kNeedleTipColour = face::Rgb(255, 0, 0);
+constexpr QRgb kPanelColour = face::Rgb(115, 115, 115);
+constexpr QRgb kStripColour = face::Rgb(105, 105, 105);
+constexpr QRgb kBorderColour = face::Rgb(0, 0, 0);
+constexpr double kAspect = 0.9; // face height / width
+
+QPointF Ray(double cx, double cy, double r, double f, double theta)
+{
+    return {cx + f * r * std::cos(theta), cy + f * r * std::sin(theta)};
+}
+
+} // namespace
+
+Pribor::Pribor(QObject *parent) : QObject(parent) {}
+
+Pribor::~Pribor()
+{
+    if (m_box) {
+        m_box->removeEventFilter(this);
+        m_box->onPaint = nullptr;
+    }
+}
+
+void Pribor::setPicCtl(PictureBox *box)
+{
+    if (m_box && m_box != box) {
+        m_box->removeEventFilter(this);
+        m_box->onPaint = nullptr;
+    }
+    m_box = box;
+    m_faceValid = false;
+    if (!box)
+        return;
+    box->onPaint = [this](QPainter &p) { Pic1_Paint(p); };
+    box->installEventFilter(this);
+    KeepShape();
+    box->update();
+}
+
+bool Pribor::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_box && event->type() == QEvent::Resize)
+        KeepShape();
+    return QObject::eventFilter(watched, event);
+}
+
+void Pribor::KeepShape()
+{
+    if (!m_box)
+        return;
+    const int h = int(std::lround(kAspect * m_box->width()));
+    if (m_box->height() != h)
+        m_box->resize(m_box->width(), h);
+}
+
+void Pribor::Repaint()
+{
+    if (m_box)
+        m_box->update();
+}
+
+void Pribor::FaceChanged()
+{
+    m_faceValid = false;
+    Repaint();
+}
+
+void Pribor::setShcala(int v)
+{
+    if ((v != 1 && v != 2) || v == m_scale.Shcala)
+        return;
+    m_scale.Shcala = short(v);
+    FaceChanged();
+}
+
+void Pribor::setSystema(int v)
+{
+    if (v < 1 || v > 3 || v == m_scale.Systema)
+        return;
+    m_scale.Systema = short(v);
+    FaceChanged();
+}
+
+void Pribor::setKlassT(float v)
+{
+    if (v == m_klass)
+        return;
+    m_klass = v;
+    FaceChanged();
+}
+
+void Pribor::setTok(int v)
+{
+    if ((v != 1 && v != 2) || v == m_tok)
+        return;
+    m_tok = short(v);
+    FaceChanged();
+}
+
+void Pribor::setMax(float v)
+{
+    if (!std::isfinite(v) || !(v > m_scale.Min) || v == m_scale.Max)
+        return;
+    m_scale.Max = v;
+    FaceChanged();
+}
+
+void Pribor::setMin(float v)
+{
+    if (!std::isfinite(v) || !(v < m_scale.Max) || v == m_scale.Min)
+        return;
+    m_scale.Min = v;
+    FaceChanged();
+}
+
+void Pribor::setSmallchange(float v)
+{
+    if (!std::isfinite(v) || !(v > 0.0f) || !(v < m_scale.Bigchange) || v == m_scale.Smallchange)
+        return;
+    m_scale.Smallchange = v;
+    FaceChanged();
+}
+
+void Pribor::setBigchange(float v)
+{
+    if (!std::isfinite(v) || !(v > m_scale.Smallchange) || v == m_scale.Bigchange)
+        return;
+    m_scale.Bigchange = v;
+    FaceChanged();
+}
+
+void Pribor::setValue(float v)
+{
+    // A value that is not a finite number would take the pointer off the face.
+    if (!std::isfinite(v))
+        return;
+    v = meter::ClampValue(m_scale, v);
+    if (v == m_value)
+        return;
+    m_value = v;
+    Repaint();
+}
+
+void Pribor::setCaption(const QString &v)
+{
+    if (v == m_caption)
+        return;
+    m_caption = v;
+    FaceChanged();
+}
+
+void Pribor::BuildFace(const QSize &size, const QFont &boxFont, qreal dpr)
+{
+    const double W = size.width();
+    const double H = size.height();
+    const double cx = 0.5 * W;
+    const double cy = -0.12 * H;
+    const double R = 0.82 * H;
+    const double A = meter::HalfAngle(W, H);
+    const int fs = std::max(1, int(std::lround(boxFont.pointSizeF())));
+    QFont font = boxFont;
+    font.setPointSize(fs);
+
+    // Below the pointer: dial, ticks, numbers, caption.
+    m_under = QPixmap(size * dpr);
+    m_under.setDevicePixelRatio(dpr);
+    m_under.fill(Qt::white);
+    {
+        QPainter p(&m_under);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setFont(font);
+        face::Canvas cv(p, H);
+        for (const meter::Tick &t : meter::Ticks(m_scale, A)) {
+            if (t.major) {
+                if (t.labelled) {
+                    const QString bare = GeneralNumber(t.label);
+                    const double w = cv.TextWidth(bare);
+                    const double h = cv.TextHeight();
+                    const double d = t.label < 0 ? 0.45 : 0.0;
+                    const QPointF at = Ray(cx, cy, R, meter::kLabelRadius, t.theta);
+                    cv.Text(at.x() - (0.7 - d) * w, at.y() + 0.3 * h, face::NumberText(t.label));
+                }
+                const QPointF a = Ray(cx, cy, R, meter::kMajorInner, t.theta);
+                const QPointF b = Ray(cx, cy, R, meter::kMajorOuter, t.theta);
+                cv.Line(a.x(), a.y(), b.x(), b.y(), Qt::black, 1);
+            } else if (t.drawn) {
+                const QPointF a = Ray(cx, cy, R, meter::kMinorInner, t.theta);
+                const QPointF b = Ray(cx, cy, R, meter::kMinorOuter, t.theta);
+                cv.Line(a.x(), a.y(), b.x(), b.y(), QColor(kMinorTickColour), 1);
+            }
+        }
+
+        QFont big = font;
+        big.setPointSizeF(1.5 * fs);
+        big.setBold(true);
+        p.setFont(big);
+        const double h = cv.TextHeight();
+        if (m_caption.startsWith(QLatin1String("mk"))) {
+            // "mk" stands for the micro prefix: the micro sign, slightly
+            // raised, then the rest of the caption.
+            const double x = W / 2 - cv.TextWidth(m_caption.mid(1)) / 2;
+            const QString micro = QStringLiteral("µ");
+            cv.Text(x, H / 2 + 1.05 * h, micro);
+            cv.Text(cv.After(x, micro), H / 2 + h, m_caption.mid(2));
+        } else {
+            cv.Text(W / 2 - cv.TextWidth(m_caption) / 2, H / 2 + h, m_caption);
+        }
+    }
+
+    // Above the pointer: the case, the accuracy class and the symbols.
+    m_over = QPixmap(size * dpr);
+    m_over.setDevicePixelRatio(dpr);
+    m_over.fill(Qt::transparent);
+    {
+        QPainter p(&m_over);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        face::Canvas cv(p, H);
+        cv.Box(0, 0, W, 0.44 * H, QColor(kPanelColour));
+        cv.Box(0, 0, 0.01 * W, H, QColor(kStripColour));
+        cv.Box(0, H, W, 0.99 * H, QColor(kStripColour));
+        cv.Box(W, 0, 0.99 * W, H, QColor(kStripColour));
+
+        QFont klass = font;
+        klass.setPointSize(fs + 1);
+        p.setFont(klass);
+        const QString k = face::NumberText(double(m_klass));
+        const double kw = cv.TextWidth(k);
+        const double kh = cv.TextHeight();
+        cv.Text(0.95 * W - 1.5 * kw, H / 2 + kh / 2, k);
+
+        p.setFont(font);
+        p.setRenderHint(QPainter::Antialiasing);
+        const double u = cv.TextHeight() / 2.5;
+        const double y0 = H / 2;
+        const QColor fg = Qt::black;
+        const double x0 = 0.15 * W;
+        switch (m_scale.Systema) {
+        case 1:
+            cv.Arc(x0, y0, 0.8 * u, 0, kPi, Qt::black, 1);
+            cv.Line(x0 - 0.8 * u, y0, x0 - 0.8 * u, y0 - u, fg, 1);
+            cv.Line(x0 + 0.8 * u, y0, x0 + 0.8 * u, y0 - u, fg, 1);
+            cv.Line(x0 - 0.4 * u, y0 - u, x0 + 0.4 * u, y0 - u, fg, 1);
+            if (m_tok == 2) {
+                const double x = 0.25 * W;
+                cv.Line(x - u, y0, x + u, y0, fg, 1);
+                cv.Line(x - 0.65 * u, y0 - u, x - 0.65 * u, y0 + u, fg, 1);
+                cv.Line(x + 0.65 * u, y0 - u, x + 0.65 * u, y0 + u, fg, 1);
+                cv.Line(x - 0.65 * u, y0, x + 0.65 * u, y0 + u, fg, 1);
+                cv.Line(x - 0.65 * u, y0, x + 0.65 * u, y0 - u, fg, 1);
+            }
+            break;
+        case 2:
+            cv.Line(x0, y0 + 1.5 * u, x0, y0 - 1.5 * u, fg, 1);
+            cv.Line(x0 + u, y0 + u, x0 - u, y0 + u / 2, fg, 1);
+            cv.Line(x0 - u, y0 + u / 2, x0 + u, y0, fg, 1);
+            cv.Line(x0 + u, y0, x0 - u, y0 - u / 2, fg, 1);
+            cv.Line(x0 - u, y0 - u / 2, x0 + u, y0 - u, fg, 1);
+            break;
+        case 3:
+            for (const double y : {y0 + 2 * u / 3, y0, y0 - 2 * u / 3})
+                cv.Line(x0 - u, y, x0 + u, y, fg, 1);
+            cv.Line(x0 - u, y0 - 2 * u / 3, x0 - u, y0 + 2 * u / 3, fg, 1);
+            cv.Line(x0 + u, y0 - 2 * u / 3, x0 + u, y0 + 2 * u / 3, fg, 1);
+            cv.Line(x0, y0 + 2 * u / 3, x0, y0 + 1.3 * u, fg, 1);
+            cv.Line(x0, y0 - 2 * u / 3, x0, y0 - 1.3 * u, fg, 1);
+            break;
+        default:
+            break;
+        }
+        const double x1 = 0.06 * W;
+        if (m_tok == 1) {
+            cv.Line(x1 + 0.8 * u, y0, x1 - 0.8 * u, y0, fg, 1);
+        } else {
+            cv.Arc(x1 - 0.4 * u, y0, 0.4 * u, 0, kPi, Qt::black, 1);
+            cv.Arc(x1 + 0.4 * u, y0, 0.4 * u, kPi, 0, Qt::black, 1);
+        }
+    }
+    m_faceSize = size;
+    m_faceFont = boxFont;
+    m_faceValid = true;
+}
+
+void Pribor::Pic1_Paint(QPainter &p)
+{
+    if (!m_box)
+        return;
+    // The face lies inside a one-pixel border.
+    const QSize outer = m_box->size();
+    const QSize size(std::max(1, outer.width() - 2), std::max(1, outer.height() - 2));
+    const qreal dpr = m_box->devicePixelRatioF();
+    if (!m_faceValid || size != m_faceSize || m_box->font() != m_faceFont || dpr != m_under.devicePixelRatio())
+        BuildFace(size, m_box->font(), dpr);
+
+    const double W = size.width();
+    const double H = size.height();
+    const double cx = 0.5 * W;
+    const double cy = -0.12 * H;
+    const double R = 0.82 * H;
+    const double theta = meter::ValueAngle(m_scale, meter::HalfAngle(W, H), double(m_value));
+
+    p.save();
+    p.translate(1, 1);
+    p.drawPixmap(0, 0, m_under);
+    p.setRenderHint(QPainter::Antialiasing);
+    face::Canvas cv(p, H);
+    const QPointF mid = Ray(cx, cy, R, 0.8, theta);
+    const QPointF tip = Ray(cx, cy, R, 1.2, theta);
+    cv.Line(cx, cy, mid.x(), mid.y(), Qt::black, 2);
+    cv.Line(mid.x(), mid.y(), tip.x(), tip.y(), QColor(kNeedleTipColour), 1);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.drawPixmap(0, 0, m_over);
+    p.restore();
+
+    p.setPen(QColor(kBorderColour));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(0.5, 0.5, outer.width() - 1, outer.height() - 1));
+}
+
+} // namespace ohmaris

@@ -1,0 +1,134 @@
+// Pribor: the analogue panel meter of the lab benches (ammeters, voltmeters,
+// wattmeters). It has no window of its own: it draws its whole face into the
+// picture box it is bound to through PicCtl, every time that box paints.
+// The scale geometry is a set of pure functions in ohmaris::meter so it can be
+// checked without painting.
+#pragma once
+
+#include "shell/picturebox.h"
+
+#include <QObject>
+#include <QPixmap>
+#include <QPointer>
+#include <QString>
+#include <vector>
+
+namespace ohmaris {
+
+namespace meter {
+
+// The properties that shape the scale.
+struct Scale {
+    float Min = 0.0f;
+    float Max = 100.0f;
+    float Smallchange = 2.0f;
+    float Bigchange = 10.0f;
+    short Shcala = 1;  // 1 linear, 2 square-law
+    short Systema = 0; // 2 (moving iron) drops the minor ticks of the first 5 degrees
+};
+
+// Half-angle of the scale arc for a face of width w and height h.
+double HalfAngle(double w, double h);
+// Pointer angle of scale value x (radians, counter-clockwise from the x axis):
+// Min at pi/2 + A, Max at pi/2 - A, the fraction raised to the power Shcala.
+double ValueAngle(const Scale &s, double halfAngle, double x);
+
+// Range a pointer value is clamped into: three tick steps below Min, and
+// 4 - Shcala tick steps above Max.
+struct ValueLimits {
+    float low;
+    float high;
+};
+ValueLimits Limits(const Scale &s);
+float ClampValue(const Scale &s, float v);
+
+// One step of the tick loop.
+struct Tick {
+    double theta = 0;      // angle of the tick
+    bool major = false;    // a numbered (long) tick position
+    bool drawn = false;    // whether a line is drawn there
+    bool labelled = false; // whether its number is printed
+    double label = 0;      // the number, rounded to one decimal
+};
+// The tick loop of the face, in order from Min to Max. A scale that would
+// need more than kMaxTicks ticks draws none, so a face never stalls.
+constexpr int kMaxTicks = 2000;
+std::vector<Tick> Ticks(const Scale &s, double halfAngle);
+
+// Radius factor endpoints of the tick marks and the pointer.
+constexpr double kMajorInner = 1.07, kMajorOuter = 1.18;
+constexpr double kMinorInner = 1.10, kMinorOuter = 1.15;
+constexpr double kLabelRadius = 1.27;
+
+} // namespace meter
+
+class Pribor : public QObject {
+    Q_OBJECT
+public:
+    explicit Pribor(QObject *parent = nullptr);
+    ~Pribor() override;
+
+    // Binds the picture box the face is drawn into (its paint event is
+    // handled here from now on); a previous box is released. The box keeps
+    // the meter's shape: height 0.9 x width.
+    void setPicCtl(PictureBox *box);
+    PictureBox *Pic1() const { return m_box; }
+
+    // Setters silently ignore values that would break the meter: a scale
+    // law other than 1 or 2, a system other than 1..3, a kind of current
+    // other than 1 or 2, Min >= Max, Smallchange >= Bigchange, and values
+    // that are not finite numbers (or a tick step that is not positive).
+    void setShcala(int v);
+    short Shcala() const { return m_scale.Shcala; }
+    void setSystema(int v);
+    short Systema() const { return m_scale.Systema; }
+    void setKlassT(float v);
+    float KlassT() const { return m_klass; }
+    void setTok(int v);
+    short Tok() const { return m_tok; }
+    void setMax(float v);
+    float Max() const { return m_scale.Max; }
+    void setMin(float v);
+    float Min() const { return m_scale.Min; }
+    void setSmallchange(float v);
+    float Smallchange() const { return m_scale.Smallchange; }
+    void setBigchange(float v);
+    float Bigchange() const { return m_scale.Bigchange; }
+    // Pointer position in scale units, clamped to meter::Limits.
+    void setValue(float v);
+    float Value() const { return m_value; }
+    void setCaption(const QString &v);
+    QString Caption() const { return m_caption; }
+
+    const meter::Scale &scale() const { return m_scale; }
+
+    // Draws the face into a painter over an area of the given size (pixels);
+    // the bound box's paint handler calls this.
+    void Pic1_Paint(QPainter &p);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void FaceChanged();
+    void Repaint();
+    void KeepShape();
+    void BuildFace(const QSize &size, const QFont &font, qreal dpr);
+
+    QPointer<PictureBox> m_box;
+    meter::Scale m_scale;
+    float m_klass = 0.5f;
+    short m_tok = 1;
+    float m_value = 0.0f;
+    QString m_caption = QStringLiteral("Амперметр");
+
+    // The face without the pointer, drawn once per size and property set:
+    // m_under lies below the pointer, m_over (the case) above it.
+    QPixmap m_under;
+    QPixmap m_over;
+    bool m_faceValid = false;
+    QSize m_faceSize;
+    QFont m_faceFont;
+};
+
+} // namespace ohmaris

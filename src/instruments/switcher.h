@@ -1,0 +1,108 @@
+// Switcher: the rotary knob of the benches (variant selectors, voltage
+// regulators, phase selectors, oscilloscope knobs). It draws itself over its
+// host picture box's parent and turns one position per click: the left
+// button towards larger angles, the right button towards smaller ones. The
+// turning rule and the geometry are pure functions in ohmaris::knob.
+#pragma once
+
+#include "shell/picturebox.h"
+
+#include <QObject>
+#include <QPointF>
+#include <QPointer>
+#include <functional>
+
+namespace ohmaris {
+
+namespace knob {
+
+// Degrees per position: a full-turn knob (|Max - Min| >= 360) spreads its
+// positions round the circle, a partial-turn knob puts the last position
+// on Max. Negative when Max < Min.
+float Step(float min, float max, int positions);
+// Angle in degrees of (possibly fractional) position v.
+double PositionAngle(double v, float min, float step);
+// Mouse buttons as the knob records them.
+enum Button : int { NoButton = 0, Left = 1, Right = 2, Middle = 4 };
+// One click with the last recorded button: moves the angle one degree at a
+// time, stopping at the ends of a partial-turn knob and wrapping round on a
+// full-turn one, and returns the new Value. Other buttons change nothing.
+float Turn(float value, float min, float max, float step, int button);
+
+// Context help on a knob: a right click turns it, so the help pop-up opens
+// only with Shift alone held, or at the end position a right click cannot
+// pass (`endPosition`: 1 or Polojenii, as the bench says).
+bool HelpPopupAllowed(Qt::KeyboardModifiers modifiers, float value, float endPosition);
+
+// Geometry of a knob in a square box of the given width (any unit).
+struct Geometry {
+    double w = 0, h = 0;   // box size
+    double cx = 0, cy = 0; // centre
+    double r = 0;          // knob radius, 3/7 of the width
+    double b = 0;          // half-width of the bar, a tenth of the height
+};
+Geometry GeometryFor(double width, double height);
+// Whether a point (same unit, any y direction) lies on the knob.
+bool OverKnob(const Geometry &g, QPointF pos);
+
+} // namespace knob
+
+class Switcher : public QObject {
+    Q_OBJECT
+public:
+    explicit Switcher(QObject *parent = nullptr);
+    ~Switcher() override;
+
+    // Binds the host: its paint, click, double-click, mouse-down and
+    // mouse-move events are handled here from now on. The host is made
+    // square and transparent, so the knob stands on its parent's drawing.
+    void setPicCtl(PictureBox *box);
+    PictureBox *Pic1() const { return m_box; }
+
+    float Max() const { return m_max; }
+    void setMax(float v);
+    float Min() const { return m_min; }
+    void setMin(float v);
+    // Stored clamped into 1..Polojenii; read back clamped the same way.
+    void setValue(float v);
+    float Value() const;
+    bool Changed() const { return m_changed; }
+    void setChanged(bool v) { m_changed = v; }
+    // At least 2 positions; setting it recomputes Step (Max and Min do not).
+    void setPolojenii(int v);
+    int Polojenii() const { return m_positions < 2 ? 2 : m_positions; }
+
+    float Step() const { return m_step; }
+    int LastButton() const { return m_lastButton; }
+
+    // The owner's handlers of the host, run after the knob's own.
+    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers)> onMouseDown;
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+
+    // Host event handlers (positions in the host's pixels).
+    void Pic1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF pos);
+    void Pic1_MouseMove(QPointF pos);
+    void Pic1_Click();
+    void Pic1_DblClick();
+    void Pic1_Paint(QPainter &p);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void TurnOnePosition();
+    void Repaint();
+    void KeepShape();
+
+    QPointer<PictureBox> m_box;
+    float m_min = 0.0f;
+    float m_max = 360.0f;
+    int m_positions = 8;
+    float m_value = 1.0f;
+    bool m_changed = false;
+    float m_step = 45.0f;
+    int m_lastButton = knob::NoButton;
+};
+
+} // namespace ohmaris

@@ -1,0 +1,245 @@
+// Seven-segment display: cell encoding and drawing.
+#include "instruments/znak.h"
+
+#include "instruments/face.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace ohmaris {
+
+namespace znak {
+
+const std::array<std::array<bool, 7>, 13> kSegments{{
+    {1, 0, 1, 1, 1, 1, 1}, // 0
+    {0, 0, 0, 0, 0, 1, 1}, // 1
+    {1, 1, 1, 1, 0, 0, 1}, // 2
+    {1, 1, 1, 0, 0, 1, 1}, // 3
+    {0, 1, 0, 0, 1, 1, 1}, // 4
+    {1, 1, 1, 0, 1, 1, 0}, // 5
+    {1, 1, 1, 1, 1, 1, 0}, // 6
+    {0, 0, 1, 0, 0, 1, 1}, // 7
+    {1, 1, 1, 1, 1, 1, 1}, // 8
+    {1, 1, 1, 0, 1, 1, 1}, // 9
+    {0, 1, 0, 0, 0, 0, 0}, // minus
+    {1, 1, 1, 1, 1, 0, 0}, // E
+    {0, 1, 0, 1, 0, 0, 0}, // r
+}};
+
+namespace {
+
+// |x| in plain decimal notation, "." as separator, no zero before the point.
+QString PlainText(double x)
+{
+    QString s = QString::number(std::fabs(x), 'f', kMaxDigits);
+    while (s.endsWith(QLatin1Char('0')))
+        s.chop(1);
+    if (s.endsWith(QLatin1Char('.')))
+        s.chop(1);
+    if (s.isEmpty())
+        return QStringLiteral("0");
+    if (s.startsWith(QLatin1String("0.")))
+        s.remove(0, 1);
+    return s;
+}
+
+QString WithoutPoint(QString s)
+{
+    return s.remove(QLatin1Char('.'));
+}
+
+} // namespace
+
+Display Encode(double v, int digits)
+{
+    Display d;
+    bool negative = false;
+    double x = face::RoundPlaces(v, digits);
+    bool leadingZero = std::fabs(x) > 0 && std::fabs(x) < 1;
+    int places = digits;
+    if (x < 0) {
+        negative = true;
+        places = digits - 1;
+    }
+    if (std::fabs(v) <= std::pow(10.0, places) - 1.0) {
+        QString s = PlainText(x);
+        int p = int(s.indexOf(QLatin1Char('.'))) + 1;
+        if (p > 0)
+            p = p - 1;
+        x = face::RoundPlaces(x, std::max(0, places - (leadingZero ? 1 : 0) - p));
+        s = PlainText(x);
+        QString t = WithoutPoint(s);
+        // Rounding may have carried a fraction to 0 or to 1, and the zero
+        // kept in front of it would then push the number past the cells.
+        if (leadingZero && int(t.size()) + 1 + (negative ? 1 : 0) > digits)
+            leadingZero = false;
+        if (leadingZero)
+            t.prepend(QLatin1Char('0'));
+        if (negative)
+            t.prepend(QLatin1Char('-'));
+        if (t.size() > digits)
+            t = t.right(digits);
+        const int n = int(t.size());
+        for (int i = 0; i < n; ++i) {
+            const int k = digits - n + 1 + i;
+            const QChar ch = t.at(i);
+            d.cells[size_t(k)] = ch == QLatin1Char('-') ? short(Minus) : short(ch.digitValue());
+        }
+        d.firstCell = digits - n + 1;
+        const int point = int(s.indexOf(QLatin1Char('.')));
+        d.dotPlace = point >= 0 ? int(s.size()) - (point + 1) + 1 : 1;
+    } else {
+        if (digits == 1) {
+            d.cells[1] = LetterE;
+        } else if (digits == 2) {
+            d.cells[1] = LetterE;
+            d.cells[2] = LetterR;
+        } else {
+            d.cells[size_t(digits - 2)] = LetterE;
+            d.cells[size_t(digits - 1)] = LetterR;
+            d.cells[size_t(digits)] = LetterR;
+            d.firstCell = digits - 2;
+        }
+    }
+    d.stored = x;
+    return d;
+}
+
+bool SegmentLit(const Display &d, int digits, int k, int j)
+{
+    if (k < d.firstCell || k < 1 || k > digits)
+        return false;
+    const short code = d.cells[size_t(k)];
+    if (code < 0 || code > LetterR)
+        return false;
+    if (code == Minus && k == digits - 1 && d.cells[size_t(digits)] == 0)
+        return false;
+    return kSegments[size_t(code)][size_t(j - 1)];
+}
+
+bool PointLit(const Display &d, int k)
+{
+    return k == d.dotPlace && k > 1;
+}
+
+} // namespace znak
+
+namespace {
+constexpr QRgb kUnlit = face::Rgb(50, 80, 50);
+constexpr QRgb kLit = face::Rgb(50, 200, 50);
+constexpr QRgb kCase = face::Rgb(20, 20, 20);
+constexpr QRgb kGlass = face::Rgb(40, 70, 40);
+} // namespace
+
+Znak::Znak(QObject *parent) : QObject(parent) {}
+
+Znak::~Znak()
+{
+    if (m_box) {
+        m_box->removeEventFilter(this);
+        m_box->onPaint = nullptr;
+    }
+}
+
+void Znak::setPicCtl(PictureBox *box)
+{
+    if (m_box && m_box != box) {
+        m_box->removeEventFilter(this);
+        m_box->onPaint = nullptr;
+    }
+    m_box = box;
+    if (!box)
+        return;
+    box->onPaint = [this](QPainter &p) { Pic1_Paint(p); };
+    box->installEventFilter(this);
+    KeepShape();
+}
+
+bool Znak::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_box && event->type() == QEvent::Resize)
+        KeepShape();
+    return QObject::eventFilter(watched, event);
+}
+
+void Znak::KeepShape()
+{
+    if (!m_box)
+        return;
+    const int h = int(std::lround(m_box->width() * 1.5 / m_digits));
+    if (m_box->height() != h)
+        m_box->resize(m_box->width(), h);
+}
+
+void Znak::Repaint()
+{
+    if (m_box)
+        m_box->update();
+}
+
+void Znak::setValue(double v)
+{
+    m_display = znak::Encode(v, m_digits);
+    Repaint();
+}
+
+void Znak::setDigits(int v)
+{
+    if (v < 1 || v > znak::kMaxDigits)
+        return;
+    m_digits = v;
+    m_display.cells.fill(0);
+    KeepShape();
+    Repaint();
+}
+
+void Znak::setEnable(bool v)
+{
+    if (v == m_enable)
+        return;
+    m_enable = v;
+    Repaint();
+}
+
+void Znak::Pic1_Paint(QPainter &p)
+{
+    if (!m_box)
+        return;
+    const double W = m_box->width();
+    const double H = m_box->height();
+    face::Canvas cv(p, H);
+    const double m = H * 0.1 / 1.5;
+    const double cw = (W - 2 * m) / m_digits;
+    const double ch = H - 2 * m;
+    const double sw = 0.5 * cw;
+    const double t = 0.03 * sw;
+    const double sh = 0.7 * ch;
+    cv.Box(0, 0, W, H, QColor(kCase));
+    cv.Box(m, m, W - m, H - m, QColor(kGlass));
+
+    const double x1 = (cw - sw) / 2 + m, y1 = (ch - sh - 10 * t) / 2 + m;
+    const double y2 = y1 + sh / 2 + 4 * t, y3 = y2 + sh / 2 + 4 * t;
+    const double x4 = x1 - 4 * t, x6 = x1 + sw + 2 * t;
+    const std::array<double, 7> xs{x1, x1, x1, x4, x4, x6, x6};
+    const std::array<double, 7> ys{y1, y2, y3, y1 + 2 * t, y2 + 2 * t, y1 + 2 * t, y2 + 2 * t};
+    const double x0 = x6 + 10 * t, y0 = y1 - 2 * t;
+    const QColor unlit(kUnlit);
+    const QColor lit(m_enable ? kLit : kUnlit);
+
+    for (int k = 1; k <= m_digits; ++k) {
+        const double px = (m_digits - k) * cw + x0;
+        cv.Box(px, y0, px + 4 * t, y0 + 4 * t, znak::PointLit(m_display, k) ? lit : unlit);
+        const double left = (k - 1) * cw;
+        for (int j = 1; j <= 7; ++j) {
+            const QColor &c = znak::SegmentLit(m_display, m_digits, k, j) ? lit : unlit;
+            const double x = left + xs[size_t(j - 1)], y = ys[size_t(j - 1)];
+            if (j <= 3)
+                cv.Box(x, y - t, x + sw, y + t, c);
+            else
+                cv.Box(x, y, x + 2 * t, y + sh / 2, c);
+        }
+    }
+}
+
+} // namespace ohmaris

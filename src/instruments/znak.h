@@ -1,0 +1,81 @@
+// Znak: the seven-segment numeric display (oscilloscope readouts, digital
+// meters). A row of digit cells, green segments on dark green glass, each
+// cell with its own decimal point. What the cells show is computed by the
+// pure function znak::Encode; the object only stores it and draws it.
+#pragma once
+
+#include "shell/picturebox.h"
+
+#include <QObject>
+#include <QPointer>
+#include <array>
+
+namespace ohmaris {
+
+namespace znak {
+
+constexpr int kMaxDigits = 9;
+enum Code : short { Minus = 10, LetterE = 11, LetterR = 12 };
+
+// Segments lit per code: bottom, middle, top, lower left, upper left,
+// lower right, upper right.
+extern const std::array<std::array<bool, 7>, 13> kSegments;
+
+struct Display {
+    std::array<short, kMaxDigits + 1> cells{}; // codes of cells 1..Digits
+    int firstCell = 1;   // cells left of it are dark
+    int dotPlace = 1;    // the lit point, counted from the right; 1 = none
+    double stored = 1.0; // the value as rounded for display
+};
+
+// What `digits` cells show for the value v: digits right-aligned, rounded
+// to the places that fit, the minus in the cell before the first digit, and
+// E, Er or Err when the number does not fit.
+Display Encode(double v, int digits);
+
+// Whether segment j (1..7) of cell k is lit, the dark cells and the minus
+// before a lone zero accounted for.
+bool SegmentLit(const Display &d, int digits, int k, int j);
+// Whether the point of cell k is lit.
+bool PointLit(const Display &d, int k);
+
+} // namespace znak
+
+class Znak : public QObject {
+    Q_OBJECT
+public:
+    explicit Znak(QObject *parent = nullptr);
+    ~Znak() override;
+
+    // Binds the picture box the display is drawn into; its height follows
+    // the cells (1.5 x width / Digits).
+    void setPicCtl(PictureBox *box);
+    PictureBox *Pic1() const { return m_box; }
+
+    void setValue(double v);
+    double Value() const { return m_display.stored; }
+    // 1..9; anything else is ignored. Clears the cells.
+    void setDigits(int v);
+    int Digits() const { return m_digits; }
+    // A disabled display shows every segment dim.
+    void setEnable(bool v);
+    bool Enable() const { return m_enable; }
+
+    const znak::Display &display() const { return m_display; }
+
+    void Pic1_Paint(QPainter &p);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Repaint();
+    void KeepShape();
+
+    QPointer<PictureBox> m_box;
+    int m_digits = 5;
+    bool m_enable = true;
+    znak::Display m_display;
+};
+
+} // namespace ohmaris
