@@ -1,6 +1,7 @@
 // Help window.
 #include "shell/helpwindow.h"
 
+#include "i18n/helptopics.h"
 #include "shell/shell.h"
 
 #include <QGuiApplication>
@@ -12,30 +13,15 @@
 
 namespace ohmaris {
 
-namespace {
-bool isLetterO(QChar c)
-{
-    return c == QLatin1Char('o') || c == QLatin1Char('O') || c == QChar(0x043E) || c == QChar(0x041E);
-}
-} // namespace
-
 void TopicCombo::TypeCharacter(QChar c)
 {
-    if (count() == 0)
-        return;
-    if (isLetterO(c))
-        setCurrentIndex(0);
-    // The list's search: the next title after the current one with this
-    // initial, continuing from the top; none leaves the selection.
-    const int start = currentIndex();
-    for (int step = 1; step <= count(); ++step) {
-        const int i = (start + step + count()) % count();
-        const QString t = itemText(i);
-        if (!t.isEmpty() && t.at(0).toCaseFolded() == c.toCaseFolded()) {
-            setCurrentIndex(i);
-            return;
-        }
-    }
+    QStringList titles;
+    titles.reserve(count());
+    for (int i = 0; i < count(); ++i)
+        titles.append(itemText(i));
+    const int next = HelpTopicAfterKey(c, titles, currentIndex());
+    if (next != currentIndex())
+        setCurrentIndex(next);
 }
 
 void TopicCombo::keyPressEvent(QKeyEvent *e)
