@@ -128,6 +128,44 @@ private Q_SLOTS:
         QVERIFY(!w->isLoaded());
     }
 
+    void enterIsNextAndEscIsExit()
+    {
+        Chooser *c = Shell::instance().chooser();
+        c->show();
+        QApplication::setActiveWindow(c);
+        QVERIFY(QTest::qWaitForWindowActive(c));
+        c->setExitAnswerForTest(QMessageBox::Cancel);
+        QTest::keyClick(c, Qt::Key_Escape);
+        QVERIFY(c->isVisible());
+        QTest::keyClick(c, Qt::Key_Return);
+        QVERIFY(!c->isVisible());
+        QVERIFY(Shell::instance().LabWindowFor(1)->isLoaded());
+    }
+
+    void restoredWindowIsMaximisedAgain()
+    {
+        LabWindow *w = Shell::instance().LabWindowFor(1);
+        w->Show();
+        QTRY_VERIFY(w->form()->windowState() & Qt::WindowMaximized);
+        w->form()->showNormal();
+        QTRY_VERIFY(w->form()->windowState() & Qt::WindowMaximized);
+    }
+
+    void aboutBoxIsOneWindow()
+    {
+        LabWindow *w = Shell::instance().LabWindowFor(1);
+        w->Show();
+        w->MnuHelpAvtor_Click();
+        AboutBox *first = Shell::instance().about();
+        w->MnuHelpAvtor_Click();
+        QCOMPARE(Shell::instance().about(), first);
+        const QWidgetList tops = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(tops.begin(), tops.end(),
+                               [](QWidget *x) { return x->objectName() == QLatin1String("frmAbout") && x->isVisible(); }),
+                 1);
+        QVERIFY(first->findChild<QLabel *>(QStringLiteral("lblTitle"))->text().contains(QLatin1Char('"')));
+    }
+
     void loadScalesEveryControl()
     {
         LabWindow *w = Shell::instance().LabWindowFor(1);
