@@ -26,6 +26,30 @@ double ValueAngle(const Scale &s, double halfAngle, double x)
     return (kHalfPi + halfAngle) - 2.0 * halfAngle * f;
 }
 
+Geometry GeometryFor(double w, double h)
+{
+    Geometry g;
+    g.w = w;
+    g.h = h;
+    g.cx = 0.5 * w;
+    g.cy = -0.12 * h;
+    g.r = 0.82 * h;
+    g.a = HalfAngle(w, h);
+    return g;
+}
+
+QPointF RayPoint(const Geometry &g, double f, double theta)
+{
+    return {g.cx + f * g.r * std::cos(theta), g.cy + f * g.r * std::sin(theta)};
+}
+
+QPointF LabelTopLeft(const Geometry &g, double theta, double label, double tw, double th)
+{
+    const double d = label < 0 ? 0.45 : 0.0;
+    const QPointF at = RayPoint(g, kLabelRadius, theta);
+    return {at.x() - (0.7 - d) * tw, at.y() + 0.3 * th};
+}
+
 ValueLimits Limits(const Scale &s)
 {
     ValueLimits l;
@@ -96,11 +120,6 @@ constexpr QRgb kPanelColour = face::Rgb(115, 115, 115);
 constexpr QRgb kStripColour = face::Rgb(105, 105, 105);
 constexpr QRgb kBorderColour = face::Rgb(0, 0, 0);
 constexpr double kAspect = 0.9; // face height / width
-
-QPointF Ray(double cx, double cy, double r, double f, double theta)
-{
-    return {cx + f * r * std::cos(theta), cy + f * r * std::sin(theta)};
-}
 
 } // namespace
 
@@ -246,10 +265,7 @@ void Pribor::BuildFace(const QSize &size, const QFont &boxFont, qreal dpr)
 {
     const double W = size.width();
     const double H = size.height();
-    const double cx = 0.5 * W;
-    const double cy = -0.12 * H;
-    const double R = 0.82 * H;
-    const double A = meter::HalfAngle(W, H);
+    const meter::Geometry g = meter::GeometryFor(W, H);
     const int fs = std::max(1, int(std::lround(boxFont.pointSizeF())));
     QFont font = boxFont;
     font.setPointSize(fs);
@@ -264,22 +280,19 @@ void Pribor::BuildFace(const QSize &size, const QFont &boxFont, qreal dpr)
         p.setRenderHint(QPainter::TextAntialiasing);
         p.setFont(font);
         face::Canvas cv(p, H);
-        for (const meter::Tick &t : meter::Ticks(m_scale, A)) {
+        for (const meter::Tick &t : meter::Ticks(m_scale, g.a)) {
             if (t.major) {
                 if (t.labelled) {
                     const QString bare = GeneralNumber(t.label);
-                    const double w = cv.TextWidth(bare);
-                    const double h = cv.TextHeight();
-                    const double d = t.label < 0 ? 0.45 : 0.0;
-                    const QPointF at = Ray(cx, cy, R, meter::kLabelRadius, t.theta);
-                    cv.Text(at.x() - (0.7 - d) * w, at.y() + 0.3 * h, face::NumberText(t.label));
+                    const QPointF at = meter::LabelTopLeft(g, t.theta, t.label, cv.TextWidth(bare), cv.TextHeight());
+                    cv.Text(at.x(), at.y(), face::NumberText(t.label));
                 }
-                const QPointF a = Ray(cx, cy, R, meter::kMajorInner, t.theta);
-                const QPointF b = Ray(cx, cy, R, meter::kMajorOuter, t.theta);
+                const QPointF a = meter::RayPoint(g, meter::kMajorInner, t.theta);
+                const QPointF b = meter::RayPoint(g, meter::kMajorOuter, t.theta);
                 cv.Line(a.x(), a.y(), b.x(), b.y(), Qt::black, 1);
             } else if (t.drawn) {
-                const QPointF a = Ray(cx, cy, R, meter::kMinorInner, t.theta);
-                const QPointF b = Ray(cx, cy, R, meter::kMinorOuter, t.theta);
+                const QPointF a = meter::RayPoint(g, meter::kMinorInner, t.theta);
+                const QPointF b = meter::RayPoint(g, meter::kMinorOuter, t.theta);
                 cv.Line(a.x(), a.y(), b.x(), b.y(), QColor(kMinorTickColour), 1);
             }
         }
@@ -385,21 +398,17 @@ void Pribor::Pic1_Paint(QPainter &p)
     if (!m_faceValid || size != m_faceSize || m_box->font() != m_faceFont || dpr != m_under.devicePixelRatio())
         BuildFace(size, m_box->font(), dpr);
 
-    const double W = size.width();
-    const double H = size.height();
-    const double cx = 0.5 * W;
-    const double cy = -0.12 * H;
-    const double R = 0.82 * H;
-    const double theta = meter::ValueAngle(m_scale, meter::HalfAngle(W, H), double(m_value));
+    const meter::Geometry g = meter::GeometryFor(size.width(), size.height());
+    const double theta = meter::ValueAngle(m_scale, g.a, double(m_value));
 
     p.save();
     p.translate(1, 1);
     p.drawPixmap(0, 0, m_under);
     p.setRenderHint(QPainter::Antialiasing);
-    face::Canvas cv(p, H);
-    const QPointF mid = Ray(cx, cy, R, 0.8, theta);
-    const QPointF tip = Ray(cx, cy, R, 1.2, theta);
-    cv.Line(cx, cy, mid.x(), mid.y(), Qt::black, 2);
+    face::Canvas cv(p, g.h);
+    const QPointF mid = meter::RayPoint(g, meter::kNeedleJoint, theta);
+    const QPointF tip = meter::RayPoint(g, meter::kNeedleTip, theta);
+    cv.Line(g.cx, g.cy, mid.x(), mid.y(), Qt::black, 2);
     cv.Line(mid.x(), mid.y(), tip.x(), tip.y(), QColor(kNeedleTipColour), 1);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.drawPixmap(0, 0, m_over);

@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QPixmap>
+#include <QPointF>
 #include <QPointer>
 #include <QString>
 #include <vector>
@@ -59,6 +60,23 @@ std::vector<Tick> Ticks(const Scale &s, double halfAngle);
 constexpr double kMajorInner = 1.07, kMajorOuter = 1.18;
 constexpr double kMinorInner = 1.10, kMinorOuter = 1.15;
 constexpr double kLabelRadius = 1.27;
+constexpr double kNeedleJoint = 0.8, kNeedleTip = 1.2;
+
+// Face layout for a face of width w and height h (y up): the pivot lies
+// below the visible area, the scale arc above the grey lower panel.
+struct Geometry {
+    double w = 0, h = 0;
+    double cx = 0, cy = 0; // pivot
+    double r = 0;          // radius of the scale
+    double a = 0;          // half-angle of the scale
+};
+Geometry GeometryFor(double w, double h);
+// Point at radius factor f on the ray of angle theta.
+QPointF RayPoint(const Geometry &g, double f, double theta);
+// Top-left corner of a tick number of width tw and height th: negative
+// numbers sit further right, so their minus sign does not push them off
+// their tick.
+QPointF LabelTopLeft(const Geometry &g, double theta, double label, double tw, double th);
 
 } // namespace meter
 

@@ -1,0 +1,403 @@
+// Pointer meter: property rules, scale geometry, tick loop, and the few
+// faults only the pixels show.
+#include "calc/phasor.h"
+#include "instruments/pribor.h"
+#include "shell/fonts.h"
+#include "shell/picturebox.h"
+
+#include <QImage>
+#include <QtTest>
+#include <cmath>
+#include <memory>
+
+using namespace ohmaris;
+
+namespace {
+
+enum class Prop { Shcala, Systema, Tok, Max, Min, Smallchange, Bigchange, Value };
+
+void Set(Pribor &m, Prop p, double v)
+{
+    switch (p) {
+    case Prop::Shcala: m.setShcala(int(v)); break;
+    case Prop::Systema: m.setSystema(int(v)); break;
+    case Prop::Tok: m.setTok(int(v)); break;
+    case Prop::Max: m.setMax(float(v)); break;
+    case Prop::Min: m.setMin(float(v)); break;
+    case Prop::Smallchange: m.setSmallchange(float(v)); break;
+    case Prop::Bigchange: m.setBigchange(float(v)); break;
+    case Prop::Value: m.setValue(float(v)); break;
+    }
+}
+
+double Get(const Pribor &m, Prop p)
+{
+    switch (p) {
+    case Prop::Shcala: return m.Shcala();
+    case Prop::Systema: return m.Systema();
+    case Prop::Tok: return m.Tok();
+    case Prop::Max: return m.Max();
+    case Prop::Min: return m.Min();
+    case Prop::Smallchange: return m.Smallchange();
+    case Prop::Bigchange: return m.Bigchange();
+    case Prop::Value: return m.Value();
+    }
+    return 0;
+}
+
+// A setting step: property and value, applied in order.
+struct Step {
+    Prop prop;
+    double value;
+};
+using Steps = QList<Step>;
+
+meter::Scale ScaleOf(float min, float max, float small, float big, short shcala = 1, short systema = 1)
+{
+    meter::Scale s;
+    s.Min = min;
+    s.Max = max;
+    s.Smallchange = small;
+    s.Bigchange = big;
+    s.Shcala = shcala;
+    s.Systema = systema;
+    return s;
+}
+
+// Widget pixel of face point (x, y): the face lies inside a one-pixel border.
+QPoint Pixel(const PictureBox &box, QPointF facePoint)
+{
+    const double h = box.height() - 2;
+    return QPointF(1 + facePoint.x(), 1 + h - facePoint.y()).toPoint();
+}
+
+// Red, or red blended half into white or black.
+bool Reddish(QRgb c)
+{
+    return qRed(c) > 120 && qGreen(c) < qRed(c) - 80 && qBlue(c) < qRed(c) - 80;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Steps)
+Q_DECLARE_METATYPE(Prop)
+
+class TestPribor : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InstallFontSubstitutes(); }
+
+    void freshMeter()
+    {
+        Pribor m;
+        QCOMPARE(m.Shcala(), short(1));
+        QCOMPARE(m.Systema(), short(0));
+        QCOMPARE(m.Tok(), short(1));
+        QCOMPARE(m.KlassT(), 0.5f);
+        QCOMPARE(m.Min(), 0.0f);
+        QCOMPARE(m.Max(), 100.0f);
+        QCOMPARE(m.Smallchange(), 2.0f);
+        QCOMPARE(m.Bigchange(), 10.0f);
+        QCOMPARE(m.Value(), 0.0f);
+        QCOMPARE(m.Caption(), QStringLiteral("Амперметр"));
+    }
+
+    void acceptance_data()
+    {
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<Prop>("prop");
+        QTest::addColumn<double>("expected");
+
+        QTest::newRow("Shcala 2 accepted") << Steps{{Prop::Shcala, 2}} << Prop::Shcala << 2.0;
+        QTest::newRow("Shcala 0 ignored") << Steps{{Prop::Shcala, 0}} << Prop::Shcala << 1.0;
+        QTest::newRow("Shcala 3 ignored") << Steps{{Prop::Shcala, 3}} << Prop::Shcala << 1.0;
+        QTest::newRow("Systema 3 accepted") << Steps{{Prop::Systema, 3}} << Prop::Systema << 3.0;
+        QTest::newRow("Systema 4 ignored") << Steps{{Prop::Systema, 2}, {Prop::Systema, 4}} << Prop::Systema << 2.0;
+        QTest::newRow("Systema 0 ignored") << Steps{{Prop::Systema, 2}, {Prop::Systema, 0}} << Prop::Systema << 2.0;
+        QTest::newRow("Tok 3 ignored") << Steps{{Prop::Tok, 2}, {Prop::Tok, 3}} << Prop::Tok << 2.0;
+        QTest::newRow("Min equal to Max ignored") << Steps{{Prop::Min, 100}} << Prop::Min << 0.0;
+        QTest::newRow("Min above Max ignored") << Steps{{Prop::Min, 150}} << Prop::Min << 0.0;
+        QTest::newRow("Max below Min ignored") << Steps{{Prop::Max, -1}} << Prop::Max << 100.0;
+        QTest::newRow("Max equal to Min ignored") << Steps{{Prop::Max, 0}} << Prop::Max << 100.0;
+        QTest::newRow("Smallchange equal to Bigchange ignored")
+            << Steps{{Prop::Smallchange, 10}} << Prop::Smallchange << 2.0;
+        QTest::newRow("Bigchange below Smallchange ignored")
+            << Steps{{Prop::Bigchange, 1}} << Prop::Bigchange << 10.0;
+        QTest::newRow("Max 1.5 then Min -1.5") << Steps{{Prop::Max, 1.5}, {Prop::Min, -1.5}} << Prop::Min << -1.5;
+        QTest::newRow("Min 150 before Max 200 is refused")
+            << Steps{{Prop::Min, 150}, {Prop::Max, 200}} << Prop::Min << 0.0;
+        QTest::newRow("Smallchange 0.1 then Bigchange 0.5")
+            << Steps{{Prop::Smallchange, 0.1}, {Prop::Bigchange, 0.5}} << Prop::Bigchange << 0.5;
+        QTest::newRow("Bigchange 0.5 first is refused")
+            << Steps{{Prop::Bigchange, 0.5}, {Prop::Smallchange, 0.1}} << Prop::Bigchange << 10.0;
+        QTest::newRow("Bigchange 25 then Smallchange 5")
+            << Steps{{Prop::Bigchange, 25}, {Prop::Smallchange, 5}} << Prop::Smallchange << 5.0;
+        // A tick step that is not positive would never end the tick loop.
+        QTest::newRow("Smallchange 0 ignored") << Steps{{Prop::Smallchange, 0}} << Prop::Smallchange << 2.0;
+        QTest::newRow("Smallchange negative ignored")
+            << Steps{{Prop::Smallchange, -1}} << Prop::Smallchange << 2.0;
+        QTest::newRow("Max infinite ignored")
+            << Steps{{Prop::Max, double(INFINITY)}} << Prop::Max << 100.0;
+        QTest::newRow("Min NaN ignored") << Steps{{Prop::Min, double(NAN)}} << Prop::Min << 0.0;
+    }
+
+    void acceptance()
+    {
+        QFETCH(Steps, steps);
+        QFETCH(Prop, prop);
+        QFETCH(double, expected);
+        Pribor m;
+        for (const Step &s : steps)
+            Set(m, s.prop, s.value);
+        QCOMPARE(Get(m, prop), expected);
+    }
+
+    void valueClamp_data()
+    {
+        QTest::addColumn<int>("shcala");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("expected");
+        // 0..100 with ticks every 2.
+        QTest::newRow("far above, linear: three steps past Max") << 1 << 500.0 << 106.0;
+        QTest::newRow("far below, linear: three steps before Min") << 1 << -500.0 << -6.0;
+        QTest::newRow("far above, square-law: two steps past Max") << 2 << 500.0 << 104.0;
+        QTest::newRow("far below, square-law") << 2 << -500.0 << -6.0;
+        QTest::newRow("inside the overshoot") << 1 << 104.5 << 104.5;
+        QTest::newRow("infinite ignored") << 1 << double(INFINITY) << 42.0;
+        QTest::newRow("minus infinite ignored") << 1 << -double(INFINITY) << 42.0;
+        QTest::newRow("NaN ignored") << 1 << double(NAN) << 42.0;
+    }
+
+    void valueClamp()
+    {
+        QFETCH(int, shcala);
+        QFETCH(double, value);
+        QFETCH(double, expected);
+        Pribor m;
+        m.setShcala(shcala);
+        m.setValue(42);
+        m.setValue(float(value));
+        QCOMPARE(double(m.Value()), expected);
+    }
+
+    void valueClampFollowsScale()
+    {
+        // The K-50 voltmeter: 0..150 in steps of 5 stops at 165 and -15.
+        Pribor m;
+        m.setMax(150);
+        m.setBigchange(25);
+        m.setSmallchange(5);
+        m.setValue(1e6f);
+        QCOMPARE(m.Value(), 165.0f);
+        m.setValue(-1e6f);
+        QCOMPARE(m.Value(), -15.0f);
+    }
+
+    void angles()
+    {
+        const double a = meter::HalfAngle(300, 270);
+        QCOMPARE(a, std::atan(8.0 / 15.0));
+        const meter::Scale lin = ScaleOf(-1.5f, 1.5f, 0.1f, 0.5f);
+        QCOMPARE(meter::ValueAngle(lin, a, -1.5), kHalfPi + a);
+        QCOMPARE(meter::ValueAngle(lin, a, 1.5), kHalfPi - a);
+        QVERIFY(std::fabs(meter::ValueAngle(lin, a, 0) - kHalfPi) < 1e-12);
+        // Below Min a linear pointer goes left of the start.
+        QVERIFY(meter::ValueAngle(lin, a, -1.8) > kHalfPi + a);
+
+        const meter::Scale sq = ScaleOf(0, 100, 2, 10, 2);
+        QVERIFY(std::fabs(meter::ValueAngle(sq, a, 50) - (kHalfPi + a - 2 * a * 0.25)) < 1e-12);
+        // On a square-law scale a value below Min deflects to the right like
+        // the value the same distance above it.
+        QCOMPARE(meter::ValueAngle(sq, a, -6), meter::ValueAngle(sq, a, 6));
+        QVERIFY(meter::ValueAngle(sq, a, -6) < kHalfPi + a);
+    }
+
+    void geometry()
+    {
+        const meter::Geometry g = meter::GeometryFor(300, 270);
+        QCOMPARE(g.cx, 150.0);
+        QVERIFY(g.cy < 0); // pivot below the face
+        QCOMPARE(g.r, 0.82 * 270);
+        // The tips of the scale stay inside the face.
+        const QPointF left = meter::RayPoint(g, meter::kMajorOuter, kHalfPi + g.a);
+        const QPointF right = meter::RayPoint(g, meter::kMajorOuter, kHalfPi - g.a);
+        QVERIFY(left.x() > 0 && right.x() < 300 && left.y() < 270);
+        // Symmetric about the middle (to the precision of the program's pi).
+        QVERIFY(std::fabs(left.x() + right.x() - 300) < 1e-6);
+        // A negative number moves right by 0.45 of its width.
+        const QPointF pos = meter::LabelTopLeft(g, kHalfPi, 0.5, 20, 10);
+        const QPointF neg = meter::LabelTopLeft(g, kHalfPi, -0.5, 20, 10);
+        QCOMPARE(neg.x() - pos.x(), 0.45 * 20);
+        QCOMPARE(neg.y(), pos.y());
+        QCOMPARE(pos.y(), meter::RayPoint(g, meter::kLabelRadius, kHalfPi).y() + 3);
+    }
+
+    void ticks_data()
+    {
+        QTest::addColumn<float>("min");
+        QTest::addColumn<float>("max");
+        QTest::addColumn<float>("small");
+        QTest::addColumn<float>("big");
+        QTest::addColumn<int>("shcala");
+        QTest::addColumn<int>("systema");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QList<double>>("labels");
+        QTest::addColumn<int>("minorDrawn");
+
+        QTest::newRow("-1.5..1.5 by 0.1") << -1.5f << 1.5f << 0.1f << 0.5f << 1 << 1 << 31
+                                          << QList<double>{-1.5, -1, -0.5, 0, 0.5, 1, 1.5} << 24;
+        QTest::newRow("0..2 by 0.05") << 0.0f << 2.0f << 0.05f << 0.5f << 1 << 1 << 41
+                                      << QList<double>{0, 0.5, 1, 1.5, 2} << 36;
+        QTest::newRow("-25..25 by 1") << -25.0f << 25.0f << 1.0f << 5.0f << 1 << 1 << 51
+                                      << QList<double>{-25, -20, -15, -10, -5, 0, 5, 10, 15, 20, 25} << 40;
+        QTest::newRow("0..150 by 5") << 0.0f << 150.0f << 5.0f << 25.0f << 1 << 3 << 31
+                                     << QList<double>{0, 25, 50, 75, 100, 125, 150} << 24;
+        // Moving iron: no minor ticks in the first 5 degrees (2, 4, 6, 8).
+        QTest::newRow("0..100 moving iron") << 0.0f << 100.0f << 2.0f << 10.0f << 1 << 2 << 51
+                                            << QList<double>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100} << 36;
+        // Square law: majors 2 and 3 carry no number, minor ticks only
+        // after the fourth major tick.
+        QTest::newRow("0..100 square law") << 0.0f << 100.0f << 2.0f << 10.0f << 2 << 2 << 51
+                                           << QList<double>{0, 30, 40, 50, 60, 70, 80, 90, 100} << 28;
+    }
+
+    void ticks()
+    {
+        QFETCH(float, min);
+        QFETCH(float, max);
+        QFETCH(float, small);
+        QFETCH(float, big);
+        QFETCH(int, shcala);
+        QFETCH(int, systema);
+        QFETCH(int, count);
+        QFETCH(QList<double>, labels);
+        QFETCH(int, minorDrawn);
+        const meter::Scale s = ScaleOf(min, max, small, big, short(shcala), short(systema));
+        const double a = meter::HalfAngle(300, 270);
+        const std::vector<meter::Tick> ticks = meter::Ticks(s, a);
+        QCOMPARE(int(ticks.size()), count);
+        QList<double> got;
+        int minors = 0;
+        for (const meter::Tick &t : ticks) {
+            if (t.major && t.labelled)
+                got.append(t.label);
+            if (!t.major && t.drawn)
+                ++minors;
+            QVERIFY(t.theta <= kHalfPi + a + 1e-12 && t.theta >= kHalfPi - a - 1e-12);
+        }
+        QCOMPARE(got, labels);
+        QCOMPARE(minors, minorDrawn);
+    }
+
+    void movingIronFirstFiveDegrees()
+    {
+        const meter::Scale s = ScaleOf(0, 100, 2, 10, 1, 2);
+        const std::vector<meter::Tick> ticks = meter::Ticks(s, meter::HalfAngle(300, 270));
+        for (int i = 1; i <= 4; ++i)
+            QVERIFY2(!ticks[size_t(i)].drawn, qPrintable(QStringLiteral("tick at %1").arg(2 * i)));
+        QVERIFY(ticks[5].drawn && ticks[5].major); // 10
+        QVERIFY(ticks[6].drawn);                   // 12
+    }
+
+    void tickLoopStaysBounded()
+    {
+        // A tick step far too fine for the scale draws no ticks instead of
+        // running for ever.
+        const meter::Scale s = ScaleOf(0, 1e9f, 1e-3f, 10, 1, 1);
+        QVERIFY(meter::Ticks(s, 0.5).empty());
+    }
+
+    void keepsShape()
+    {
+        PictureBox box;
+        box.resize(300, 100);
+        Pribor m;
+        m.setPicCtl(&box);
+        QCOMPARE(box.height(), 270);
+        box.show();
+        box.resize(200, 50);
+        QCOMPARE(box.height(), 180);
+    }
+
+    void rebindAndLifetime()
+    {
+        auto first = std::make_unique<PictureBox>();
+        PictureBox second;
+        auto m = std::make_unique<Pribor>();
+        m->setPicCtl(first.get());
+        QVERIFY(bool(first->onPaint));
+        m->setPicCtl(&second);
+        QVERIFY(!first->onPaint);
+        QVERIFY(bool(second.onPaint));
+        // The box may go first (window unloaded), and the meter still works.
+        second.onMouseDown = [](Qt::MouseButton, Qt::KeyboardModifiers, QPointF) {};
+        m->setPicCtl(first.get());
+        QVERIFY(bool(second.onMouseDown)); // a bench's own handler stays
+        first.reset();
+        m->setValue(10);
+        QCOMPARE(m->Value(), 10.0f);
+        // The meter may go first: the box no longer calls into it.
+        m->setPicCtl(&second);
+        m.reset();
+        QVERIFY(!second.onPaint);
+    }
+
+    void pointerIsDrawn_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::newRow("mid scale") << 50.0;
+        QTest::newRow("past the right end") << 500.0;
+        QTest::newRow("past the left end") << -500.0;
+    }
+
+    void pointerIsDrawn()
+    {
+        QFETCH(double, value);
+        PictureBox box;
+        box.resize(302, 100);
+        Pribor m;
+        m.setPicCtl(&box);
+        m.setSystema(2);
+        m.setTok(2);
+        m.setValue(float(value));
+        const QImage img = box.grab().toImage();
+        const meter::Geometry g = meter::GeometryFor(box.width() - 2, box.height() - 2);
+        const double theta = meter::ValueAngle(m.scale(), g.a, m.Value());
+        // The red tip between radius 0.8 and 1.2.
+        const QPoint tip = Pixel(box, meter::RayPoint(g, 0.95, theta));
+        bool red = false;
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                red = red || Reddish(img.pixel(tip + QPoint(dx, dy)));
+        QVERIFY(red);
+        // The grey lower panel covers the bottom of the face.
+        QCOMPARE(QColor(img.pixel(Pixel(box, QPointF(0.5 * g.w, 0.2 * g.h)))), QColor(115, 115, 115));
+    }
+
+    void systemSymbolOnlyWhenSet()
+    {
+        // A fresh meter shows no system symbol until a window sets one.
+        PictureBox box;
+        box.resize(302, 100);
+        Pribor m;
+        m.setPicCtl(&box);
+        m.setValue(50); // pointer upright, clear of the symbol
+        const auto darkAroundSymbol = [&box] {
+            const QImage img = box.grab().toImage();
+            const double w = box.width() - 2, h = box.height() - 2;
+            int dark = 0;
+            // Around the symbol's place, above the grey lower panel.
+            for (int x = int(0.11 * w); x <= int(0.19 * w); ++x)
+                for (int y = int(0.46 * h); y <= int(0.60 * h); ++y)
+                    dark += qGray(img.pixel(Pixel(box, QPointF(x, y)))) < 128 ? 1 : 0;
+            return dark;
+        };
+        QCOMPARE(darkAroundSymbol(), 0);
+        m.setSystema(2);
+        QVERIFY(darkAroundSymbol() > 0);
+    }
+};
+
+QTEST_MAIN(TestPribor)
+#include "tst_pribor.moc"

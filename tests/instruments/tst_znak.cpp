@@ -1,0 +1,172 @@
+// Seven-segment display: what the cells show for the edge-case values, the
+// decimal point, the property rules, and the dim disabled display.
+#include "instruments/znak.h"
+#include "shell/picturebox.h"
+
+#include <QImage>
+#include <QMap>
+#include <QtTest>
+#include <cmath>
+
+using namespace ohmaris;
+
+namespace {
+
+// Lit segments (bottom, middle, top, lower left, upper left, lower right,
+// upper right) of each character a cell can show.
+const QMap<QString, QChar> &Glyphs()
+{
+    static const QMap<QString, QChar> g{
+        {QStringLiteral("1011111"), QLatin1Char('0')}, {QStringLiteral("0000011"), QLatin1Char('1')},
+        {QStringLiteral("1111001"), QLatin1Char('2')}, {QStringLiteral("1110011"), QLatin1Char('3')},
+        {QStringLiteral("0100111"), QLatin1Char('4')}, {QStringLiteral("1110110"), QLatin1Char('5')},
+        {QStringLiteral("1111110"), QLatin1Char('6')}, {QStringLiteral("0010011"), QLatin1Char('7')},
+        {QStringLiteral("1111111"), QLatin1Char('8')}, {QStringLiteral("1110111"), QLatin1Char('9')},
+        {QStringLiteral("0100000"), QLatin1Char('-')}, {QStringLiteral("1111100"), QLatin1Char('E')},
+        {QStringLiteral("0101000"), QLatin1Char('r')}, {QStringLiteral("0000000"), QLatin1Char(' ')},
+    };
+    return g;
+}
+
+// The display as read off its segments, a '.' after a cell whose point is lit.
+QString Shown(const znak::Display &d, int digits)
+{
+    QString out;
+    for (int k = 1; k <= digits; ++k) {
+        QString bits;
+        for (int j = 1; j <= 7; ++j)
+            bits += znak::SegmentLit(d, digits, k, j) ? QLatin1Char('1') : QLatin1Char('0');
+        out += Glyphs().value(bits, QLatin1Char('?'));
+        // Points are laid out from the right: cell k's point follows the
+        // cell with k - 1 cells to its right.
+        if (znak::PointLit(d, digits - k + 1))
+            out += QLatin1Char('.');
+    }
+    return out;
+}
+
+int LitPixels(const QImage &img)
+{
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            n += QColor(img.pixel(x, y)) == QColor(50, 200, 50) ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+class TestZnak : public QObject {
+    Q_OBJECT
+
+private slots:
+    void encode_data()
+    {
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<double>("stored");
+
+        QTest::newRow("9 on one cell") << 1 << 9.0 << "9" << 9.0;
+        QTest::newRow("10 on one cell") << 1 << 10.0 << "E" << 10.0;
+        QTest::newRow("90 on two cells") << 2 << 90.0 << "90" << 90.0;
+        QTest::newRow("9.87 on two cells") << 2 << 9.87 << "9.9" << 9.9;
+        QTest::newRow("-5 on three cells") << 3 << -5.0 << " -5" << -5.0;
+        QTest::newRow("-0.4 on three cells") << 3 << -0.4 << "-0.4" << -0.4;
+        QTest::newRow("123 on two cells") << 2 << 123.0 << "Er" << 123.0;
+        QTest::newRow("123456 on five cells") << 5 << 123456.0 << "  Err" << 123456.0;
+        QTest::newRow("99.9 on two cells does not fit") << 2 << 99.9 << "Er" << 99.9;
+        QTest::newRow("-99.6 on three cells") << 3 << -99.6 << "Err" << -99.6;
+        QTest::newRow("99.96 rounds up to 100") << 3 << 99.96 << "100" << 100.0;
+        QTest::newRow("pi on five cells") << 5 << 3.14159 << "3.1416" << 3.1416;
+        QTest::newRow("small fraction") << 5 << 0.0123 << "0.0123" << 0.0123;
+        QTest::newRow("negative fraction") << 5 << -0.0123 << "-0.012" << -0.012;
+        QTest::newRow("zero") << 4 << 0.0 << "   0" << 0.0;
+        QTest::newRow("a half") << 3 << 0.5 << " 0.5" << 0.5;
+        QTest::newRow("halves round to even") << 2 << 2.25 << "2.2" << 2.2;
+        // Rounding carries these fractions to a whole number: the zero in
+        // front of the point no longer belongs there.
+        QTest::newRow("0.4 on one cell") << 1 << 0.4 << "0" << 0.0;
+        QTest::newRow("-0.4 on two cells, no minus before a lone zero") << 2 << -0.4 << " 0" << 0.0;
+        QTest::newRow("-0.96 on two cells") << 2 << -0.96 << "-1" << -1.0;
+        QTest::newRow("0.96 on two cells keeps its zero") << 2 << 0.96 << "01" << 1.0;
+        QTest::newRow("NaN does not fit") << 3 << double(NAN) << "Err" << double(NAN);
+        QTest::newRow("infinity does not fit") << 2 << double(INFINITY) << "Er" << double(INFINITY);
+    }
+
+    void encode()
+    {
+        QFETCH(int, digits);
+        QFETCH(double, value);
+        QFETCH(QString, shown);
+        QFETCH(double, stored);
+        const znak::Display d = znak::Encode(value, digits);
+        QCOMPARE(Shown(d, digits), shown);
+        if (std::isnan(stored))
+            QVERIFY(std::isnan(d.stored));
+        else if (std::isinf(stored))
+            QCOMPARE(d.stored, stored);
+        else
+            QVERIFY2(std::fabs(d.stored - stored) < 1e-12, qPrintable(QString::number(d.stored, 'g', 17)));
+    }
+
+    void pointClearsWhenNumberHasNone()
+    {
+        Znak z;
+        z.setDigits(2);
+        z.setValue(9.87);
+        QCOMPARE(Shown(z.display(), 2), QStringLiteral("9.9"));
+        z.setValue(90);
+        QCOMPARE(Shown(z.display(), 2), QStringLiteral("90"));
+        z.setValue(1.5);
+        z.setValue(1e6);
+        QCOMPARE(Shown(z.display(), 2), QStringLiteral("Er"));
+    }
+
+    void properties()
+    {
+        Znak z;
+        QCOMPARE(z.Digits(), 5);
+        QCOMPARE(z.Value(), 1.0);
+        QVERIFY(z.Enable());
+        z.setDigits(0);
+        QCOMPARE(z.Digits(), 5);
+        z.setDigits(10);
+        QCOMPARE(z.Digits(), 5);
+        z.setDigits(9);
+        QCOMPARE(z.Digits(), 9);
+        z.setDigits(2);
+        z.setValue(9.87);
+        QCOMPARE(z.Value(), 9.9);
+        z.setEnable(false);
+        QVERIFY(!z.Enable());
+    }
+
+    void boxFollowsCells()
+    {
+        PictureBox box;
+        box.resize(100, 10);
+        Znak z;
+        z.setPicCtl(&box);
+        QCOMPARE(box.height(), 30); // 1.5 x 100 / 5
+        z.setDigits(2);
+        QCOMPARE(box.height(), 75);
+    }
+
+    void disabledShowsNothingLit()
+    {
+        PictureBox box;
+        box.resize(200, 10);
+        Znak z;
+        z.setPicCtl(&box);
+        z.setValue(8.8888);
+        QVERIFY(LitPixels(box.grab().toImage()) > 0);
+        z.setEnable(false);
+        QCOMPARE(LitPixels(box.grab().toImage()), 0);
+        z.setEnable(true);
+        QVERIFY(LitPixels(box.grab().toImage()) > 0);
+    }
+};
+
+QTEST_MAIN(TestZnak)
+#include "tst_znak.moc"
