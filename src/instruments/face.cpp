@@ -4,6 +4,7 @@
 #include "calc/entry.h"
 #include "calc/phasor.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ohmaris::face {

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
+#include <algorithm>
 
 namespace ohmaris {
 

@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace ohmaris {
@@ -77,7 +78,9 @@ std::vector<Tick> Ticks(const Scale &s, double halfAngle)
     const float step = float(10.0 * double(s.Smallchange));
     if (!(step > 0.0f) || !std::isfinite(end) || double(end) / double(step) > kMaxTicks)
         return ticks;
-    const int ratio = int(face::RoundHalfEven(double(s.Bigchange) / double(s.Smallchange)));
+    // Beyond the tick count no ratio can make a second major tick anyway.
+    const int ratio = int(std::min(face::RoundHalfEven(double(s.Bigchange) / double(s.Smallchange)),
+                                   double(kMaxTicks + 2)));
     int c = ratio;
     int g = 0;
     if (s.Shcala == 1)

@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace ohmaris {

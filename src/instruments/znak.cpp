@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace ohmaris {

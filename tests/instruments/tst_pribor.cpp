@@ -306,6 +306,10 @@ private slots:
         // running for ever.
         const meter::Scale s = ScaleOf(0, 1e9f, 1e-3f, 10, 1, 1);
         QVERIFY(meter::Ticks(s, 0.5).empty());
+        // Numbers so far apart that only the first tick gets one.
+        const std::vector<meter::Tick> ticks = meter::Ticks(ScaleOf(0, 100, 1, 1e30f, 1, 1), 0.5);
+        QCOMPARE(int(ticks.size()), 101);
+        QCOMPARE(std::count_if(ticks.begin(), ticks.end(), [](const meter::Tick &t) { return t.major; }), 1);
     }
 
     void keepsShape()
