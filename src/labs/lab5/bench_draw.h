@@ -1,0 +1,22 @@
+// Drawing of the lab 5 schematic: supply, breaker SF, the K-50 block,
+// switches S1..S4, the three R-X_L-X_C branches of the star, the ammeter in
+// the neutral wire and the voltmeter from the star point to the neutral.
+#pragma once
+
+#include "labs/lab5/layout.h"
+
+#include <QColor>
+#include <QFont>
+#include <array>
+#include <cstdint>
+
+class QPainter;
+
+namespace ohmaris {
+
+// Draws the whole schematic in the picture box's twips; `switches` are
+// S0..S4 (0 open, 1 closed), `font`/`points` the box's font.
+void DrawLab5Schematic(QPainter &p, const Lab5Grid &g, const std::array<std::int16_t, 5> &switches,
+                       const QFont &font, double points, const QColor &background);
+
+} // namespace ohmaris

@@ -1,0 +1,338 @@
+// Lab 5 bench (Form4) through its window: switch and help clicks on the
+// schematic, range buttons, the K-50 phase selector, the entry boxes, the
+// breaker trip, the screen scaling of this window and what survives closing
+// and reopening the lab.
+#include "calc/clock.h"
+#include "labs/lab5/bench.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
+#include "shell/picturebox.h"
+#include "shell/shell.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+using namespace ohmaris;
+
+namespace {
+
+constexpr int kSettleTicks = 120; // pointers within 1e-9 of their targets
+
+bool Near(double value, double target, double tolerance)
+{
+    return std::abs(value - target) <= tolerance;
+}
+
+} // namespace
+
+class TestLab5Bench : public QObject {
+    Q_OBJECT
+private:
+    Lab5Window *w = nullptr;
+    FakeClock clock{1000.0};
+
+    void Settle()
+    {
+        for (int i = 0; i < kSettleTicks; ++i) {
+            clock.advance(0.03);
+            w->Tick();
+        }
+    }
+    ClickArea *Area(int index) const
+    {
+        return w->Control<ClickArea>(ArrayName(QStringLiteral("Image1"), index));
+    }
+    QPushButton *Button(const char *name, int index) const
+    {
+        return w->Control<QPushButton>(ArrayName(QString::fromLatin1(name), index));
+    }
+    ParamBox *Box(const QString &name) const { return w->Control<ParamBox>(name); }
+    void Close(std::initializer_list<int> switches)
+    {
+        for (int k : switches)
+            QTest::mouseClick(Area(k), Qt::LeftButton);
+    }
+    // A click on the middle of the K-50 phase selector; the right button
+    // turns it from A towards C.
+    void TurnSelector(Qt::MouseButton button)
+    {
+        QWidget *knob = w->Control(QStringLiteral("Picture11"));
+        QTest::mouseClick(knob, button, Qt::NoModifier, knob->rect().center());
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        Shell::reset();
+        Shell &shell = Shell::instance();
+        shell.setMessagesShown(false);
+        int lang = 1;
+        QVERIFY2(shell.LoadLanguage(lang), qPrintable(shell.lastLanguageError()));
+        clock.set(1000.0);
+        setAppClock(&clock);
+        shell.RegisterLab(5, [this] { return w = static_cast<Lab5Window *>(CreateLab5Window()); });
+        shell.LabWindowFor(5)->Show();
+        QVERIFY(w && w->isLoaded());
+    }
+    void cleanup()
+    {
+        Shell::reset();
+        setAppClock(nullptr);
+        w = nullptr;
+    }
+
+    void firstOpen()
+    {
+        QCOMPARE(w->form()->objectName(), QStringLiteral("Form4"));
+        QCOMPARE(w->model.SwitchState, (std::array<std::int16_t, 5>{0, 0, 0, 0, 0}));
+        QCOMPARE(w->model.LineVoltage, 380.0f);
+        QCOMPARE(w->model.ElementValues[1], 200.01f);
+        QCOMPARE(Box(QStringLiteral("Text1"))->text(), QStringLiteral("380"));
+        QCOMPARE(Box(QStringLiteral("Text2(8)"))->text(), QStringLiteral("50"));
+        QVERIFY(w->model.RecalcPending);
+        Settle();
+        QCOMPARE(w->k50()->Voltmeter().Value(), 0.0f);
+        // The K-50 voltmeter shows the phase voltage once SF is closed.
+        Close({0});
+        Settle();
+        QVERIFY(Near(w->k50()->Voltmeter().Value(), 219.3931 * 150 / 450, 1e-3));
+        QCOMPARE(w->k50()->Ammeter().Value(), 0.0f);
+        QCOMPARE(w->meterA1.Value(), 0.0f);
+        QCOMPARE(w->meterV1.Value(), 0.0f);
+    }
+
+    void schematicClicks_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("key");
+        const char *keys[kLab5ClickAreas] = {"oSSSSS", "oS", "oS", "oS", "oS", "oK", "oR", "oR", "oR",
+                                             "oL", "oL", "oL", "oC", "oC", "oC", "oV", "oA"};
+        for (int i = 0; i < kLab5ClickAreas; ++i)
+            QTest::addRow("Image1(%d)", i) << i << QString::fromLatin1(keys[i]);
+    }
+    void schematicClicks()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, key);
+        Settle();
+        QVERIFY(!w->model.RecalcPending);
+
+        // Left: the help key, and only the five switches toggle.
+        QTest::mouseClick(Area(index), Qt::LeftButton);
+        QCOMPARE(Shell::instance().HelpKey, key);
+        std::array<std::int16_t, 5> expected{};
+        if (index <= 4)
+            expected[std::size_t(index)] = 1;
+        QCOMPARE(w->model.SwitchState, expected);
+        QCOMPARE(w->model.RecalcPending, index <= 4);
+        QVERIFY(!w->contextMenu()->isVisible());
+
+        // Right: the help key and the pop-up, never a toggle.
+        Shell::instance().HelpKey.clear();
+        QTest::mouseClick(Area(index), Qt::RightButton);
+        QCOMPARE(Shell::instance().HelpKey, key);
+        QCOMPARE(w->model.SwitchState, expected);
+        QTRY_VERIFY(w->contextMenu()->isVisible());
+        w->contextMenu()->hide();
+    }
+
+    void clickAreasFollowTheDrawingUnit()
+    {
+        PictureBox *pic = w->Control<PictureBox>(QStringLiteral("Picture1"));
+        QCOMPARE(w->DrawUnit, float(pic->twipsWidth() / 90.0));
+        const auto areas = Lab5ClickAreas(w->grid());
+        for (int i = 0; i < kLab5ClickAreas; ++i) {
+            const QRectF r = areas[std::size_t(i)];
+            QVERIFY(QRectF(0, 0, pic->twipsWidth(), pic->twipsHeight()).contains(r));
+            QCOMPARE(Area(i)->geometry(), QRectF(r.x() / 15, r.y() / 15, r.width() / 15, r.height() / 15).toRect());
+        }
+        // S4 sits on the neutral row, 16 units above the bottom edge.
+        const double u = w->grid().u;
+        QCOMPARE(areas[4], QRectF(38 * u, pic->twipsHeight() - 20 * u, 6 * u, 6 * u));
+    }
+
+    void rangeButtons_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<float>("range");
+        QTest::addColumn<double>("divisions"); // where the pointer settles
+        // 1.1421 A in the neutral; 109.6965 V of star-point displacement.
+        // Off-scale targets stop three minor divisions past the end.
+        QTest::newRow("A1 0.5 A, off scale") << "Command5" << 0 << 0.5f << 106.0;
+        QTest::newRow("A1 2.5 A") << "Command5" << 2 << 2.5f << 1.1421 * 100 / 2.5;
+        QTest::newRow("V1 50 V, off scale") << "Command6" << 0 << 50.0f << 165.0;
+        QTest::newRow("V1 300 V") << "Command6" << 2 << 300.0f << 109.6965 * 150 / 300;
+    }
+    void rangeButtons()
+    {
+        QFETCH(QString, row);
+        QFETCH(int, index);
+        QFETCH(float, range);
+        QFETCH(double, divisions);
+        const bool ammeter = row == QLatin1String("Command5");
+        // Phases A and B, neutral open: V1 shows the displacement; with
+        // the neutral closed A1 shows the neutral current.
+        Close(ammeter ? std::initializer_list<int>{0, 1, 2, 4} : std::initializer_list<int>{0, 1, 2});
+        Settle();
+        const auto currents = w->model.PhaseCurrent;
+        const QByteArray name = row.toLatin1();
+        for (int click = 0; click < 2; ++click) { // a second click changes nothing
+            QTest::mouseClick(Button(name.constData(), index), Qt::LeftButton);
+            QCOMPARE(ammeter ? w->model.AmmeterRange : w->model.VoltmeterRange, range);
+            for (int k = 0; k < 4; ++k)
+                QCOMPARE(Button(name.constData(), k)->palette().color(QPalette::Button),
+                         k == index ? QColor(Qt::white) : QApplication::palette().color(QPalette::Button));
+            QVERIFY(!w->model.RecalcPending);
+        }
+        QCOMPARE(w->form()->focusWidget(), w->Control(QStringLiteral("Picture1")));
+        Settle();
+        QCOMPARE(w->model.PhaseCurrent, currents);
+        QVERIFY(Near((ammeter ? w->meterA1 : w->meterV1).Value(), divisions, 0.01));
+
+        Shell::instance().HelpKey.clear();
+        QTest::mouseClick(Button(name.constData(), 1), Qt::RightButton);
+        QCOMPARE(Shell::instance().HelpKey, QStringLiteral("oSSS"));
+        QCOMPARE(ammeter ? w->model.AmmeterRange : w->model.VoltmeterRange, range);
+        QTRY_VERIFY(w->contextMenu()->isVisible());
+        w->contextMenu()->hide();
+    }
+
+    void meterHelpKeys()
+    {
+        QTest::mouseClick(w->Control(QStringLiteral("Picture3")), Qt::LeftButton);
+        QCOMPARE(Shell::instance().HelpKey, QStringLiteral("oA"));
+        QTest::mouseClick(w->Control(QStringLiteral("Picture4")), Qt::LeftButton);
+        QCOMPARE(Shell::instance().HelpKey, QStringLiteral("oV"));
+    }
+
+    void phaseSelection()
+    {
+        // Phases A and B, neutral open: the three phases read differently.
+        Close({0, 1, 2});
+        Settle();
+        struct Reading { double v, a, w; };
+        const Reading phases[3] = {{73.131, 19.781, 202.12 / 15}, {73.131, 19.781, 32.681 / 15}, {73.131, 0, 0}};
+        for (int k = 0; k < 3; ++k) {
+            if (k > 0) {
+                TurnSelector(Qt::RightButton);
+                QVERIFY(w->model.RecalcPending); // the selector asks for a recomputation
+            }
+            QCOMPARE(w->k50()->SelectedPhase(), k + 1);
+            Settle();
+            QVERIFY2(Near(w->k50()->Voltmeter().Value(), phases[k].v, 0.01), qPrintable(QString::number(k)));
+            QVERIFY2(Near(w->k50()->Ammeter().Value(), phases[k].a, 0.01), qPrintable(QString::number(k)));
+            QVERIFY2(Near(w->k50()->Wattmeter().Value(), phases[k].w, 0.01), qPrintable(QString::number(k)));
+        }
+        // The power direction turns the wattmeter the other way (phase A).
+        TurnSelector(Qt::LeftButton);
+        TurnSelector(Qt::LeftButton);
+        QCOMPARE(w->k50()->SelectedPhase(), 1);
+        QTest::mouseClick(w->k50()->Command1(), Qt::LeftButton);
+        Settle();
+        QVERIFY(w->k50()->Wattmeter().Value() < -10.0f); // clamped by the meter below its zero
+    }
+
+    void lineVoltageEntry()
+    {
+        ParamBox *text1 = Box(QStringLiteral("Text1"));
+        text1->clear();
+        QTest::keyClicks(text1, QStringLiteral("2000"));
+        QCOMPARE(text1->text(), QStringLiteral("1000"));
+        QCOMPARE(w->model.LineVoltage, 1000.0f);
+        // Text that is no number changes nothing.
+        text1->setText(QStringLiteral(","));
+        QCOMPARE(w->model.LineVoltage, 1000.0f);
+        QCOMPARE(text1->text(), QStringLiteral(","));
+
+        ParamBox *xc3 = Box(QStringLiteral("Text2(8)"));
+        xc3->selectAll();
+        QTest::keyClicks(xc3, QStringLiteral("0"));
+        QCOMPARE(w->model.ElementValues[8], 0.01f);
+        xc3->setText(QStringLiteral("5000000"));
+        QCOMPARE(xc3->text(), QStringLiteral("1000000"));
+        QCOMPARE(w->model.ElementValues[8], 1000000.0f);
+    }
+
+    void breakerTrips()
+    {
+        // 10 ohm in phase A with the neutral: 21.92 A opens SF at the next tick.
+        for (const char *name : {"Text2(0)", "Text2(1)", "Text2(2)"})
+            Box(QString::fromLatin1(name))->setText(QStringLiteral("0"));
+        Box(QStringLiteral("Text2(0)"))->setText(QStringLiteral("10"));
+        Close({0, 1, 2, 3, 4});
+        w->Tick();
+        QVERIFY(w->model.MaxPhaseCurrent > 15.0f);
+        QCOMPARE(w->model.SwitchState, (std::array<std::int16_t, 5>{0, 1, 1, 1, 1}));
+        Settle();
+        QCOMPARE(w->model.PhaseCurrent, (std::array<float, 3>{0, 0, 0}));
+        QVERIFY(Near(w->k50()->Ammeter().Value(), 0, 1e-3));
+
+        // About 5.5 A: the breaker waits more than 8 seconds.
+        Box(QStringLiteral("Text2(0)"))->setText(QStringLiteral("39,88"));
+        Close({0});
+        w->Tick();
+        QVERIFY(Near(w->model.MaxPhaseCurrent, 5.5, 0.005));
+        clock.advance(7.9);
+        w->Tick();
+        QCOMPARE(w->model.SwitchState[0], std::int16_t(1));
+        clock.advance(0.2);
+        w->Tick();
+        QCOMPARE(w->model.SwitchState[0], std::int16_t(0));
+    }
+
+    void stateSurvivesReopening()
+    {
+        Close({0, 1, 4});
+        QTest::mouseClick(Button("Command5", 0), Qt::LeftButton);
+        Box(QStringLiteral("Text2(0)"))->setText(QStringLiteral("39,88"));
+        Box(QStringLiteral("Text2(1)"))->setText(QStringLiteral("0"));
+        Box(QStringLiteral("Text2(2)"))->setText(QStringLiteral("0"));
+        w->Tick();
+        const double overloadStart = w->model.Protection.OverloadStart;
+        QVERIFY(overloadStart > 0);
+
+        w->Unload();
+        QVERIFY(!w->isLoaded());
+        clock.advance(3);
+        w->Show();
+        // Switches and the overload clock as they were; entries and ranges
+        // back to their load values.
+        QCOMPARE(w->model.SwitchState, (std::array<std::int16_t, 5>{1, 1, 0, 0, 1}));
+        QCOMPARE(w->model.Protection.OverloadStart, overloadStart);
+        QCOMPARE(w->model.ElementValues[0], 120.01f);
+        QCOMPARE(Box(QStringLiteral("Text2(0)"))->text(), QStringLiteral("120"));
+        QCOMPARE(w->model.AmmeterRange, 5.0f);
+        QCOMPARE(w->k50()->SelectedPhase(), 1);
+        QCOMPARE(w->meterA1.Value(), 0.0f);
+        QCOMPARE(w->meterA1.Pic1(), w->Control<PictureBox>(QStringLiteral("Picture3")));
+        Settle();
+        QVERIFY(Near(w->k50()->Ammeter().Value(), 1.1421 * 100 / 5, 0.01));
+    }
+
+    void threePhaseScaling()
+    {
+        // Form4 scales text boxes' heights twice and the frames' fonts.
+        const QSize screen = QGuiApplication::primaryScreen()->size();
+        const double sy = double(float(screen.height() * 15.0 / 11520.0));
+        QWidget *text1 = w->Control(QStringLiteral("Text1"));
+        QCOMPARE(text1->height(), qRound(375 * sy * sy / 15));
+        auto *frame = w->Control<QGroupBox>(ArrayName(QStringLiteral("Frame2"), 1));
+        QVERIFY(Near(frame->font().pointSizeF(), 12 * sy, 0.01));
+        QWidget *picture1 = w->Control(QStringLiteral("Picture1"));
+        QCOMPARE(picture1->height(), qRound(5895 * sy / 15));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    InstallFontSubstitutes();
+    TestLab5Bench t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "tst_lab5_bench.moc"
