@@ -1,0 +1,462 @@
+// Lab 2 bench driven through its window: the breaker and the bypass on the
+// schematic, the knobs and their help rule, the range buttons, the
+// capacitance box, the K-50 phase selector and the overload trip, with the
+// time taken from a clock the test moves.
+#include "calc/clock.h"
+#include "labs/lab2/bench.h"
+#include "labs/lab2/benchschematic.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
+#include "shell/picturebox.h"
+#include "shell/shell.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+using namespace ohmaris;
+
+class TestLab2Bench : public QObject {
+    Q_OBJECT
+
+private:
+    Lab2Bench *w = nullptr;
+    FakeClock clock;
+
+    QWidget *control(const QString &name) const { return w->Control(name); }
+    QWidget *area(int index) const { return control(ArrayName(QStringLiteral("Image1"), index)); }
+    QLineEdit *text1() const { return w->Control<QLineEdit>(QStringLiteral("Text1")); }
+    bool menuShown() const { return w->contextMenu()->isVisible(); }
+    void closeMenu() const { w->contextMenu()->hide(); }
+    Lab2Model &model() const { return w->Model(); }
+
+    void ticks(int n)
+    {
+        for (int i = 0; i < n; ++i) {
+            clock.advance(0.03);
+            w->Tick();
+        }
+    }
+    void clickKnob(const QString &name, Qt::MouseButton button, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QWidget *knob = control(name);
+        QTest::mouseClick(knob, button, mods, knob->rect().center());
+    }
+    AcGrid grid() const
+    {
+        return Lab2Grid(w->DrawUnit(), static_cast<PictureBox *>(control(QStringLiteral("Picture1")))->twipsHeight());
+    }
+    QImage schematic() const { return control(QStringLiteral("Picture1"))->grab().toImage(); }
+    // Whether the blade from `pivot` to `end` (twips) is drawn in red.
+    bool redAt(QPointF pivot, QPointF end) const
+    {
+        const QPointF mid = (pivot + end) / 2 / kTwipsPerPixel;
+        const QColor c = schematic().pixelColor(mid.toPoint());
+        return c.red() > 200 && c.green() < 128 && c.blue() < 128;
+    }
+    // Every text a student can read besides the drawings.
+    QStringList visibleTexts() const
+    {
+        QStringList all{w->form()->windowTitle()};
+        for (QWidget *c : w->form()->findChildren<QWidget *>()) {
+            all << c->toolTip();
+            if (auto *l = qobject_cast<QLabel *>(c))
+                all << l->text();
+            if (auto *b = qobject_cast<QAbstractButton *>(c))
+                all << b->text();
+            if (auto *e = qobject_cast<QLineEdit *>(c))
+                all << e->text();
+        }
+        return all;
+    }
+    // Regulator to position 1 (228 V) and breaker closed, settled.
+    void fullVoltage()
+    {
+        w->Regulator().setValue(1);
+        model().RecalcPending = true;
+        QTest::mouseClick(area(0), Qt::LeftButton);
+        ticks(40);
+    }
+
+private slots:
+    void init()
+    {
+        Shell::reset();
+        Shell &shell = Shell::instance();
+        shell.setMessagesShown(false);
+        int lang = 1;
+        QVERIFY(shell.LoadLanguage(lang));
+        setAppClock(&clock);
+        shell.RegisterLab(2, &CreateLab2Window);
+        w = static_cast<Lab2Bench *>(shell.LabWindowFor(2));
+        w->Show();
+        QCoreApplication::processEvents();
+        w->timer()->stop(); // the tests tick the bench themselves
+    }
+    void cleanup()
+    {
+        Shell::reset();
+        setAppClock(nullptr);
+        w = nullptr;
+    }
+
+    void startsAtRest();
+    void hotspotsCoverTheirElements();
+    void helpKeys_data();
+    void helpKeys();
+    void breakerClosesAndMetersSettle();
+    void bypassShortsTheCapacitor();
+    void variantShowsOnlyItsNumber();
+    void k50FallsAtOtherPhases_data();
+    void k50FallsAtOtherPhases();
+    void rangeButtonsChangeOnlyTargets();
+    void capacitanceBox();
+    void knobRightClick_data();
+    void knobRightClick();
+    void overloadOpensTheBreaker();
+    void reloadStartsAfresh();
+};
+
+void TestLab2Bench::startsAtRest()
+{
+    QCOMPARE(model().SwitchState, (std::array<std::int16_t, 4>{0, 0, 1, 0}));
+    QCOMPARE(text1()->text(), QStringLiteral("100"));
+    QCOMPARE(model().Capacitance, 100.0f);
+    QCOMPARE(w->Regulator().Value(), 13.0f);
+    QCOMPARE(w->VariantSwitch().Value(), 1.0f);
+    QCOMPARE(w->DrawUnit(), float(control(QStringLiteral("Picture1"))->width() * kTwipsPerPixel / 100.0));
+    QVERIFY(model().RecalcPending);
+    // Captions from the language file reach the named controls.
+    QVERIFY(!w->Control<QLabel>(QStringLiteral("Label7"))->text().isEmpty());
+    QVERIFY(!w->Control<QLabel>(QStringLiteral("Label6"))->text().trimmed().isEmpty());
+    QVERIFY(w->Control<QAbstractButton>(QStringLiteral("Command5(3)"))->text().startsWith(QLatin1String("750 ")));
+
+    // Nothing moves until the breaker is closed and the regulator turned.
+    ticks(30);
+    QVERIFY(!model().RecalcPending);
+    for (Pribor *m : {&w->V1(), &w->V2(), &w->K50()->Voltmeter(), &w->K50()->Ammeter(), &w->K50()->Wattmeter()})
+        QCOMPARE(m->Value(), 0.0f);
+    QTest::mouseClick(area(0), Qt::LeftButton);
+    ticks(30);
+    QCOMPARE(model().SupplyVoltage, 0.0f);
+    QCOMPARE(w->V1().Value(), 0.0f);
+}
+
+void TestLab2Bench::hotspotsCoverTheirElements()
+{
+    const AcGrid g = grid();
+    const double u = g.u, h = g.h;
+    const std::array<QRectF, kLab2HotspotCount> spots = Lab2Hotspots(g);
+    // The supply side is laid out from the rails; on this grid it lands on
+    // the places given for lab 2.
+    const auto near = [](const QRectF &a, const QRectF &b) {
+        return std::abs(a.left() - b.left()) < 1e-6 && std::abs(a.top() - b.top()) < 1e-6
+            && std::abs(a.width() - b.width()) < 1e-6 && std::abs(a.height() - b.height()) < 1e-6;
+    };
+    QVERIFY(near(spots[0], QRectF(10 * u, h - 31.6 * u, 6 * u, 6 * u)));
+    QVERIFY(near(spots[2], QRectF(18 * u, h - 24 * u, 6 * u, 12 * u)));
+    QVERIFY(near(spots[3], QRectF(28 * u, h - 30 * u, 10 * u, 24 * u)));
+    // Both blade positions stay inside their click areas.
+    for (int s : {0, 1}) {
+        QVERIFY(spots[0].contains(BreakerPivot(g)) && spots[0].contains(BreakerBladeEnd(g, s)));
+        QVERIFY(spots[1].contains(BypassPivot(g)) && spots[1].contains(BypassBladeEnd(g, s)));
+    }
+    // The click areas are laid over the picture where the grid puts them.
+    for (int i = 0; i < kLab2HotspotCount; ++i) {
+        const QRectF r = spots[size_t(i)];
+        const QRect px = QRectF(r.topLeft() / kTwipsPerPixel, r.size() / kTwipsPerPixel).toRect();
+        QCOMPARE(area(i)->geometry(), px);
+        QVERIFY(control(QStringLiteral("Picture1"))->rect().contains(px));
+    }
+}
+
+void TestLab2Bench::helpKeys_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("key");
+    const QStringList keys{"oSSSSS", "oS", "oAA", "oK", "oL", "oC", "oV", "oV"};
+    for (int i = 0; i < keys.size(); ++i) {
+        const QString name = ArrayName(QStringLiteral("Image1"), i);
+        QTest::newRow(qPrintable(name)) << name << keys[i];
+    }
+    QTest::newRow("Picture3") << "Picture3" << "oV";
+    QTest::newRow("Picture4") << "Picture4" << "oV";
+    QTest::newRow("Command5(0)") << "Command5(0)" << "oSSS";
+    QTest::newRow("Command6(3)") << "Command6(3)" << "oSSS";
+    QTest::newRow("K-50 Command1") << "Command1" << "oSSSS";
+    QTest::newRow("K-50 Picture8") << "Picture8" << "oW";
+}
+
+void TestLab2Bench::helpKeys()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, key);
+    QWidget *c = this->control(control);
+    QVERIFY(c);
+    QVERIFY(!c->toolTip().trimmed().isEmpty());
+    model().RecalcPending = false;
+    const auto before = model().SwitchState;
+    const float v1Range = model().V1Range;
+    QTest::mouseClick(c, Qt::RightButton, Qt::NoModifier, c->rect().center());
+    QCOMPARE(Shell::instance().HelpKey, key);
+    QVERIFY(menuShown());
+    closeMenu();
+    // A right click only offers help: no switch, range or recalculation.
+    QCOMPARE(model().SwitchState, before);
+    QCOMPARE(model().V1Range, v1Range);
+    QVERIFY(!model().RecalcPending);
+}
+
+void TestLab2Bench::breakerClosesAndMetersSettle()
+{
+    // Twelve right clicks take the regulator from 0 V to 228 V.
+    for (int i = 0; i < 12; ++i)
+        clickKnob(QStringLiteral("Picture12"), Qt::RightButton);
+    QCOMPARE(w->Regulator().Value(), 1.0f);
+    QVERIFY(!menuShown());
+    ticks(1);
+
+    const AcGrid g = grid();
+    QVERIFY(!redAt(BreakerPivot(g), BreakerBladeEnd(g, 1)));
+    QTest::mouseClick(area(0), Qt::LeftButton);
+    QCOMPARE(model().SwitchState[0], std::int16_t(1));
+    QVERIFY(model().RecalcPending);
+    QVERIFY(redAt(BreakerPivot(g), BreakerBladeEnd(g, 1)));
+    QCOMPARE(Shell::instance().HelpKey, QStringLiteral("oSSSSS"));
+
+    // About a second later: V1 258.65 V on 750 V, V2 30.7 V, K-50 0.966 A.
+    ticks(40);
+    QCOMPARE(model().SupplyVoltage, 228.0f);
+    QCOMPARE(QString::number(double(w->V1().Value()), 'f', 1), QStringLiteral("51.7"));
+    QCOMPARE(QString::number(w->V2().Value() * 750.0 / 150.0, 'f', 1), QStringLiteral("30.7"));
+    QCOMPARE(QString::number(w->K50()->Ammeter().Value() * 5.0 / 100.0, 'f', 3), QStringLiteral("0.966"));
+    QCOMPARE(QString::number(w->K50()->Voltmeter().Value() * 450.0 / 150.0, 'f', 0), QStringLiteral("228"));
+}
+
+void TestLab2Bench::bypassShortsTheCapacitor()
+{
+    fullVoltage();
+    QVERIFY(w->V2().Value() > 6.0f);
+    const AcGrid g = grid();
+    QVERIFY(!redAt(BypassPivot(g), BypassBladeEnd(g, 1)));
+    QTest::mouseClick(area(1), Qt::LeftButton);
+    QCOMPARE(model().SwitchState[1], std::int16_t(1));
+    QVERIFY(redAt(BypassPivot(g), BypassBladeEnd(g, 1)));
+    ticks(60);
+    QVERIFY(std::fabs(w->V2().Value()) < 0.01f);
+    QCOMPARE(QString::number(double(model().CoilVoltage), 'f', 2), QStringLiteral("228.00"));
+    // Open again: the capacitor is back in the circuit.
+    QTest::mouseClick(area(1), Qt::LeftButton);
+    ticks(60);
+    QCOMPARE(QString::number(double(model().CapacitorVoltage), 'f', 3), QStringLiteral("30.745"));
+}
+
+void TestLab2Bench::variantShowsOnlyItsNumber()
+{
+    fullVoltage();
+    const QImage before = schematic();
+    const QStringList texts = visibleTexts();
+    const float current = model().CircuitCurrent;
+
+    clickKnob(QStringLiteral("Picture9"), Qt::LeftButton);
+    QCOMPARE(w->VariantSwitch().Value(), 2.0f);
+    QVERIFY(model().RecalcPending);
+    QCOMPARE(model().SwitchState[2], std::int16_t(1)); // taken at the next tick
+    ticks(1);
+    QCOMPARE(model().SwitchState[2], std::int16_t(2));
+    QCOMPARE(QString::number(double(model().CircuitCurrent), 'f', 4), QStringLiteral("6.7710"));
+    QVERIFY(model().CircuitCurrent != current);
+
+    // The picture changes only where the coil's subscripts stand, and no
+    // text anywhere in the window changes: R and L stay hidden.
+    QCoreApplication::processEvents();
+    const QImage after = schematic();
+    QCOMPARE(after.size(), before.size());
+    SchematicStyle style;
+    QWidget *pic = control(QStringLiteral("Picture1"));
+    style.font = pic->font();
+    style.points = pic->font().pointSizeF();
+    const QRectF labels = CoilLabelArea(grid(), style);
+    const QRect allowed = QRectF(labels.topLeft() / kTwipsPerPixel, labels.size() / kTwipsPerPixel)
+                              .toAlignedRect()
+                              .adjusted(-2, -2, 2, 2);
+    int changed = 0;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (after.pixel(x, y) != before.pixel(x, y)) {
+                ++changed;
+                QVERIFY2(allowed.contains(x, y), qPrintable(QStringLiteral("pixel %1,%2 changed").arg(x).arg(y)));
+            }
+    QVERIFY(changed > 0);
+    QCOMPARE(visibleTexts(), texts);
+}
+
+void TestLab2Bench::k50FallsAtOtherPhases_data()
+{
+    QTest::addColumn<int>("rightClicks");
+    QTest::newRow("phase B") << 1;
+    QTest::newRow("phase C") << 2;
+}
+
+void TestLab2Bench::k50FallsAtOtherPhases()
+{
+    QFETCH(int, rightClicks);
+    fullVoltage();
+    QVERIFY(w->K50()->Ammeter().Value() > 19.0f);
+    for (int i = 0; i < rightClicks; ++i)
+        clickKnob(QStringLiteral("Picture11"), Qt::RightButton);
+    closeMenu();
+    QCOMPARE(w->K50()->SelectedPhase(), 1 + rightClicks);
+    ticks(100);
+    for (Pribor *m : {&w->K50()->Voltmeter(), &w->K50()->Ammeter(), &w->K50()->Wattmeter()})
+        QVERIFY2(std::fabs(m->Value()) < 0.01f, qPrintable(m->Caption()));
+    // V1 and V2 hang on the circuit, not on the selector.
+    QCOMPARE(QString::number(double(w->V1().Value()), 'f', 1), QStringLiteral("51.7"));
+}
+
+void TestLab2Bench::rangeButtonsChangeOnlyTargets()
+{
+    fullVoltage();
+    ticks(60);
+    model().RecalcPending = false;
+    const float current = model().CircuitCurrent;
+
+    QTest::mouseClick(control(QStringLiteral("Command5(1)")), Qt::LeftButton); // V1: 150 V
+    QTest::mouseClick(control(QStringLiteral("Command6(0)")), Qt::LeftButton); // V2: 50 V
+    QTest::mouseClick(control(QStringLiteral("Command3(1)")), Qt::LeftButton); // K-50: 300 V
+    QCOMPARE(model().V1Range, 150.0f);
+    QCOMPARE(model().V2Range, 50.0f);
+    QVERIFY(!model().RecalcPending);
+    const QColor white(255, 255, 255);
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    for (int k = 0; k < 4; ++k) {
+        const QColor c = control(ArrayName(QStringLiteral("Command5"), k))->palette().color(QPalette::Button);
+        QCOMPARE(c, k == 1 ? white : face);
+    }
+
+    ticks(60);
+    QCOMPARE(model().CircuitCurrent, current);
+    // 258.65 V on 150 V is past the end: the pointer stops 3 ticks beyond.
+    QCOMPARE(w->V1().Value(), 165.0f);
+    QCOMPARE(QString::number(double(w->V2().Value()), 'f', 1), QStringLiteral("92.2"));
+    QCOMPARE(QString::number(double(w->K50()->Voltmeter().Value()), 'f', 1), QStringLiteral("114.0"));
+}
+
+void TestLab2Bench::capacitanceBox()
+{
+    fullVoltage();
+    // "0" is stored as 0.0000001 uF: no current, V2 shows the supply voltage.
+    text1()->selectAll();
+    QTest::keyClicks(text1(), QStringLiteral("0"));
+    QCOMPARE(text1()->text(), QStringLiteral("0"));
+    QCOMPARE(model().Capacitance, 0.0000001f);
+    QVERIFY(model().RecalcPending);
+    ticks(60);
+    QVERIFY(model().CircuitCurrent < 1e-6f);
+    QCOMPARE(QString::number(w->V2().Value() * 750.0 / 150.0, 'f', 1), QStringLiteral("228.0"));
+
+    // An emptied box changes nothing; a value above the cap is cut.
+    model().RecalcPending = false;
+    text1()->clear();
+    QCOMPARE(model().Capacitance, 0.0000001f);
+    QVERIFY(!model().RecalcPending);
+    QTest::keyClicks(text1(), QStringLiteral("2000000"));
+    QCOMPARE(text1()->text(), QStringLiteral("1000000"));
+    QCOMPARE(model().Capacitance, 1000000.0f);
+}
+
+void TestLab2Bench::knobRightClick_data()
+{
+    QTest::addColumn<QString>("knob");
+    QTest::addColumn<float>("start");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<bool>("popup");
+    QTest::addColumn<float>("after");
+
+    QTest::newRow("variant at 1: help") << "Picture9" << 1.0f << false << true << 1.0f;
+    QTest::newRow("variant at 2: turns back") << "Picture9" << 2.0f << false << false << 1.0f;
+    QTest::newRow("variant at 2 with Shift: help, turns") << "Picture9" << 2.0f << true << true << 1.0f;
+    QTest::newRow("regulator at 1: help") << "Picture12" << 1.0f << false << true << 1.0f;
+    QTest::newRow("regulator at 13: turns") << "Picture12" << 13.0f << false << false << 12.0f;
+}
+
+void TestLab2Bench::knobRightClick()
+{
+    QFETCH(QString, knob);
+    QFETCH(float, start);
+    QFETCH(bool, shift);
+    QFETCH(bool, popup);
+    QFETCH(float, after);
+    Switcher &s = knob == QLatin1String("Picture9") ? w->VariantSwitch() : w->Regulator();
+    s.setValue(start);
+    model().RecalcPending = false;
+    clickKnob(knob, Qt::RightButton, shift ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(Shell::instance().HelpKey, QStringLiteral("oSS"));
+    QCOMPARE(menuShown(), popup);
+    closeMenu();
+    QCOMPARE(s.Value(), after);
+    QVERIFY(model().RecalcPending);
+}
+
+void TestLab2Bench::overloadOpensTheBreaker()
+{
+    // Variant 2 at 228 V draws 6.77 A: the breaker opens after 8 s.
+    w->VariantSwitch().setValue(2);
+    fullVoltage();
+    const double start = model().Protection.OverloadStart;
+    QVERIFY(start > 0);
+    while (clock.now() + 0.03 <= start + 8.0)
+        ticks(1);
+    QCOMPARE(model().SwitchState[0], std::int16_t(1));
+    ticks(1);
+    QCOMPARE(model().SwitchState[0], std::int16_t(0));
+    QVERIFY(model().RecalcPending);
+
+    // The next tick shows the breaker open and the pointers start falling.
+    const float v1 = w->V1().Value();
+    ticks(1);
+    QCOMPARE(model().CircuitCurrent, 0.0f);
+    QCOMPARE(model().Protection.OverloadStart, 0.0);
+    QCoreApplication::processEvents();
+    const AcGrid g = grid();
+    QVERIFY(redAt(BreakerPivot(g), BreakerBladeEnd(g, 0)));
+    QVERIFY(w->V1().Value() < v1);
+}
+
+void TestLab2Bench::reloadStartsAfresh()
+{
+    fullVoltage();
+    clickKnob(QStringLiteral("Picture9"), Qt::LeftButton);
+    QTest::mouseClick(control(QStringLiteral("Command5(0)")), Qt::LeftButton);
+    text1()->setText(QStringLiteral("50"));
+    ticks(5);
+    w->Unload();
+    QVERIFY(!w->isLoaded());
+    w->Show();
+    QCoreApplication::processEvents();
+    w->timer()->stop();
+    QCOMPARE(model().SwitchState, (std::array<std::int16_t, 4>{0, 0, 1, 0}));
+    QCOMPARE(model().Capacitance, 100.0f);
+    QCOMPARE(model().V1Range, 750.0f);
+    QCOMPARE(w->VariantSwitch().Value(), 1.0f);
+    QCOMPARE(w->Regulator().Value(), 13.0f);
+    QCOMPARE(w->V1().Value(), 0.0f);
+    // The instruments draw into the new boxes, and the bench still works.
+    QCOMPARE(w->V1().Pic1(), control(QStringLiteral("Picture3")));
+    fullVoltage();
+    QCOMPARE(QString::number(double(w->V1().Value()), 'f', 1), QStringLiteral("51.7"));
+}
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    InstallFontSubstitutes();
+    TestLab2Bench t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "tst_lab2_bench.moc"
