@@ -45,4 +45,24 @@ void ScopeRecorder::SetChannel(int channel, bool on)
     }
 }
 
+double ScreenGain(int channel, double indicatorValue)
+{
+    if (indicatorValue == 0.0)
+        return 0.0;
+    return channel == 2 ? 1000.0 / indicatorValue : 1.0 / indicatorValue;
+}
+
+QPointF TracePoint(int k, float sample, double width, double height, double gain)
+{
+    const double dx = width / kScreenDivisions;
+    const double dy = height / kScreenDivisions;
+    double y = 7 * dy - dy * double(sample) * gain;
+    const double far = 100.0 * (height + 1.0);
+    if (!(y >= -far))
+        y = -far;
+    else if (y > far)
+        y = far;
+    return {double(k) / 10.0 * dx, y};
+}
+
 } // namespace ohmaris

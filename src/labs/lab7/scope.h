@@ -5,6 +5,7 @@
 // by a simulated clock.
 #pragma once
 
+#include <QPointF>
 #include <array>
 #include <cstdint>
 
@@ -44,5 +45,16 @@ public:
     void SetChannel(int channel, bool on);
     void TogglePause() { Paused = std::int16_t(1 - Paused); }
 };
+
+// Screen geometry (the screen's own units, y downwards): 14 x 14 divisions,
+// the zero line in the middle, ten samples per division.
+constexpr int kScreenDivisions = 14;
+// Divisions per volt (channel 1, indicator in V/div) or per ampere (channel
+// 2, indicator in mA/div).
+double ScreenGain(int channel, double indicatorValue);
+// Point k (0..140) of a trace. Far off-screen values are held a long way
+// outside the screen, so the clipped line looks the same and the painter
+// never meets absurd coordinates.
+QPointF TracePoint(int k, float sample, double width, double height, double gain);
 
 } // namespace ohmaris

@@ -1,0 +1,279 @@
+// Lab 7 bench drawing.
+#include "labs/lab7/bench_draw.h"
+
+#include "labs/lab7/scope.h"
+#include "shell/schematic.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPolygonF>
+
+namespace ohmaris {
+
+namespace {
+
+constexpr double kLine = 2 * 15.0; // 2 pixels, in twips
+
+class Schematic {
+public:
+    Schematic(QPainter &p, const Lab7Grid &g, const QFont &font, double points)
+        : m_p(p), g(g), m_font(font), m_points(points)
+    {
+    }
+
+    void line(double x1, double y1, double x2, double y2) { m_p.drawLine(QPointF(x1, y1), QPointF(x2, y2)); }
+    void junction(double x, double y)
+    {
+        const double r = 0.1 * g.a;
+        m_p.save();
+        m_p.setBrush(Qt::black);
+        m_p.drawEllipse(QPointF(x, y), r, r);
+        m_p.restore();
+    }
+    QSizeF labelSize(const QString &letter, const QString &index) const
+    {
+        return SubscriptLabelSize(m_font, m_points, letter, index);
+    }
+    // A label centred on (cx, cy).
+    void labelAt(double cx, double cy, const QString &letter, const QString &index = {})
+    {
+        const QSizeF s = labelSize(letter, index);
+        DrawSubscriptLabel(m_p, QPointF(cx - s.width() / 2, cy - s.height() / 2), m_font, m_points, letter, index);
+    }
+    // A label with its left edge at x, centred vertically on cy.
+    void labelRightOf(double x, double cy, const QString &letter, const QString &index = {})
+    {
+        const QSizeF s = labelSize(letter, index);
+        DrawSubscriptLabel(m_p, QPointF(x, cy - s.height() / 2), m_font, m_points, letter, index);
+    }
+    // A label centred on cx with its bottom edge at y.
+    void labelAbove(double cx, double y, const QString &letter, const QString &index = {})
+    {
+        const QSizeF s = labelSize(letter, index);
+        DrawSubscriptLabel(m_p, QPointF(cx - s.width() / 2, y - s.height()), m_font, m_points, letter, index);
+    }
+
+    void ammeter(double cx, double cy, const QString &index)
+    {
+        const double r = 0.4 * g.b;
+        m_p.drawEllipse(QPointF(cx, cy), r, r);
+        labelAt(cx, cy, QStringLiteral("A"), index);
+    }
+    void input(double left, double top, const QString &letter)
+    {
+        m_p.drawRect(QRectF(left, top, 0.8 * g.b, 0.8 * g.b));
+        labelAt(left + 0.4 * g.b, top + 0.4 * g.b, letter);
+    }
+    // A resistor lying on a horizontal wire from x to x + b.
+    void resistorAcross(double x, double y, const QString &index)
+    {
+        m_p.drawRect(QRectF(x, y - g.a / 2, g.b, g.a));
+        labelAbove(x + g.b / 2, y - g.a / 2 - 0.05 * g.b, QStringLiteral("R"), index);
+    }
+    // An upright resistor on a vertical wire from y to y + b.
+    void resistorUpright(double x, double y, const QString &index)
+    {
+        m_p.drawRect(QRectF(x - g.a / 2, y, g.a, g.b));
+        labelRightOf(x + g.a / 2 + 0.1 * g.b, y + g.b / 2, QStringLiteral("R"), index);
+    }
+    void coil()
+    {
+        const double a = g.a, b = g.b, r = 0.25 * b;
+        for (double c : {1.6, 2.1, 2.6})
+            m_p.drawArc(QRectF(3 * a + c * b - r, b - r, 2 * r, 2 * r), 0, 180 * 16);
+        labelAbove(3 * a + 2.1 * b, b - r - 0.05 * b, QStringLiteral("L"));
+    }
+    void capacitor()
+    {
+        const double b = g.b, xm = g.xm, yb = g.yb;
+        line(xm, yb - 2.95 * b, xm, yb - 2 * b);
+        line(xm - 0.45 * b, yb - 2 * b, xm + 0.45 * b, yb - 2 * b);
+        line(xm - 0.45 * b, yb - 1.8 * b, xm + 0.45 * b, yb - 1.8 * b);
+        line(xm, yb - 1.8 * b, xm, yb);
+        labelRightOf(xm + 0.55 * b, yb - 2 * b, QStringLiteral("C"));
+    }
+    // The voltage input left of the middle column, across it.
+    void voltageInputAcrossColumn()
+    {
+        const double b = g.b, xm = g.xm, yb = g.yb, x = xm - 1.7 * b;
+        input(xm - 2.1 * b, yb - 2.5 * b, QStringLiteral("V"));
+        line(xm, b, x, yb - 3 * b);
+        line(x, yb - 3 * b, x, yb - 2.5 * b);
+        line(x, yb - 1.7 * b, x, yb - 1.2 * b);
+        line(x, yb - 1.2 * b, xm, yb);
+    }
+
+private:
+    QPainter &m_p;
+    const Lab7Grid &g;
+    QFont m_font;
+    double m_points;
+};
+
+} // namespace
+
+void DrawLab7Schematic(QPainter &p, const Lab7Grid &g, int circuit, int s1, int s2, const QFont &font,
+                       double points, const QColor &back)
+{
+    p.save();
+    BeginTwips(p);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.fillRect(QRectF(0, 0, g.W, g.H), back);
+    p.setPen(QPen(Qt::black, kLine, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+
+    Schematic s(p, g, font, points);
+    const double a = g.a, b = g.b, yb = g.yb, xl = g.xl, xr = g.xr, xm = g.xm;
+
+    // Left column: source E, switch S1, up to the top rail and on to 3a.
+    const double ey = yb - 1.4 * b, er = 0.4 * b;
+    s.line(xl, yb, xl, ey + er);
+    p.drawEllipse(QPointF(xl, ey), er, er);
+    s.line(xl, yb - 1.15 * b, xl, yb - 1.65 * b);
+    s.line(xl, yb - 1.65 * b, xl - 0.15 * a, ey);
+    s.line(xl, yb - 1.65 * b, xl + 0.15 * a, ey);
+    s.labelRightOf(xl + er + 0.15 * b, ey, QStringLiteral("E"));
+    s.line(xl, ey - er, xl, yb - 3 * b);
+    s.line(xl, yb - 3.75 * b, xl, b);
+    s.line(xl, b, 3 * a, b);
+    s.labelRightOf(xl + 0.2 * b, yb - 3.5 * b, QStringLiteral("S"), QStringLiteral("1"));
+
+    // Right branch: S2, ammeter A2, R2, on to the middle column.
+    s.line(xr, yb, xr, yb - 3 * b);
+    s.line(xr, yb - 3.75 * b, xr, b);
+    s.line(xr, b, xr - a, b);
+    s.ammeter(xr - a - 0.4 * b, b, QStringLiteral("2"));
+    s.line(xr - a - 0.8 * b, b, xr - a - 1.5 * b, b);
+    s.resistorAcross(xr - a - 2.5 * b, b, QStringLiteral("2"));
+    s.line(xr - a - 2.5 * b, b, xm, b);
+    s.labelRightOf(xr + 0.2 * b, yb - 3.5 * b, QStringLiteral("S"), QStringLiteral("2"));
+
+    // Bottom rail.
+    s.line(xr, yb, xm, yb);
+    if (circuit == 3) {
+        s.line(xm, yb, xm - 2 * b, yb);
+        s.resistorAcross(xm - 3 * b, yb, QStringLiteral("1"));
+        s.line(xm - 3 * b, yb, xl, yb);
+    } else {
+        s.line(xm, yb, xl, yb);
+    }
+
+    if (circuit == 2 || circuit == 3) {
+        // Top rail: the current input and the coil.
+        s.input(3 * a, b - 0.4 * b, QStringLiteral("A"));
+        s.line(3 * a + 0.8 * b, b, 3 * a + 1.35 * b, b);
+        s.coil();
+        s.line(3 * a + 2.85 * b, b, xm, b);
+        // Middle column: ammeter A1, then R1 (circuit 2) or C (circuit 3).
+        s.line(xm, b, xm, yb - 3.75 * b);
+        s.ammeter(xm, yb - 3.35 * b, QStringLiteral("1"));
+        if (circuit == 2) {
+            s.line(xm, yb - 2.95 * b, xm, yb - 2 * b);
+            s.resistorUpright(xm, yb - 2 * b, QStringLiteral("1"));
+            s.line(xm, yb - b, xm, yb);
+            // The voltage input across the coil.
+            const double jx = 2.5 * a + 1.35 * b, my = yb - 3.6 * b;
+            s.input(3 * a + 1.7 * b, yb - 4 * b, QStringLiteral("V"));
+            s.junction(jx, b);
+            s.line(jx, b, 2.5 * a + 1.7 * b, my);
+            s.line(2.5 * a + 1.7 * b, my, 3 * a + 1.7 * b, my);
+            s.line(xm, b, 3.5 * a + 2.5 * b, my);
+            s.line(3.5 * a + 2.5 * b, my, 3 * a + 2.5 * b, my);
+        } else {
+            s.capacitor();
+            s.voltageInputAcrossColumn();
+        }
+    } else {
+        // Top rail: ammeter A1 and R1; middle column: current input and C.
+        s.ammeter(3 * a + 0.4 * b, b, QStringLiteral("1"));
+        s.line(3 * a + 0.8 * b, b, 3 * a + 1.5 * b, b);
+        s.resistorAcross(3 * a + 1.5 * b, b, QStringLiteral("1"));
+        s.line(3 * a + 2.5 * b, b, xm, b);
+        s.line(xm, b, xm, yb - 3.75 * b);
+        s.input(xm - 0.4 * b, yb - 3.75 * b, QStringLiteral("A"));
+        s.capacitor();
+        s.voltageInputAcrossColumn();
+    }
+    s.junction(xm, b);
+    s.junction(xm, yb);
+
+    // Switch blades, red: upright when closed, leaning 30 degrees when open.
+    DrawSwitchBlade(p, QPointF(xl, yb - 3 * b), 0.75 * b, s1, kLine);
+    DrawSwitchBlade(p, QPointF(xr, yb - 3 * b), 0.75 * b, s2, kLine);
+    p.restore();
+}
+
+void DrawSelectorPanel(QPainter &p, QSizeF panelTwips, QRectF knobTwips, const QFont &font, double points,
+                       const QColor &back)
+{
+    p.save();
+    BeginTwips(p);
+    p.fillRect(QRectF(QPointF(0, 0), panelTwips), back);
+    QFont bold = TwipsFont(font, points);
+    bold.setBold(true);
+    p.setFont(bold);
+    p.setPen(Qt::black);
+    const QFontMetricsF fm(bold);
+    const auto text = [&](const QString &t, double xFactor, double y) {
+        const double w = fm.horizontalAdvance(t), h = fm.height();
+        p.drawText(QPointF(knobTwips.left() - xFactor * w, y - h / 2 + fm.ascent()), t);
+    };
+    text(QStringLiteral("L"), 1.5, knobTwips.center().y());
+    text(QStringLiteral("LC"), 1.05, knobTwips.top());
+    text(QStringLiteral("C"), 1.1, knobTwips.bottom());
+    p.restore();
+}
+
+void DrawScopeScreen(QPainter &p, double widthPx, double heightPx, const std::array<float, 141> &trace,
+                     double gain, bool on)
+{
+    p.save();
+    p.fillRect(QRectF(0, 0, widthPx, heightPx), QColor(40, 70, 40));
+    const double dx = widthPx / kScreenDivisions, dy = heightPx / kScreenDivisions;
+    p.setPen(QPen(QColor(50, 80, 50), 1));
+    for (int k = 0; k < kScreenDivisions; ++k) {
+        p.drawLine(QPointF(0, k * dy), QPointF(widthPx, k * dy));
+        p.drawLine(QPointF(k * dx, 0), QPointF(k * dx, heightPx));
+    }
+    if (on) {
+        p.setPen(QPen(QColor(50, 200, 50), 1));
+        p.drawLine(QPointF(0, 7 * dy), QPointF(widthPx, 7 * dy));
+        std::array<QPointF, ScopeRecorder::kSamples> points;
+        for (int k = 0; k < ScopeRecorder::kSamples; ++k)
+            points[std::size_t(k)] = TracePoint(k, trace[std::size_t(k)], widthPx, heightPx, gain);
+        p.setClipRect(QRectF(0, 0, widthPx, heightPx));
+        p.drawPolyline(points.data(), int(points.size()));
+    }
+    p.restore();
+}
+
+void DrawScopePanel(QPainter &p, QSizeF panelTwips, QRectF buttonTwips, const QString &buttonCaption,
+                    const QString &title1, const QString &title2, const QFont &font, double points)
+{
+    p.save();
+    BeginTwips(p);
+    const double W = panelTwips.width(), H = panelTwips.height();
+    p.fillRect(QRectF(0, 0, W, H), QColor(150, 130, 120));
+    p.setPen(QPen(Qt::white, 15));
+    p.drawLine(QPointF(0, 0), QPointF(0, H));
+    p.drawLine(QPointF(0, 0), QPointF(W, 0));
+    p.setPen(QPen(Qt::black, 45));
+    p.drawLine(QPointF(W, H), QPointF(0, H));
+    p.drawLine(QPointF(W, H), QPointF(W, 0));
+
+    QFont bold = TwipsFont(font, points);
+    bold.setBold(true);
+    p.setFont(bold);
+    p.setPen(Qt::black);
+    const QFontMetricsF fm(bold);
+    const double h = fm.height();
+    const double w = fm.horizontalAdvance(buttonCaption + QLatin1Char('0'));
+    p.drawText(QPointF(buttonTwips.left() + buttonTwips.width() / 2 - w / 2,
+                       buttonTwips.top() - 1.2 * h + fm.ascent()),
+               buttonCaption);
+    p.drawText(QPointF((W - fm.horizontalAdvance(title1)) / 2, 0.5 * h + fm.ascent()), title1);
+    p.drawText(QPointF((W - fm.horizontalAdvance(title2)) / 2, 1.6 * h + fm.ascent()), title2);
+    p.restore();
+}
+
+} // namespace ohmaris

@@ -1,0 +1,73 @@
+// Gallery sheet of lab 7: each circuit at rest, the RC circuit charging
+// with both oscilloscope channels on, and the RLC circuit ringing.
+#include "gallery.h"
+
+#include "calc/clock.h"
+#include "labs/lab7/bench.h"
+#include "shell/shell.h"
+
+#include <QLineEdit>
+
+namespace {
+
+using namespace ohmaris;
+
+void Render(const QString &out)
+{
+    Shell::reset();
+    Shell &shell = Shell::instance();
+    shell.setMessagesShown(false);
+    int language = 1;
+    shell.LoadLanguage(language);
+    shell.RegisterLab(7, &CreateLab7Window);
+    FakeClock clock(100.0);
+    setAppClock(&clock);
+
+    auto *w = static_cast<Lab7Window *>(shell.LabWindowFor(7));
+    w->Show();
+    const auto run = [&](double seconds) {
+        for (int k = 0; k < int(seconds * 20); ++k) {
+            clock.advance(0.05);
+            w->Tick();
+        }
+    };
+    const auto selectCircuit = [&](int circuit) {
+        w->selector.setValue(float(circuit));
+        w->Picture9_Click();
+        run(0.5);
+    };
+
+    run(0.5);
+    gallery::SaveWidget(w->form(), out, QStringLiteral("lab7-circuit1-rest"));
+    selectCircuit(2);
+    gallery::SaveWidget(w->form(), out, QStringLiteral("lab7-circuit2-rest"));
+    selectCircuit(3);
+    gallery::SaveWidget(w->form(), out, QStringLiteral("lab7-circuit3-rest"));
+
+    // RC: both channels on, S1 closed a few seconds ago.
+    selectCircuit(1);
+    w->Command3_Click();
+    w->Command5_Click();
+    run(2.0);
+    w->Image1_MouseDown(0, Qt::LeftButton, Qt::NoModifier);
+    run(5.0);
+    gallery::SaveWidget(w->form(), out, QStringLiteral("lab7-circuit1-charging"));
+
+    // RLC with a small R1: S1 opened, the circuit changed, S1 closed again.
+    w->Image1_MouseDown(0, Qt::LeftButton, Qt::NoModifier);
+    run(0.5);
+    selectCircuit(3);
+    w->Control<QLineEdit>(QStringLiteral("Text1(1)"))->setText(QStringLiteral("30"));
+    run(3.0);
+    w->Image1_MouseDown(0, Qt::LeftButton, Qt::NoModifier);
+    run(12.0);
+    gallery::SaveWidget(w->form(), out, QStringLiteral("lab7-circuit3-ringing"));
+
+    w->Unload();
+    setAppClock(nullptr);
+    Shell::reset();
+}
+
+gallery::GallerySheet sheet("lab7", &Render);
+
+} // namespace
