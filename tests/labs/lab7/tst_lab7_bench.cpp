@@ -9,6 +9,7 @@
 #include "shell/shell.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -142,6 +143,10 @@ private Q_SLOTS:
         QCOMPARE(w->model.SwitchState[0], std::int16_t(2));
         box(1)->setFocus();
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(box(1)));
+        // A click in a box empties the clipboard, so nothing can be pasted.
+        QApplication::clipboard()->setText(QStringLiteral("123"));
+        QTest::mouseClick(box(2), Qt::LeftButton);
+        QVERIFY(QApplication::clipboard()->text().isEmpty());
 
         // S2 closed: the selector stays, the boxes refuse the focus.
         QTest::mouseClick(area(1), Qt::LeftButton);
