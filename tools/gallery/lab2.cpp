@@ -1,5 +1,6 @@
 // Gallery sheet of lab 2: the bench at start, at full voltage after the
-// pointers settle, with the capacitor bypassed, and at resonance.
+// pointers settle, with the capacitor bypassed, and at resonance (also in
+// Russian).
 #include "gallery.h"
 
 #include "calc/clock.h"
@@ -30,7 +31,8 @@ void render(const QString &out)
     FakeClock clock;
     setAppClock(&clock);
 
-    auto *bench = static_cast<Lab2Bench *>(CreateLab2Window());
+    shell.RegisterLab(2, &CreateLab2Window);
+    auto *bench = static_cast<Lab2Bench *>(shell.LabWindowFor(2));
     bench->Show();
     Settle(*bench, clock, 5);
     gallery::SaveWidget(bench->form(), out, QStringLiteral("lab2-start"));
@@ -52,6 +54,12 @@ void render(const QString &out)
     bench->Control<QLineEdit>(QStringLiteral("Text1"))->setText(QStringLiteral("40,53"));
     Settle(*bench, clock, 60);
     gallery::SaveWidget(bench->form(), out, QStringLiteral("lab2-resonance"));
+
+    // The Russian captions are longer: the panel captions wrap.
+    int russian = 2;
+    shell.LoadLanguage(russian);
+    gallery::SaveWidget(bench->form(), out, QStringLiteral("lab2-resonance-ru"));
+    shell.LoadLanguage(lang);
 
     bench->Unload();
     setAppClock(nullptr);

@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 namespace ohmaris {
@@ -60,12 +61,20 @@ PictureBox *MakePicture(QWidget *parent, const QString &name, double l, double t
 }
 
 QLabel *MakeLabel(QWidget *parent, const QString &name, double l, double t, double w, double h,
-                  const QString &caption)
+                  const QString &caption, bool bold = true)
 {
     auto *label = new QLabel(caption, parent);
     SetDesign(label, name, l, t, w, h);
-    SetDesignFont(label, kSerif, kPanelFont, true);
+    SetDesignFont(label, kSerif, kPanelFont, bold);
     return label;
+}
+
+// A unit label grows to its caption rather than cutting it (the Russian
+// unit is wider than the box drawn for it).
+void FitWidth(QLabel *label)
+{
+    if (label)
+        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
 }
 
 void ConfigureVoltmeter(Pribor &m, PictureBox *box, const QString &caption)
@@ -175,12 +184,17 @@ void Lab2Bench::BuildControls(QWidget *client)
     }
 
     // Capacitance box.
-    MakeLabel(client, QStringLiteral("Label5"), 11640, 7440, 735, 375, QStringLiteral("С ="));
+    MakeLabel(client, QStringLiteral("Label5"), 11640, 7440, 735, 375, QStringLiteral("С ="), false);
     m_text1 = new ParamBox(client);
     SetDesign(m_text1, QStringLiteral("Text1"), 12480, 7440, 1095, 345);
     SetDesignFont(m_text1, kSerif, kPanelFont);
     connect(m_text1.data(), &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-    MakeLabel(client, QStringLiteral("Label6"), 13680, 7440, 435, 315, QString());
+    m_label6 = MakeLabel(client, QStringLiteral("Label6"), 13680, 7440, 435, 315, QString(), false);
+}
+
+void Lab2Bench::LanguageChanged()
+{
+    FitWidth(m_label6);
 }
 
 void Lab2Bench::FormLoad()
@@ -226,6 +240,7 @@ void Lab2Bench::FormLoad()
     LayoutKnobPanel(m_picture5, m_label7, m_picture9, kVariantPanelGap);
     LayoutKnobPanel(m_picture10, m_label8, m_picture12, kRegulatorPanelGap);
     LayoutHotspots();
+    FitWidth(m_label6);
 }
 
 void Lab2Bench::FormUnload()

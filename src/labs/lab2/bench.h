@@ -54,6 +54,7 @@ protected:
     void FormLoad() override;
     void Timer1_Timer() override;
     void FormUnload() override;
+    void LanguageChanged() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -81,6 +82,7 @@ private:
     QPointer<PictureBox> m_picture12;
     QPointer<QLabel> m_label7;
     QPointer<QLabel> m_label8;
+    QPointer<QLabel> m_label6;
     QPointer<ParamBox> m_text1;
     std::array<QPointer<ClickArea>, 8> m_image1;
     std::array<QPointer<QPushButton>, 4> m_command5;
