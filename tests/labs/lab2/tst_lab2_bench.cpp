@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -368,6 +369,11 @@ void TestLab2Bench::capacitanceBox()
     QTest::keyClicks(text1(), QStringLiteral("2000000"));
     QCOMPARE(text1()->text(), QStringLiteral("1000000"));
     QCOMPARE(model().Capacitance, 1000000.0f);
+
+    // A click in the box empties the clipboard, so nothing can be pasted.
+    QApplication::clipboard()->setText(QStringLiteral("123"));
+    QTest::mouseClick(text1(), Qt::LeftButton);
+    QVERIFY(QApplication::clipboard()->text().isEmpty());
 }
 
 void TestLab2Bench::knobRightClick_data()
