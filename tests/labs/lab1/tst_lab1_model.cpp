@@ -1,6 +1,7 @@
 // Lab 1 circuit model: node voltage, branch currents and voltmeter targets
 // for the switch combinations a student sets up, and the meters' glide.
 #include "labs/lab1/model.h"
+#include "labs/lab1/schematic.h"
 
 #include <QString>
 #include <QTest>
@@ -47,6 +48,10 @@ private slots:
     void selectorPicksTarget();
     void meterGlide();
     void metersFollowTheirBranches();
+    void voltmeterLeads_data();
+    void voltmeterLeads();
+    void switchBlades();
+    void clickAreas();
 };
 
 void TestLab1Model::initialState()
@@ -171,6 +176,101 @@ void TestLab1Model::metersFollowTheirBranches()
     // One tick from rest is a fifth of each target.
     const Lab1Meters first = Lab1MeterStep({}, m);
     QCOMPARE(first.A3, float(0.2 * double(m.BranchCurrent[2])));
+}
+
+namespace {
+// The design schematic: 11055 x 5775 twips.
+Lab1Sheet DesignSheet()
+{
+    Lab1Sheet s;
+    s.W = 11055.0;
+    s.H = 5775.0;
+    s.u = Lab1DrawUnit(s.W);
+    return s;
+}
+} // namespace
+
+void TestLab1Model::voltmeterLeads_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QPointF>("first");
+    QTest::addColumn<QPointF>("second");
+    QTest::addColumn<QPointF>("centre");
+    const Lab1Sheet s = DesignSheet();
+    const double u = s.u, W = s.W, H = s.H;
+    QTest::newRow("1 ab") << 1 << Lab1NodeA(s) << Lab1NodeB(s) << QPointF(W / 4 + 10 * u, H - 38 * u);
+    QTest::newRow("2 ad") << 2 << Lab1NodeA(s) << Lab1NodeD(s) << QPointF(W / 4 + 14 * u, H - 26 * u);
+    QTest::newRow("3 bd") << 3 << Lab1NodeB(s) << Lab1NodeD(s) << QPointF(W / 4 + 14 * u, H - 26 * u);
+    QTest::newRow("4 cb") << 4 << Lab1NodeC(s) << Lab1NodeB(s) << QPointF(W / 4 + 46 * u, H - 38 * u);
+    QTest::newRow("5 cd") << 5 << Lab1NodeC(s) << Lab1NodeD(s) << QPointF(W / 4 + 44 * u, H - 26 * u);
+}
+
+void TestLab1Model::voltmeterLeads()
+{
+    QFETCH(int, position);
+    QFETCH(QPointF, first);
+    QFETCH(QPointF, second);
+    QFETCH(QPointF, centre);
+    const Lab1Sheet s = DesignSheet();
+    const Lab1VoltmeterPlace p = Lab1VoltmeterAt(s, position);
+    QCOMPARE(p.centre, centre);
+    QCOMPARE(p.lead[0].p2(), first);
+    QCOMPARE(p.lead[1].p2(), second);
+    for (std::size_t k = 0; k < 2; ++k) {
+        // A 4u stub from the circle's edge, then the lead from its end.
+        QVERIFY(qFuzzyCompare(QLineF(p.centre, p.stub[k].p1()).length(), 4 * s.u));
+        QVERIFY(qFuzzyCompare(p.stub[k].length(), 4 * s.u));
+        QCOMPARE(p.lead[k].p1(), p.stub[k].p2());
+    }
+    // Sideways placements lead left and right, with the first node's lead
+    // on the side of that node.
+    const bool sideways = position == 1 || position == 4;
+    QCOMPARE(p.stub[0].dy() == 0.0, sideways);
+    QCOMPARE(p.stub[0].p2().x() < p.centre.x(), position == 1);
+}
+
+void TestLab1Model::switchBlades()
+{
+    const Lab1Sheet s = DesignSheet();
+    const double xs[] = {6 * s.u, 18 * s.u, 54 * s.u, s.W - 22 * s.u, s.W - 10 * s.u};
+    for (int k = 1; k <= 5; ++k) {
+        const QLineF closed = Lab1SwitchBlade(s, k, 1);
+        QCOMPARE(closed.p1(), QPointF(xs[k - 1], s.H - 34 * s.u));
+        // A closed blade stands vertical and reaches the wire at H - 40u.
+        QVERIFY(qAbs(closed.p2().x() - xs[k - 1]) < 1e-6);
+        QVERIFY(qAbs(closed.p2().y() - (s.H - 40 * s.u)) < 1e-3);
+        // An open one leans 30 degrees to the left.
+        const QLineF open = Lab1SwitchBlade(s, k, 0);
+        QVERIFY(qAbs(open.angle() - 120.0) < 1e-6);
+        QVERIFY(qFuzzyCompare(open.length(), 6 * s.u));
+    }
+}
+
+void TestLab1Model::clickAreas()
+{
+    const Lab1Sheet s = DesignSheet();
+    const QRectF picture(0, 0, s.W, s.H);
+    for (int position = 1; position <= 5; ++position) {
+        const auto a = Lab1ClickAreas(s, position);
+        for (const QRectF &r : a)
+            QVERIFY(picture.contains(r));
+        QVERIFY(a[12].contains(Lab1VoltmeterAt(s, position).centre));
+        // Each switch area holds its blade open and closed, and no other.
+        for (int k = 1; k <= 5; ++k) {
+            const QRectF &r = a[std::size_t(12 + k)];
+            for (int state : {0, 1}) {
+                const QLineF b = Lab1SwitchBlade(s, k, state);
+                QVERIFY(r.contains(b.p1()) && r.contains(b.p2()));
+            }
+            for (int j = k + 1; j <= 5; ++j)
+                QVERIFY(!r.intersects(a[std::size_t(12 + j)]));
+        }
+    }
+    // Element areas sit over their symbols: E1's over its circle, R1's over its box.
+    const auto a = Lab1ClickAreas(s, 1);
+    QVERIFY(a[2].contains(s.P(18, 24)));
+    QVERIFY(a[9].contains(s.P(46, 48)));
+    QVERIFY(a[7].contains(QPointF(s.W - 10 * s.u, s.Y(16))));
 }
 
 QTEST_APPLESS_MAIN(TestLab1Model)
