@@ -7,6 +7,7 @@
 #include "shell/shell.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -81,6 +82,7 @@ private slots:
     void typing_data();
     void typing();
     void emptiedBoxKeepsValue();
+    void clickInBoxEmptiesClipboard();
     void metersSettle();
 };
 
@@ -290,6 +292,17 @@ void TestLab1Bench::emptiedBoxKeepsValue()
     QVERIFY(!w->model().RecalcPending);
     b->setText(QStringLiteral(","));
     QCOMPARE(w->model().ElementValues[4], 12.0f);
+}
+
+void TestLab1Bench::clickInBoxEmptiesClipboard()
+{
+    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton}) {
+        QApplication::clipboard()->setText(QStringLiteral("123"));
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("123"));
+        QTest::mouseClick(box(5), b);
+        QVERIFY(QApplication::clipboard()->text().isEmpty());
+    }
+    QCOMPARE(box(5)->text(), QStringLiteral("15"));
 }
 
 void TestLab1Bench::metersSettle()
