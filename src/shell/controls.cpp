@@ -3,7 +3,9 @@
 
 #include "calc/entry.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -116,6 +118,18 @@ void ParamBox::keyPressEvent(QKeyEvent *e)
         return;
     }
     insert(QString(QChar(filtered)));
+}
+
+void ParamBox::mousePressEvent(QMouseEvent *e)
+{
+    QGuiApplication::clipboard()->clear();
+    QLineEdit::mousePressEvent(e);
+}
+
+void ParamBox::mouseDoubleClickEvent(QMouseEvent *e)
+{
+    QGuiApplication::clipboard()->clear();
+    QLineEdit::mouseDoubleClickEvent(e);
 }
 
 void ParamBox::contextMenuEvent(QContextMenuEvent *e)

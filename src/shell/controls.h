@@ -40,8 +40,9 @@ protected:
 
 // Parameter box: only a non-negative decimal (or whole) number gets in.
 // Keys go through the key filter; paste, drop and the context menu are
-// refused, so nothing reaches the box around the filter. Every change of the
-// text, the program's own writes included, is reported by textChanged.
+// refused, and a mouse press in the box empties the clipboard, so nothing
+// reaches the box around the filter. Every change of the text, the
+// program's own writes included, is reported by textChanged.
 class ParamBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -51,6 +52,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
     void contextMenuEvent(QContextMenuEvent *e) override;
     void dragEnterEvent(QDragEnterEvent *e) override;
     void dropEvent(QDropEvent *e) override;

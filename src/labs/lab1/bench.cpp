@@ -10,7 +10,6 @@
 #include "shell/shell.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -176,7 +175,6 @@ void Form1::BuildControls(QWidget *client)
         SetDesign(box, ArrayName(QStringLiteral("Text1"), i), 1200, top, 975, 375);
         SetDesignFont(box, kFont, 12);
         connect(box, &QLineEdit::textChanged, this, [this, i] { Text1_Change(i); });
-        box->installEventFilter(this);
         m_text1[std::size_t(i)] = box;
         // The subscript sits just right of the letter and a little lower.
         auto *index = new QLabel(QString::fromLatin1(kLabel2Text[std::size_t(i)]), frame);
@@ -294,22 +292,6 @@ void Form1::Text1_Change(int index)
     stored = r.value;
     if (r.rewrite)
         box->setText(*r.rewrite);
-}
-
-void Form1::Text1_MouseDown()
-{
-    // Nothing can then be pasted around the key filter.
-    QApplication::clipboard()->clear();
-}
-
-bool Form1::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
-        for (ParamBox *box : m_text1)
-            if (box && watched == box)
-                Text1_MouseDown();
-    }
-    return LabWindow::eventFilter(watched, event);
 }
 
 void Form1::RedrawPicture1()

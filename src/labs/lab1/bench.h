@@ -48,10 +48,8 @@ public:
     void Picture15_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift);
     void Picture15_Click();
     void Text1_Change(int index);
-    void Text1_MouseDown();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void BuildControls(QWidget *client) override;
     void FormLoad() override;
     void Timer1_Timer() override;

@@ -9,7 +9,6 @@
 #include "shell/picturebox.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -190,7 +189,6 @@ void Lab2Bench::BuildControls(QWidget *client)
     SetDesign(m_text1, QStringLiteral("Text1"), 12480, 7440, 1095, 345);
     SetDesignFont(m_text1, kSerif, kPanelFont);
     connect(m_text1.data(), &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-    m_text1->installEventFilter(this);
     m_label6 = MakeLabel(client, QStringLiteral("Label6"), 13680, 7440, 435, 315, QString(), false);
 }
 
@@ -329,12 +327,6 @@ void Lab2Bench::Text1_Change()
 bool Lab2Bench::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
-        // Text1_MouseDown: the clipboard is emptied, so nothing can be
-        // pasted around the key filter.
-        if (watched == m_text1) {
-            QApplication::clipboard()->clear();
-            return false;
-        }
         for (int i = 0; i < 4; ++i) {
             if (watched == m_command5[size_t(i)] || watched == m_command6[size_t(i)]) {
                 const auto *me = static_cast<QMouseEvent *>(event);

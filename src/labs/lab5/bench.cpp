@@ -9,7 +9,6 @@
 #include "shell/schematic.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -164,7 +163,6 @@ void Lab5Window::BuildControls(QWidget *client)
     MakeLabel(c.Frame1, QStringLiteral("Label5"), 120, 480, 615, 375, QStringLiteral("U ="), kFrameFont);
     c.Text1 = MakeParamBox(c.Frame1, QStringLiteral("Text1"), 840, 480, 1215, 375);
     MakeLabel(c.Frame1, QStringLiteral("Label6"), 2160, 480, 495, 375, QString(), kFrameFont);
-    c.Text1->installEventFilter(this);
     connect(c.Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
 
     // Phases A, B, C: R, X_L, X_C top to bottom.
@@ -180,7 +178,6 @@ void Lab5Window::BuildControls(QWidget *client)
             MakeLabel(frame, ArrayName(QStringLiteral("Label7"), i), 120, top, 735, 375, rowTexts[std::size_t(r)],
                       kFrameFont);
             auto *box = MakeParamBox(frame, ArrayName(QStringLiteral("Text2"), i), 960, top, 1215, 375);
-            box->installEventFilter(this);
             connect(box, &QLineEdit::textChanged, this, [this, i] { Text2_Change(i); });
             c.Text2[std::size_t(i)] = box;
             MakeLabel(frame, ArrayName(QStringLiteral("Label8"), i), 2280, top, 495, 375, QString(), kFrameFont);
@@ -344,17 +341,6 @@ bool Lab5Window::eventFilter(QObject *watched, QEvent *event)
     const QEvent::Type type = event->type();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
         return LabWindow::eventFilter(watched, event);
-    // A mouse-down in a parameter box empties the clipboard, so nothing can
-    // be pasted around the key filter.
-    if (watched == c.Text1) {
-        QApplication::clipboard()->clear();
-        return false;
-    }
-    for (ParamBox *box : c.Text2)
-        if (watched == box) {
-            QApplication::clipboard()->clear();
-            return false;
-        }
     const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
     for (int k = 0; k < 4; ++k)
         if (watched == c.Command5[std::size_t(k)] || watched == c.Command6[std::size_t(k)]) {

@@ -9,7 +9,6 @@
 #include "shell/picturebox.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -494,7 +493,6 @@ bool Lab7Window::eventFilter(QObject *watched, QEvent *event)
             // Values can only be edited with both switches open.
             FocusSchematic();
         } else if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
-            QApplication::clipboard()->clear();
             if (model.anySwitchClosed()) {
                 box->deselect();
                 FocusSchematic();
