@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <cmath>
 
 namespace {
 
@@ -37,6 +38,9 @@ class TestCalcTool : public QObject {
 private slots:
     void lab1Json();
     void lab1Text();
+    void otherLabs_data();
+    void otherLabs();
+    void recordsInText();
     void entryRuleOnInputs();
     void help();
     void refused_data();
@@ -87,6 +91,61 @@ void TestCalcTool::lab1Text()
     QCOMPARE(currents[0], QByteArray("BranchCurrent"));
     QCOMPARE(FiveDigits(currents[4].toDouble()), 1.3249);
     QCOMPARE(lines[2].split(' ').size(), 2 + 5);
+}
+
+// The examples an instructor would check first, one per lab, through the
+// program itself (the labs' own tests cover the models in depth).
+void TestCalcTool::otherLabs_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<double>("expected");
+    const QStringList lab2 = {"2", "variant=1", "step=12", "SF=1", "--json"};
+    QTest::newRow("lab 2 current") << lab2 << "CircuitCurrent" << 0.96588;
+    QTest::newRow("lab 2 power") << lab2 << "ActivePower" << 18.659;
+    QTest::newRow("lab 2 coil voltage") << lab2 << "CoilVoltage" << 258.65;
+    QTest::newRow("lab 2 capacitor voltage") << lab2 << "CapacitorVoltage" << 30.745;
+    const QStringList lab5 = {"5", "S0=1", "S1=1", "S2=1", "--json"};
+    QTest::newRow("lab 5 star-point voltage") << lab5 << "NeutralVoltage" << 109.6965;
+    QTest::newRow("lab 5 power A") << lab5 << "PhasePower[0]" << 202.12;
+    QTest::newRow("lab 5 power B") << lab5 << "PhasePower[1]" << 32.68;
+    QTest::newRow("lab 7 scope voltage") << QStringList{"7", "circuit=1", "events=S1@0", "at=2.4", "--json"}
+                                         << "samples[0].ScopeVoltage" << 15.1709;
+}
+
+void TestCalcTool::otherLabs()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, field);
+    QFETCH(double, expected);
+    const Outcome r = RunCalc(args);
+    QCOMPARE(r.exitCode, 0);
+    QJsonValue v = QJsonDocument::fromJson(r.out).object().value("outputs");
+    // field: Name, Name[i] or Name[i].Member
+    const QRegularExpression path(QStringLiteral("^(\\w+)(?:\\[(\\d+)\\])?(?:\\.(\\w+))?$"));
+    const QRegularExpressionMatch m = path.match(field);
+    QVERIFY(m.hasMatch());
+    v = v.toObject().value(m.captured(1));
+    if (!m.captured(2).isEmpty())
+        v = v.toArray().at(m.captured(2).toInt());
+    if (!m.captured(3).isEmpty())
+        v = v.toObject().value(m.captured(3));
+    QVERIFY2(v.isDouble(), qPrintable(field));
+    // Printed figures are rounded; compare to one unit of their last digit.
+    const QString printed = QString::number(expected);
+    const int decimals = printed.contains('.') ? int(printed.size() - printed.indexOf('.') - 1) : 0;
+    QVERIFY2(std::abs(v.toDouble() - expected) <= std::pow(10.0, -decimals) * 1.0000001,
+             qPrintable(QStringLiteral("%1 = %2").arg(field).arg(v.toDouble(), 0, 'g', 9)));
+}
+
+void TestCalcTool::recordsInText()
+{
+    const Outcome r = RunCalc({"7", "circuit=1", "events=S1@0", "at=2.4"});
+    QCOMPARE(r.exitCode, 0);
+    const QString text = QString::fromUtf8(r.out);
+    const QRegularExpression samples(QStringLiteral("^samples = \\(.*ScopeVoltage=15\\.17.*t=2\\.4\\)$"),
+                                     QRegularExpression::MultilineOption);
+    QVERIFY2(samples.match(text).hasMatch(), qPrintable(text));
 }
 
 void TestCalcTool::entryRuleOnInputs()

@@ -132,14 +132,24 @@ QString NumberText(const QJsonValue &v)
     return QString::number(v.toDouble(), 'g', QLocale::FloatingPointShortest);
 }
 
+// Numbers as they are, arrays space-separated, records as (name=value ...)
+// in their own order, so the samples of the transients lab read in one line.
 QString ValueText(const QJsonValue &v)
 {
-    if (!v.isArray())
-        return NumberText(v);
-    QStringList parts;
-    for (const QJsonValue &e : v.toArray())
-        parts << NumberText(e);
-    return parts.join(QLatin1Char(' '));
+    if (v.isArray()) {
+        QStringList parts;
+        for (const QJsonValue &e : v.toArray())
+            parts << ValueText(e);
+        return parts.join(QLatin1Char(' '));
+    }
+    if (v.isObject()) {
+        const QJsonObject o = v.toObject();
+        QStringList parts;
+        for (auto it = o.begin(); it != o.end(); ++it)
+            parts << QStringLiteral("%1=%2").arg(it.key(), ValueText(it.value()));
+        return QStringLiteral("(%1)").arg(parts.join(QLatin1Char(' ')));
+    }
+    return NumberText(v);
 }
 
 QString TextOutput(const LabCalc &lab, const QJsonObject &outputs)
