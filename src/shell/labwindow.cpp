@@ -44,7 +44,7 @@ void LabForm::closeEvent(QCloseEvent *e)
     QTimer::singleShot(0, m_owner, [o = m_owner] { o->Unload(); });
 }
 
-LabWindow::LabWindow(LabWindowSpec spec, QObject *parent) : QObject(parent), m_spec(std::move(spec)) {}
+LabWindow::LabWindow(LabWindowSetup setup, QObject *parent) : QObject(parent), m_setup(std::move(setup)) {}
 
 LabWindow::~LabWindow()
 {
@@ -56,18 +56,18 @@ void LabWindow::Load()
     if (m_form)
         return;
     m_form = new LabForm(this);
-    m_form->setObjectName(m_spec.formName);
+    m_form->setObjectName(m_setup.formName);
     m_client = new QWidget(m_form);
     m_client->setObjectName(QStringLiteral("client"));
     m_form->setCentralWidget(m_client);
 
     m_timer = new QTimer(m_form);
     m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(m_spec.timerInterval);
+    m_timer->setInterval(m_setup.timerInterval);
     connect(m_timer, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 
     m_cancel = new QPushButton(m_client);
-    SetDesign(m_cancel, m_spec.cancelName, 0, 0, 1215, 375);
+    SetDesign(m_cancel, m_setup.cancelName, 0, 0, 1215, 375);
     connect(m_cancel, &QPushButton::clicked, this, [this] {
         QTimer::singleShot(0, this, [this] { Unload(); });
     });
@@ -86,7 +86,7 @@ void LabWindow::Load()
     ScaleControls();
     const QRectF cancel = DesignRect(m_cancel);
     const double screenTwips = screen.width() * kTwipsPerPixel;
-    const double cancelLeft = m_spec.focusPicture1 ? 2 * screenTwips : cancel.width() + screenTwips;
+    const double cancelLeft = m_setup.focusPicture1 ? 2 * screenTwips : cancel.width() + screenTwips;
     m_cancel->move(int(cancelLeft / kTwipsPerPixel), m_cancel->y());
     FormLoad();
     Q_EMIT loaded();
@@ -174,7 +174,7 @@ void LabWindow::ScaleControls()
         const QRectF design = DesignRect(w);
         if (!design.isValid())
             continue;
-        const ScaledControl s = ScaleControl(w->objectName(), design, DesignFontSize(w), f, m_spec.scaling);
+        const ScaledControl s = ScaleControl(w->objectName(), design, DesignFontSize(w), f, m_setup.scaling);
         if (s.skipped)
             continue;
         w->setGeometry(QRectF(s.rect.left() / kTwipsPerPixel, s.rect.top() / kTwipsPerPixel,
@@ -194,14 +194,14 @@ void LabWindow::Form_Activate()
         return;
     m_timer->start();
     UpdateLanguageChecks();
-    if (m_spec.focusPicture1)
+    if (m_setup.focusPicture1)
         if (QWidget *p = Control(QStringLiteral("Picture1")))
             p->setFocus();
 }
 
 void LabWindow::Form_Resize()
 {
-    if (!m_form || !m_spec.keepMaximised)
+    if (!m_form || !m_setup.keepMaximised)
         return;
     const Qt::WindowStates st = m_form->windowState();
     if (!(st & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) && m_form->isVisible())
@@ -232,7 +232,7 @@ void LabWindow::OnLanguageApplied()
 
 void LabWindow::MnuExit_Click()
 {
-    if (m_spec.exitClearsHelpKey)
+    if (m_setup.exitClearsHelpKey)
         Shell::instance().HelpKey.clear();
     Unload();
 }

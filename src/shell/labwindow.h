@@ -38,7 +38,7 @@ private:
     LabWindow *m_owner;
 };
 
-struct LabWindowSpec {
+struct LabWindowSetup {
     QString formName;       // "Form1" .. "Form8"
     int timerInterval = 30; // ms
     QString cancelName;     // hidden cancel button: Command1, Command4 or Command10
@@ -51,11 +51,11 @@ struct LabWindowSpec {
 class LabWindow : public QObject {
     Q_OBJECT
 public:
-    explicit LabWindow(LabWindowSpec spec, QObject *parent = nullptr);
+    explicit LabWindow(LabWindowSetup setup, QObject *parent = nullptr);
     ~LabWindow() override;
 
-    const QString &formName() const { return m_spec.formName; }
-    const LabWindowSpec &spec() const { return m_spec; }
+    const QString &formName() const { return m_setup.formName; }
+    const LabWindowSetup &setup() const { return m_setup; }
     bool isLoaded() const { return m_form != nullptr; }
     LabForm *form() const { return m_form; }
     // Parent of the bench's controls (the form's central widget).
@@ -117,7 +117,7 @@ private:
     void ScaleControls();
     void UpdateLanguageChecks();
 
-    LabWindowSpec m_spec;
+    LabWindowSetup m_setup;
     QPointer<LabForm> m_form;
     QWidget *m_client = nullptr;
     QTimer *m_timer = nullptr;

@@ -30,7 +30,7 @@ namespace {
 class DemoBench : public LabWindow {
 public:
     explicit DemoBench(const QString &name, ScalingVariant v = ScalingVariant::Plain)
-        : LabWindow(LabWindowSpec{name, 30, QStringLiteral("Command1"), v, true, false, true})
+        : LabWindow(LabWindowSetup{name, 30, QStringLiteral("Command1"), v, true, false, true})
     {
     }
     int ticks = 0;  // window state: survives unload

@@ -56,13 +56,13 @@ Lab1VoltmeterPlace Lab1VoltmeterAt(const Lab1Sheet &s, int position)
     const double st = kStub * u;
     // Sideways placements have their leads left and right, the others top
     // and bottom; the first entry of each pair is the first node.
-    struct Spec {
+    struct Placement {
         double cx;       // centre x beyond W/4, units
         double up;       // centre height, units above the bottom
         bool sideways;
         bool firstOnRight;
     };
-    static constexpr std::array<Spec, 5> specs{{
+    static constexpr std::array<Placement, 5> placements{{
         {10.0, 38.0, true, false},  // ab
         {14.0, 26.0, false, false}, // ad
         {14.0, 26.0, false, false}, // bd
@@ -77,7 +77,7 @@ Lab1VoltmeterPlace Lab1VoltmeterAt(const Lab1Sheet &s, int position)
         {Lab1NodeC(s), Lab1NodeD(s)},
     }};
     const int i = position < 1 ? 0 : position > 5 ? 4 : position - 1;
-    const Spec &sp = specs[std::size_t(i)];
+    const Placement &sp = placements[std::size_t(i)];
 
     Lab1VoltmeterPlace p;
     p.centre = QPointF(s.W / 4.0 + sp.cx * u, s.Y(sp.up));

@@ -105,7 +105,7 @@ LabWindow *CreateLab2Window()
 }
 
 Lab2Bench::Lab2Bench()
-    : LabWindow(LabWindowSpec{QStringLiteral("Form2"), 30, QStringLiteral("Command4"), ScalingVariant::Plain,
+    : LabWindow(LabWindowSetup{QStringLiteral("Form2"), 30, QStringLiteral("Command4"), ScalingVariant::Plain,
                               true, false, true})
 {
     // A right click turns a knob back, so the help pop-up opens only with

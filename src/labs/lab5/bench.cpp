@@ -112,7 +112,7 @@ float Approach(float value, float target)
 } // namespace
 
 Lab5Window::Lab5Window()
-    : LabWindow(LabWindowSpec{QStringLiteral("Form4"), 30, QStringLiteral("Command4"), ScalingVariant::ThreePhase,
+    : LabWindow(LabWindowSetup{QStringLiteral("Form4"), 30, QStringLiteral("Command4"), ScalingVariant::ThreePhase,
                               true, false, true})
 {
 }

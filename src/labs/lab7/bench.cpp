@@ -99,7 +99,7 @@ QPushButton *MakeButton(QWidget *parent, const QString &name, double l, double t
 } // namespace
 
 Lab7Window::Lab7Window()
-    : LabWindow(LabWindowSpec{QStringLiteral("Form7"), 50, QStringLiteral("Command10"), ScalingVariant::Transients,
+    : LabWindow(LabWindowSetup{QStringLiteral("Form7"), 50, QStringLiteral("Command10"), ScalingVariant::Transients,
                               false, true, false})
 {
 }
