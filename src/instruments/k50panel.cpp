@@ -67,25 +67,6 @@ constexpr double kMeterFont = 9.75;
 constexpr double kButtonFont = 9.75;
 constexpr double kDirectionFont = 12.0;
 
-QColor ButtonFace()
-{
-    return QApplication::palette().color(QPalette::Button);
-}
-
-QColor WindowBackground()
-{
-    return QApplication::palette().color(QPalette::Base);
-}
-
-void SetButtonColour(QPushButton *b, const QColor &c)
-{
-    if (!b)
-        return;
-    QPalette pal = b->palette();
-    pal.setColor(QPalette::Button, c);
-    b->setPalette(pal);
-}
-
 QPushButton *MakeButton(QWidget *parent, const QString &name, double x, double y, double w, double h,
                         const QString &caption, double points, bool bold)
 {
@@ -161,8 +142,8 @@ K50Panel::K50Panel(QWidget *client, HelpCallback help, QRectF place) : m_help(st
         QPushButton *a = MakeButton(panel, ArrayName(QStringLiteral("Command2"), i), 3240 + 720 * i, 1080, 735, 375,
                                     ampCaptions[size_t(i)], kButtonFont, true);
         // The highest range of each row carries the window colour at design.
-        SetButtonColour(v, i == 2 ? WindowBackground() : ButtonFace());
-        SetButtonColour(a, i == 2 ? WindowBackground() : ButtonFace());
+        SetButtonColour(v, i == 2 ? WindowBackColour() : ButtonFaceColour());
+        SetButtonColour(a, i == 2 ? WindowBackColour() : ButtonFaceColour());
         connect(v, &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
         connect(a, &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
         v->installEventFilter(this);
@@ -242,9 +223,8 @@ bool K50Panel::eventFilter(QObject *watched, QEvent *event)
 
 void K50Panel::Highlight(const std::array<QPointer<QPushButton>, 3> &row, int index)
 {
-    SetButtonColour(row[size_t(index)], QColor(kSelected));
-    SetButtonColour(row[size_t(index == 0 ? 2 : index - 1)], ButtonFace());
-    SetButtonColour(row[size_t(index == 2 ? 0 : index + 1)], ButtonFace());
+    // The clicked button white, its neighbours (the rest of the row) button face.
+    HighlightRow(row, index, QColor(kSelected));
 }
 
 void K50Panel::FocusPanel()

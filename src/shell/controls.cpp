@@ -5,7 +5,7 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -53,6 +53,29 @@ double DesignFontSize(const QWidget *w)
 {
     const QVariant v = w->property(kDesignFont);
     return v.isValid() ? v.toDouble() : 0.0;
+}
+
+QColor ButtonFaceColour()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
+
+QColor WindowBackColour()
+{
+    return QApplication::palette().color(QPalette::Base);
+}
+
+void SetButtonColour(QPushButton *button, const QColor &colour)
+{
+    if (!button)
+        return;
+    QPalette pal = button->palette();
+    if (pal.color(QPalette::Button) == colour && button->autoFillBackground())
+        return;
+    pal.setColor(QPalette::Button, colour);
+    button->setPalette(pal);
+    button->setAutoFillBackground(true);
+    button->update();
 }
 
 ClickArea::ClickArea(QWidget *parent) : QWidget(parent)

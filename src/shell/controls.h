@@ -3,7 +3,9 @@
 // font size, so the frame can rescale the whole window from one pass.
 #pragma once
 
+#include <QColor>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRectF>
 #include <QString>
 #include <QWidget>
@@ -24,6 +26,22 @@ void SetDesignFont(QWidget *w, const QString &family, double points, bool bold =
 
 QRectF DesignRect(const QWidget *w);       // invalid if none recorded
 double DesignFontSize(const QWidget *w);   // 0 if none recorded
+
+// Button colours of the benches: the system button face and window
+// background, and a row of range buttons in which the chosen one is marked.
+QColor ButtonFaceColour();
+QColor WindowBackColour();
+// Sets a button's background colour; nothing happens when it is unchanged.
+void SetButtonColour(QPushButton *button, const QColor &colour);
+// The button at `index` gets `selected`, every other button of the row `other`.
+template <class Row>
+void HighlightRow(const Row &row, int index, const QColor &selected = QColor(255, 255, 255),
+                  const QColor &other = ButtonFaceColour())
+{
+    int k = 0;
+    for (QPushButton *b : row)
+        SetButtonColour(b, k++ == index ? selected : other);
+}
 
 // Transparent click area over a schematic element (`Image1`(index)): it has
 // a tool tip and reports mouse presses with their button and modifiers.

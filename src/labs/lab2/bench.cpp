@@ -37,20 +37,6 @@ const std::array<QString, kLab2HotspotCount> kImageKeys{
     QStringLiteral("oSSSSS"), QStringLiteral("oS"), QStringLiteral("oAA"), QStringLiteral("oK"),
     QStringLiteral("oL"),     QStringLiteral("oC"), QStringLiteral("oV"),  QStringLiteral("oV")};
 
-QColor ButtonFace()
-{
-    return QApplication::palette().color(QPalette::Button);
-}
-
-void SetButtonColour(QPushButton *b, const QColor &c)
-{
-    if (!b)
-        return;
-    QPalette pal = b->palette();
-    pal.setColor(QPalette::Button, c);
-    b->setPalette(pal);
-}
-
 PictureBox *MakePicture(QWidget *parent, const QString &name, double l, double t, double w, double h,
                         double points, bool bold = false)
 {
@@ -156,7 +142,7 @@ void Lab2Bench::BuildControls(QWidget *client)
             b->setFocusPolicy(Qt::NoFocus);
             b->installEventFilter(this);
             // The highest range carries the window colour at design.
-            SetButtonColour(b, i == 3 ? QApplication::palette().color(QPalette::Base) : ButtonFace());
+            SetButtonColour(b, i == 3 ? WindowBackColour() : ButtonFaceColour());
             (*row)[size_t(i)] = b;
         }
         connect(m_command5[size_t(i)].data(), &QPushButton::clicked, this, [this, i] { Command5_Click(i); });
@@ -295,8 +281,7 @@ void Lab2Bench::RangeClick(std::array<QPointer<QPushButton>, 4> &row, int index,
 {
     if (index < 0 || index > 3)
         return;
-    for (int k = 0; k < 4; ++k)
-        SetButtonColour(row[size_t(k)], k == index ? QColor(255, 255, 255) : ButtonFace());
+    HighlightRow(row, index);
     range = kVoltmeterRanges[size_t(index)];
     if (m_picture1)
         m_picture1->setFocus();

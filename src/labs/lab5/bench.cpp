@@ -32,28 +32,6 @@ constexpr std::array<float, 4> kVoltmeterRanges{50.0f, 150.0f, 300.0f, 450.0f}; 
 
 const QColor kSelectedRange(255, 255, 255);
 
-QColor ButtonFace()
-{
-    return QApplication::palette().color(QPalette::Button);
-}
-
-QColor WindowBackground()
-{
-    return QApplication::palette().color(QPalette::Base);
-}
-
-void SetButtonColour(QPushButton *b, const QColor &colour)
-{
-    if (!b)
-        return;
-    QPalette pal = b->palette();
-    if (pal.color(QPalette::Button) == colour)
-        return;
-    pal.setColor(QPalette::Button, colour);
-    b->setPalette(pal);
-    b->update();
-}
-
 PictureBox *MakeBox(QWidget *parent, const QString &name, double l, double t, double w, double h, double points)
 {
     auto *box = new PictureBox(parent);
@@ -146,8 +124,8 @@ void Lab5Window::BuildControls(QWidget *client)
         c.Command5[std::size_t(k)]->installEventFilter(this);
         c.Command6[std::size_t(k)]->installEventFilter(this);
         // The default range (5 A, 450 V) carries the window colour at design.
-        SetButtonColour(c.Command5[std::size_t(k)], k == 3 ? WindowBackground() : ButtonFace());
-        SetButtonColour(c.Command6[std::size_t(k)], k == 3 ? WindowBackground() : ButtonFace());
+        SetButtonColour(c.Command5[std::size_t(k)], k == 3 ? WindowBackColour() : ButtonFaceColour());
+        SetButtonColour(c.Command6[std::size_t(k)], k == 3 ? WindowBackColour() : ButtonFaceColour());
     }
     c.Picture3->onMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) {
         ContextHelp(QStringLiteral("oA"), b);
@@ -315,8 +293,7 @@ void Lab5Window::Text2_Change(int index)
 
 void Lab5Window::RangeClick(std::array<QPushButton *, 4> &buttons, int index)
 {
-    for (int k = 0; k < 4; ++k)
-        SetButtonColour(buttons[std::size_t(k)], k == index ? kSelectedRange : ButtonFace());
+    HighlightRow(buttons, index, kSelectedRange);
     FocusSchematic();
 }
 

@@ -44,24 +44,6 @@ QColor ActiveBorder()
     return QColor(180, 180, 180);
 }
 
-QColor ButtonFace()
-{
-    return QApplication::palette().color(QPalette::Button);
-}
-
-void SetButtonColour(QPushButton *b, const QColor &c)
-{
-    if (!b)
-        return;
-    QPalette pal = b->palette();
-    if (pal.color(QPalette::Button) == c)
-        return;
-    pal.setColor(QPalette::Button, c);
-    b->setPalette(pal);
-    b->setAutoFillBackground(true);
-    b->update();
-}
-
 QRectF TwipsGeometry(const QWidget *w)
 {
     const QRect g = w->geometry();
@@ -325,7 +307,7 @@ void Lab7Window::FormLoad()
     model.RecalcPending = true;
     scope.SampleStep = 1;
     // The pause survives a reload; its button shows it.
-    SetButtonColour(c.Command1, scope.Paused ? kPausedColour : ButtonFace());
+    SetButtonColour(c.Command1, scope.Paused ? kPausedColour : ButtonFaceColour());
     LayoutClickAreas();
 }
 
@@ -421,8 +403,7 @@ void Lab7Window::RangeClick(std::array<QPushButton *, 3> &buttons, float &range,
 {
     if (index < 0 || index > 2)
         return;
-    for (int k = 0; k < 3; ++k)
-        SetButtonColour(buttons[std::size_t(k)], k == index ? kSelectedRange : ActiveBorder());
+    HighlightRow(buttons, index, kSelectedRange, ActiveBorder());
     range = kRanges[std::size_t(index)];
     FocusSchematic();
 }
@@ -466,7 +447,7 @@ void Lab7Window::Command5_Click()
 void Lab7Window::Command1_Click()
 {
     scope.TogglePause();
-    SetButtonColour(c.Command1, scope.Paused ? kPausedColour : ButtonFace());
+    SetButtonColour(c.Command1, scope.Paused ? kPausedColour : ButtonFaceColour());
 }
 
 void Lab7Window::Text1_Change(int index)
