@@ -3,7 +3,6 @@
 
 #include "calc/entry.h"
 
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -145,14 +144,21 @@ void ParamBox::keyPressEvent(QKeyEvent *e)
 
 void ParamBox::mousePressEvent(QMouseEvent *e)
 {
-    QGuiApplication::clipboard()->clear();
+    // The middle button pastes the selection on X11: refused like any paste.
+    if (e->button() == Qt::MiddleButton) {
+        e->accept();
+        return;
+    }
     QLineEdit::mousePressEvent(e);
 }
 
-void ParamBox::mouseDoubleClickEvent(QMouseEvent *e)
+void ParamBox::mouseReleaseEvent(QMouseEvent *e)
 {
-    QGuiApplication::clipboard()->clear();
-    QLineEdit::mouseDoubleClickEvent(e);
+    if (e->button() == Qt::MiddleButton) {
+        e->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
 }
 
 void ParamBox::contextMenuEvent(QContextMenuEvent *e)

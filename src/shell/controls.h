@@ -57,10 +57,11 @@ protected:
 };
 
 // Parameter box: only a non-negative decimal (or whole) number gets in.
-// Keys go through the key filter; paste, drop and the context menu are
-// refused, and a mouse press in the box empties the clipboard, so nothing
-// reaches the box around the filter. Every change of the text, the
-// program's own writes included, is reported by textChanged.
+// Keys go through the key filter; paste (keyboard shortcuts, middle-button
+// selection paste), drop and the context menu are refused, so nothing
+// reaches the box around the filter. The student's clipboard is left alone.
+// Every change of the text, the program's own writes included, is reported
+// by textChanged.
 class ParamBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -71,7 +72,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
-    void mouseDoubleClickEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
     void contextMenuEvent(QContextMenuEvent *e) override;
     void dragEnterEvent(QDragEnterEvent *e) override;
     void dropEvent(QDropEvent *e) override;

@@ -3,6 +3,9 @@
 // closed forms and against the circuits' differential equations.
 #include "labs/lab7/model.h"
 
+#include "calc/entry.h"
+
+#include <QStringList>
 #include <QTest>
 #include <cmath>
 
@@ -11,8 +14,17 @@ using namespace ohmaris;
 namespace {
 
 using Values = std::array<float, 5>;
-// The bench's defaults as its parameter boxes store them.
-const Values kStoredDefaults{24.0001f, 240.0001f, 140.0001f, 10.0001f, 200.0001f};
+// Element values as the bench's parameter boxes store the given texts.
+Values Stored(const QStringList &texts)
+{
+    Values v{};
+    for (std::size_t k = 0; k < v.size(); ++k)
+        v[k] = ApplyEntryRule(texts[qsizetype(k)], 0.0f, kLab7EntryRule).value;
+    return v;
+}
+
+// The bench's defaults as its parameter boxes store them at load.
+const Values kStoredDefaults = Stored({"24", "240", "140", "10", "200"});
 const Values kRoundDefaults{24.0f, 240.0f, 140.0f, 10.0f, 200.0f};
 
 constexpr double kTick = 0.05;
@@ -69,6 +81,10 @@ private slots:
     void inductorInterruption();
     void oscillatoryDefaults();
     void criticallyDampedAtZeroDiscriminant();
+    void seriesDiscriminantFromStoredValues_data();
+    void seriesDiscriminantFromStoredValues();
+    void unsetFieldsKeepPreviousValues_data();
+    void unsetFieldsKeepPreviousValues();
     void solutionsObeyTheCircuit_data();
     void solutionsObeyTheCircuit();
     void noTransientAtEndVoltage();
@@ -191,7 +207,6 @@ void TestLab7Model::oscillatoryDefaults()
     m.Tick(1.0, 3);
     QCOMPARE(m.SolutionKind, std::int16_t(3));
     QCOMPARE(m.Alpha, -600.0f);
-    QCOMPARE(m.Beta, 374.166f); // sqrt(140000) to three decimals
     QVERIFY(Near(m.FinalVoltage, 24.0, 1e-7));
 
     // Step response of the series circuit, u(0) = 0, i(0) = 0.
@@ -223,6 +238,90 @@ void TestLab7Model::criticallyDampedAtZeroDiscriminant()
         QVERIFY(Near(r.u, E * (1.0 - std::exp(a * t) * (1.0 - a * t)), 1e-5, 1e-5));
         QVERIFY(Near(r.i, C * E * a * a * t * std::exp(a * t), 1e-5, 1e-7));
     }
+}
+
+void TestLab7Model::seriesDiscriminantFromStoredValues_data()
+{
+    // The boxes store 0.0001 above what they show, so the defaults give the
+    // series circuit a discriminant a little off -140000; typing values
+    // 0.0001 short of the round ones stores the round ones exactly.
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<Values>("stored");
+    QTest::addColumn<QString>("discriminant"); // as a 32-bit float prints
+    QTest::addColumn<QString>("beta");
+    QTest::newRow("defaults") << QStringList{"24", "240", "140", "10", "200"}
+                              << Values{24.0001f, 240.0001f, 140.0001f, 10.0001f, 200.0001f}
+                              << "-139994,8" << "374,159";
+    QTest::newRow("typed just short") << QStringList{"24", "239,9999", "140", "9,9999", "199,9999"}
+                                      << Values{24.0001f, 240.0f, 140.0001f, 10.0f, 200.0f}
+                                      << "-140000" << "374,166";
+}
+
+void TestLab7Model::seriesDiscriminantFromStoredValues()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(Values, stored);
+    QFETCH(QString, discriminant);
+    QFETCH(QString, beta);
+    const Values values = Stored(texts);
+    for (std::size_t k = 0; k < values.size(); ++k)
+        QVERIFY2(values[k] == stored[k], qPrintable(QString::number(values[k], 'g', 9)));
+
+    Lab7Model m = AtRest(3, values);
+    Close(m, Lab7Model::kS1, 1.0);
+    QCOMPARE(GeneralNumber(m.Discriminant()), discriminant);
+    m.Tick(1.0, 3);
+    QCOMPARE(m.SolutionKind, std::int16_t(3));
+    QCOMPARE(GeneralNumber(m.Beta), beta);
+    // Beta is the square root of the stored discriminant, to three decimals.
+    QCOMPARE(double(m.Beta), double(float(std::nearbyint(std::sqrt(-double(m.Discriminant())) * 1000.0) / 1000.0)));
+}
+
+void TestLab7Model::unsetFieldsKeepPreviousValues_data()
+{
+    QTest::addColumn<int>("circuit");
+    QTest::addColumn<Values>("values");
+    QTest::addColumn<int>("k1");
+    QTest::addColumn<int>("k2");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("setsCoefB");
+    QTest::addColumn<bool>("setsPhase");
+
+    const Values d = kStoredDefaults;
+    QTest::newRow("RC") << 1 << d << 1 << 0 << 1 << true << false;
+    QTest::newRow("RL") << 2 << d << 1 << 0 << 2 << true << false;
+    QTest::newRow("RLC, oscillatory") << 3 << d << 1 << 0 << 3 << false << true;
+    QTest::newRow("RLC, critically damped") << 3 << Values{24.0f, 200.0f, 140.0f, 10.0f, 100.0f}
+                                            << 1 << 0 << 4 << true << false;
+    QTest::newRow("RLC, two exponents") << 3 << Values{24.0f, 2000.0f, 140.0f, 10.0f, 200.0f}
+                                        << 1 << 0 << 5 << true << false;
+    QTest::newRow("RLC, S2 only") << 3 << d << 0 << 1 << 6 << false << false;
+    QTest::newRow("RLC, both open") << 3 << d << 0 << 0 << 6 << false << false;
+}
+
+void TestLab7Model::unsetFieldsKeepPreviousValues()
+{
+    QFETCH(int, circuit);
+    QFETCH(Values, values);
+    QFETCH(int, k1);
+    QFETCH(int, k2);
+    QFETCH(int, kind);
+    QFETCH(bool, setsCoefB);
+    QFETCH(bool, setsPhase);
+
+    constexpr float kOldCoefB = 0.123f;
+    constexpr double kOldPhase = 0.456;
+    Lab7Model m;
+    m.ElementValues = values;
+    m.SwitchState = {std::int16_t(circuit), std::int16_t(k1), std::int16_t(k2)};
+    m.ScopeVoltage = 5.0f;
+    m.ScopeCurrent = 0.01f;
+    m.CoefB = kOldCoefB;
+    m.Phase = kOldPhase;
+    m.ComputeCircuit();
+    QCOMPARE(m.SolutionKind, std::int16_t(kind));
+    QCOMPARE(m.CoefB == kOldCoefB, !setsCoefB);
+    QCOMPARE(m.Phase == kOldPhase, !setsPhase);
 }
 
 void TestLab7Model::solutionsObeyTheCircuit_data()
