@@ -18,6 +18,18 @@ double round3(double x)
 
 } // namespace
 
+float Lab7Model::Discriminant() const
+{
+    const double R1 = ElementValues[kR1];
+    const double R2 = ElementValues[kR2];
+    const double C = ElementValues[kC];
+    const double L = ElementValues[kL];
+    const std::int16_t K1 = SwitchState[kS1];
+    const std::int16_t K2 = SwitchState[kS2];
+    const double b = K2 / (C * R2 / 1000000.0) + std::int32_t(K1 * 1000) * R1 / L;
+    return float(b * b / 4.0 - (K2 * R1 * 1000000000.0 / (R2 * L * C) + 1000000000.0 / (C * L)) * K1);
+}
+
 void Lab7Model::ComputeCircuit()
 {
     const double E = ElementValues[kE];
@@ -55,9 +67,7 @@ void Lab7Model::ComputeCircuit()
         break;
     }
     case 3: { // RLC
-        const double b = K2 / (C * R2 / 1000000.0) + std::int32_t(K1 * 1000) * R1 / L;
-        const float D = float(b * b / 4.0
-                              - (K2 * R1 * 1000000000.0 / (R2 * L * C) + 1000000000.0 / (C * L)) * K1);
+        const float D = Discriminant();
         FinalVoltage = capacitorEnd();
         FinalCurrent = float(std::int16_t(K1 * K2) * E / (R1 + R2));
         const double du = double(u0) - FinalVoltage;

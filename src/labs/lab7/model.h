@@ -8,6 +8,8 @@
 // clock: every evaluation is given the present time in seconds.
 #pragma once
 
+#include "calc/entry.h"
+
 #include <array>
 #include <cstdint>
 
@@ -25,6 +27,10 @@ enum class Lab7Solution : std::int16_t {
     TwoExponents = 5,
     VoltageOnly = 6,
 };
+
+// Change rule of the bench's parameter boxes: every accepted entry is stored
+// 0.0001 above its magnitude and capped at 1e7; a letter stores the offset.
+inline constexpr EntryRule kLab7EntryRule{0.0001, 10000000.0f, true};
 
 class Lab7Model {
 public:
@@ -58,8 +64,13 @@ public:
     float MeterTarget1 = 0.0f;
     float MeterTarget2 = 0.0f;
 
-    // Derives the solution from the inputs and the present u and i.
+    // Derives the solution from the inputs and the present u and i. Fields
+    // a solution form does not use (CoefB in kinds 3 and 6, Phase outside
+    // kind 3) keep whatever the previous solution left in them.
     void ComputeCircuit();
+    // Discriminant of the RLC circuit's characteristic equation for the
+    // present inputs, as the 32-bit value ComputeCircuit branches on.
+    float Discriminant() const;
     // u and i of the running solution at time `now` (seconds).
     void Evaluate(double now);
     // Ammeter targets (amperes) from the present u and i.
