@@ -193,10 +193,8 @@ void Lab2Bench::FormLoad()
     m_model.Capacitance = 100.0f;
     m_text1->setText(QStringLiteral("100")); // through the entry rule
 
+    // The K-50 panel was made with the controls at 5 A, 450 V, 2250 W, "+".
     m_model.V1Range = m_model.V2Range = 750.0f;
-    m_model.K50CurrentRange = m_k50->K50CurrentRange();
-    m_model.K50VoltageRange = m_k50->K50VoltageRange();
-    m_model.K50PowerRange = m_k50->K50PowerRange();
     m_model.CircuitCurrent = m_model.ActivePower = 0.0f;
     m_model.CoilVoltage = m_model.CapacitorVoltage = 0.0f;
 
@@ -209,8 +207,6 @@ void Lab2Bench::FormLoad()
     m_variant.setPolojenii(7);
     m_model.SwitchState[2] = 1;
     m_variant.setValue(m_model.SwitchState[2]);
-
-    m_model.PowerSign = m_k50->PowerSign();
 
     m_regulator.setPicCtl(m_picture12);
     m_regulator.setMax(315);
@@ -329,31 +325,29 @@ void Lab2Bench::Timer1_Timer()
     if (!isLoaded())
         return;
     const double now = appClock().now();
-    const int phase = m_k50->SelectedPhase();
+    // The K-50 reads its phase selector when it moves its pointers; nothing
+    // in the tick turns the selector, so that is the position the tick
+    // began with.
     if (m_model.RecalcPending) {
         m_model.SwitchState[3] = Rounded(double(m_regulator.Polojenii()) - double(m_regulator.Value()));
         Picture1_Paint(); // takes the variant from its knob before the computation
         m_model.ComputeCircuit(now);
     }
-    UpdateInstruments(phase, now);
+    UpdateInstruments(now);
 }
 
-void Lab2Bench::UpdateInstruments(int selectedPhase, double now)
+void Lab2Bench::UpdateInstruments(double now)
 {
-    // The K-50 panel keeps the range state; the targets read it every tick.
-    m_model.K50CurrentRange = m_k50->K50CurrentRange();
-    m_model.K50VoltageRange = m_k50->K50VoltageRange();
-    m_model.K50PowerRange = m_k50->K50PowerRange();
-    m_model.PowerSign = m_k50->PowerSign();
-
-    Lab2MeterValues v{m_v1.Value(), m_v2.Value(), m_k50->Voltmeter().Value(), m_k50->Ammeter().Value(),
-                      m_k50->Wattmeter().Value()};
-    m_model.UpdateInstruments(v, selectedPhase, now);
+    Lab2MeterValues v{m_v1.Value(), m_v2.Value()};
+    m_model.StepVoltmeters(v);
     m_v1.setValue(v.V1);
     m_v2.setValue(v.V2);
-    m_k50->Voltmeter().setValue(v.K50Voltmeter);
-    m_k50->Ammeter().setValue(v.K50Ammeter);
-    m_k50->Wattmeter().setValue(v.K50Wattmeter);
+    // The K-50 follows the panel's ranges; the power direction enters no
+    // target in this lab.
+    const K50PhaseReadings r = m_model.K50Readings();
+    m_k50->SetReadings(r.U, r.I, r.P);
+    m_k50->Tick(false);
+    m_model.ApplyProtection(now);
 }
 
 } // namespace ohmaris

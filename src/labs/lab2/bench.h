@@ -58,7 +58,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void UpdateInstruments(int selectedPhase, double now);
+    // One tick's meter drive: V1, V2, the K-50 meters, then the protection.
+    void UpdateInstruments(double now);
     void RangeClick(std::array<QPointer<QPushButton>, 4> &row, int index, float &range);
     void LayoutHotspots();
     void PaintSchematic(QPainter &p);

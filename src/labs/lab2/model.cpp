@@ -1,5 +1,5 @@
-// Lab 2 model: the series R-L-C computation, the meter targets and the
-// supply protection.
+// Lab 2 model: the series R-L-C computation, the voltmeter targets, the
+// K-50 readings and the supply protection.
 #include "labs/lab2/model.h"
 
 #include "calc/phasor.h"
@@ -37,27 +37,24 @@ double Lab2Model::ProtectedCurrent() const
     return RegulatedCurrent(SwitchState[3], CircuitCurrent);
 }
 
-Lab2Targets Lab2Model::Targets(int selectedPhase) const
+Lab2Targets Lab2Model::Targets() const
 {
-    const double f = SelectorFactor(selectedPhase);
     Lab2Targets t;
     t.V1 = double(CoilVoltage) * 150.0 / double(V1Range);
     t.V2 = double(CapacitorVoltage) * 150.0 / double(V2Range);
-    t.K50Voltmeter = double(SupplyVoltage) * 150.0 / double(K50VoltageRange) * f;
-    t.K50Ammeter = f * (double(CircuitCurrent) * 100.0 / double(K50CurrentRange));
-    t.K50Wattmeter = f * (double(ActivePower) * 150.0 / double(K50PowerRange));
     return t;
 }
 
-void Lab2Model::UpdateInstruments(Lab2MeterValues &values, int selectedPhase, double now)
+K50PhaseReadings Lab2Model::K50Readings() const
 {
-    const Lab2Targets t = Targets(selectedPhase);
+    return SinglePhaseReadings(SupplyVoltage, CircuitCurrent, ActivePower);
+}
+
+void Lab2Model::StepVoltmeters(Lab2MeterValues &values) const
+{
+    const Lab2Targets t = Targets();
     values.V1 = MeterStep(values.V1, t.V1);
     values.V2 = MeterStep(values.V2, t.V2);
-    values.K50Voltmeter = MeterStep(values.K50Voltmeter, t.K50Voltmeter);
-    values.K50Ammeter = MeterStep(values.K50Ammeter, t.K50Ammeter);
-    values.K50Wattmeter = MeterStep(values.K50Wattmeter, t.K50Wattmeter);
-    ApplyProtection(now);
 }
 
 bool Lab2Model::ApplyProtection(double now)

@@ -5,28 +5,24 @@
 #pragma once
 
 #include "calc/protection.h"
+#include "labs/lab2/supply.h"
 
 #include <array>
 #include <cstdint>
 
 namespace ohmaris {
 
-// Targets of the five meters, in scale divisions.
+// Targets of the voltmeters V1 and V2, in scale divisions. The K-50 panel
+// turns the readings of K50Readings into its own targets.
 struct Lab2Targets {
     double V1 = 0.0;
     double V2 = 0.0;
-    double K50Voltmeter = 0.0;
-    double K50Ammeter = 0.0;
-    double K50Wattmeter = 0.0;
 };
 
-// Pointer positions (`Value`) of the five meters.
+// Pointer positions (`Value`) of V1 and V2.
 struct Lab2MeterValues {
     float V1 = 0.0f;
     float V2 = 0.0f;
-    float K50Voltmeter = 0.0f;
-    float K50Ammeter = 0.0f;
-    float K50Wattmeter = 0.0f;
 };
 
 struct Lab2Model {
@@ -45,10 +41,6 @@ struct Lab2Model {
 
     float V1Range = 750.0f;
     float V2Range = 750.0f;
-    float K50CurrentRange = 5.0f;
-    float K50VoltageRange = 450.0f;
-    float K50PowerRange = 2250.0f; // always current range x voltage range
-    std::int16_t PowerSign = 1;    // shown on the K-50 only; enters no target here
 
     SupplyProtection Protection; // OverloadFlag, OverloadStart
     bool RecalcPending = true;
@@ -60,16 +52,19 @@ struct Lab2Model {
     // The current the protection watches: step x I / 12.
     double ProtectedCurrent() const;
 
-    // Where the meters head; `selectedPhase` is the K-50 phase selector
-    // position (1..3), the circuit being wired to the first phase.
-    Lab2Targets Targets(int selectedPhase) const;
+    // Where V1 and V2 head.
+    Lab2Targets Targets() const;
 
-    // The per-tick drive: moves each value a fifth of the way to its target,
-    // then applies the supply protection, which may open the breaker and ask
-    // for a recomputation.
-    void UpdateInstruments(Lab2MeterValues &values, int selectedPhase, double now);
+    // What the K-50 measures on phases A, B and C: the supply voltage, the
+    // circuit current and the active power on phase A, nothing on B and C.
+    K50PhaseReadings K50Readings() const;
 
-    // The protection half of UpdateInstruments; true when the breaker opened.
+    // The per-tick drive of V1 and V2: moves each value a fifth of the way
+    // to its target.
+    void StepVoltmeters(Lab2MeterValues &values) const;
+
+    // The per-tick supply protection, after every pointer has moved: may
+    // open the breaker and ask for a recomputation; true when it opened.
     bool ApplyProtection(double now);
 };
 

@@ -1,6 +1,7 @@
 // Pieces shared by the single-phase AC labs (2, 3 and 4): the coil variant
 // tables, the regulator-and-breaker supply rule, the regulator-scaled current
-// the supply protection watches, and the one-fifth pointer step.
+// the supply protection watches, the one-fifth pointer step and the phase
+// readings a single-phase circuit gives the K-50 panel.
 // Labs 3 and 4 link ohmaris_lab2 and include this header.
 #pragma once
 
@@ -50,10 +51,18 @@ constexpr float MeterStep(float value, double target)
     return float(double(value) + 0.2 * (target - double(value)));
 }
 
-// The K-50 meters read only the first phase in a single-phase lab.
-constexpr double SelectorFactor(int selectedPhase)
+// Voltage, current and active power of phases A, B and C as a lab hands
+// them to the K-50 panel.
+struct K50PhaseReadings {
+    std::array<float, 3> U{};
+    std::array<float, 3> I{};
+    std::array<float, 3> P{};
+};
+
+// A single-phase circuit is wired to the K-50's phase A; B and C read 0.
+constexpr K50PhaseReadings SinglePhaseReadings(float u, float i, float p)
 {
-    return selectedPhase == 1 ? 1.0 : 0.0;
+    return K50PhaseReadings{{u, 0.0f, 0.0f}, {i, 0.0f, 0.0f}, {p, 0.0f, 0.0f}};
 }
 
 } // namespace ohmaris

@@ -195,7 +195,7 @@ void Lab5Window::FormLoad()
     c.Text1->setText(GeneralNumber(double(Lab5Model::kDefaultLineVoltage)));
     for (int i = 0; i < 9; ++i)
         c.Text2[std::size_t(i)]->setText(GeneralNumber(double(Lab5Model::kDefaultElements[std::size_t(i)])));
-    model.ResetRanges();
+    model.ResetRanges(); // the K-50 panel starts at its own defaults
 
     ConfigureMeter(meterA1, c.Picture3, QStringLiteral("A1"), 100, 10, 2);
     ConfigureMeter(meterV1, c.Picture4, QStringLiteral("V1"), 150, 25, 5);
@@ -229,26 +229,23 @@ void Lab5Window::Timer1_Timer()
 {
     if (!isLoaded() || !m_k50)
         return;
-    const int k = m_k50->SelectedPhase();
+    // The K-50 reads its phase selector when it moves its pointers; nothing
+    // in the tick turns the selector, so that is the position the tick
+    // began with.
     if (model.RecalcPending) {
         c.Picture1->update();
         model.ComputeCircuit(appClock().now());
     }
-    UpdateInstruments(k);
+    UpdateInstruments();
 }
 
-void Lab5Window::UpdateInstruments(int selectedPhase)
+void Lab5Window::UpdateInstruments()
 {
-    // The K-50 keeps the range state; the model's copy follows it so its
-    // targets are the ones the panel drives.
-    model.K50.K50CurrentRange = m_k50->K50CurrentRange();
-    model.K50.K50VoltageRange = m_k50->K50VoltageRange();
-    model.K50.K50PowerRange = m_k50->K50PowerRange();
-    model.K50.PowerSign = m_k50->PowerSign();
-
-    const Lab5Targets t = model.MeterTargets(selectedPhase);
+    const Lab5Targets t = model.MeterTargets();
     meterA1.setValue(Approach(meterA1.Value(), t.ammeterA1));
     meterV1.setValue(Approach(meterV1.Value(), t.voltmeterV1));
+    // The K-50 follows the panel's ranges and power direction on the phase
+    // its selector stands at.
     m_k50->SetReadings(model.PhaseVoltage, model.PhaseCurrent, model.PhasePower);
     m_k50->Tick(true);
 

@@ -46,8 +46,9 @@ public:
     void Text2_Change(int index);
     void Command5_Click(int index);
     void Command6_Click(int index);
-    // One tick's meter drive and protection with the K-50 on phase k (1..3).
-    void UpdateInstruments(int selectedPhase);
+    // One tick's meter drive (A1, V1, then the K-50 on the phase its
+    // selector stands at) and the protection.
+    void UpdateInstruments();
 
     const Lab5Grid &grid() const { return m_grid; }
 

@@ -1,7 +1,6 @@
 // Lab 5 circuit model: star load, neutral wire, wattmeter and breaker.
 #include "labs/lab5/model.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace ohmaris {
@@ -21,7 +20,6 @@ void Lab5Model::ResetInputs()
 
 void Lab5Model::ResetRanges()
 {
-    K50 = K50Ranges{};
     AmmeterRange = 5.0f;
     VoltmeterRange = 450.0f;
 }
@@ -111,13 +109,11 @@ void Lab5Model::ComputeCircuit(double now)
     RecalcPending = false;
 }
 
-Lab5Targets Lab5Model::MeterTargets(int selectedPhase) const
+Lab5Targets Lab5Model::MeterTargets() const
 {
-    const int j = std::clamp(selectedPhase, 1, 3) - 1;
     Lab5Targets t;
     t.ammeterA1 = float(double(NeutralCurrent) * 100.0 / double(AmmeterRange));
     t.voltmeterV1 = float(double(NeutralVoltage) * 150.0 / double(VoltmeterRange));
-    t.k50 = K50MeterTargets(K50, PhaseVoltage[j], PhaseCurrent[j], PhasePower[j]);
     return t;
 }
 

@@ -19,11 +19,12 @@ namespace ohmaris {
 // Indexes of SwitchState.
 enum class Lab5Switch : int { Supply = 0, PhaseA = 1, PhaseB = 2, PhaseC = 3, Neutral = 4 };
 
-// Pointer targets of the five meters of the bench, in scale divisions.
+// Pointer targets of the bench's own meters A1 and V1, in scale divisions.
+// The K-50 panel takes PhaseVoltage, PhaseCurrent and PhasePower as they
+// stand and makes its own targets.
 struct Lab5Targets {
     float ammeterA1 = 0.0f;  // neutral current, 100-division scale
     float voltmeterV1 = 0.0f; // star-point displacement, 150 divisions
-    K50Targets k50;          // the selected phase on the K-50
 };
 
 class Lab5Model {
@@ -51,15 +52,14 @@ public:
     SupplyProtection Protection; // OverloadFlag, OverloadStart
     bool RecalcPending = false;
 
-    // Meter ranges: the K-50 set and the two panel meters.
-    K50Ranges K50;
+    // Ranges of the meters A1 and V1 (the K-50 panel keeps its own).
     float AmmeterRange = 5.0f;   // A1: 0.5, 1, 2.5 or 5 A
     float VoltmeterRange = 450.0f; // V1: 50, 150, 300 or 450 V
 
     // Line voltage and elements as the default texts give them through the
     // entry rules (380 V; 120.01, 200.01, 50.01 ohms per phase).
     void ResetInputs();
-    // Every meter range and the power direction back to their defaults.
+    // The ranges of A1 and V1 back to their defaults.
     void ResetRanges();
 
     // Entry rules of the line-voltage box and element box `index` (0..8).
@@ -74,9 +74,8 @@ public:
     // Recomputes every result; `now` (seconds) starts the overload clock.
     void ComputeCircuit(double now);
 
-    // Targets of the five meters with the K-50 on phase `selectedPhase`
-    // (1 = A, 2 = B, 3 = C).
-    Lab5Targets MeterTargets(int selectedPhase) const;
+    // Targets of A1 and V1.
+    Lab5Targets MeterTargets() const;
 
     // The per-tick breaker check: opens S0 and requests a recomputation when
     // the protection trips; returns whether it did.

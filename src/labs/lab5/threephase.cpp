@@ -21,26 +21,4 @@ Phasor BranchAdmittance(std::int16_t branchSwitch, float r, float xl, float xc)
     return y;
 }
 
-void K50Ranges::SetCurrentRange(float amperes)
-{
-    K50CurrentRange = amperes;
-    K50PowerRange = float(double(K50CurrentRange) * double(K50VoltageRange));
-}
-
-void K50Ranges::SetVoltageRange(float volts)
-{
-    K50VoltageRange = volts;
-    K50PowerRange = float(double(K50CurrentRange) * double(K50VoltageRange));
-}
-
-K50Targets K50MeterTargets(const K50Ranges &ranges, float voltage, float current, float power)
-{
-    K50Targets t;
-    t.voltmeter = float(double(voltage) * 150.0 / double(ranges.K50VoltageRange));
-    t.ammeter = float(double(current) * 100.0 / double(ranges.K50CurrentRange));
-    t.wattmeter = float(double(power) * 150.0 * double(ranges.PowerSign)
-                        / double(ranges.K50PowerRange));
-    return t;
-}
-
 } // namespace ohmaris

@@ -1,7 +1,6 @@
 // Pieces shared by the two three-phase benches (star and delta load): the
-// entry rules of their parameter boxes, the source phase voltage, the
-// admittance of one R-X_L-X_C branch, and the K-50 range state with the
-// targets it gives its three meters.
+// entry rules of their parameter boxes, the source phase voltage and the
+// admittance of one R-X_L-X_C branch.
 #pragma once
 
 #include "calc/entry.h"
@@ -28,27 +27,5 @@ float SourcePhaseVoltage(float lineVoltage, std::int16_t supplySwitch);
 // Admittance of a series R-X_L-X_C branch behind a switch: magnitude
 // S / |Z|, angle S x atan((X_C - X_L) / R). An open branch is the zero phasor.
 Phasor BranchAdmittance(std::int16_t branchSwitch, float r, float xl, float xc);
-
-// Range state of the K-50 measuring set, owned by the bench window.
-struct K50Ranges {
-    float K50CurrentRange = 5.0f;   // A: 1, 2.5 or 5
-    float K50VoltageRange = 450.0f; // V: 150, 300 or 450
-    float K50PowerRange = 2250.0f;  // W: always current range x voltage range
-    std::int16_t PowerSign = 1;     // power-direction switch, +1 or -1
-
-    void SetCurrentRange(float amperes);
-    void SetVoltageRange(float volts);
-};
-
-// Pointer targets of the K-50 meters, in scale divisions.
-struct K50Targets {
-    float voltmeter = 0.0f;
-    float ammeter = 0.0f;
-    float wattmeter = 0.0f;
-};
-
-// The K-50 reading of one phase: voltage, current and active power; the
-// wattmeter target carries the power-direction sign.
-K50Targets K50MeterTargets(const K50Ranges &ranges, float voltage, float current, float power);
 
 } // namespace ohmaris

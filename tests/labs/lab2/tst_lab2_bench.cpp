@@ -113,6 +113,8 @@ private slots:
     void breakerClosesAndMetersSettle();
     void bypassShortsTheCapacitor();
     void variantShowsOnlyItsNumber();
+    void k50Targets_data();
+    void k50Targets();
     void k50FallsAtOtherPhases_data();
     void k50FallsAtOtherPhases();
     void rangeButtonsChangeOnlyTargets();
@@ -295,6 +297,60 @@ void TestLab2Bench::variantShowsOnlyItsNumber()
             }
     QVERIFY(changed > 0);
     QCOMPARE(visibleTexts(), texts);
+}
+
+void TestLab2Bench::k50Targets_data()
+{
+    QTest::addColumn<int>("rightClicks"); // on the phase selector
+    QTest::addColumn<int>("voltageButton");
+    QTest::addColumn<int>("currentButton");
+    QTest::addColumn<QString>("voltmeter"); // targets in divisions
+    QTest::addColumn<QString>("ammeter");
+    QTest::addColumn<QString>("wattmeter");
+
+    // Variant 1 at 228 V: I = 0.96588 A, P = 18.659 W.
+    QTest::newRow("phase A, 450 V, 5 A") << 0 << 2 << 2 << "76.000" << "19.318" << "1.2439";
+    QTest::newRow("phase A, 150 V, 1 A") << 0 << 0 << 0 << "228.00" << "96.588" << "18.659";
+    QTest::newRow("phase B") << 1 << 2 << 2 << "0" << "0" << "0";
+    QTest::newRow("phase C") << 2 << 0 << 0 << "0" << "0" << "0";
+}
+
+void TestLab2Bench::k50Targets()
+{
+    QFETCH(int, rightClicks);
+    QFETCH(int, voltageButton);
+    QFETCH(int, currentButton);
+    QFETCH(QString, voltmeter);
+    QFETCH(QString, ammeter);
+    QFETCH(QString, wattmeter);
+
+    w->Regulator().setValue(1);
+    QTest::mouseClick(area(0), Qt::LeftButton);
+    QTest::mouseClick(control(ArrayName(QStringLiteral("Command3"), voltageButton)), Qt::LeftButton);
+    QTest::mouseClick(control(ArrayName(QStringLiteral("Command2"), currentButton)), Qt::LeftButton);
+    // The power direction enters no target in this lab.
+    QTest::mouseClick(control(QStringLiteral("Command1")), Qt::LeftButton);
+    QCOMPARE(w->K50()->PowerSign(), std::int16_t(-1));
+    for (int i = 0; i < rightClicks; ++i)
+        clickKnob(QStringLiteral("Picture11"), Qt::RightButton);
+    closeMenu();
+
+    // One tick from rest moves each pointer a fifth of the way to its target.
+    Pribor *meters[3] = {&w->K50()->Voltmeter(), &w->K50()->Ammeter(), &w->K50()->Wattmeter()};
+    for (Pribor *m : meters)
+        QCOMPARE(m->Value(), 0.0f);
+    ticks(1);
+    QCOMPARE(model().SupplyVoltage, 228.0f);
+    const QString expected[3] = {voltmeter, ammeter, wattmeter};
+    for (int k = 0; k < 3; ++k) {
+        if (expected[k] == QLatin1String("0")) {
+            QCOMPARE(meters[k]->Value(), 0.0f);
+            continue;
+        }
+        const int dot = int(expected[k].indexOf(QLatin1Char('.')));
+        const int decimals = dot < 0 ? 0 : int(expected[k].size()) - dot - 1;
+        QCOMPARE(QString::number(5.0 * double(meters[k]->Value()), 'f', decimals), expected[k]);
+    }
 }
 
 void TestLab2Bench::k50FallsAtOtherPhases_data()

@@ -1,5 +1,6 @@
-// Lab 2 model: the series circuit against hand-checked readings, the meter
-// drive and the supply protection on a clock the test moves.
+// Lab 2 model: the series circuit against hand-checked readings, what the
+// K-50 is handed, the voltmeter drive and the supply protection on a clock
+// the test moves.
 #include "calc/entry.h"
 #include "labs/lab2/model.h"
 #include "labs/lab2/supply.h"
@@ -48,7 +49,6 @@ class TestLab2Model : public QObject {
 private slots:
     void circuit_data();
     void circuit();
-    void targets_data();
     void targets();
     void pointersSettle();
     void delayedTrip();
@@ -122,73 +122,44 @@ void TestLab2Model::circuit()
         QCOMPARE(m.CapacitorVoltage, 0.0f);
 }
 
-void TestLab2Model::targets_data()
-{
-    QTest::addColumn<int>("phase");
-    QTest::addColumn<float>("voltageRange");
-    QTest::addColumn<float>("currentRange");
-    QTest::addColumn<QString>("voltmeter");
-    QTest::addColumn<QString>("ammeter");
-    QTest::addColumn<QString>("wattmeter");
-
-    // Variant 1 at 228 V: I = 0.96588 A, P = 18.659 W.
-    QTest::newRow("phase A, 450 V, 5 A") << 1 << 450.0f << 5.0f << "76.000" << "19.318" << "1.2439";
-    QTest::newRow("phase A, 150 V, 1 A") << 1 << 150.0f << 1.0f << "228.00" << "96.588" << "18.659";
-    QTest::newRow("phase B") << 2 << 450.0f << 5.0f << "0" << "0" << "0";
-    QTest::newRow("phase C") << 3 << 150.0f << 1.0f << "0" << "0" << "0";
-}
-
 void TestLab2Model::targets()
 {
-    QFETCH(int, phase);
-    QFETCH(float, voltageRange);
-    QFETCH(float, currentRange);
-    QFETCH(QString, voltmeter);
-    QFETCH(QString, ammeter);
-    QFETCH(QString, wattmeter);
-
+    // Variant 1 at 228 V: I = 0.96588 A, P = 18.659 W.
     Lab2Model m = Circuit(1, 12, 0, "100");
     m.ComputeCircuit(kStart);
-    m.K50VoltageRange = voltageRange;
-    m.K50CurrentRange = currentRange;
-    m.K50PowerRange = voltageRange * currentRange;
-    m.PowerSign = -1; // the direction switch enters no target in this lab
 
-    const Lab2Targets t = m.Targets(phase);
-    CHECK_PRINTED(t.K50Voltmeter, voltmeter);
-    CHECK_PRINTED(t.K50Ammeter, ammeter);
-    CHECK_PRINTED(t.K50Wattmeter, wattmeter);
-    // V1 and V2 hang on the circuit itself, whatever the selector says.
+    // The K-50 sees the circuit on phase A only.
+    const K50PhaseReadings r = m.K50Readings();
+    QCOMPARE(r.U, (std::array<float, 3>{228.0f, 0.0f, 0.0f}));
+    CHECK_PRINTED(r.I[0], QStringLiteral("0.96588"));
+    CHECK_PRINTED(r.P[0], QStringLiteral("18.659"));
+    QCOMPARE(r.I, (std::array<float, 3>{m.CircuitCurrent, 0.0f, 0.0f}));
+    QCOMPARE(r.P, (std::array<float, 3>{m.ActivePower, 0.0f, 0.0f}));
+
+    // V1 and V2 hang on the circuit itself.
+    const Lab2Targets t = m.Targets();
     CHECK_PRINTED(t.V1, QStringLiteral("51.730"));
     CHECK_PRINTED(t.V2, QStringLiteral("6.149"));
     m.V1Range = 300.0f;
-    CHECK_PRINTED(m.Targets(phase).V1, QStringLiteral("129.32"));
+    CHECK_PRINTED(m.Targets().V1, QStringLiteral("129.32"));
 }
 
 void TestLab2Model::pointersSettle()
 {
     Lab2Model m = Circuit(1, 12, 0, "100");
     m.ComputeCircuit(kStart);
-    const Lab2Targets t = m.Targets(1);
+    const Lab2Targets t = m.Targets();
 
     Lab2MeterValues v;
-    m.UpdateInstruments(v, 1, kStart);
+    m.StepVoltmeters(v);
     QCOMPARE(v.V1, float(0.2 * t.V1));
-    QCOMPARE(v.K50Ammeter, float(0.2 * t.K50Ammeter));
+    QCOMPARE(v.V2, float(0.2 * t.V2));
 
-    // About a second of 30 ms ticks brings every pointer onto its reading.
+    // About a second of 30 ms ticks brings both pointers onto their readings.
     for (int tick = 1; tick < 40; ++tick)
-        m.UpdateInstruments(v, 1, kStart + 0.03 * tick);
+        m.StepVoltmeters(v);
     QVERIFY(MatchesPrinted(v.V1, QStringLiteral("51.7")));
     QVERIFY(MatchesPrinted(v.V2 * 750.0 / 150.0, QStringLiteral("30.7")));
-    QVERIFY(MatchesPrinted(v.K50Ammeter * 5.0 / 100.0, QStringLiteral("0.966")));
-
-    // Phase B: the K-50 pointers fall back to 0, V1 stays.
-    for (int tick = 0; tick < 100; ++tick)
-        m.UpdateInstruments(v, 2, kStart + 1.0 + 0.03 * tick);
-    QVERIFY(std::fabs(v.K50Voltmeter) < 0.01f && std::fabs(v.K50Ammeter) < 0.01f
-            && std::fabs(v.K50Wattmeter) < 0.01f);
-    QVERIFY(MatchesPrinted(v.V1, QStringLiteral("51.7")));
 }
 
 void TestLab2Model::delayedTrip()
@@ -198,13 +169,12 @@ void TestLab2Model::delayedTrip()
     m.RecalcPending = false;
     QCOMPARE(m.Protection.OverloadStart, kStart);
 
-    Lab2MeterValues v;
     for (double t : {kStart + 0.03, kStart + 4.0, kStart + 8.0}) {
-        m.UpdateInstruments(v, 1, t);
+        QVERIFY(!m.ApplyProtection(t));
         QVERIFY2(m.SwitchState[0] == 1, qPrintable(QString::number(t - kStart)));
         QVERIFY(!m.RecalcPending);
     }
-    m.UpdateInstruments(v, 1, kStart + 8.03);
+    QVERIFY(m.ApplyProtection(kStart + 8.03));
     QCOMPARE(m.SwitchState[0], std::int16_t(0));
     QVERIFY(m.RecalcPending);
 
@@ -213,7 +183,7 @@ void TestLab2Model::delayedTrip()
     m.ComputeCircuit(kStart + 8.06);
     QCOMPARE(m.CircuitCurrent, 0.0f);
     QCOMPARE(m.Protection.OverloadFlag, std::int16_t(0));
-    m.UpdateInstruments(v, 1, kStart + 8.06);
+    QVERIFY(!m.ApplyProtection(kStart + 8.06));
     QCOMPARE(m.Protection.OverloadStart, 0.0);
 
     // Closing the breaker again with the cause still there gives a fresh 8 s.

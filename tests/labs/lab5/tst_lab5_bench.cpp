@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 using namespace ohmaris;
 
@@ -235,6 +236,65 @@ private Q_SLOTS:
         QTest::mouseClick(w->k50()->Command1(), Qt::LeftButton);
         Settle();
         QVERIFY(w->k50()->Wattmeter().Value() < -10.0f); // clamped by the meter below its zero
+    }
+
+    void k50Targets_data()
+    {
+        QTest::addColumn<QList<int>>("switches"); // closed on the schematic
+        QTest::addColumn<int>("rightClicks");    // on the phase selector
+        QTest::addColumn<int>("currentButton");
+        QTest::addColumn<int>("voltageButton");
+        QTest::addColumn<bool>("reversed");
+        // K-50 V, A, W targets in scale divisions.
+        QTest::addColumn<QList<double>>("targets");
+
+        const QList<int> ab{0, 1, 2};
+        QTest::newRow("phase A, default ranges") << ab << 0 << 2 << 2 << false
+            << QList<double>{73.1310, 19.782, 13.4747};
+        QTest::newRow("phase B, power reversed") << ab << 1 << 2 << 2 << true
+            << QList<double>{73.1310, 19.782, -2.17867};
+        QTest::newRow("phase C, branch open") << ab << 2 << 2 << 2 << false << QList<double>{73.1310, 0, 0};
+        QTest::newRow("phase A, lowest ranges") << ab << 0 << 0 << 0 << false
+            << QList<double>{219.3931, 98.91, 202.12};
+        QTest::newRow("phase A, middle ranges, reversed") << ab << 0 << 1 << 1 << true
+            << QList<double>{109.6965, 39.564, -40.424};
+        QTest::newRow("phase B, neutral closed") << QList<int>{0, 1, 2, 4} << 1 << 2 << 2 << false
+            << QList<double>{73.1310, 22.842, 10.435};
+    }
+    void k50Targets()
+    {
+        QFETCH(QList<int>, switches);
+        QFETCH(int, rightClicks);
+        QFETCH(int, currentButton);
+        QFETCH(int, voltageButton);
+        QFETCH(bool, reversed);
+        QFETCH(QList<double>, targets);
+
+        w->timer()->stop(); // the test ticks the bench itself
+        for (int k : switches)
+            QTest::mouseClick(Area(k), Qt::LeftButton);
+        QTest::mouseClick(Button("Command2", currentButton), Qt::LeftButton);
+        QTest::mouseClick(Button("Command3", voltageButton), Qt::LeftButton);
+        if (reversed)
+            QTest::mouseClick(w->k50()->Command1(), Qt::LeftButton);
+        for (int i = 0; i < rightClicks; ++i)
+            TurnSelector(Qt::RightButton);
+        QCOMPARE(w->k50()->SelectedPhase(), 1 + rightClicks);
+
+        // One tick from rest computes the circuit and moves each pointer a
+        // fifth of the way to its target.
+        Pribor *meters[3] = {&w->k50()->Voltmeter(), &w->k50()->Ammeter(), &w->k50()->Wattmeter()};
+        const char *names[3] = {"K-50 V", "K-50 A", "K-50 W"};
+        for (Pribor *m : meters)
+            QCOMPARE(m->Value(), 0.0f);
+        clock.advance(0.03);
+        w->Tick();
+        for (int k = 0; k < 3; ++k) {
+            const double got = 5.0 * double(meters[k]->Value());
+            const double want = targets[k];
+            QVERIFY2(std::abs(got - want) <= 1e-4 * std::abs(want) + 1e-6,
+                     qPrintable(QStringLiteral("%1: %2 instead of %3").arg(QLatin1String(names[k])).arg(got).arg(want)));
+        }
     }
 
     void lineVoltageEntry()

@@ -98,10 +98,6 @@ void TestLab5Model::defaults()
     for (std::size_t i = 0; i < 9; ++i)
         QCOMPARE(m.ElementValues[i], phase[i % 3]);
     QCOMPARE(m.SwitchState, (std::array<std::int16_t, 5>{0, 0, 0, 0, 0}));
-    QCOMPARE(m.K50.K50CurrentRange, 5.0f);
-    QCOMPARE(m.K50.K50VoltageRange, 450.0f);
-    QCOMPARE(m.K50.K50PowerRange, 2250.0f);
-    QCOMPARE(m.K50.PowerSign, std::int16_t(1));
     QCOMPARE(m.AmmeterRange, 5.0f);
     QCOMPARE(m.VoltmeterRange, 450.0f);
 }
@@ -206,63 +202,43 @@ void TestLab5Model::circuit()
 void TestLab5Model::meterTargets_data()
 {
     QTest::addColumn<QString>("setup");
-    QTest::addColumn<int>("phase");
-    QTest::addColumn<float>("currentRange");
-    QTest::addColumn<float>("voltageRange");
-    QTest::addColumn<int>("sign");
     QTest::addColumn<float>("ammeterRange");
     QTest::addColumn<float>("voltmeterRange");
-    // A1, V1, K-50 V, K-50 A, K-50 W, in scale divisions.
+    // A1, V1, in scale divisions.
     QTest::addColumn<QList<double>>("targets");
 
     const QString ab = QStringLiteral("S0=1 S1=1 S2=1");
-    QTest::newRow("phase A, default ranges") << ab << 1 << 5.0f << 450.0f << 1 << 5.0f << 450.0f
-        << QList<double>{0, 36.5655, 73.1310, 19.782, 13.4747};
-    QTest::newRow("phase B, power reversed") << ab << 2 << 5.0f << 450.0f << -1 << 5.0f << 450.0f
-        << QList<double>{0, 36.5655, 73.1310, 19.782, -2.17867};
-    QTest::newRow("phase C, branch open") << ab << 3 << 5.0f << 450.0f << 1 << 5.0f << 450.0f
-        << QList<double>{0, 36.5655, 73.1310, 0, 0};
-    QTest::newRow("phase A, lowest K-50 ranges") << ab << 1 << 1.0f << 150.0f << 1 << 5.0f << 50.0f
-        << QList<double>{0, 329.090, 219.3931, 98.91, 202.12};
-    QTest::newRow("phase A, middle K-50 ranges") << ab << 1 << 2.5f << 300.0f << -1 << 5.0f << 150.0f
-        << QList<double>{0, 109.6965, 109.6965, 39.564, -40.424};
-    QTest::newRow("neutral current on 0.5 A") << ab + QStringLiteral(" S4=1") << 2 << 5.0f << 450.0f
-        << 1 << 0.5f << 450.0f << QList<double>{228.42, 0, 73.1310, 22.842, 10.435};
+    QTest::newRow("displacement, default ranges") << ab << 5.0f << 450.0f << QList<double>{0, 36.5655};
+    QTest::newRow("displacement on 50 V") << ab << 5.0f << 50.0f << QList<double>{0, 329.090};
+    QTest::newRow("displacement on 150 V") << ab << 5.0f << 150.0f << QList<double>{0, 109.6965};
+    QTest::newRow("neutral current on 0.5 A") << ab + QStringLiteral(" S4=1") << 0.5f << 450.0f
+        << QList<double>{228.42, 0};
 }
 
 void TestLab5Model::meterTargets()
 {
     QFETCH(QString, setup);
-    QFETCH(int, phase);
-    QFETCH(float, currentRange);
-    QFETCH(float, voltageRange);
-    QFETCH(int, sign);
     QFETCH(float, ammeterRange);
     QFETCH(float, voltmeterRange);
     QFETCH(QList<double>, targets);
 
     Lab5Model m = Computed(setup);
     const Lab5Model computed = m;
-    m.K50.SetCurrentRange(currentRange);
-    m.K50.SetVoltageRange(voltageRange);
-    m.K50.PowerSign = std::int16_t(sign);
     m.AmmeterRange = ammeterRange;
     m.VoltmeterRange = voltmeterRange;
-    QCOMPARE(m.K50.K50PowerRange, currentRange * voltageRange);
 
-    const Lab5Targets t = m.MeterTargets(phase);
-    const std::array<float, 5> got{t.ammeterA1, t.voltmeterV1, t.k50.voltmeter, t.k50.ammeter,
-                                   t.k50.wattmeter};
-    const char *names[5] = {"A1", "V1", "K-50 V", "K-50 A", "K-50 W"};
+    const Lab5Targets t = m.MeterTargets();
+    const std::array<float, 2> got{t.ammeterA1, t.voltmeterV1};
+    const char *names[2] = {"A1", "V1"};
     for (std::size_t i = 0; i < got.size(); ++i) {
         const double want = targets[qsizetype(i)];
         QVERIFY2(std::abs(double(got[i]) - want) <= 1e-4 * std::abs(want) + 1e-6,
                  qPrintable(QStringLiteral("%1: %2 instead of %3").arg(QLatin1String(names[i]))
                                 .arg(double(got[i])).arg(want)));
     }
-    // Ranges and the power direction act on the targets only.
-    QCOMPARE(m.PhaseCurrent, computed.PhaseCurrent);
-    QCOMPARE(m.PhasePower, computed.PhasePower);
+    // Ranges act on the targets only.
+    QCOMPARE(m.NeutralCurrent, computed.NeutralCurrent);
+    QCOMPARE(m.NeutralVoltage, computed.NeutralVoltage);
     QVERIFY(!m.RecalcPending);
 }
 
