@@ -39,7 +39,7 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 gallery: build
-	QT_QPA_PLATFORM=offscreen:configfile=$(CURDIR)/tests/screens/1024x768.json $(BUILD)/bin/ohmaris-gallery gallery
+	env -u QT_QPA_PLATFORM $(BUILD)/bin/ohmaris-gallery gallery
 
 install: build
 	cmake --install $(BUILD)

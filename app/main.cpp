@@ -1,12 +1,13 @@
-// Ohmaris: the program. Starts in the starting language (OHMARIS_LANGUAGE=1
-// English, 2 Russian; English when unset), shows the lab chooser, and ends
-// when the chooser is closed.
+// Ohmaris: the program. Starts in Russian when the system locale is Russian
+// and in English otherwise, shows the lab chooser, and ends when the chooser
+// is closed. A language file that cannot be read ends it with status 1.
 #include "labs/registry.h"
 #include "shell/chooser.h"
 #include "shell/fonts.h"
 #include "shell/shell.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTextStream>
 
 int main(int argc, char **argv)
@@ -18,7 +19,7 @@ int main(int argc, char **argv)
 
     ohmaris::Shell &shell = ohmaris::Shell::instance();
     ohmaris::RegisterLabWindows();
-    int language = qEnvironmentVariableIntValue("OHMARIS_LANGUAGE");
+    int language = ohmaris::Shell::StartingLanguage(QLocale::system());
     if (!shell.LoadLanguage(language)) {
         QTextStream(stderr) << "ohmaris: " << shell.lastLanguageError() << '\n';
         return 1;

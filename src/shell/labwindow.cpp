@@ -44,6 +44,23 @@ void LabForm::closeEvent(QCloseEvent *e)
     QTimer::singleShot(0, m_owner, [o = m_owner] { o->Unload(); });
 }
 
+LabWindowSetup LabSetup(int lab)
+{
+    using SV = ScalingVariant;
+    const QString command4 = QStringLiteral("Command4");
+    switch (lab) {
+    case 1: return {QStringLiteral("Form1"), 30, QStringLiteral("Command1"), SV::Plain, true, false, true};
+    case 2: return {QStringLiteral("Form2"), 30, command4, SV::Plain, true, false, true};
+    case 3: return {QStringLiteral("Form3"), 30, command4, SV::Plain, true, false, true};
+    case 4: return {QStringLiteral("Form6"), 30, command4, SV::Plain, true, false, true};
+    case 5: return {QStringLiteral("Form4"), 30, command4, SV::ThreePhase, true, false, true};
+    case 6: return {QStringLiteral("Form5"), 30, command4, SV::ThreePhase, true, false, true};
+    case 7: return {QStringLiteral("Form7"), 50, QStringLiteral("Command10"), SV::Transients, false, true, false};
+    case 8: return {QStringLiteral("Form8"), 50, QStringLiteral("Command10"), SV::Harmonics, false, true, false};
+    default: return {};
+    }
+}
+
 LabWindow::LabWindow(LabWindowSetup setup, QObject *parent) : QObject(parent), m_setup(std::move(setup)) {}
 
 LabWindow::~LabWindow()

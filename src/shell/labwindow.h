@@ -48,6 +48,10 @@ struct LabWindowSetup {
     bool exitClearsHelpKey = true;
 };
 
+// The frame settings of lab 1..8 (window name, tick, cancel button,
+// scaling variant, maximised rule, focus and help-key rules).
+LabWindowSetup LabSetup(int lab);
+
 class LabWindow : public QObject {
     Q_OBJECT
 public:

@@ -9,6 +9,7 @@
 #include "shell/labwindow.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QWidget>
 #include <QWindow>
@@ -44,6 +45,11 @@ Shell::~Shell()
     delete m_help;
     delete m_about;
     delete m_chooser;
+}
+
+int Shell::StartingLanguage(const QLocale &system)
+{
+    return system.language() == QLocale::Russian ? 2 : 1;
 }
 
 bool Shell::LoadLanguage(int &language)

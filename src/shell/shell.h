@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 
+class QLocale;
 class QWidget;
 
 namespace ohmaris {
@@ -27,6 +28,9 @@ public:
     static Shell &instance();
     // Destroys every window; the next instance() starts afresh (tests).
     static void reset();
+
+    // Russian (2) when the system locale is Russian, English (1) otherwise.
+    static int StartingLanguage(const QLocale &system);
 
     int CurrentLanguage = 1;
     QString HelpKey;

@@ -2,6 +2,7 @@
 // box, driven through a small bench that has a picture, a click area and a
 // counter that survives unloading.
 #include "calc/clock.h"
+#include "labs/registry.h"
 #include "shell/aboutbox.h"
 #include "shell/chooser.h"
 #include "shell/controls.h"
@@ -166,6 +167,38 @@ private Q_SLOTS:
         QVERIFY(first->findChild<QLabel *>(QStringLiteral("lblTitle"))->text().contains(QLatin1Char('"')));
     }
 
+    void everyLabHasItsWindow_data()
+    {
+        QTest::addColumn<int>("lab");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<int>("interval");
+        const char *forms[] = {"Form1", "Form2", "Form3", "Form6", "Form4", "Form5", "Form7", "Form8"};
+        for (int lab = 1; lab <= 8; ++lab)
+            QTest::addRow("lab %d", lab) << lab << QString::fromLatin1(forms[lab - 1]) << (lab >= 7 ? 50 : 30);
+    }
+    void everyLabHasItsWindow()
+    {
+        QFETCH(int, lab);
+        QFETCH(QString, form);
+        QFETCH(int, interval);
+        RegisterLabWindows();
+        Chooser *c = Shell::instance().chooser();
+        c->Option1_Click(lab - 1);
+        c->Command2_Click();
+        LabWindow *w = Shell::instance().LabWindowFor(lab);
+        QVERIFY(w->isLoaded());
+        QCOMPARE(w->form()->objectName(), form);
+        QCOMPARE(w->timer()->interval(), interval);
+        // Title from the language file, and the shared menus.
+        QCOMPARE(w->form()->windowTitle(), QLatin1Char(' ') + c->option(lab - 1)->text().trimmed());
+        QVERIFY(w->form()->findChild<QAction *>(QStringLiteral("MnuHelpSpravka")));
+        QCOMPARE(w->form()->findChild<QAction *>(QStringLiteral("MnuExit"))->text(),
+                 c->findChild<QPushButton *>(QStringLiteral("Command1"))->text());
+        w->MnuExit_Click();
+        QVERIFY(!w->isLoaded());
+        QVERIFY(c->isVisible());
+    }
+
     void loadScalesEveryControl()
     {
         LabWindow *w = Shell::instance().LabWindowFor(1);
@@ -271,6 +304,14 @@ private Q_SLOTS:
         QCOMPARE(w->form()->windowTitle(), title);
         QVERIFY(Shell::instance().lastLanguageError().contains(QLatin1String("Rus.txt")));
         QVERIFY(w->form()->findChild<QAction *>(QStringLiteral("MnuEnglish"))->isChecked());
+    }
+
+    void startingLanguageFollowsTheSystem()
+    {
+        QCOMPARE(Shell::StartingLanguage(QLocale(QLocale::Russian, QLocale::Russia)), 2);
+        QCOMPARE(Shell::StartingLanguage(QLocale(QLocale::Russian, QLocale::Ukraine)), 2);
+        QCOMPARE(Shell::StartingLanguage(QLocale(QLocale::English, QLocale::UnitedStates)), 1);
+        QCOMPARE(Shell::StartingLanguage(QLocale(QLocale::German, QLocale::Germany)), 1);
     }
 
     void languageNumberIsClamped()

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QWidget;
 
@@ -18,5 +19,12 @@ struct GallerySheet {
 
 // Saves a widget (shown, laid out and painted) as outDir/name.png.
 void SaveWidget(QWidget *w, const QString &outDir, const QString &name);
+
+// The languages asked for with --lang (both when none was given); sheets
+// that show one language use the first.
+const std::vector<int> &Languages();
+// Message boxes off and the first asked-for language loaded: what every
+// sheet does before it builds a window.
+void PrepareShell();
 
 } // namespace ohmaris::gallery

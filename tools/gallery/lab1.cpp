@@ -34,10 +34,7 @@ void ClickKnob(QWidget *knob)
 
 void render(const QString &out)
 {
-    Shell &shell = Shell::instance();
-    shell.setMessagesShown(false);
-    int lang = 1;
-    shell.LoadLanguage(lang);
+    gallery::PrepareShell();
     auto *w = static_cast<Form1 *>(CreateLab1Window());
     w->Show();
     w->Tick();

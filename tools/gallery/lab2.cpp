@@ -24,10 +24,8 @@ void Settle(Lab2Bench &bench, FakeClock &clock, int ticks)
 
 void render(const QString &out)
 {
+    gallery::PrepareShell();
     Shell &shell = Shell::instance();
-    shell.setMessagesShown(false);
-    int lang = 1;
-    shell.LoadLanguage(lang);
     FakeClock clock;
     setAppClock(&clock);
 
@@ -59,7 +57,7 @@ void render(const QString &out)
     int russian = 2;
     shell.LoadLanguage(russian);
     gallery::SaveWidget(bench->form(), out, QStringLiteral("lab2-resonance-ru"));
-    shell.LoadLanguage(lang);
+    gallery::PrepareShell();
 
     bench->Unload();
     setAppClock(nullptr);

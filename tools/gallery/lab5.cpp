@@ -43,10 +43,7 @@ void SetSwitches(Lab5Window *w, const std::array<int, 5> &closed)
 
 void render(const QString &out)
 {
-    Shell &shell = Shell::instance();
-    shell.setMessagesShown(false);
-    int lang = 1;
-    shell.LoadLanguage(lang);
+    gallery::PrepareShell();
     auto *w = static_cast<Lab5Window *>(CreateLab5Window());
     w->Show();
     w->Tick();

@@ -15,10 +15,8 @@ using namespace ohmaris;
 void Render(const QString &out)
 {
     Shell::reset();
+    gallery::PrepareShell();
     Shell &shell = Shell::instance();
-    shell.setMessagesShown(false);
-    int language = 1;
-    shell.LoadLanguage(language);
     shell.RegisterLab(7, &CreateLab7Window);
     FakeClock clock(100.0);
     setAppClock(&clock);

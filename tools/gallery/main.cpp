@@ -1,8 +1,13 @@
-// ohmaris-gallery OUTDIR [SHEET ...]: renders every window and instrument
-// sheet of the program to PNG files, headless.
+// ohmaris-gallery OUTDIR [--size WxH] [--lang en|ru] [SHEET ...]: renders
+// every window and instrument sheet of the program to PNG files, headless,
+// on an offscreen screen of the given size (1024 x 768 by default).
 #include "gallery.h"
 
 #include "shell/fonts.h"
+#include "shell/shell.h"
+
+#include <QFile>
+#include <QRegularExpression>
 
 #include <QApplication>
 #include <QDir>
@@ -18,7 +23,25 @@ std::map<QString, SheetFunction> &sheets()
     static std::map<QString, SheetFunction> s;
     return s;
 }
+std::vector<int> &languages()
+{
+    static std::vector<int> l{1, 2};
+    return l;
+}
 } // namespace
+
+const std::vector<int> &Languages()
+{
+    return languages();
+}
+
+void PrepareShell()
+{
+    Shell &shell = Shell::instance();
+    shell.setMessagesShown(false);
+    int lang = languages().front();
+    shell.LoadLanguage(lang);
+}
 
 GallerySheet::GallerySheet(const char *name, SheetFunction render)
 {
@@ -35,24 +58,91 @@ void SaveWidget(QWidget *w, const QString &outDir, const QString &name)
 
 } // namespace ohmaris::gallery
 
+namespace {
+
+void usage(QTextStream &err)
+{
+    err << "usage: ohmaris-gallery OUTDIR [--size WxH] [--lang en|ru] [SHEET ...]\nsheets:";
+    for (const auto &[name, f] : ohmaris::gallery::sheets())
+        err << ' ' << name;
+    err << '\n';
+}
+
+// The offscreen platform takes its screen from a small JSON file.
+QByteArray screenPlatform(int width, int height)
+{
+    const QString path = QDir::temp().filePath(QStringLiteral("ohmaris-gallery-%1x%2.json").arg(width).arg(height));
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(QStringLiteral("{ \"synchronousWindowSystemEvents\": false, \"windowFrameMargins\": false, "
+                               "\"screens\": [ { \"name\": \"gallery\", \"x\": 0, \"y\": 0, \"width\": %1, "
+                               "\"height\": %2, \"logicalDpi\": 96 } ] }\n")
+                    .arg(width)
+                    .arg(height)
+                    .toUtf8());
+    return "offscreen:configfile=" + path.toLocal8Bit();
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Options are read before the application exists: the screen size has to
+    // reach the platform plugin.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    QTextStream err(stderr);
+    int width = 1024, height = 768;
+    bool sizeGiven = false;
+    QString out;
+    QStringList only;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        if (a == QLatin1String("--size") && i + 1 < args.size()) {
+            const QRegularExpressionMatch m =
+                QRegularExpression(QStringLiteral("^(\\d{3,5})x(\\d{3,5})$")).match(args.at(++i));
+            if (!m.hasMatch()) {
+                err << "ohmaris-gallery: --size takes WIDTHxHEIGHT, e.g. 1280x1024\n";
+                return 2;
+            }
+            width = m.captured(1).toInt();
+            height = m.captured(2).toInt();
+            sizeGiven = true;
+        } else if (a == QLatin1String("--lang") && i + 1 < args.size()) {
+            const QString l = args.at(++i);
+            if (l != QLatin1String("en") && l != QLatin1String("ru")) {
+                err << "ohmaris-gallery: --lang takes en or ru\n";
+                return 2;
+            }
+            ohmaris::gallery::languages() = {l == QLatin1String("en") ? 1 : 2};
+        } else if (a == QLatin1String("--help")) {
+            usage(err);
+            return 0;
+        } else if (a.startsWith(QLatin1String("--"))) {
+            err << "ohmaris-gallery: unknown option " << a << '\n';
+            return 2;
+        } else if (out.isEmpty()) {
+            out = a;
+        } else {
+            only << a;
+        }
+    }
+    if (out.isEmpty()) {
+        usage(err);
+        return 2;
+    }
+    if (sizeGiven || !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", screenPlatform(width, height));
+
     QApplication app(argc, argv);
     ohmaris::InstallFontSubstitutes();
-    QTextStream err(stderr);
-    const QStringList args = app.arguments().mid(1);
-    if (args.isEmpty() || args.first() == QLatin1String("--help")) {
-        err << "usage: ohmaris-gallery OUTDIR [SHEET ...]\nsheets:";
-        for (const auto &[name, f] : ohmaris::gallery::sheets())
-            err << ' ' << name;
-        err << '\n';
-        return args.isEmpty() ? 2 : 0;
-    }
-    const QString out = args.first();
+    for (const QString &name : only)
+        if (!ohmaris::gallery::sheets().count(name)) {
+            err << "ohmaris-gallery: no sheet named " << name << '\n';
+            return 2;
+        }
     QDir().mkpath(out);
-    const QStringList only = args.mid(1);
     for (const auto &[name, render] : ohmaris::gallery::sheets()) {
         if (!only.isEmpty() && !only.contains(name))
             continue;

@@ -108,8 +108,7 @@ private:
 } // namespace
 
 Form1::Form1()
-    : LabWindow(LabWindowSetup{QStringLiteral("Form1"), 30, QStringLiteral("Command1"), ScalingVariant::Plain,
-                              true, false, true})
+    : LabWindow(LabSetup(1))
 {
 }
 

@@ -91,8 +91,7 @@ LabWindow *CreateLab2Window()
 }
 
 Lab2Bench::Lab2Bench()
-    : LabWindow(LabWindowSetup{QStringLiteral("Form2"), 30, QStringLiteral("Command4"), ScalingVariant::Plain,
-                              true, false, true})
+    : LabWindow(LabSetup(2))
 {
     // A right click turns a knob back, so the help pop-up opens only with
     // Shift alone or at position 1, which a right click cannot pass.

@@ -90,8 +90,7 @@ float Approach(float value, float target)
 } // namespace
 
 Lab5Window::Lab5Window()
-    : LabWindow(LabWindowSetup{QStringLiteral("Form4"), 30, QStringLiteral("Command4"), ScalingVariant::ThreePhase,
-                              true, false, true})
+    : LabWindow(LabSetup(5))
 {
 }
 

@@ -30,10 +30,6 @@ constexpr double kMeterFont = 9.75;
 
 constexpr std::array<float, 5> kDefaults{24.0f, 240.0f, 140.0f, 10.0f, 200.0f};
 constexpr std::array<float, 3> kRanges{0.25f, 0.5f, 1.0f};
-// Form7's boxes: offset 0.0001, cap 1e7, letters store the offset and
-// every change asks for a recomputation.
-const EntryRule kEntry{0.0001, 10000000.0f, true};
-
 const QColor kSelectedRange(0, 255, 0);
 const QColor kChannelOn(255, 0, 0);
 const QColor kPausedColour(200, 100, 100);
@@ -81,8 +77,7 @@ QPushButton *MakeButton(QWidget *parent, const QString &name, double l, double t
 } // namespace
 
 Lab7Window::Lab7Window()
-    : LabWindow(LabWindowSetup{QStringLiteral("Form7"), 50, QStringLiteral("Command10"), ScalingVariant::Transients,
-                              false, true, false})
+    : LabWindow(LabSetup(7))
 {
 }
 
@@ -456,7 +451,7 @@ void Lab7Window::Text1_Change(int index)
         return;
     ParamBox *box = c.Text1[std::size_t(index)];
     float &stored = model.ElementValues[std::size_t(index)];
-    const EntryResult r = ApplyEntryRule(box->text(), stored, kEntry);
+    const EntryResult r = ApplyEntryRule(box->text(), stored, kLab7EntryRule);
     stored = r.value;
     if (r.recalc)
         model.RecalcPending = true;

@@ -22,9 +22,6 @@ constexpr double kTicksPerSecond = 20.0;
 constexpr double kTimeSlack = 1e-9;       // seconds
 constexpr double kLongestRun = 86400.0;   // seconds of simulated time
 
-// Form7's parameter boxes: offset 0.0001, cap 1e7, letters store the offset.
-const EntryRule kLab7Entry{0.0001, 10000000.0f, true};
-
 struct SwitchEvent {
     int index = 0; // Lab7Model::kS1 or kS2
     double t = 0.0;
@@ -111,7 +108,7 @@ CalcResult RunLab7(const LabCalc &lab, const QMap<QString, QString> &args)
     for (int i = 0; i < kElementCount; ++i) {
         const CalcInput &in = lab.inputs[std::size_t(1 + i)];
         float &stored = model.ElementValues[std::size_t(i)];
-        result.error = CalcEntry(in.name, CalcArgument(args, in), kLab7Entry, stored);
+        result.error = CalcEntry(in.name, CalcArgument(args, in), kLab7EntryRule, stored);
         if (!result.error.isEmpty())
             return result;
         result.inputs.insert(in.name, FloatJson(stored));
