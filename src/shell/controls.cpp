@@ -77,6 +77,27 @@ void SetButtonColour(QPushButton *button, const QColor &colour)
     button->update();
 }
 
+void ScaleDesignedControls(QWidget *root, ScaleFactors factors, ScalingVariant variant)
+{
+    const QList<QWidget *> widgets = root->findChildren<QWidget *>();
+    for (QWidget *w : widgets) {
+        const QRectF design = DesignRect(w);
+        if (!design.isValid())
+            continue;
+        const ScaledControl s = ScaleControl(w->objectName(), design, DesignFontSize(w), factors, variant);
+        if (s.skipped)
+            continue;
+        w->setGeometry(QRectF(s.rect.left() / kTwipsPerPixel, s.rect.top() / kTwipsPerPixel,
+                              s.rect.width() / kTwipsPerPixel, s.rect.height() / kTwipsPerPixel)
+                           .toRect());
+        if (s.fontSize > 0) {
+            QFont font = w->font();
+            font.setPointSizeF(s.fontSize);
+            w->setFont(font);
+        }
+    }
+}
+
 ClickArea::ClickArea(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_NoSystemBackground);

@@ -9,6 +9,8 @@
 #include <QRectF>
 #include <QString>
 #include <QWidget>
+
+#include "shell/scaling.h"
 #include <functional>
 
 namespace ohmaris {
@@ -26,6 +28,10 @@ void SetDesignFont(QWidget *w, const QString &family, double points, bool bold =
 
 QRectF DesignRect(const QWidget *w);       // invalid if none recorded
 double DesignFontSize(const QWidget *w);   // 0 if none recorded
+
+// Rescales every control below `root` that has a design rectangle, by the
+// name-prefix rule of the lab windows.
+void ScaleDesignedControls(QWidget *root, ScaleFactors factors, ScalingVariant variant);
 
 // Button colours of the benches: the system button face and window
 // background, and a row of range buttons in which the chosen one is marked.

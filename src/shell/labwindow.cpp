@@ -101,9 +101,9 @@ void LabWindow::Load()
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     m_form->setGeometry(screen);
     ScaleControls();
-    const QRectF cancel = DesignRect(m_cancel);
     const double screenTwips = screen.width() * kTwipsPerPixel;
-    const double cancelLeft = m_setup.focusPicture1 ? 2 * screenTwips : cancel.width() + screenTwips;
+    const double cancelLeft =
+        m_setup.focusPicture1 ? 2 * screenTwips : m_cancel->width() * kTwipsPerPixel + screenTwips;
     m_cancel->move(int(cancelLeft / kTwipsPerPixel), m_cancel->y());
     FormLoad();
     Q_EMIT loaded();
@@ -186,23 +186,7 @@ void LabWindow::ScaleControls()
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const ScaleFactors f = ScreenScale(screen.width() * kTwipsPerPixel, screen.height() * kTwipsPerPixel);
-    const QList<QWidget *> widgets = m_client->findChildren<QWidget *>();
-    for (QWidget *w : widgets) {
-        const QRectF design = DesignRect(w);
-        if (!design.isValid())
-            continue;
-        const ScaledControl s = ScaleControl(w->objectName(), design, DesignFontSize(w), f, m_setup.scaling);
-        if (s.skipped)
-            continue;
-        w->setGeometry(QRectF(s.rect.left() / kTwipsPerPixel, s.rect.top() / kTwipsPerPixel,
-                              s.rect.width() / kTwipsPerPixel, s.rect.height() / kTwipsPerPixel)
-                           .toRect());
-        if (s.fontSize > 0) {
-            QFont font = w->font();
-            font.setPointSizeF(s.fontSize);
-            w->setFont(font);
-        }
-    }
+    ScaleDesignedControls(m_client, f, m_setup.scaling);
 }
 
 void LabWindow::Form_Activate()

@@ -164,35 +164,13 @@ void RenderKnobs(const QString &outDir)
     SaveWidget(&sheet, outDir, QStringLiteral("instruments-knobs"));
 }
 
-// Rescales every designed control below `root` the way a lab window does
-// at load.
-void ScaleTree(QWidget *root, ScaleFactors f)
-{
-    for (QWidget *w : root->findChildren<QWidget *>()) {
-        const QRectF design = DesignRect(w);
-        if (!design.isValid())
-            continue;
-        const ScaledControl s = ScaleControl(w->objectName(), design, DesignFontSize(w), f, ScalingVariant::Plain);
-        if (s.skipped)
-            continue;
-        w->setGeometry(QRectF(s.rect.left() / kTwipsPerPixel, s.rect.top() / kTwipsPerPixel,
-                              s.rect.width() / kTwipsPerPixel, s.rect.height() / kTwipsPerPixel)
-                           .toRect());
-        if (s.fontSize > 0) {
-            QFont font = w->font();
-            font.setPointSizeF(s.fontSize);
-            w->setFont(font);
-        }
-    }
-}
-
 void RenderPanel(const QString &outDir, int width, int height, double readingScale)
 {
     QWidget client;
     client.setAutoFillBackground(true);
     client.resize(width, height);
     K50Panel panel(&client, nullptr);
-    ScaleTree(&client, ScreenScale(width * kTwipsPerPixel, height * kTwipsPerPixel));
+    ScaleDesignedControls(&client, ScreenScale(width * kTwipsPerPixel, height * kTwipsPerPixel), ScalingVariant::Plain);
     panel.Command3_Click(1);
     panel.Command2_Click(0);
     panel.Command1_Click();
