@@ -70,9 +70,8 @@ constexpr double kDirectionFont = 12.0;
 QPushButton *MakeButton(QWidget *parent, const QString &name, double x, double y, double w, double h,
                         const QString &caption, double points, bool bold)
 {
-    auto *b = new QPushButton(caption, parent);
-    SetDesign(b, name, x, y, w, h);
-    SetDesignFont(b, kSerif, points, bold);
+    auto *b = PlaceControl<QPushButton>(parent, name, {x, y, w, h}, kSerif, points, bold);
+    b->setText(caption);
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
@@ -80,18 +79,14 @@ QPushButton *MakeButton(QWidget *parent, const QString &name, double x, double y
 QLabel *MakeLabel(QWidget *parent, const QString &name, double x, double y, double w, double h,
                   const QString &caption, bool bold)
 {
-    auto *l = new QLabel(caption, parent);
-    SetDesign(l, name, x, y, w, h);
-    SetDesignFont(l, kSerif, kButtonFont, bold);
+    auto *l = PlaceControl<QLabel>(parent, name, {x, y, w, h}, kSerif, kButtonFont, bold);
+    l->setText(caption);
     return l;
 }
 
 PictureBox *MakeMeterBox(QWidget *parent, const QString &name, double x)
 {
-    auto *box = new PictureBox(parent);
-    SetDesign(box, name, x, 1560, 2775, 2175);
-    SetDesignFont(box, kSerif, kMeterFont);
-    return box;
+    return PlaceControl<PictureBox>(parent, name, {x, 1560, 2775, 2175}, kSerif, kMeterFont);
 }
 
 void ConfigureMeter(Pribor &m, PictureBox *box, const QString &caption, float max, float big, float small,

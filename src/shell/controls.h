@@ -26,6 +26,19 @@ void SetDesign(QWidget *w, const QString &name, double left, double top, double 
 // Records the design font (points); the scaling pass may scale the size.
 void SetDesignFont(QWidget *w, const QString &family, double points, bool bold = false);
 
+// Creates a control of type W under `parent`, named, at its design place
+// (twips, relative to the parent) and in its design font: the first steps of
+// every control a bench or panel builds.
+template <class W>
+W *PlaceControl(QWidget *parent, const QString &name, const QRectF &twips, const QString &family, double points,
+                bool bold = false)
+{
+    auto *w = new W(parent);
+    SetDesign(w, name, twips.left(), twips.top(), twips.width(), twips.height());
+    SetDesignFont(w, family, points, bold);
+    return w;
+}
+
 QRectF DesignRect(const QWidget *w);       // invalid if none recorded
 double DesignFontSize(const QWidget *w);   // 0 if none recorded
 

@@ -40,18 +40,14 @@ const std::array<QString, kLab2HotspotCount> kImageKeys{
 PictureBox *MakePicture(QWidget *parent, const QString &name, double l, double t, double w, double h,
                         double points, bool bold = false)
 {
-    auto *box = new PictureBox(parent);
-    SetDesign(box, name, l, t, w, h);
-    SetDesignFont(box, kSerif, points, bold);
-    return box;
+    return PlaceControl<PictureBox>(parent, name, {l, t, w, h}, kSerif, points, bold);
 }
 
 QLabel *MakeLabel(QWidget *parent, const QString &name, double l, double t, double w, double h,
                   const QString &caption, bool bold = true)
 {
-    auto *label = new QLabel(caption, parent);
-    SetDesign(label, name, l, t, w, h);
-    SetDesignFont(label, kSerif, kPanelFont, bold);
+    auto *label = PlaceControl<QLabel>(parent, name, {l, t, w, h}, kSerif, kPanelFont, bold);
+    label->setText(caption);
     return label;
 }
 

@@ -34,37 +34,29 @@ const QColor kSelectedRange(255, 255, 255);
 
 PictureBox *MakeBox(QWidget *parent, const QString &name, double l, double t, double w, double h, double points)
 {
-    auto *box = new PictureBox(parent);
-    SetDesign(box, name, l, t, w, h);
-    SetDesignFont(box, kSerif, points);
-    return box;
+    return PlaceControl<PictureBox>(parent, name, {l, t, w, h}, kSerif, points);
 }
 
 QLabel *MakeLabel(QWidget *parent, const QString &name, double l, double t, double w, double h,
                   const QString &text, double points)
 {
-    auto *label = new QLabel(text, parent);
-    SetDesign(label, name, l, t, w, h);
-    SetDesignFont(label, kSerif, points, true);
+    auto *label = PlaceControl<QLabel>(parent, name, {l, t, w, h}, kSerif, points, true);
+    label->setText(text);
     return label;
 }
 
 QPushButton *MakeButton(QWidget *parent, const QString &name, double l, double t, double w, double h,
                         const QString &text)
 {
-    auto *b = new QPushButton(text, parent);
-    SetDesign(b, name, l, t, w, h);
-    SetDesignFont(b, kSerif, kButtonFont, true);
+    auto *b = PlaceControl<QPushButton>(parent, name, {l, t, w, h}, kSerif, kButtonFont, true);
+    b->setText(text);
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
 
 ParamBox *MakeParamBox(QWidget *parent, const QString &name, double l, double t, double w, double h)
 {
-    auto *box = new ParamBox(parent);
-    SetDesign(box, name, l, t, w, h);
-    SetDesignFont(box, kSerif, kFrameFont);
-    return box;
+    return PlaceControl<ParamBox>(parent, name, {l, t, w, h}, kSerif, kFrameFont);
 }
 
 void ConfigureMeter(Pribor &m, PictureBox *box, const QString &caption, float max, float big, float small)

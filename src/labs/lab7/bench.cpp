@@ -49,27 +49,22 @@ QRectF TwipsGeometry(const QWidget *w)
 PictureBox *MakeBox(QWidget *parent, const QString &name, double l, double t, double w, double h,
                     double points = kPanelFont)
 {
-    auto *box = new PictureBox(parent);
-    SetDesign(box, name, l, t, w, h);
-    SetDesignFont(box, kSerif, points);
-    return box;
+    return PlaceControl<PictureBox>(parent, name, {l, t, w, h}, kSerif, points);
 }
 
 QLabel *MakeLabel(QWidget *parent, const QString &name, double l, double t, double w, double h,
                   const QString &text, double points, bool bold = false)
 {
-    auto *label = new QLabel(text, parent);
-    SetDesign(label, name, l, t, w, h);
-    SetDesignFont(label, kSerif, points, bold);
+    auto *label = PlaceControl<QLabel>(parent, name, {l, t, w, h}, kSerif, points, bold);
+    label->setText(text);
     return label;
 }
 
 QPushButton *MakeButton(QWidget *parent, const QString &name, double l, double t, double w, double h,
                         const QString &text, double points)
 {
-    auto *b = new QPushButton(text, parent);
-    SetDesign(b, name, l, t, w, h);
-    SetDesignFont(b, kSerif, points);
+    auto *b = PlaceControl<QPushButton>(parent, name, {l, t, w, h}, kSerif, points);
+    b->setText(text);
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
