@@ -1,6 +1,7 @@
 // K-50 measuring set panel: controls, range state and pointer drive.
 #include "instruments/k50panel.h"
 
+#include "calc/meterdrive.h"
 #include "instruments/face.h"
 #include "shell/controls.h"
 
@@ -10,6 +11,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <algorithm>
+#include <tuple>
 
 namespace ohmaris {
 
@@ -46,11 +48,6 @@ Targets TargetsFor(const Ranges &r, float u, float i, float p, bool applyPowerSi
     return t;
 }
 
-float Approach(float value, double target)
-{
-    return float(double(value) + 0.2 * (target - double(value)));
-}
-
 bool SelectorPopsUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float value, int positions)
 {
     return button == Qt::RightButton && knob::HelpPopupAllowed(modifiers, value, float(positions));
@@ -61,123 +58,96 @@ bool SelectorPopsUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, flo
 namespace {
 
 constexpr QRgb kPanelBack = face::Rgb(192, 192, 192);
-constexpr QRgb kSelected = face::Rgb(255, 255, 255);
-const QString kSerif = QStringLiteral("Times New Roman");
 constexpr double kMeterFont = 9.75;
 constexpr double kButtonFont = 9.75;
 constexpr double kDirectionFont = 12.0;
 
-QPushButton *MakeButton(QWidget *parent, const QString &name, double x, double y, double w, double h,
-                        const QString &caption, double points, bool bold)
-{
-    auto *b = PlaceControl<QPushButton>(parent, name, {x, y, w, h}, kSerif, points, bold);
-    b->setText(caption);
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
+// The panel's three meters: systems 2 (moving iron) and 3 (the wattmeter).
+const std::array<MeterSpec, 3> kMeters{{
+    {QStringLiteral("V"), 150, 25, 5, 0.5f, 1, 2, 2},
+    {QStringLiteral("А"), 100, 10, 2, 0.5f, 1, 2, 2},
+    {QStringLiteral("W"), 150, 25, 5, 0.5f, 1, 2, 3},
+}};
+constexpr std::array<double, 3> kMeterLeft{120, 3000, 5880};
 
-QLabel *MakeLabel(QWidget *parent, const QString &name, double x, double y, double w, double h,
-                  const QString &caption, bool bold)
+std::vector<RangeRow::Button> RowButtons(double left, const std::array<QString, 3> &captions)
 {
-    auto *l = PlaceControl<QLabel>(parent, name, {x, y, w, h}, kSerif, kButtonFont, bold);
-    l->setText(caption);
-    return l;
-}
-
-PictureBox *MakeMeterBox(QWidget *parent, const QString &name, double x)
-{
-    return PlaceControl<PictureBox>(parent, name, {x, 1560, 2775, 2175}, kSerif, kMeterFont);
-}
-
-void ConfigureMeter(Pribor &m, PictureBox *box, const QString &caption, float max, float big, float small,
-                    int systema)
-{
-    m.setPicCtl(box);
-    m.setCaption(caption);
-    m.setMax(max);
-    m.setMin(0);
-    m.setBigchange(big);
-    m.setSmallchange(small);
-    m.setKlassT(0.5f);
-    m.setShcala(1);
-    m.setTok(2);
-    m.setSystema(systema);
-    m.setValue(0);
+    std::vector<RangeRow::Button> buttons;
+    for (int i = 0; i < 3; ++i)
+        buttons.push_back({QRectF(left + 720 * i, 1080, 735, 375), captions[std::size_t(i)]});
+    return buttons;
 }
 
 } // namespace
 
-K50Panel::K50Panel(QWidget *client, HelpCallback help, QRectF place) : m_help(std::move(help))
+K50Panel::K50Panel(QWidget *client, QRectF place)
 {
-    auto *panel = new PictureBox(client);
+    auto *panel = MakePicture(client, QStringLiteral("Picture2"), place, kButtonFont);
     m_picture2 = panel;
-    SetDesign(panel, QStringLiteral("Picture2"), place.left(), place.top(), place.width(), place.height());
-    SetDesignFont(panel, kSerif, kButtonFont);
     panel->setBackColor(QColor(kPanelBack));
     panel->setFocusPolicy(Qt::ClickFocus);
-    panel->onMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { Help(QStringLiteral("oK"), b); };
+    const auto help = [this](const QString &key) {
+        return [this, key](Qt::MouseButton b) { Q_EMIT helpRequested(key, b); };
+    };
+    connect(panel, &PictureBox::mouseDown, this,
+            [h = help(QStringLiteral("oK"))](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { h(b); });
 
-    m_label4 = MakeLabel(panel, QStringLiteral("Label4"), 480, 120, 4815, 255,
-                         QStringLiteral("Измер. комплекс К-50"), true);
-    m_label9 = MakeLabel(panel, QStringLiteral("Label9"), 5880, 1200, 2175, 255,
-                         QStringLiteral("Направление мощности"), false);
-    MakeLabel(panel, QStringLiteral("Label3"), 6120, 120, 375, 255, QStringLiteral("C"), true);
-    MakeLabel(panel, QStringLiteral("Label2"), 6000, 480, 375, 255, QStringLiteral("B"), true);
-    MakeLabel(panel, QStringLiteral("Label1"), 6120, 840, 375, 255, QStringLiteral("A"), true);
-    m_label4->installEventFilter(this);
-    m_label9->installEventFilter(this);
-
-    static const std::array<QString, 3> voltCaptions{QStringLiteral("150 В"), QStringLiteral("300 В"),
-                                                     QStringLiteral("450 В")};
-    static const std::array<QString, 3> ampCaptions{QStringLiteral("1 А"), QStringLiteral("2,5 А"),
-                                                    QStringLiteral("5 А")};
-    for (int i = 0; i < 3; ++i) {
-        QPushButton *v = MakeButton(panel, ArrayName(QStringLiteral("Command3"), i), 360 + 720 * i, 1080, 735, 375,
-                                    voltCaptions[size_t(i)], kButtonFont, true);
-        QPushButton *a = MakeButton(panel, ArrayName(QStringLiteral("Command2"), i), 3240 + 720 * i, 1080, 735, 375,
-                                    ampCaptions[size_t(i)], kButtonFont, true);
-        // The highest range of each row carries the window colour at design.
-        SetButtonColour(v, i == 2 ? WindowBackColour() : ButtonFaceColour());
-        SetButtonColour(a, i == 2 ? WindowBackColour() : ButtonFaceColour());
-        connect(v, &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
-        connect(a, &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
-        v->installEventFilter(this);
-        a->installEventFilter(this);
-        m_command3[size_t(i)] = v;
-        m_command2[size_t(i)] = a;
+    for (auto [name, rect, caption, bold] :
+         {std::tuple{"Label4", QRectF(480, 120, 4815, 255), QStringLiteral("Измер. комплекс К-50"), true},
+          std::tuple{"Label9", QRectF(5880, 1200, 2175, 255), QStringLiteral("Направление мощности"), false}}) {
+        QLabel *l = MakeLabel(panel, QLatin1String(name), rect, caption, kButtonFont, bold);
+        connect(PressHelp::Install(l, QStringLiteral("oK"), PressHelp::Pass::Nothing), &PressHelp::helpRequested,
+                this, &K50Panel::helpRequested);
     }
-    m_command1 = MakeButton(panel, QStringLiteral("Command1"), 8160, 1200, 375, 315, QStringLiteral("+"),
-                            kDirectionFont, false);
+    MakeLabel(panel, QStringLiteral("Label3"), {6120, 120, 375, 255}, QStringLiteral("C"), kButtonFont, true);
+    MakeLabel(panel, QStringLiteral("Label2"), {6000, 480, 375, 255}, QStringLiteral("B"), kButtonFont, true);
+    MakeLabel(panel, QStringLiteral("Label1"), {6120, 840, 375, 255}, QStringLiteral("A"), kButtonFont, true);
+
+    for (auto [row, name, left, captions] :
+         {std::tuple{&m_command3, "Command3", 360.0,
+                     std::array<QString, 3>{QStringLiteral("150 В"), QStringLiteral("300 В"), QStringLiteral("450 В")}},
+          std::tuple{&m_command2, "Command2", 3240.0,
+                     std::array<QString, 3>{QStringLiteral("1 А"), QStringLiteral("2,5 А"), QStringLiteral("5 А")}}}) {
+        row->Build(panel, QLatin1String(name), RowButtons(left, captions), kButtonFont, true);
+        row->setFocusTarget(panel);
+        // The highest range of each row carries the window colour at design.
+        for (int i = 0; i < 3; ++i)
+            SetButtonColour(row->button(i), i == 2 ? WindowBackColour() : ButtonFaceColour());
+        connect(row, &RangeRow::helpRequested, this, &K50Panel::helpRequested);
+    }
+    connect(&m_command2, &RangeRow::chosen, this, [this](int i) { m_ranges.SetCurrentRange(i); });
+    connect(&m_command3, &RangeRow::chosen, this, [this](int i) { m_ranges.SetVoltageRange(i); });
+
+    m_command1 = MakeButton(panel, QStringLiteral("Command1"), {8160, 1200, 375, 315}, QStringLiteral("+"),
+                            kDirectionFont);
     connect(m_command1.data(), &QPushButton::clicked, this, [this] { Command1_Click(); });
-    m_command1->installEventFilter(this);
+    connect(PressHelp::Install(m_command1, QStringLiteral("oSSSS"), PressHelp::Pass::LeftButton),
+            &PressHelp::helpRequested, this, &K50Panel::helpRequested);
 
     auto *selectorBox = new PictureBox(panel);
     SetDesign(selectorBox, QStringLiteral("Picture11"), 6480, 240, 735, 735);
 
-    PictureBox *v = MakeMeterBox(panel, QStringLiteral("Picture6"), 120);
-    PictureBox *a = MakeMeterBox(panel, QStringLiteral("Picture7"), 3000);
-    PictureBox *w = MakeMeterBox(panel, QStringLiteral("Picture8"), 5880);
-    ConfigureMeter(m_voltmeter, v, QStringLiteral("V"), 150, 25, 5, 2);
-    ConfigureMeter(m_ammeter, a, QStringLiteral("А"), 100, 10, 2, 2);
-    ConfigureMeter(m_wattmeter, w, QStringLiteral("W"), 150, 25, 5, 3);
-    v->onMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { Help(QStringLiteral("oV"), b); };
-    a->onMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { Help(QStringLiteral("oA"), b); };
-    w->onMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { Help(QStringLiteral("oW"), b); };
+    const std::array<Pribor *, 3> meters{&m_voltmeter, &m_ammeter, &m_wattmeter};
+    const std::array<const char *, 3> boxes{"Picture6", "Picture7", "Picture8"};
+    const std::array<const char *, 3> keys{"oV", "oA", "oW"};
+    for (std::size_t k = 0; k < 3; ++k) {
+        PictureBox *box = MakePicture(panel, QLatin1String(boxes[k]), {kMeterLeft[k], 1560, 2775, 2175}, kMeterFont);
+        SetUpMeter(*meters[k], box, kMeters[k]);
+        connect(box, &PictureBox::mouseDown, this,
+                [h = help(QLatin1String(keys[k]))](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { h(b); });
+    }
 
     m_selector.setPicCtl(selectorBox);
     m_selector.setMin(225);
     m_selector.setMax(135);
     m_selector.setPolojenii(3);
     m_selector.setValue(1);
-    m_selector.onMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m) {
+    connect(&m_selector, &Switcher::mouseDown, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers m) {
         const bool popup = k50::SelectorPopsUp(b, m, m_selector.Value(), m_selector.Polojenii());
-        Help(QStringLiteral("oSS"), b == Qt::RightButton && !popup ? Qt::NoButton : b);
-    };
-    m_selector.onClick = [this] {
-        if (SelectorClicked)
-            SelectorClicked();
-    };
-    m_selector.onDblClick = m_selector.onClick;
+        Q_EMIT helpRequested(QStringLiteral("oSS"), b == Qt::RightButton && !popup ? Qt::NoButton : b);
+    });
+    connect(&m_selector, &Switcher::clicked, this, &K50Panel::selectorTurned);
+    connect(&m_selector, &Switcher::doubleClicked, this, &K50Panel::selectorTurned);
 }
 
 K50Panel::~K50Panel()
@@ -185,41 +155,6 @@ K50Panel::~K50Panel()
     // The controls belong to the panel; the window may already have
     // destroyed them.
     delete m_picture2.data();
-}
-
-void K50Panel::Help(const QString &key, Qt::MouseButton button) const
-{
-    if (m_help)
-        m_help(key, button);
-}
-
-bool K50Panel::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
-        return QObject::eventFilter(watched, event);
-    const auto *me = static_cast<QMouseEvent *>(event);
-    if (watched == m_label4 || watched == m_label9) {
-        Help(QStringLiteral("oK"), me->button());
-        return true;
-    }
-    QString key;
-    if (watched == m_command1)
-        key = QStringLiteral("oSSSS");
-    for (int i = 0; i < 3; ++i)
-        if (watched == m_command2[size_t(i)] || watched == m_command3[size_t(i)])
-            key = QStringLiteral("oSSS");
-    if (key.isEmpty())
-        return QObject::eventFilter(watched, event);
-    Help(key, me->button());
-    // Only the left button presses a button; other presses stop here so
-    // they do not reach the panel behind it.
-    return me->button() != Qt::LeftButton;
-}
-
-void K50Panel::Highlight(const std::array<QPointer<QPushButton>, 3> &row, int index)
-{
-    // The clicked button white, its neighbours (the rest of the row) button face.
-    HighlightRow(row, index, QColor(kSelected));
 }
 
 void K50Panel::FocusPanel()
@@ -240,20 +175,12 @@ void K50Panel::Command1_Click()
 
 void K50Panel::Command2_Click(int index)
 {
-    if (index < 0 || index > 2)
-        return;
-    m_ranges.SetCurrentRange(index);
-    Highlight(m_command2, index);
-    FocusPanel();
+    m_command2.Click(index);
 }
 
 void K50Panel::Command3_Click(int index)
 {
-    if (index < 0 || index > 2)
-        return;
-    m_ranges.SetVoltageRange(index);
-    Highlight(m_command3, index);
-    FocusPanel();
+    m_command3.Click(index);
 }
 
 int K50Panel::SelectedPhase() const
@@ -274,9 +201,9 @@ void K50Panel::Tick(bool applyPowerSign)
 {
     const size_t j = size_t(SelectedPhase() - 1);
     const k50::Targets t = k50::TargetsFor(m_ranges, m_u[j], m_i[j], m_p[j], applyPowerSign);
-    m_voltmeter.setValue(k50::Approach(m_voltmeter.Value(), t.voltmeter));
-    m_ammeter.setValue(k50::Approach(m_ammeter.Value(), t.ammeter));
-    m_wattmeter.setValue(k50::Approach(m_wattmeter.Value(), t.wattmeter));
+    m_voltmeter.setValue(MeterStep(m_voltmeter.Value(), t.voltmeter));
+    m_ammeter.setValue(MeterStep(m_ammeter.Value(), t.ammeter));
+    m_wattmeter.setValue(MeterStep(m_wattmeter.Value(), t.wattmeter));
 }
 
 } // namespace ohmaris

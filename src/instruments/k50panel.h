@@ -7,6 +7,7 @@
 #pragma once
 
 #include "instruments/pribor.h"
+#include "instruments/rangerow.h"
 #include "instruments/switcher.h"
 
 #include <QLabel>
@@ -16,7 +17,6 @@
 #include <QRectF>
 #include <array>
 #include <cstdint>
-#include <functional>
 
 namespace ohmaris {
 
@@ -46,8 +46,6 @@ struct Targets {
     double wattmeter = 0;
 };
 Targets TargetsFor(const Ranges &r, float u, float i, float p, bool applyPowerSign);
-// One tick of the pointer drive: a fifth of the way to the target.
-float Approach(float value, double target);
 // Whether a mouse-down on the phase selector opens the context-help pop-up:
 // a right click turns the selector, so only with Shift alone held, or at
 // the last position, where a right click cannot turn it further.
@@ -58,11 +56,6 @@ bool SelectorPopsUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, flo
 class K50Panel : public QObject {
     Q_OBJECT
 public:
-    // Help-key callback: the bench stores the key; Qt::RightButton asks for
-    // the context-help pop-up. A right click that only turns the phase
-    // selector is reported with Qt::NoButton.
-    using HelpCallback = std::function<void(const QString &helpKey, Qt::MouseButton button)>;
-
     // Design rectangle of `Picture2` in the window (twips).
     static constexpr QRectF kStandardPlace{120, 240, 8775, 3855};
     static constexpr QRectF kLab6Place{120, 120, 8775, 4215};
@@ -71,7 +64,7 @@ public:
     // bench's client widget, at design geometry (the frame rescales them),
     // binds the meters and the selector, and sets the load-time state:
     // 5 A, 450 V, 2250 W, "+", phase A, every pointer at 0.
-    K50Panel(QWidget *client, HelpCallback help, QRectF place = kStandardPlace);
+    explicit K50Panel(QWidget *client, QRectF place = kStandardPlace);
     ~K50Panel() override;
 
     // Range state.
@@ -92,10 +85,6 @@ public:
     // wattmeter target (the three-phase labs).
     void Tick(bool applyPowerSign);
 
-    // Owner's handler of a click or double click on the selector (the
-    // three-phase labs request a recomputation).
-    std::function<void()> SelectorClicked;
-
     // Control handlers.
     void Command1_Click();
     void Command2_Click(int index);
@@ -108,18 +97,21 @@ public:
 
     PictureBox *Picture2() const { return m_picture2; }
     QPushButton *Command1() const { return m_command1; }
-    QPushButton *Command2(int index) const { return m_command2[size_t(index)]; }
-    QPushButton *Command3(int index) const { return m_command3[size_t(index)]; }
+    QPushButton *Command2(int index) const { return m_command2.button(index); }
+    QPushButton *Command3(int index) const { return m_command3.button(index); }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+Q_SIGNALS:
+    // A press on the panel or one of its controls: the bench stores the
+    // key; Qt::RightButton asks for the context-help pop-up. A right click
+    // that only turns the phase selector is reported with Qt::NoButton.
+    void helpRequested(const QString &helpKey, Qt::MouseButton button);
+    // A click or double click on the phase selector (the three-phase labs
+    // request a recomputation).
+    void selectorTurned();
 
 private:
-    void Help(const QString &key, Qt::MouseButton button) const;
-    void Highlight(const std::array<QPointer<QPushButton>, 3> &row, int index);
     void FocusPanel();
 
-    HelpCallback m_help;
     k50::Ranges m_ranges;
     std::array<float, 3> m_u{}, m_i{}, m_p{};
 
@@ -127,13 +119,11 @@ private:
     Pribor m_ammeter;
     Pribor m_wattmeter;
     Switcher m_selector;
+    RangeRow m_command2{QStringLiteral("oSSS")};
+    RangeRow m_command3{QStringLiteral("oSSS")};
 
     QPointer<PictureBox> m_picture2;
     QPointer<QPushButton> m_command1;
-    std::array<QPointer<QPushButton>, 3> m_command2;
-    std::array<QPointer<QPushButton>, 3> m_command3;
-    QPointer<QLabel> m_label4;
-    QPointer<QLabel> m_label9;
 };
 
 } // namespace ohmaris

@@ -5,7 +5,6 @@
 #include "calc/phasor.h"
 #include "instruments/face.h"
 
-#include <QEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -128,35 +127,19 @@ constexpr double kAspect = 0.9; // face height / width
 
 Pribor::Pribor(QObject *parent) : QObject(parent) {}
 
-Pribor::~Pribor()
-{
-    if (m_box) {
-        m_box->removeEventFilter(this);
-        m_box->onPaint = nullptr;
-    }
-}
+Pribor::~Pribor() = default;
 
 void Pribor::setPicCtl(PictureBox *box)
 {
-    if (m_box && m_box != box) {
-        m_box->removeEventFilter(this);
-        m_box->onPaint = nullptr;
-    }
+    m_binding.Release();
     m_box = box;
     m_faceValid = false;
     if (!box)
         return;
-    box->onPaint = [this](QPainter &p) { Pic1_Paint(p); };
-    box->installEventFilter(this);
+    m_binding.Add(connect(box, &PictureBox::painting, this, &Pribor::Pic1_Paint));
+    m_binding.Add(connect(box, &PictureBox::resized, this, &Pribor::KeepShape));
     KeepShape();
     box->update();
-}
-
-bool Pribor::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_box && event->type() == QEvent::Resize)
-        KeepShape();
-    return QObject::eventFilter(watched, event);
 }
 
 void Pribor::KeepShape()
@@ -420,6 +403,32 @@ void Pribor::Pic1_Paint(QPainter &p)
     p.setPen(QColor(kBorderColour));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0.5, 0.5, outer.width() - 1, outer.height() - 1));
+}
+
+void SetUpMeter(Pribor &meter, PictureBox *box, const MeterSpec &spec)
+{
+    meter.setPicCtl(box);
+    meter.setCaption(spec.caption);
+    meter.setKlassT(spec.klass);
+    meter.setShcala(spec.shcala);
+    meter.setTok(spec.tok);
+    meter.setSystema(spec.systema);
+    // Min must stay below Max and Smallchange below Bigchange at every step.
+    if (spec.min < meter.Max()) {
+        meter.setMin(spec.min);
+        meter.setMax(spec.max);
+    } else {
+        meter.setMax(spec.max);
+        meter.setMin(spec.min);
+    }
+    if (spec.smallchange < meter.Bigchange()) {
+        meter.setSmallchange(spec.smallchange);
+        meter.setBigchange(spec.bigchange);
+    } else {
+        meter.setBigchange(spec.bigchange);
+        meter.setSmallchange(spec.smallchange);
+    }
+    meter.setValue(0.0f);
 }
 
 } // namespace ohmaris

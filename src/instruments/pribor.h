@@ -124,9 +124,6 @@ public:
     // the bound box's paint handler calls this.
     void Pic1_Paint(QPainter &p);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void FaceChanged();
     void Repaint();
@@ -134,6 +131,7 @@ private:
     void BuildFace(const QSize &size, const QFont &font, qreal dpr);
 
     QPointer<PictureBox> m_box;
+    BoxBinding m_binding;
     meter::Scale m_scale;
     float m_klass = 0.5f;
     short m_tok = 1;
@@ -148,5 +146,24 @@ private:
     QSize m_faceSize;
     QFont m_faceFont;
 };
+
+// One meter of a bench as its table row gives it; `Min` is 0 unless
+// stated, and the pointer starts at 0.
+struct MeterSpec {
+    QString caption;
+    float max = 100.0f;
+    float bigchange = 10.0f;
+    float smallchange = 2.0f;
+    float klass = 0.5f;
+    short shcala = 1;
+    short tok = 1;
+    short systema = 1;
+    float min = 0.0f;
+};
+
+// Binds the meter to its box and sets every property of the row, the
+// scale limits and steps in an order every valid row passes the setters'
+// checks in, and the pointer to 0.
+void SetUpMeter(Pribor &meter, PictureBox *box, const MeterSpec &spec);
 
 } // namespace ohmaris

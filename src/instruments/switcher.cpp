@@ -6,7 +6,6 @@
 #include "shell/controls.h"
 
 #include <QCursor>
-#include <QEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -95,43 +94,25 @@ Switcher::Switcher(QObject *parent) : QObject(parent)
     m_step = knob::Step(m_min, m_max, m_positions);
 }
 
-Switcher::~Switcher()
-{
-    if (m_box) {
-        m_box->removeEventFilter(this);
-        m_box->unbind();
-    }
-}
+Switcher::~Switcher() = default;
 
 void Switcher::setPicCtl(PictureBox *box)
 {
-    if (m_box && m_box != box) {
-        m_box->removeEventFilter(this);
-        m_box->unbind();
-    }
+    m_binding.Release();
     m_box = box;
     if (!box)
         return;
     box->setBackColor(QColor());
     box->setMouseTracking(true);
-    box->onPaint = [this](QPainter &p) { Pic1_Paint(p); };
-    box->onMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers m, QPointF pos) { Pic1_MouseDown(b, m, pos); };
-    box->onMouseMove = [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPointF pos) { Pic1_MouseMove(pos); };
-    box->onClick = [this] { Pic1_Click(); };
-    box->onDblClick = [this] { Pic1_DblClick(); };
-    box->installEventFilter(this);
+    m_binding.Add(connect(box, &PictureBox::painting, this, &Switcher::Pic1_Paint));
+    m_binding.Add(connect(box, &PictureBox::mouseDown, this, &Switcher::Pic1_MouseDown));
+    m_binding.Add(connect(box, &PictureBox::mouseMoved, this,
+                          [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPointF pos) { Pic1_MouseMove(pos); }));
+    m_binding.Add(connect(box, &PictureBox::clicked, this, &Switcher::Pic1_Click));
+    m_binding.Add(connect(box, &PictureBox::doubleClicked, this, &Switcher::Pic1_DblClick));
+    m_binding.Add(connect(box, &PictureBox::resized, this, &Switcher::KeepShape));
+    m_binding.Add(connect(box, &PictureBox::mouseLeft, box, &QWidget::unsetCursor));
     KeepShape();
-}
-
-bool Switcher::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_box) {
-        if (event->type() == QEvent::Resize)
-            KeepShape();
-        else if (event->type() == QEvent::Leave)
-            m_box->unsetCursor();
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void Switcher::KeepShape()
@@ -215,8 +196,7 @@ void Switcher::Pic1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modi
         default: break;
         }
     }
-    if (onMouseDown)
-        onMouseDown(button, modifiers);
+    Q_EMIT mouseDown(button, modifiers);
 }
 
 void Switcher::TurnOnePosition()
@@ -232,16 +212,14 @@ void Switcher::Pic1_Click()
 {
     TurnOnePosition();
     m_changed = true;
-    if (onClick)
-        onClick();
+    Q_EMIT clicked();
 }
 
 void Switcher::Pic1_DblClick()
 {
     TurnOnePosition();
     m_changed = true;
-    if (onDblClick)
-        onDblClick();
+    Q_EMIT doubleClicked();
 }
 
 void Switcher::Pic1_Paint(QPainter &p)

@@ -10,7 +10,6 @@
 #include <QObject>
 #include <QPointF>
 #include <QPointer>
-#include <functional>
 
 namespace ohmaris {
 
@@ -75,11 +74,6 @@ public:
     float Step() const { return m_step; }
     int LastButton() const { return m_lastButton; }
 
-    // The owner's handlers of the host, run after the knob's own.
-    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers)> onMouseDown;
-    std::function<void()> onClick;
-    std::function<void()> onDblClick;
-
     // Host event handlers (positions in the host's pixels).
     void Pic1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF pos);
     void Pic1_MouseMove(QPointF pos);
@@ -87,8 +81,13 @@ public:
     void Pic1_DblClick();
     void Pic1_Paint(QPainter &p);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+Q_SIGNALS:
+    // The host's events, for the owner, after the knob's own handling: a
+    // press anywhere on the host, and a click or double click (which has
+    // turned the knob by then).
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void clicked();
+    void doubleClicked();
 
 private:
     void TurnOnePosition();
@@ -96,6 +95,7 @@ private:
     void KeepShape();
 
     QPointer<PictureBox> m_box;
+    BoxBinding m_binding;
     float m_min = 0.0f;
     float m_max = 360.0f;
     int m_positions = 8;

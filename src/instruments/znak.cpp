@@ -135,33 +135,17 @@ constexpr QRgb kGlass = face::Rgb(40, 70, 40);
 
 Znak::Znak(QObject *parent) : QObject(parent) {}
 
-Znak::~Znak()
-{
-    if (m_box) {
-        m_box->removeEventFilter(this);
-        m_box->onPaint = nullptr;
-    }
-}
+Znak::~Znak() = default;
 
 void Znak::setPicCtl(PictureBox *box)
 {
-    if (m_box && m_box != box) {
-        m_box->removeEventFilter(this);
-        m_box->onPaint = nullptr;
-    }
+    m_binding.Release();
     m_box = box;
     if (!box)
         return;
-    box->onPaint = [this](QPainter &p) { Pic1_Paint(p); };
-    box->installEventFilter(this);
+    m_binding.Add(connect(box, &PictureBox::painting, this, &Znak::Pic1_Paint));
+    m_binding.Add(connect(box, &PictureBox::resized, this, &Znak::KeepShape));
     KeepShape();
-}
-
-bool Znak::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_box && event->type() == QEvent::Resize)
-        KeepShape();
-    return QObject::eventFilter(watched, event);
 }
 
 void Znak::KeepShape()

@@ -65,14 +65,12 @@ public:
 
     void Pic1_Paint(QPainter &p);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void Repaint();
     void KeepShape();
 
     QPointer<PictureBox> m_box;
+    BoxBinding m_binding;
     int m_digits = 5;
     bool m_enable = true;
     znak::Display m_display;

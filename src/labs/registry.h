@@ -3,7 +3,9 @@
 
 namespace ohmaris {
 
-// Registers the factory of every lab bench built into the program.
+// Registers the bench window of every lab in the lab table; a lab number
+// the table does not list opens as the frame alone (title, menus, help,
+// closing, an empty bench).
 void RegisterLabWindows();
 
 } // namespace ohmaris

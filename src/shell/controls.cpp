@@ -2,11 +2,14 @@
 #include "shell/controls.h"
 
 #include "calc/entry.h"
+#include "shell/picturebox.h"
 
 #include <QContextMenuEvent>
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGroupBox>
+#include <QLabel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QVariant>
@@ -18,6 +21,13 @@ constexpr const char *kDesignRect = "ohmarisDesignRect";
 constexpr const char *kDesignFont = "ohmarisDesignFont";
 } // namespace
 
+QRect TwipsToPixels(const QRectF &twips)
+{
+    return QRectF(twips.left() / kTwipsPerPixel, twips.top() / kTwipsPerPixel, twips.width() / kTwipsPerPixel,
+                  twips.height() / kTwipsPerPixel)
+        .toRect();
+}
+
 QString ArrayName(const QString &name, int index)
 {
     return QStringLiteral("%1(%2)").arg(name).arg(index);
@@ -28,9 +38,7 @@ void SetDesign(QWidget *w, const QString &name, double left, double top, double 
     w->setObjectName(name);
     const QRectF r(left, top, width, height);
     w->setProperty(kDesignRect, r);
-    w->setGeometry(QRectF(r.left() / kTwipsPerPixel, r.top() / kTwipsPerPixel,
-                          r.width() / kTwipsPerPixel, r.height() / kTwipsPerPixel)
-                       .toRect());
+    w->setGeometry(TwipsToPixels(r));
 }
 
 void SetDesignFont(QWidget *w, const QString &family, double points, bool bold)
@@ -46,6 +54,42 @@ QRectF DesignRect(const QWidget *w)
 {
     const QVariant v = w->property(kDesignRect);
     return v.isValid() ? v.toRectF() : QRectF();
+}
+
+PictureBox *MakePicture(QWidget *parent, const QString &name, const QRectF &twips, double points, bool bold)
+{
+    return PlaceControl<PictureBox>(parent, name, twips, kBenchFont, points, bold);
+}
+
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QRectF &twips, const QString &caption,
+                  double points, bool bold)
+{
+    auto *label = PlaceControl<QLabel>(parent, name, twips, kBenchFont, points, bold);
+    label->setText(caption);
+    return label;
+}
+
+QPushButton *MakeButton(QWidget *parent, const QString &name, const QRectF &twips, const QString &caption,
+                        double points, bool bold)
+{
+    auto *b = PlaceControl<QPushButton>(parent, name, twips, kBenchFont, points, bold);
+    b->setText(caption);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+QGroupBox *MakeFrame(QWidget *parent, const QString &name, const QRectF &twips, double points, bool bold)
+{
+    return PlaceControl<QGroupBox>(parent, name, twips, kBenchFont, points, bold);
+}
+
+ParamBox *MakeParamBox(QWidget *parent, const QString &name, const QRectF &twips, double points,
+                       ParamBox::Filter filter)
+{
+    auto *box = new ParamBox(parent, filter);
+    SetDesign(box, name, twips.left(), twips.top(), twips.width(), twips.height());
+    SetDesignFont(box, kBenchFont, points);
+    return box;
 }
 
 double DesignFontSize(const QWidget *w)
@@ -87,9 +131,7 @@ void ScaleDesignedControls(QWidget *root, ScaleFactors factors, ScalingVariant v
         const ScaledControl s = ScaleControl(w->objectName(), design, DesignFontSize(w), factors, variant);
         if (s.skipped)
             continue;
-        w->setGeometry(QRectF(s.rect.left() / kTwipsPerPixel, s.rect.top() / kTwipsPerPixel,
-                              s.rect.width() / kTwipsPerPixel, s.rect.height() / kTwipsPerPixel)
-                           .toRect());
+        w->setGeometry(TwipsToPixels(s.rect));
         if (s.fontSize > 0) {
             QFont font = w->font();
             font.setPointSizeF(s.fontSize);
@@ -106,8 +148,7 @@ ClickArea::ClickArea(QWidget *parent) : QWidget(parent)
 
 void ClickArea::mousePressEvent(QMouseEvent *e)
 {
-    if (onMouseDown)
-        onMouseDown(e->button(), e->modifiers());
+    Q_EMIT mouseDown(e->button(), e->modifiers());
 }
 
 void ClickArea::mouseDoubleClickEvent(QMouseEvent *e)
@@ -195,6 +236,31 @@ void ParamBox::dragEnterEvent(QDragEnterEvent *e)
 void ParamBox::dropEvent(QDropEvent *e)
 {
     e->ignore();
+}
+
+} // namespace ohmaris
+
+namespace ohmaris {
+
+PressHelp::PressHelp(QWidget *control, const QString &key, Pass pass) : QObject(control), m_key(key), m_pass(pass)
+{
+}
+
+PressHelp *PressHelp::Install(QWidget *control, const QString &key, Pass pass)
+{
+    auto *h = new PressHelp(control, key, pass);
+    control->installEventFilter(h);
+    return h;
+}
+
+bool PressHelp::eventFilter(QObject *watched, QEvent *event)
+{
+    // Installed on its parent only, so `watched` needs no checking.
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+        return QObject::eventFilter(watched, event);
+    const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
+    Q_EMIT helpRequested(m_key, button);
+    return !(m_pass == Pass::LeftButton && button == Qt::LeftButton);
 }
 
 } // namespace ohmaris

@@ -1,21 +1,34 @@
 // Controls of the lab windows: every control carries its design geometry in
 // twips (on the 1024 x 768 design screen, 15 twips per pixel) and its design
-// font size, so the frame can rescale the whole window from one pass.
+// font size, so the frame can rescale the whole window from one pass. The
+// factories here make every control a bench builds.
 #pragma once
 
 #include <QColor>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRectF>
 #include <QString>
 #include <QWidget>
 
 #include "shell/scaling.h"
-#include <functional>
+
+#include <array>
+#include <cstddef>
+#include <vector>
+
+class QGroupBox;
+class QLabel;
 
 namespace ohmaris {
 
+class PictureBox;
+
 constexpr double kTwipsPerPixel = 15.0;
+
+// Twips to the nearest whole pixels.
+QRect TwipsToPixels(const QRectF &twips);
 
 // "Name(index)": the object name of an element of a control array.
 QString ArrayName(const QString &name, int index);
@@ -38,6 +51,18 @@ W *PlaceControl(QWidget *parent, const QString &name, const QRectF &twips, const
     SetDesignFont(w, family, points, bold);
     return w;
 }
+
+// The benches' controls, in their serif font.
+inline const QString kBenchFont = QStringLiteral("Times New Roman");
+PictureBox *MakePicture(QWidget *parent, const QString &name, const QRectF &twips, double points,
+                        bool bold = false);
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QRectF &twips, const QString &caption,
+                  double points, bool bold = false);
+// Buttons take no keyboard focus: a click leaves the focus where the bench
+// puts it.
+QPushButton *MakeButton(QWidget *parent, const QString &name, const QRectF &twips, const QString &caption,
+                        double points, bool bold = false);
+QGroupBox *MakeFrame(QWidget *parent, const QString &name, const QRectF &twips, double points, bool bold = true);
 
 QRectF DesignRect(const QWidget *w);       // invalid if none recorded
 double DesignFontSize(const QWidget *w);   // 0 if none recorded
@@ -68,11 +93,51 @@ class ClickArea : public QWidget {
     Q_OBJECT
 public:
     explicit ClickArea(QWidget *parent = nullptr);
-    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers)> onMouseDown;
+
+Q_SIGNALS:
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 
 protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
+};
+
+// The click areas `Image1`(0..n-1) of a schematic: made at every load,
+// laid over their elements whenever the layout changes.
+class ClickAreas {
+public:
+    // Creates `count` areas in `picture`; `handler(index, button,
+    // modifiers)` runs on each one's mouseDown, in `receiver`'s context.
+    template <class Handler>
+    void Build(QWidget *picture, int count, QObject *receiver, Handler handler)
+    {
+        m_areas.clear();
+        for (int i = 0; i < count; ++i) {
+            auto *area = new ClickArea(picture);
+            area->setObjectName(ArrayName(QStringLiteral("Image1"), i));
+            QObject::connect(area, &ClickArea::mouseDown, receiver,
+                             [handler, i](Qt::MouseButton b, Qt::KeyboardModifiers m) { handler(i, b, m); });
+            m_areas.emplace_back(area);
+        }
+    }
+    // Places area i at twips[i] of the picture, on top of its other children.
+    template <class Rects>
+    void Place(const Rects &twips)
+    {
+        std::size_t i = 0;
+        for (const QRectF &r : twips) {
+            if (i < m_areas.size() && m_areas[i]) {
+                m_areas[i]->setGeometry(TwipsToPixels(r));
+                m_areas[i]->raise();
+            }
+            ++i;
+        }
+    }
+    int count() const { return int(m_areas.size()); }
+    ClickArea *operator[](int i) const { return i >= 0 && i < count() ? m_areas[std::size_t(i)].data() : nullptr; }
+
+private:
+    std::vector<QPointer<ClickArea>> m_areas;
 };
 
 // Parameter box: only a non-negative decimal (or whole) number gets in.
@@ -98,6 +163,37 @@ protected:
 
 private:
     Filter m_filter;
+};
+
+ParamBox *MakeParamBox(QWidget *parent, const QString &name, const QRectF &twips, double points,
+                       ParamBox::Filter filter = ParamBox::Filter::Decimal);
+
+} // namespace ohmaris
+
+namespace ohmaris {
+
+// Context help on a control that is not a picture box: every press (and the
+// second press of a double click) reports the control's help key with its
+// button. A button still takes its left presses; every other press stops
+// here, so it cannot reach the panel behind the control and set that
+// panel's key instead. Lives as a child of its control.
+class PressHelp : public QObject {
+    Q_OBJECT
+public:
+    enum class Pass { LeftButton, Nothing };
+    static PressHelp *Install(QWidget *control, const QString &key, Pass pass);
+    const QString &key() const { return m_key; }
+
+Q_SIGNALS:
+    void helpRequested(const QString &key, Qt::MouseButton button);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    PressHelp(QWidget *control, const QString &key, Pass pass);
+    QString m_key;
+    Pass m_pass;
 };
 
 } // namespace ohmaris

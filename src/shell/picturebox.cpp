@@ -1,7 +1,6 @@
 // Picture box event forwarding.
 #include "shell/picturebox.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -20,61 +19,57 @@ void PictureBox::setBackColor(const QColor &c)
     update();
 }
 
-void PictureBox::unbind()
-{
-    onPaint = nullptr;
-    onMouseDown = nullptr;
-    onMouseMove = nullptr;
-    onClick = nullptr;
-    onDblClick = nullptr;
-    onKeyPress = nullptr;
-}
-
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     if (m_back.isValid())
         p.fillRect(rect(), m_back);
-    if (onPaint)
-        onPaint(p);
+    Q_EMIT painting(p);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *e)
 {
     m_pressedInside = true;
-    if (onMouseDown)
-        onMouseDown(e->button(), e->modifiers(), e->position());
+    Q_EMIT mouseDown(e->button(), e->modifiers(), e->position());
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *e)
 {
     const bool inside = m_pressedInside && rect().contains(e->position().toPoint());
     m_pressedInside = false;
-    if (inside && onClick)
-        onClick();
+    if (inside)
+        Q_EMIT clicked();
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent *e)
 {
-    if (onMouseMove)
-        onMouseMove(e->buttons(), e->modifiers(), e->position());
+    Q_EMIT mouseMoved(e->buttons(), e->modifiers(), e->position());
 }
 
 void PictureBox::mouseDoubleClickEvent(QMouseEvent *e)
 {
     // The second press of a double click is also a press, as on the bench.
-    if (onMouseDown)
-        onMouseDown(e->button(), e->modifiers(), e->position());
-    if (onDblClick)
-        onDblClick();
+    Q_EMIT mouseDown(e->button(), e->modifiers(), e->position());
+    Q_EMIT doubleClicked();
 }
 
-void PictureBox::keyPressEvent(QKeyEvent *e)
+void PictureBox::resizeEvent(QResizeEvent *e)
 {
-    if (onKeyPress && !e->text().isEmpty())
-        onKeyPress(e->text().at(0).unicode());
-    else
-        QWidget::keyPressEvent(e);
+    QWidget::resizeEvent(e);
+    Q_EMIT resized();
+}
+
+void PictureBox::leaveEvent(QEvent *e)
+{
+    QWidget::leaveEvent(e);
+    Q_EMIT mouseLeft();
+}
+
+void BoxBinding::Release()
+{
+    for (const QMetaObject::Connection &c : m_connections)
+        QObject::disconnect(c);
+    m_connections.clear();
 }
 
 } // namespace ohmaris

@@ -1,11 +1,16 @@
 // Picture box: a plain widget whose painting and input belong to whoever is
-// bound to it (a bench for its schematic, an instrument for its face).
-// Qt double-buffers the painting, so a face is presented once, whole.
+// bound to it (a bench for its schematic, an instrument for its face). It
+// announces its events as signals; a binding is a set of connections, which
+// Qt drops by itself when either side goes away, so nothing ever reaches a
+// box that is being destroyed. Qt double-buffers the painting, so a face is
+// presented once, whole.
 #pragma once
 
 #include <QColor>
 #include <QWidget>
-#include <functional>
+#include <vector>
+
+class QPainter;
 
 namespace ohmaris {
 
@@ -14,16 +19,8 @@ class PictureBox : public QWidget {
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    // Handlers; any may be empty. Positions are in the widget's pixels.
-    std::function<void(QPainter &)> onPaint;
-    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPointF)> onMouseDown;
-    std::function<void(Qt::MouseButtons, Qt::KeyboardModifiers, QPointF)> onMouseMove;
-    std::function<void()> onClick;
-    std::function<void()> onDblClick;
-    std::function<void(int key)> onKeyPress;
-
-    // Background filled before onPaint runs; an invalid colour leaves the
-    // parent's drawing visible behind the box.
+    // Background filled before `painting` is emitted; an invalid colour
+    // leaves the parent's drawing visible behind the box.
     void setBackColor(const QColor &c);
     QColor backColor() const { return m_back; }
 
@@ -31,8 +28,18 @@ public:
     double twipsWidth() const { return width() * 15.0; }
     double twipsHeight() const { return height() * 15.0; }
 
-    // Drops every handler, e.g. when the owning window unloads.
-    void unbind();
+Q_SIGNALS:
+    // Emitted from paintEvent with the box's painter; receivers draw and
+    // change nothing else.
+    void painting(QPainter &p);
+    // Positions are in the widget's pixels.
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF pos);
+    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF pos);
+    // A press and a release inside the box.
+    void clicked();
+    void doubleClicked();
+    void resized();
+    void mouseLeft();
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -40,11 +47,28 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
-    void keyPressEvent(QKeyEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void leaveEvent(QEvent *e) override;
 
 private:
     QColor m_back;
     bool m_pressedInside = false;
+};
+
+// The connections that bind an object to one picture box at a time.
+class BoxBinding {
+public:
+    BoxBinding() = default;
+    BoxBinding(const BoxBinding &) = delete;
+    BoxBinding &operator=(const BoxBinding &) = delete;
+    ~BoxBinding() { Release(); }
+
+    void Add(QMetaObject::Connection c) { m_connections.push_back(std::move(c)); }
+    // Disconnects every connection; the box itself is left alone.
+    void Release();
+
+private:
+    std::vector<QMetaObject::Connection> m_connections;
 };
 
 } // namespace ohmaris

@@ -1,7 +1,5 @@
-// Shared schematic drawing: twips painter, switch blades, subscript labels.
+// Shared schematic drawing: twips painter, wires, elements, labels, blades.
 #include "shell/schematic.h"
-
-#include "calc/phasor.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -20,20 +18,6 @@ QFont TwipsFont(const QFont &base, double points)
     // Points to pixels at the design 96 dpi, then pixels to twips.
     f.setPixelSize(std::max(1, int(std::lround(points * 96.0 / 72.0 * 15.0))));
     return f;
-}
-
-QPointF SwitchBladeEnd(QPointF pivot, double length, int state)
-{
-    const double a = (1 - state) * kPi / 6 + kHalfPi;
-    return {pivot.x() + length * std::cos(a), pivot.y() - length * std::sin(a)};
-}
-
-void DrawSwitchBlade(QPainter &p, QPointF pivot, double length, int state, double lineWidth, const QColor &colour)
-{
-    p.save();
-    p.setPen(QPen(colour, lineWidth, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(pivot, SwitchBladeEnd(pivot, length, state));
-    p.restore();
 }
 
 QSizeF SubscriptLabelSize(const QFont &base, double points, const QString &letter, const QString &index)
@@ -55,11 +39,174 @@ QSizeF DrawSubscriptLabel(QPainter &p, QPointF topLeft, const QFont &base, doubl
     const QFontMetricsF small(smallFont);
     p.setFont(bigFont);
     p.drawText(QPointF(topLeft.x(), topLeft.y() + big.ascent()), letter);
-    const double x = topLeft.x() + big.horizontalAdvance(letter);
-    p.setFont(smallFont);
-    p.drawText(QPointF(x, topLeft.y() + small.height() / 4 + small.ascent()), index);
+    if (!index.isEmpty()) {
+        const double x = topLeft.x() + big.horizontalAdvance(letter);
+        p.setFont(smallFont);
+        p.drawText(QPointF(x, topLeft.y() + small.height() / 4 + small.ascent()), index);
+    }
     p.restore();
     return SubscriptLabelSize(base, points, letter, index);
+}
+
+Schematic::Schematic(QPainter &p, const QRectF &area, const QColor &background, const QFont &font, double points,
+                     WireStyle style)
+    : m_p(p), m_font(font), m_points(points), m_pen(Qt::black, kWireWidth, Qt::SolidLine, style.cap, style.join)
+{
+    m_p.save();
+    BeginTwips(m_p);
+    m_p.fillRect(area, background);
+    m_p.setRenderHint(QPainter::Antialiasing, true);
+    m_p.setPen(m_pen);
+    m_p.setBrush(Qt::NoBrush);
+    m_p.setFont(TwipsFont(m_font, m_points));
+}
+
+Schematic::Schematic(QPainter &p, const QFont &font, double points, WireStyle style)
+    : m_p(p), m_font(font), m_points(points), m_pen(Qt::black, kWireWidth, Qt::SolidLine, style.cap, style.join)
+{
+    m_p.save();
+    m_p.setRenderHint(QPainter::Antialiasing, true);
+    m_p.setPen(m_pen);
+    m_p.setBrush(Qt::NoBrush);
+    m_p.setFont(TwipsFont(m_font, m_points));
+}
+
+Schematic::~Schematic()
+{
+    m_p.restore();
+}
+
+void Schematic::Wire(QPointF a, QPointF b)
+{
+    m_p.drawLine(a, b);
+}
+
+void Schematic::Wires(std::initializer_list<QPointF> points)
+{
+    const QPointF *prev = nullptr;
+    for (const QPointF &pt : points) {
+        if (prev)
+            m_p.drawLine(*prev, pt);
+        prev = &pt;
+    }
+}
+
+void Schematic::Dot(QPointF centre, double radius)
+{
+    m_p.save();
+    m_p.setBrush(m_pen.color());
+    m_p.drawEllipse(centre, radius, radius);
+    m_p.restore();
+}
+
+void Schematic::Spot(QPointF centre, double radius)
+{
+    m_p.save();
+    m_p.setPen(Qt::NoPen);
+    m_p.setBrush(m_pen.color());
+    m_p.drawEllipse(centre, radius, radius);
+    m_p.restore();
+}
+
+void Schematic::Circle(QPointF centre, double radius)
+{
+    m_p.drawEllipse(centre, radius, radius);
+}
+
+void Schematic::Box(const QRectF &r)
+{
+    m_p.drawRect(r);
+}
+
+void Schematic::DashedBox(const QRectF &r, double width)
+{
+    m_p.save();
+    QPen dashed = m_pen;
+    dashed.setWidthF(width);
+    dashed.setStyle(Qt::DashLine);
+    m_p.setPen(dashed);
+    m_p.drawRect(r);
+    m_p.restore();
+}
+
+void Schematic::CoilTurn(QPointF centre, double radius, TurnSide side)
+{
+    // Qt's arcs: sixteenths of a degree, counter-clockwise as seen.
+    const int from = side == TurnSide::Upper ? 0 : -90 * 16;
+    m_p.drawArc(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), from, 180 * 16);
+}
+
+void Schematic::Plates(QPointF first, QPointF second, double halfLength, bool horizontal)
+{
+    const QPointF half = horizontal ? QPointF(halfLength, 0) : QPointF(0, halfLength);
+    m_p.drawLine(first - half, first + half);
+    m_p.drawLine(second - half, second + half);
+}
+
+void Schematic::Text(QPointF topLeft, const QString &text)
+{
+    const QFontMetricsF m(m_p.font());
+    m_p.drawText(QPointF(topLeft.x(), topLeft.y() + m.ascent()), text);
+}
+
+QSizeF Schematic::TextSize(const QString &text) const
+{
+    const QFontMetricsF m(TwipsFont(m_font, m_points));
+    return {m.horizontalAdvance(text), m.height()};
+}
+
+void Schematic::TextCentred(QPointF centre, const QString &text)
+{
+    const QSizeF s = TextSize(text);
+    Text(QPointF(centre.x() - s.width() / 2, centre.y() - s.height() / 2), text);
+}
+
+QSizeF Schematic::LabelSize(const QString &letter, const QString &index) const
+{
+    return SubscriptLabelSize(m_font, m_points, letter, index);
+}
+
+void Schematic::Label(QPointF topLeft, const QString &letter, const QString &index)
+{
+    DrawSubscriptLabel(m_p, topLeft, m_font, m_points, letter, index);
+}
+
+void Schematic::LabelCentred(QPointF centre, const QString &letter, const QString &index)
+{
+    const QSizeF s = LabelSize(letter, index);
+    Label(QPointF(centre.x() - s.width() / 2, centre.y() - s.height() / 2), letter, index);
+}
+
+void Schematic::LabelRightOf(double x, double cy, const QString &letter, const QString &index)
+{
+    const QSizeF s = LabelSize(letter, index);
+    Label(QPointF(x, cy - s.height() / 2), letter, index);
+}
+
+void Schematic::LabelAbove(double cx, double y, const QString &letter, const QString &index)
+{
+    const QSizeF s = LabelSize(letter, index);
+    Label(QPointF(cx - s.width() / 2, y - s.height()), letter, index);
+}
+
+void Schematic::LabelBelow(double cx, double y, const QString &letter, const QString &index)
+{
+    const QSizeF s = LabelSize(letter, index);
+    Label(QPointF(cx - s.width() / 2, y), letter, index);
+}
+
+void Schematic::Meter(QPointF centre, double radius, const QString &letter, const QString &index)
+{
+    Circle(centre, radius);
+    LabelCentred(centre, letter, index);
+}
+
+void Schematic::Blade(QPointF pivot, double length, double wireAngle, int state, BladeTurn turn)
+{
+    m_p.save();
+    m_p.setPen(QPen(kBladeColour, kWireWidth, Qt::SolidLine, Qt::RoundCap));
+    m_p.drawLine(pivot, BladeEnd(pivot, length, wireAngle, state, turn));
+    m_p.restore();
 }
 
 } // namespace ohmaris

@@ -39,8 +39,6 @@ Shell::Shell() = default;
 
 Shell::~Shell()
 {
-    for (auto &[lab, w] : m_labs)
-        delete w;
     m_labs.clear();
     delete m_help;
     delete m_about;
@@ -93,7 +91,7 @@ void Shell::ApplyCaptions(QWidget *window)
     ApplyLanguageTable(*m_table, window);
 }
 
-void Shell::RegisterLab(int lab, std::function<LabWindow *()> factory)
+void Shell::RegisterLab(int lab, LabFactory factory)
 {
     m_factories[lab] = std::move(factory);
 }
@@ -102,20 +100,18 @@ LabWindow *Shell::LabWindowFor(int lab)
 {
     auto it = m_labs.find(lab);
     if (it != m_labs.end())
-        return it->second;
+        return it->second.get();
     auto f = m_factories.find(lab);
     if (f == m_factories.end())
         return nullptr;
-    LabWindow *w = f->second();
-    m_labs[lab] = w;
-    return w;
+    return (m_labs[lab] = f->second()).get();
 }
 
 QList<LabWindow *> Shell::labWindows() const
 {
     QList<LabWindow *> out;
     for (const auto &[lab, w] : m_labs)
-        out.append(w);
+        out.append(w.get());
     return out;
 }
 

@@ -49,7 +49,8 @@ public:
 
     // Lab number 1..8 to its window, created on first use by the factory
     // registered for it.
-    void RegisterLab(int lab, std::function<LabWindow *()> factory);
+    using LabFactory = std::function<std::unique_ptr<LabWindow>()>;
+    void RegisterLab(int lab, LabFactory factory);
     LabWindow *LabWindowFor(int lab);
     // Every lab window created so far.
     QList<LabWindow *> labWindows() const;
@@ -75,8 +76,8 @@ private:
     std::unique_ptr<LanguageTable> m_table;
     QString m_languageError;
     bool m_showMessages = true;
-    std::map<int, std::function<LabWindow *()>> m_factories;
-    std::map<int, LabWindow *> m_labs;
+    std::map<int, LabFactory> m_factories;
+    std::map<int, std::unique_ptr<LabWindow>> m_labs;
     QPointer<Chooser> m_chooser;
     QPointer<HelpWindow> m_help;
     QPointer<AboutBox> m_about;

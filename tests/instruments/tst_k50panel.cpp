@@ -1,5 +1,6 @@
 // K-50 panel: its controls, the range and power-direction state driven
 // through the buttons, the pointer drive and the context-help keys.
+#include "calc/meterdrive.h"
 #include "instruments/k50panel.h"
 #include "shell/controls.h"
 #include "shell/fonts.h"
@@ -39,7 +40,9 @@ private slots:
         calls.clear();
         client = new QWidget;
         client->resize(1024, 768);
-        panel = new K50Panel(client, [this](const QString &k, Qt::MouseButton b) { calls.append({k, b}); });
+        panel = new K50Panel(client);
+        connect(panel, &K50Panel::helpRequested, this,
+                [this](const QString &k, Qt::MouseButton b) { calls.append({k, b}); });
         client->show();
         QVERIFY(QTest::qWaitForWindowExposed(client));
     }
@@ -66,7 +69,7 @@ private slots:
         QCOMPARE(panel->Command2(1)->text(), QStringLiteral("2,5 А"));
 
         QWidget other;
-        K50Panel lab6(&other, nullptr, K50Panel::kLab6Place);
+        K50Panel lab6(&other, K50Panel::kLab6Place);
         QCOMPARE(DesignRect(lab6.Picture2()), QRectF(120, 120, 8775, 4215));
     }
 
@@ -187,8 +190,8 @@ private slots:
         r.PowerSign = -1;
         QCOMPARE(k50::TargetsFor(r, 220, 1, 400, true).wattmeter, -400.0 * 150 / 750);
         QCOMPARE(k50::TargetsFor(r, 220, 1, 400, false).wattmeter, 400.0 * 150 / 750);
-        QCOMPARE(k50::Approach(0, 100), 20.0f);
-        QCOMPARE(k50::Approach(50, 100), 60.0f);
+        QCOMPARE(MeterStep(0, 100), 20.0f);
+        QCOMPARE(MeterStep(50, 100), 60.0f);
     }
 
     void drive_data()
@@ -252,7 +255,7 @@ private slots:
     void selectorClicks()
     {
         int recalc = 0;
-        panel->SelectorClicked = [&recalc] { ++recalc; };
+        connect(panel, &K50Panel::selectorTurned, this, [&recalc] { ++recalc; });
         PictureBox *box = panel->Selector().Pic1();
         const QPoint centre = box->rect().center();
         QTest::mouseClick(box, Qt::RightButton, {}, centre);

@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(box.height(), 40);
         Switcher s;
         int clicks = 0;
-        s.onClick = [&clicks] { ++clicks; };
+        connect(&s, &Switcher::clicked, &s, [&clicks] { ++clicks; });
         s.setPicCtl(&box);
         QCOMPARE(box.height(), 70); // the knob's box is square
         s.setMax(315);

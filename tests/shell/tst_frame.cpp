@@ -49,9 +49,8 @@ protected:
         SetDesignFont(label, QStringLiteral("Times New Roman"), 12);
         area = new ClickArea(pic);
         SetDesign(area, QStringLiteral("Image1(13)"), 0, 0, 600, 600);
-        area->onMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers) {
-            ContextHelp(QStringLiteral("oS"), b);
-        };
+        connect(area, &ClickArea::mouseDown, this,
+                [this](Qt::MouseButton b, Qt::KeyboardModifiers) { ContextHelp(QStringLiteral("oS"), b); });
     }
     void FormLoad() override { ++loads; }
     void Timer1_Timer() override { ++ticks; }
@@ -75,8 +74,12 @@ private Q_SLOTS:
         Shell::reset();
         Shell &shell = Shell::instance();
         shell.setMessagesShown(false);
-        shell.RegisterLab(1, [this] { return bench = new DemoBench(QStringLiteral("Form1")); });
-        shell.RegisterLab(5, [] { return new DemoBench(QStringLiteral("Form4"), ScalingVariant::ThreePhase); });
+        shell.RegisterLab(1, [this] {
+            auto w = std::make_unique<DemoBench>(QStringLiteral("Form1"));
+            bench = w.get();
+            return w;
+        });
+        shell.RegisterLab(5, [] { return std::make_unique<DemoBench>(QStringLiteral("Form4"), ScalingVariant::ThreePhase); });
         int lang = 1;
         QVERIFY2(shell.LoadLanguage(lang), qPrintable(shell.lastLanguageError()));
     }

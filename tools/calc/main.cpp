@@ -8,38 +8,7 @@
 // with status 2, printing nothing on stdout.
 #include "calc/labcalc.h"
 
-#if __has_include("labs/lab1/calc.h")
-#include "labs/lab1/calc.h"
-#define OHMARIS_HAS_LAB1 1
-#endif
-#if __has_include("labs/lab2/calc.h")
-#include "labs/lab2/calc.h"
-#define OHMARIS_HAS_LAB2 1
-#endif
-#if __has_include("labs/lab3/calc.h")
-#include "labs/lab3/calc.h"
-#define OHMARIS_HAS_LAB3 1
-#endif
-#if __has_include("labs/lab4/calc.h")
-#include "labs/lab4/calc.h"
-#define OHMARIS_HAS_LAB4 1
-#endif
-#if __has_include("labs/lab5/calc.h")
-#include "labs/lab5/calc.h"
-#define OHMARIS_HAS_LAB5 1
-#endif
-#if __has_include("labs/lab6/calc.h")
-#include "labs/lab6/calc.h"
-#define OHMARIS_HAS_LAB6 1
-#endif
-#if __has_include("labs/lab7/calc.h")
-#include "labs/lab7/calc.h"
-#define OHMARIS_HAS_LAB7 1
-#endif
-#if __has_include("labs/lab8/calc.h")
-#include "labs/lab8/calc.h"
-#define OHMARIS_HAS_LAB8 1
-#endif
+#include "labs/labtable.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -59,30 +28,7 @@ constexpr int kUsageError = 2;
 std::vector<const LabCalc *> Labs()
 {
     std::vector<const LabCalc *> labs;
-#ifdef OHMARIS_HAS_LAB1
-    labs.push_back(&Lab1Calc());
-#endif
-#ifdef OHMARIS_HAS_LAB2
-    labs.push_back(&Lab2Calc());
-#endif
-#ifdef OHMARIS_HAS_LAB3
-    labs.push_back(&Lab3Calc());
-#endif
-#ifdef OHMARIS_HAS_LAB4
-    labs.push_back(&Lab4Calc());
-#endif
-#ifdef OHMARIS_HAS_LAB5
-    labs.push_back(&Lab5Calc());
-#endif
-#ifdef OHMARIS_HAS_LAB6
-    labs.push_back(&Lab6Calc());
-#endif
-#ifdef OHMARIS_HAS_LAB7
-    labs.push_back(&Lab7Calc());
-#endif
-#ifdef OHMARIS_HAS_LAB8
-    labs.push_back(&Lab8Calc());
-#endif
+    LabTable::ForEach([&labs]<class Lab>() { labs.push_back(&Lab::Calc()); });
     return labs;
 }
 

@@ -7,7 +7,14 @@
 #include <functional>
 #include <vector>
 
+#include <Qt>
+
 class QWidget;
+
+namespace ohmaris {
+class FakeClock;
+class LabWindow;
+} // namespace ohmaris
 
 namespace ohmaris::gallery {
 
@@ -23,8 +30,18 @@ void SaveWidget(QWidget *w, const QString &outDir, const QString &name);
 // The languages asked for with --lang (both when none was given); sheets
 // that show one language use the first.
 const std::vector<int> &Languages();
-// Message boxes off and the first asked-for language loaded: what every
-// sheet does before it builds a window.
+// A fresh shell with message boxes off, the first asked-for language
+// loaded and every lab of the lab table registered: what every sheet does
+// before it builds a window.
 void PrepareShell();
+// PrepareShell, then the window of lab `lab` shown.
+LabWindow *OpenLab(int lab);
+// The end of a lab's sheet: its windows gone, the steady clock back.
+void FinishLab();
+// `count` timer ticks of the window, the fake clock (if any) moving `dt`
+// seconds before each.
+void Ticks(LabWindow *w, int count, FakeClock *clock = nullptr, double dt = 0.03);
+// A click on the middle of a knob, as the mouse makes it.
+void ClickKnob(QWidget *knob, Qt::MouseButton button = Qt::LeftButton);
 
 } // namespace ohmaris::gallery

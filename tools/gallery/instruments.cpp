@@ -169,7 +169,7 @@ void RenderPanel(const QString &outDir, int width, int height, double readingSca
     QWidget client;
     client.setAutoFillBackground(true);
     client.resize(width, height);
-    K50Panel panel(&client, nullptr);
+    K50Panel panel(&client);
     ScaleDesignedControls(&client, ScreenScale(width * kTwipsPerPixel, height * kTwipsPerPixel), ScalingVariant::Plain);
     panel.Command3_Click(1);
     panel.Command2_Click(0);

@@ -4,37 +4,23 @@
 
 #include "calc/clock.h"
 #include "labs/lab7/bench.h"
-#include "shell/shell.h"
+#include "labs/lab7/lab.h"
 
 #include <QLineEdit>
 
-namespace {
+namespace ohmaris {
 
-using namespace ohmaris;
-
-void Render(const QString &out)
+void Lab7::RenderGallery(const QString &out)
 {
-    Shell::reset();
-    gallery::PrepareShell();
-    Shell &shell = Shell::instance();
-    shell.RegisterLab(7, &CreateLab7Window);
     FakeClock clock(100.0);
     setAppClock(&clock);
-
-    auto *w = static_cast<Lab7Window *>(shell.LabWindowFor(7));
-    w->Show();
-    const auto run = [&](double seconds) {
-        for (int k = 0; k < int(seconds * 20); ++k) {
-            clock.advance(0.05);
-            w->Tick();
-        }
-    };
+    auto *w = static_cast<Lab7Window *>(gallery::OpenLab(7));
+    const auto run = [&](double seconds) { gallery::Ticks(w, int(seconds * 20), &clock, 0.05); };
     const auto selectCircuit = [&](int circuit) {
-        w->selector.setValue(float(circuit));
+        w->Selector().setValue(float(circuit));
         w->Picture9_Click();
         run(0.5);
     };
-
     run(0.5);
     gallery::SaveWidget(w->form(), out, QStringLiteral("lab7-circuit1-rest"));
     selectCircuit(2);
@@ -61,11 +47,7 @@ void Render(const QString &out)
     run(12.0);
     gallery::SaveWidget(w->form(), out, QStringLiteral("lab7-circuit3-ringing"));
 
-    w->Unload();
-    setAppClock(nullptr);
-    Shell::reset();
+    gallery::FinishLab();
 }
 
-gallery::GallerySheet sheet("lab7", &Render);
-
-} // namespace
+} // namespace ohmaris

@@ -3,7 +3,11 @@
 // on an offscreen screen of the given size (1024 x 768 by default).
 #include "gallery.h"
 
+#include "calc/clock.h"
+#include "labs/labtable.h"
+#include "labs/registry.h"
 #include "shell/fonts.h"
+#include "shell/labwindow.h"
 #include "shell/shell.h"
 
 #include <QFile>
@@ -11,6 +15,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
+#include <QMouseEvent>
 #include <QTextStream>
 #include <QWidget>
 #include <map>
@@ -37,10 +43,50 @@ const std::vector<int> &Languages()
 
 void PrepareShell()
 {
+    Shell::reset();
     Shell &shell = Shell::instance();
     shell.setMessagesShown(false);
     int lang = languages().front();
     shell.LoadLanguage(lang);
+    RegisterLabWindows();
+}
+
+LabWindow *OpenLab(int lab)
+{
+    PrepareShell();
+    LabWindow *w = Shell::instance().LabWindowFor(lab);
+    w->Show();
+    // The sheet ticks the bench itself: a running timer would add ticks
+    // whenever painting a picture takes long, and pictures would differ
+    // from run to run.
+    QCoreApplication::processEvents();
+    w->timer()->stop();
+    return w;
+}
+
+void FinishLab()
+{
+    Shell::reset();
+    setAppClock(nullptr);
+}
+
+void Ticks(LabWindow *w, int count, FakeClock *clock, double dt)
+{
+    for (int i = 0; i < count; ++i) {
+        if (clock)
+            clock->advance(dt);
+        w->Tick();
+    }
+}
+
+void ClickKnob(QWidget *knob, Qt::MouseButton button)
+{
+    const QPointF c(knob->width() / 2.0, knob->height() / 2.0);
+    const QPointF g = knob->mapToGlobal(c);
+    QMouseEvent press(QEvent::MouseButtonPress, c, g, button, button, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, c, g, button, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(knob, &press);
+    QApplication::sendEvent(knob, &release);
 }
 
 GallerySheet::GallerySheet(const char *name, SheetFunction render)
@@ -87,6 +133,10 @@ QByteArray screenPlatform(int width, int height)
 
 int main(int argc, char **argv)
 {
+    // Every lab of the lab table has its sheet "labN".
+    ohmaris::LabTable::ForEach([]<class Lab>() {
+        ohmaris::gallery::sheets()[QStringLiteral("lab%1").arg(Lab::kNumber)] = &Lab::RenderGallery;
+    });
     // Options are read before the application exists: the screen size has to
     // reach the platform plugin.
     QStringList args;
@@ -137,6 +187,7 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     ohmaris::InstallFontSubstitutes();
+
     for (const QString &name : only)
         if (!ohmaris::gallery::sheets().count(name)) {
             err << "ohmaris-gallery: no sheet named " << name << '\n';

@@ -6,26 +6,25 @@
 
 #include "instruments/pribor.h"
 #include "instruments/switcher.h"
+#include "labs/lab1/layout.h"
 #include "labs/lab1/model.h"
-#include "labs/lab1/schematic.h"
+#include "shell/controls.h"
 #include "shell/labwindow.h"
 
+#include <QPointer>
 #include <array>
 
-class QGroupBox;
-class QLabel;
 class QPainter;
 
 namespace ohmaris {
 
-class ClickArea;
 class ParamBox;
 class PictureBox;
 
-class Form1 : public LabWindow {
+class Lab1Window : public LabWindow {
     Q_OBJECT
 public:
-    Form1();
+    Lab1Window();
 
     // Circuit state and results (ElementValues, SwitchState, NodeVoltage,
     // BranchCurrent, VoltmeterTarget, RecalcPending).
@@ -33,10 +32,12 @@ public:
     const Lab1Model &model() const { return m_model; }
     float DrawUnit() const { return m_drawUnit; }
 
-    const Pribor &meterA1() const { return m_a1; }
-    const Pribor &meterA3() const { return m_a3; }
-    const Pribor &meterA2() const { return m_a2; }
-    const Pribor &meterV() const { return m_v; }
+    // The meters A1, A3, A2, V in their update order.
+    const Pribor &meter(int k) const { return m_meters[std::size_t(k)]; }
+    const Pribor &meterA1() const { return meter(0); }
+    const Pribor &meterA3() const { return meter(1); }
+    const Pribor &meterA2() const { return meter(2); }
+    const Pribor &meterV() const { return meter(3); }
     const Switcher &selector() const { return m_selector; }
 
     // The schematic's geometry for the present size of Picture1.
@@ -44,7 +45,6 @@ public:
 
     // Handlers of the form's controls.
     void Image1_MouseDown(int index, Qt::MouseButton button);
-    void Picture_MouseDown(const QString &key, Qt::MouseButton button);
     void Picture15_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift);
     void Picture15_Click();
     void Text1_Change(int index);
@@ -53,11 +53,8 @@ protected:
     void BuildControls(QWidget *client) override;
     void FormLoad() override;
     void Timer1_Timer() override;
-    void FormUnload() override;
 
 private:
-    void Picture1_Paint(QPainter &p);
-    void Picture16_Paint(QPainter &p);
     // Moves the click areas over their elements (the voltmeter's follows
     // the selector).
     void LayoutImage1();
@@ -65,22 +62,19 @@ private:
 
     Lab1Model m_model;
     float m_drawUnit = 0.0f;
-    Pribor m_a1;
-    Pribor m_a3;
-    Pribor m_a2;
-    Pribor m_v;
+    std::array<Pribor, 4> m_meters;
     Switcher m_selector;
 
     // Controls, valid while the window is loaded.
-    PictureBox *m_picture1 = nullptr;
-    PictureBox *m_picture16 = nullptr;
-    PictureBox *m_picture15 = nullptr;
-    std::array<PictureBox *, 4> m_meterBoxes{};
-    std::array<ClickArea *, kLab1AreaCount> m_image1{};
-    std::array<ParamBox *, 7> m_text1{};
+    struct Controls {
+        QPointer<PictureBox> Picture1;
+        QPointer<PictureBox> Picture16;
+        QPointer<PictureBox> Picture15;
+        std::array<QPointer<PictureBox>, 4> meterBoxes;
+        std::array<QPointer<ParamBox>, 7> Text1;
+    };
+    Controls c;
+    ClickAreas m_image1;
 };
-
-// The lab 1 window, for the lab registry.
-LabWindow *CreateLab1Window();
 
 } // namespace ohmaris

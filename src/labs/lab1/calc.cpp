@@ -1,7 +1,9 @@
 // Lab 1 for the command-line calculator: the seven element values go through
 // the parameter boxes' entry rule, the five switches are 0 or 1, and the
 // model runs once, as the first timer tick after the changes would run it.
-#include "labs/lab1/calc.h"
+#include "labs/lab1/lab.h"
+
+#include "calc/labcalc.h"
 
 #include "labs/lab1/model.h"
 
@@ -75,11 +77,11 @@ LabCalc MakeLab1Calc()
 
 } // namespace
 
-const LabCalc &Lab1Calc()
+const LabCalc &Lab1::Calc()
 {
     static const LabCalc lab = [] {
         LabCalc l = MakeLab1Calc();
-        l.run = [](const QMap<QString, QString> &args) { return RunLab1(Lab1Calc(), args); };
+        l.run = [](const QMap<QString, QString> &args) { return RunLab1(Lab1::Calc(), args); };
         return l;
     }();
     return lab;

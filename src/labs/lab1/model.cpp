@@ -3,6 +3,8 @@
 // rounds exactly once, as the readings of the bench expect.
 #include "labs/lab1/model.h"
 
+#include "calc/meterdrive.h"
+
 namespace ohmaris {
 
 void Lab1Model::ComputeCircuit()
@@ -60,11 +62,6 @@ float Lab1Model::SelectedVoltage() const
     if (position < 1 || position > int(VoltmeterTarget.size()))
         return 0.0f;
     return VoltmeterTarget[std::size_t(position - 1)];
-}
-
-float MeterStep(float value, float target)
-{
-    return float(double(value) + 0.2 * (double(target) - double(value)));
 }
 
 Lab1Meters Lab1MeterTargets(const Lab1Model &model)

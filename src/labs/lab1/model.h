@@ -35,9 +35,6 @@ struct Lab1Model {
     float SelectedVoltage() const;
 };
 
-// One tick of a pointer's glide towards its target: a fifth of the way.
-float MeterStep(float value, float target);
-
 // The four pointers in their update order: A1, A3, A2, V.
 struct Lab1Meters {
     float A1 = 0.0f;

@@ -1,10 +1,12 @@
 // Lab 2 for the command-line calculator: the knobs and switches are whole
 // positions, the capacitance goes through the box's entry rule, and the model
 // runs once, as the first timer tick after the changes would run it.
-#include "labs/lab2/calc.h"
+#include "labs/lab2/lab.h"
+
+#include "calc/labcalc.h"
 
 #include "labs/lab2/model.h"
-#include "labs/lab2/supply.h"
+#include "labs/common/supply.h"
 
 namespace ohmaris {
 
@@ -93,11 +95,11 @@ LabCalc MakeLab2Calc()
 
 } // namespace
 
-const LabCalc &Lab2Calc()
+const LabCalc &Lab2::Calc()
 {
     static const LabCalc lab = [] {
         LabCalc l = MakeLab2Calc();
-        l.run = [](const QMap<QString, QString> &args) { return RunLab2(Lab2Calc(), args); };
+        l.run = [](const QMap<QString, QString> &args) { return RunLab2(Lab2::Calc(), args); };
         return l;
     }();
     return lab;

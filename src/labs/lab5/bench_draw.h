@@ -5,18 +5,14 @@
 
 #include "labs/lab5/layout.h"
 
-#include <QColor>
-#include <QFont>
 #include <array>
 #include <cstdint>
 
-class QPainter;
-
 namespace ohmaris {
 
-// Draws the whole schematic in the picture box's twips; `switches` are
-// S0..S4 (0 open, 1 closed), `font`/`points` the box's font.
-void DrawLab5Schematic(QPainter &p, const Lab5Grid &g, const std::array<std::int16_t, 5> &switches,
-                       const QFont &font, double points, const QColor &background);
+class Schematic;
+
+// `switches` are S0..S4 (0 open, 1 closed).
+void DrawLab5Schematic(Schematic &s, const Lab5Grid &g, const std::array<std::int16_t, 5> &switches);
 
 } // namespace ohmaris

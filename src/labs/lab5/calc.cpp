@@ -2,7 +2,9 @@
 // element values go through the parameter boxes' entry rules, the five
 // switches are 0 or 1, and the model runs once, as the first timer tick
 // after the changes would run it.
-#include "labs/lab5/calc.h"
+#include "labs/lab5/lab.h"
+
+#include "calc/labcalc.h"
 
 #include "labs/lab5/model.h"
 
@@ -101,11 +103,11 @@ LabCalc MakeLab5Calc()
 
 } // namespace
 
-const LabCalc &Lab5Calc()
+const LabCalc &Lab5::Calc()
 {
     static const LabCalc lab = [] {
         LabCalc l = MakeLab5Calc();
-        l.run = [](const QMap<QString, QString> &args) { return RunLab5(Lab5Calc(), args); };
+        l.run = [](const QMap<QString, QString> &args) { return RunLab5(Lab5::Calc(), args); };
         return l;
     }();
     return lab;

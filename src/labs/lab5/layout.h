@@ -4,6 +4,8 @@
 // the bottom edge.
 #pragma once
 
+#include "labs/common/threephase_layout.h"
+
 #include <QPointF>
 #include <QRectF>
 #include <array>
@@ -18,6 +20,8 @@ struct Lab5Grid {
     double Row(int k) const { return H - 40 * u + 8 * u * k; }
     // The voltmeter's wire below the neutral.
     double VoltmeterRow() const { return H - 8 * u; }
+    // The line switches S1..S4 pivot here, on rows 0..3.
+    QPointF SwitchPivot(int k) const { return {44 * u, Row(k)}; }
 };
 
 Lab5Grid Lab5GridFor(double width, double height, double drawUnit);
@@ -30,10 +34,5 @@ std::array<QRectF, kLab5ClickAreas> Lab5ClickAreas(const Lab5Grid &g);
 
 // Context-help key of each click area.
 const char *Lab5ClickAreaKey(int index);
-
-// Free end of a switch blade hinged at `pivot` and pointing left along its
-// wire: a closed switch (1) lies on the wire, an open one (0) rises 30
-// degrees above it.
-QPointF Lab5BladeEnd(QPointF pivot, double length, int state);
 
 } // namespace ohmaris

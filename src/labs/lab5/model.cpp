@@ -1,6 +1,8 @@
 // Lab 5 circuit model: star load, neutral wire, wattmeter and breaker.
 #include "labs/lab5/model.h"
 
+#include "calc/meterdrive.h"
+
 #include <cmath>
 
 namespace ohmaris {
@@ -11,43 +13,10 @@ Lab5Model::Lab5Model()
     ResetRanges();
 }
 
-void Lab5Model::ResetInputs()
-{
-    EnterLineVoltage(GeneralNumber(kDefaultLineVoltage));
-    for (int i = 0; i < int(ElementValues.size()); ++i)
-        EnterElement(i, GeneralNumber(kDefaultElements[i]));
-}
-
 void Lab5Model::ResetRanges()
 {
     AmmeterRange = 5.0f;
     VoltmeterRange = 450.0f;
-}
-
-EntryResult Lab5Model::EnterLineVoltage(const QString &text)
-{
-    const EntryResult r = ApplyEntryRule(text, LineVoltage, kLineVoltageRule);
-    LineVoltage = r.value;
-    RecalcPending = RecalcPending || r.recalc;
-    return r;
-}
-
-EntryResult Lab5Model::EnterElement(int index, const QString &text)
-{
-    if (index < 0 || index >= int(ElementValues.size()))
-        return {};
-    const EntryResult r = ApplyEntryRule(text, ElementValues[index], kElementRule);
-    ElementValues[index] = r.value;
-    RecalcPending = RecalcPending || r.recalc;
-    return r;
-}
-
-void Lab5Model::ToggleSwitch(int index)
-{
-    if (index < 0 || index >= kSwitches)
-        return;
-    SwitchState[index] = std::int16_t(1 - SwitchState[index]);
-    RecalcPending = true;
 }
 
 void Lab5Model::ComputeCircuit(double now)
@@ -109,21 +78,16 @@ void Lab5Model::ComputeCircuit(double now)
     RecalcPending = false;
 }
 
-Lab5Targets Lab5Model::MeterTargets() const
+std::array<double, ThreePhaseCircuit::kMaxMeters> Lab5Model::MeterTargets() const
 {
-    Lab5Targets t;
-    t.ammeterA1 = float(double(NeutralCurrent) * 100.0 / double(AmmeterRange));
-    t.voltmeterV1 = float(double(NeutralVoltage) * 150.0 / double(VoltmeterRange));
-    return t;
+    // Each target is held as a float, as the bench's meters take it.
+    return {float(ScaleDivisions(NeutralCurrent, 100.0, AmmeterRange)),
+            float(ScaleDivisions(NeutralVoltage, 150.0, VoltmeterRange)), 0.0};
 }
 
-bool Lab5Model::ApplyProtection(double now)
+K50PhaseReadings Lab5Model::K50Readings() const
 {
-    if (!Protection.Check(MaxPhaseCurrent, now))
-        return false;
-    SwitchState[int(Lab5Switch::Supply)] = 0;
-    RecalcPending = true;
-    return true;
+    return {PhaseVoltage, PhaseCurrent, PhasePower};
 }
 
 } // namespace ohmaris

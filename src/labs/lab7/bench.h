@@ -5,13 +5,16 @@
 #pragma once
 
 #include "instruments/pribor.h"
+#include "instruments/rangerow.h"
 #include "instruments/switcher.h"
 #include "instruments/znak.h"
 #include "labs/lab7/layout.h"
 #include "labs/lab7/model.h"
 #include "labs/lab7/scope.h"
+#include "shell/controls.h"
 #include "shell/labwindow.h"
 
+#include <QPointer>
 #include <array>
 
 class QComboBox;
@@ -21,7 +24,6 @@ class QPushButton;
 
 namespace ohmaris {
 
-class ClickArea;
 class ParamBox;
 class PictureBox;
 
@@ -32,28 +34,28 @@ public:
     ~Lab7Window() override;
 
     // Window state: lives for the whole run.
-    Lab7Model model;
-    ScopeRecorder scope;
-    float DrawUnit = 0.0f;
-    float A1Range = 1.0f;
-    float A2Range = 1.0f;
+    Lab7Model &Model() { return m_model; }
+    ScopeRecorder &Scope() { return m_scope; }
+    float DrawUnit() const { return m_drawUnit; }
+    float A1Range() const { return m_a1Range; }
+    float A2Range() const { return m_a2Range; }
 
     // Instrument objects, bound to the picture boxes at every load.
-    Pribor meterA1; // Picture3
-    Pribor meterA2; // Picture2
-    Switcher knob1; // Picture7, volts per division
-    Switcher knob2; // Picture8, milliamperes per division
-    Switcher selector; // Picture9, the circuit
-    Znak voltsPerDivision;  // Picture4
-    Znak milliampsPerDivision; // Picture10
-    Znak timeBase1; // Picture14
-    Znak timeBase2; // Picture15
+    Pribor &MeterA1() { return m_meterA1; }                 // Picture3
+    Pribor &MeterA2() { return m_meterA2; }                 // Picture2
+    Switcher &Knob1() { return m_knob1; }                   // Picture7, volts per division
+    Switcher &Knob2() { return m_knob2; }                   // Picture8, milliamperes per division
+    Switcher &Selector() { return m_selector; }             // Picture9, the circuit
+    Znak &VoltsPerDivision() { return m_voltsPerDivision; } // Picture4
+    Znak &MilliampsPerDivision() { return m_milliampsPerDivision; } // Picture10
+    Znak &TimeBase1() { return m_timeBase1; }               // Picture14
+    Znak &TimeBase2() { return m_timeBase2; }               // Picture15
 
     // Handlers, public so tests drive them the way the controls do.
     void Image1_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void Picture9_Click();
-    void Command4_Click(int index);
-    void Command6_Click(int index);
+    void Command4_Click(int index) { m_command4.Click(index); }
+    void Command6_Click(int index) { m_command6.Click(index); }
     void Command3_Click();
     void Command5_Click();
     void Command1_Click();
@@ -66,50 +68,61 @@ protected:
     void BuildControls(QWidget *client) override;
     void FormLoad() override;
     void Timer1_Timer() override;
-    void FormUnload() override;
     void LanguageChanged() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void LayoutClickAreas();
-    void RangeClick(std::array<QPushButton *, 3> &buttons, float &range, int index);
     void ChannelClick(int channel);
     void KnobMouseDown(Switcher &knob, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void FocusSchematic();
+    // Whether the parameter boxes are locked: a switch is closed.
+    bool EditingLocked() const { return m_model.anySwitchClosed(); }
+
+    Lab7Model m_model;
+    ScopeRecorder m_scope;
+    float m_drawUnit = 0.0f;
+    float m_a1Range = 1.0f;
+    float m_a2Range = 1.0f;
+
+    Pribor m_meterA1;
+    Pribor m_meterA2;
+    Switcher m_knob1;
+    Switcher m_knob2;
+    Switcher m_selector;
+    Znak m_voltsPerDivision;
+    Znak m_milliampsPerDivision;
+    Znak m_timeBase1;
+    Znak m_timeBase2;
+    RangeRow m_command4;
+    RangeRow m_command6;
 
     // Controls: valid from load to unload.
     struct Controls {
-        QGroupBox *Frame1 = nullptr;
-        std::array<ParamBox *, 5> Text1{};
-        PictureBox *Picture1 = nullptr;
-        PictureBox *Picture2 = nullptr;
-        PictureBox *Picture3 = nullptr;
-        std::array<QPushButton *, 3> Command4{};
-        std::array<QPushButton *, 3> Command6{};
-        PictureBox *Picture13 = nullptr;
-        PictureBox *Picture9 = nullptr;
-        std::array<ClickArea *, kLab7ClickAreas> Image1{};
-        PictureBox *Picture5 = nullptr;
-        PictureBox *Picture6 = nullptr;
-        PictureBox *Picture7 = nullptr;
-        PictureBox *Picture4 = nullptr;
-        PictureBox *Picture14 = nullptr;
-        QPushButton *Command3 = nullptr;
-        PictureBox *Picture11 = nullptr;
-        PictureBox *Picture12 = nullptr;
-        PictureBox *Picture8 = nullptr;
-        PictureBox *Picture10 = nullptr;
-        PictureBox *Picture15 = nullptr;
-        QPushButton *Command5 = nullptr;
-        QPushButton *Command1 = nullptr;
-        QComboBox *Combo1 = nullptr;
-        std::array<QLabel *, 4> scopeLabels{}; // Label14 .. Label17
+        QPointer<QGroupBox> Frame1;
+        std::array<QPointer<ParamBox>, 5> Text1;
+        QPointer<PictureBox> Picture1;
+        QPointer<PictureBox> Picture2;
+        QPointer<PictureBox> Picture3;
+        QPointer<PictureBox> Picture13;
+        QPointer<PictureBox> Picture9;
+        QPointer<PictureBox> Picture5;
+        QPointer<PictureBox> Picture6;
+        QPointer<PictureBox> Picture7;
+        QPointer<PictureBox> Picture4;
+        QPointer<PictureBox> Picture14;
+        QPointer<QPushButton> Command3;
+        QPointer<PictureBox> Picture11;
+        QPointer<PictureBox> Picture12;
+        QPointer<PictureBox> Picture8;
+        QPointer<PictureBox> Picture10;
+        QPointer<PictureBox> Picture15;
+        QPointer<QPushButton> Command5;
+        QPointer<QPushButton> Command1;
+        QPointer<QComboBox> Combo1;
     };
     Controls c;
+    ClickAreas m_image1;
     Lab7Grid m_grid;
-    bool m_loading = false;
 };
-
-LabWindow *CreateLab7Window();
 
 } // namespace ohmaris

@@ -12,102 +12,59 @@ namespace ohmaris {
 
 namespace {
 
-constexpr double kLine = 2 * 15.0; // 2 pixels, in twips
-
-class Schematic {
+// The lab's own symbols on the shared vocabulary, on the grid's a and b.
+class Lab7Sheet {
 public:
-    Schematic(QPainter &p, const Lab7Grid &g, const QFont &font, double points)
-        : m_p(p), g(g), m_font(font), m_points(points)
-    {
-    }
+    Lab7Sheet(Schematic &s, const Lab7Grid &g) : s(s), g(g) {}
 
-    void line(double x1, double y1, double x2, double y2) { m_p.drawLine(QPointF(x1, y1), QPointF(x2, y2)); }
-    void junction(double x, double y)
-    {
-        const double r = 0.1 * g.a;
-        m_p.save();
-        m_p.setBrush(Qt::black);
-        m_p.drawEllipse(QPointF(x, y), r, r);
-        m_p.restore();
-    }
-    QSizeF labelSize(const QString &letter, const QString &index) const
-    {
-        return SubscriptLabelSize(m_font, m_points, letter, index);
-    }
-    // A label centred on (cx, cy).
-    void labelAt(double cx, double cy, const QString &letter, const QString &index = {})
-    {
-        const QSizeF s = labelSize(letter, index);
-        DrawSubscriptLabel(m_p, QPointF(cx - s.width() / 2, cy - s.height() / 2), m_font, m_points, letter, index);
-    }
-    // A label with its left edge at x, centred vertically on cy.
-    void labelRightOf(double x, double cy, const QString &letter, const QString &index = {})
-    {
-        const QSizeF s = labelSize(letter, index);
-        DrawSubscriptLabel(m_p, QPointF(x, cy - s.height() / 2), m_font, m_points, letter, index);
-    }
-    // A label centred on cx with its bottom edge at y.
-    void labelAbove(double cx, double y, const QString &letter, const QString &index = {})
-    {
-        const QSizeF s = labelSize(letter, index);
-        DrawSubscriptLabel(m_p, QPointF(cx - s.width() / 2, y - s.height()), m_font, m_points, letter, index);
-    }
-
-    void ammeter(double cx, double cy, const QString &index)
-    {
-        const double r = 0.4 * g.b;
-        m_p.drawEllipse(QPointF(cx, cy), r, r);
-        labelAt(cx, cy, QStringLiteral("A"), index);
-    }
+    void ammeter(double cx, double cy, const QString &index) { s.Meter(QPointF(cx, cy), 0.4 * g.b, QStringLiteral("A"), index); }
     void input(double left, double top, const QString &letter)
     {
-        m_p.drawRect(QRectF(left, top, 0.8 * g.b, 0.8 * g.b));
-        labelAt(left + 0.4 * g.b, top + 0.4 * g.b, letter);
+        s.Box(QRectF(left, top, 0.8 * g.b, 0.8 * g.b));
+        s.LabelCentred(QPointF(left + 0.4 * g.b, top + 0.4 * g.b), letter);
     }
+    void junction(double x, double y) { s.Dot(QPointF(x, y), 0.1 * g.a); }
     // A resistor lying on a horizontal wire from x to x + b.
     void resistorAcross(double x, double y, const QString &index)
     {
-        m_p.drawRect(QRectF(x, y - g.a / 2, g.b, g.a));
-        labelAbove(x + g.b / 2, y - g.a / 2 - 0.05 * g.b, QStringLiteral("R"), index);
+        s.Box(QRectF(x, y - g.a / 2, g.b, g.a));
+        s.LabelAbove(x + g.b / 2, y - g.a / 2 - 0.05 * g.b, QStringLiteral("R"), index);
     }
     // An upright resistor on a vertical wire from y to y + b.
     void resistorUpright(double x, double y, const QString &index)
     {
-        m_p.drawRect(QRectF(x - g.a / 2, y, g.a, g.b));
-        labelRightOf(x + g.a / 2 + 0.1 * g.b, y + g.b / 2, QStringLiteral("R"), index);
+        s.Box(QRectF(x - g.a / 2, y, g.a, g.b));
+        s.LabelRightOf(x + g.a / 2 + 0.1 * g.b, y + g.b / 2, QStringLiteral("R"), index);
     }
     void coil()
     {
         const double a = g.a, b = g.b, r = 0.25 * b;
         for (double c : {1.6, 2.1, 2.6})
-            m_p.drawArc(QRectF(3 * a + c * b - r, b - r, 2 * r, 2 * r), 0, 180 * 16);
-        labelAbove(3 * a + 2.1 * b, b - r - 0.05 * b, QStringLiteral("L"));
+            s.CoilTurn(QPointF(3 * a + c * b, b), r, TurnSide::Upper);
+        s.LabelAbove(3 * a + 2.1 * b, b - r - 0.05 * b, QStringLiteral("L"));
     }
     void capacitor()
     {
         const double b = g.b, xm = g.xm, yb = g.yb;
-        line(xm, yb - 2.95 * b, xm, yb - 2 * b);
-        line(xm - 0.45 * b, yb - 2 * b, xm + 0.45 * b, yb - 2 * b);
-        line(xm - 0.45 * b, yb - 1.8 * b, xm + 0.45 * b, yb - 1.8 * b);
-        line(xm, yb - 1.8 * b, xm, yb);
-        labelRightOf(xm + 0.55 * b, yb - 2 * b, QStringLiteral("C"));
+        s.Wire(xm, yb - 2.95 * b, xm, yb - 2 * b);
+        s.Plates(QPointF(xm, yb - 2 * b), QPointF(xm, yb - 1.8 * b), 0.45 * b, true);
+        s.Wire(xm, yb - 1.8 * b, xm, yb);
+        s.LabelRightOf(xm + 0.55 * b, yb - 2 * b, QStringLiteral("C"));
     }
     // The voltage input left of the middle column, across it.
     void voltageInputAcrossColumn()
     {
         const double b = g.b, xm = g.xm, yb = g.yb, x = xm - 1.7 * b;
         input(xm - 2.1 * b, yb - 2.5 * b, QStringLiteral("V"));
-        line(xm, b, x, yb - 3 * b);
-        line(x, yb - 3 * b, x, yb - 2.5 * b);
-        line(x, yb - 1.7 * b, x, yb - 1.2 * b);
-        line(x, yb - 1.2 * b, xm, yb);
+        s.Wire(xm, b, x, yb - 3 * b);
+        s.Wire(x, yb - 3 * b, x, yb - 2.5 * b);
+        s.Wire(x, yb - 1.7 * b, x, yb - 1.2 * b);
+        s.Wire(x, yb - 1.2 * b, xm, yb);
     }
 
 private:
-    QPainter &m_p;
+    Schematic &s;
     const Lab7Grid &g;
-    QFont m_font;
-    double m_points;
 };
 
 } // namespace
@@ -115,92 +72,85 @@ private:
 void DrawLab7Schematic(QPainter &p, const Lab7Grid &g, int circuit, int s1, int s2, const QFont &font,
                        double points, const QColor &back)
 {
-    p.save();
-    BeginTwips(p);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.fillRect(QRectF(0, 0, g.W, g.H), back);
-    p.setPen(QPen(Qt::black, kLine, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    p.setBrush(Qt::NoBrush);
-
-    Schematic s(p, g, font, points);
+    Schematic s(p, QRectF(0, 0, g.W, g.H), back, font, points);
+    Lab7Sheet d(s, g);
     const double a = g.a, b = g.b, yb = g.yb, xl = g.xl, xr = g.xr, xm = g.xm;
 
     // Left column: source E, switch S1, up to the top rail and on to 3a.
     const double ey = yb - 1.4 * b, er = 0.4 * b;
-    s.line(xl, yb, xl, ey + er);
-    p.drawEllipse(QPointF(xl, ey), er, er);
-    s.line(xl, yb - 1.15 * b, xl, yb - 1.65 * b);
-    s.line(xl, yb - 1.65 * b, xl - 0.15 * a, ey);
-    s.line(xl, yb - 1.65 * b, xl + 0.15 * a, ey);
-    s.labelRightOf(xl + er + 0.15 * b, ey, QStringLiteral("E"));
-    s.line(xl, ey - er, xl, yb - 3 * b);
-    s.line(xl, yb - 3.75 * b, xl, b);
-    s.line(xl, b, 3 * a, b);
-    s.labelRightOf(xl + 0.2 * b, yb - 3.5 * b, QStringLiteral("S"), QStringLiteral("1"));
+    s.Wire(xl, yb, xl, ey + er);
+    s.Circle(QPointF(xl, ey), er);
+    s.Wire(xl, yb - 1.15 * b, xl, yb - 1.65 * b);
+    s.Wire(xl, yb - 1.65 * b, xl - 0.15 * a, ey);
+    s.Wire(xl, yb - 1.65 * b, xl + 0.15 * a, ey);
+    s.LabelRightOf(xl + er + 0.15 * b, ey, QStringLiteral("E"));
+    s.Wire(xl, ey - er, xl, yb - 3 * b);
+    s.Wire(xl, yb - 3.75 * b, xl, b);
+    s.Wire(xl, b, 3 * a, b);
+    s.LabelRightOf(xl + 0.2 * b, yb - 3.5 * b, QStringLiteral("S"), QStringLiteral("1"));
 
     // Right branch: S2, ammeter A2, R2, on to the middle column.
-    s.line(xr, yb, xr, yb - 3 * b);
-    s.line(xr, yb - 3.75 * b, xr, b);
-    s.line(xr, b, xr - a, b);
-    s.ammeter(xr - a - 0.4 * b, b, QStringLiteral("2"));
-    s.line(xr - a - 0.8 * b, b, xr - a - 1.5 * b, b);
-    s.resistorAcross(xr - a - 2.5 * b, b, QStringLiteral("2"));
-    s.line(xr - a - 2.5 * b, b, xm, b);
-    s.labelRightOf(xr + 0.2 * b, yb - 3.5 * b, QStringLiteral("S"), QStringLiteral("2"));
+    s.Wire(xr, yb, xr, yb - 3 * b);
+    s.Wire(xr, yb - 3.75 * b, xr, b);
+    s.Wire(xr, b, xr - a, b);
+    d.ammeter(xr - a - 0.4 * b, b, QStringLiteral("2"));
+    s.Wire(xr - a - 0.8 * b, b, xr - a - 1.5 * b, b);
+    d.resistorAcross(xr - a - 2.5 * b, b, QStringLiteral("2"));
+    s.Wire(xr - a - 2.5 * b, b, xm, b);
+    s.LabelRightOf(xr + 0.2 * b, yb - 3.5 * b, QStringLiteral("S"), QStringLiteral("2"));
 
     // Bottom rail.
-    s.line(xr, yb, xm, yb);
+    s.Wire(xr, yb, xm, yb);
     if (circuit == 3) {
-        s.line(xm, yb, xm - 2 * b, yb);
-        s.resistorAcross(xm - 3 * b, yb, QStringLiteral("1"));
-        s.line(xm - 3 * b, yb, xl, yb);
+        s.Wire(xm, yb, xm - 2 * b, yb);
+        d.resistorAcross(xm - 3 * b, yb, QStringLiteral("1"));
+        s.Wire(xm - 3 * b, yb, xl, yb);
     } else {
-        s.line(xm, yb, xl, yb);
+        s.Wire(xm, yb, xl, yb);
     }
 
     if (circuit == 2 || circuit == 3) {
         // Top rail: the current input and the coil.
-        s.input(3 * a, b - 0.4 * b, QStringLiteral("A"));
-        s.line(3 * a + 0.8 * b, b, 3 * a + 1.35 * b, b);
-        s.coil();
-        s.line(3 * a + 2.85 * b, b, xm, b);
+        d.input(3 * a, b - 0.4 * b, QStringLiteral("A"));
+        s.Wire(3 * a + 0.8 * b, b, 3 * a + 1.35 * b, b);
+        d.coil();
+        s.Wire(3 * a + 2.85 * b, b, xm, b);
         // Middle column: ammeter A1, then R1 (circuit 2) or C (circuit 3).
-        s.line(xm, b, xm, yb - 3.75 * b);
-        s.ammeter(xm, yb - 3.35 * b, QStringLiteral("1"));
+        s.Wire(xm, b, xm, yb - 3.75 * b);
+        d.ammeter(xm, yb - 3.35 * b, QStringLiteral("1"));
         if (circuit == 2) {
-            s.line(xm, yb - 2.95 * b, xm, yb - 2 * b);
-            s.resistorUpright(xm, yb - 2 * b, QStringLiteral("1"));
-            s.line(xm, yb - b, xm, yb);
+            s.Wire(xm, yb - 2.95 * b, xm, yb - 2 * b);
+            d.resistorUpright(xm, yb - 2 * b, QStringLiteral("1"));
+            s.Wire(xm, yb - b, xm, yb);
             // The voltage input across the coil.
             const double jx = 2.5 * a + 1.35 * b, my = yb - 3.6 * b;
-            s.input(3 * a + 1.7 * b, yb - 4 * b, QStringLiteral("V"));
-            s.junction(jx, b);
-            s.line(jx, b, 2.5 * a + 1.7 * b, my);
-            s.line(2.5 * a + 1.7 * b, my, 3 * a + 1.7 * b, my);
-            s.line(xm, b, 3.5 * a + 2.5 * b, my);
-            s.line(3.5 * a + 2.5 * b, my, 3 * a + 2.5 * b, my);
+            d.input(3 * a + 1.7 * b, yb - 4 * b, QStringLiteral("V"));
+            d.junction(jx, b);
+            s.Wire(jx, b, 2.5 * a + 1.7 * b, my);
+            s.Wire(2.5 * a + 1.7 * b, my, 3 * a + 1.7 * b, my);
+            s.Wire(xm, b, 3.5 * a + 2.5 * b, my);
+            s.Wire(3.5 * a + 2.5 * b, my, 3 * a + 2.5 * b, my);
         } else {
-            s.capacitor();
-            s.voltageInputAcrossColumn();
+            d.capacitor();
+            d.voltageInputAcrossColumn();
         }
     } else {
         // Top rail: ammeter A1 and R1; middle column: current input and C.
-        s.ammeter(3 * a + 0.4 * b, b, QStringLiteral("1"));
-        s.line(3 * a + 0.8 * b, b, 3 * a + 1.5 * b, b);
-        s.resistorAcross(3 * a + 1.5 * b, b, QStringLiteral("1"));
-        s.line(3 * a + 2.5 * b, b, xm, b);
-        s.line(xm, b, xm, yb - 3.75 * b);
-        s.input(xm - 0.4 * b, yb - 3.75 * b, QStringLiteral("A"));
-        s.capacitor();
-        s.voltageInputAcrossColumn();
+        d.ammeter(3 * a + 0.4 * b, b, QStringLiteral("1"));
+        s.Wire(3 * a + 0.8 * b, b, 3 * a + 1.5 * b, b);
+        d.resistorAcross(3 * a + 1.5 * b, b, QStringLiteral("1"));
+        s.Wire(3 * a + 2.5 * b, b, xm, b);
+        s.Wire(xm, b, xm, yb - 3.75 * b);
+        d.input(xm - 0.4 * b, yb - 3.75 * b, QStringLiteral("A"));
+        d.capacitor();
+        d.voltageInputAcrossColumn();
     }
-    s.junction(xm, b);
-    s.junction(xm, yb);
+    d.junction(xm, b);
+    d.junction(xm, yb);
 
     // Switch blades, red: upright when closed, leaning 30 degrees when open.
-    DrawSwitchBlade(p, QPointF(xl, yb - 3 * b), 0.75 * b, s1, kLine);
-    DrawSwitchBlade(p, QPointF(xr, yb - 3 * b), 0.75 * b, s2, kLine);
-    p.restore();
+    s.Blade(QPointF(xl, yb - 3 * b), 0.75 * b, kWireUp, s1);
+    s.Blade(QPointF(xr, yb - 3 * b), 0.75 * b, kWireUp, s2);
 }
 
 void DrawSelectorPanel(QPainter &p, QSizeF panelTwips, QRectF knobTwips, const QFont &font, double points,

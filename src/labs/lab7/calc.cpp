@@ -3,7 +3,9 @@
 // rest; a switch event at time t happens just before the first tick at or
 // after t, sets the switch time to t and leaves the recomputation to that
 // tick, exactly as a click on the bench would.
-#include "labs/lab7/calc.h"
+#include "labs/lab7/lab.h"
+
+#include "calc/labcalc.h"
 
 #include "labs/lab7/model.h"
 
@@ -206,11 +208,11 @@ LabCalc MakeLab7Calc()
 
 } // namespace
 
-const LabCalc &Lab7Calc()
+const LabCalc &Lab7::Calc()
 {
     static const LabCalc lab = [] {
         LabCalc l = MakeLab7Calc();
-        l.run = [](const QMap<QString, QString> &args) { return RunLab7(Lab7Calc(), args); };
+        l.run = [](const QMap<QString, QString> &args) { return RunLab7(Lab7::Calc(), args); };
         return l;
     }();
     return lab;

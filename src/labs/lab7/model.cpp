@@ -251,9 +251,4 @@ void Lab7Model::SelectorTurned()
     RecalcPending = true;
 }
 
-float DriveMeter(float value, float current, float range)
-{
-    return float(value + 0.2 * (double(current) * 100.0 / range - value));
-}
-
 } // namespace ohmaris

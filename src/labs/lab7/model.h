@@ -90,8 +90,4 @@ public:
     bool anySwitchClosed() const { return SwitchState[kS1] + SwitchState[kS2] > 0; }
 };
 
-// One step of a pointer meter towards its target: a fifth of the distance,
-// the target being `current` amperes on a 100-division scale of `range`.
-float DriveMeter(float value, float current, float range);
-
 } // namespace ohmaris

@@ -1,9 +1,9 @@
 // Lab 1 bench driven through its window: switches, context help, the
 // voltmeter selector, the parameter boxes and the meters' readings.
+#include "benchtest.h"
 #include "labs/lab1/bench.h"
 #include "shell/controls.h"
 #include "shell/fonts.h"
-#include "shell/picturebox.h"
 #include "shell/shell.h"
 
 #include <QApplication>
@@ -20,53 +20,33 @@ class TestLab1Bench : public QObject {
     Q_OBJECT
 
 private:
-    Form1 *w = nullptr;
+    test::BenchFixture f;
+    Lab1Window *w = nullptr;
 
-    QWidget *control(const QString &name) const { return w->Control(name); }
-    QWidget *area(int index) const { return control(ArrayName(QStringLiteral("Image1"), index)); }
-    QLineEdit *box(int index) const { return w->Control<QLineEdit>(ArrayName(QStringLiteral("Text1"), index)); }
-    bool menuShown() const { return w->contextMenu()->isVisible(); }
-    void closeMenu() const { w->contextMenu()->hide(); }
-
-    void ticks(int n)
-    {
-        for (int i = 0; i < n; ++i)
-            w->Tick();
-    }
+    QWidget *control(const QString &name) const { return f.Control(name); }
+    QWidget *area(int index) const { return f.Area(index); }
+    QLineEdit *box(int index) const { return f.Box(ArrayName(QStringLiteral("Text1"), index)); }
+    bool menuShown() const { return f.MenuShown(); }
+    void closeMenu() const { f.CloseMenu(); }
+    void ticks(int n) { f.Ticks(n); }
     void clickKnob(Qt::MouseButton button, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
-        QWidget *knob = control(QStringLiteral("Picture15"));
-        QTest::mouseClick(knob, button, mods, knob->rect().center());
+        f.ClickKnob(QStringLiteral("Picture15"), button, mods);
     }
     // Red of a switch blade at the middle of where the closed blade stands.
     bool closedBladeShown(int k) const
     {
         const QLineF blade = Lab1SwitchBlade(w->sheet(), k, 1);
         const QPointF mid = (blade.p1() + blade.p2()) / 2 / kTwipsPerPixel;
-        const QImage img = control(QStringLiteral("Picture1"))->grab().toImage();
-        const QColor c = img.pixelColor(mid.toPoint());
-        return c.red() > 200 && c.green() < 128 && c.blue() < 128;
+        return test::BenchFixture::IsRed(f.Grab(QStringLiteral("Picture1")).pixelColor(mid.toPoint()));
     }
     static QString reading(float v, int decimals) { return QString::number(double(v), 'f', decimals); }
 
 private slots:
-    void init()
-    {
-        Shell::reset();
-        Shell &shell = Shell::instance();
-        shell.setMessagesShown(false);
-        int lang = 1;
-        QVERIFY(shell.LoadLanguage(lang));
-        shell.RegisterLab(1, &CreateLab1Window);
-        w = static_cast<Form1 *>(shell.LabWindowFor(1));
-        w->Show();
-        QCoreApplication::processEvents();
-        // The tests tick the bench themselves.
-        w->timer()->stop();
-    }
+    void init() { QVERIFY(w = f.Open<Lab1Window>(1)); }
     void cleanup()
     {
-        Shell::reset();
+        f.Close();
         w = nullptr;
     }
 
@@ -238,9 +218,8 @@ void TestLab1Bench::selectorMovesVoltmeter()
 
     w->model().RecalcPending = false;
     clickKnob(Qt::LeftButton);
-    QVERIFY(w->model().RecalcPending); // the click asks for a recomputation
-    QCOMPARE(w->model().SwitchState[kLab1Selector], std::int16_t(1));
-    w->Tick();
+    // The turn moves the voltmeter at once and asks for a recomputation.
+    QVERIFY(w->model().RecalcPending);
     QCOMPARE(w->model().SwitchState[kLab1Selector], std::int16_t(2));
     QVERIFY(!w->selector().Changed());
     QVERIFY(area(12)->geometry() != before);

@@ -1,7 +1,8 @@
 // Lab 1 circuit model: node voltage, branch currents and voltmeter targets
 // for the switch combinations a student sets up, and the meters' glide.
+#include "calc/meterdrive.h"
 #include "labs/lab1/model.h"
-#include "labs/lab1/schematic.h"
+#include "labs/lab1/layout.h"
 
 #include <QString>
 #include <QTest>

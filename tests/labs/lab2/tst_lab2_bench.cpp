@@ -2,9 +2,9 @@
 // schematic, the knobs and their help rule, the range buttons, the
 // capacitance box, the K-50 phase selector and the overload trip, with the
 // time taken from a clock the test moves.
-#include "calc/clock.h"
+#include "benchtest.h"
 #include "labs/lab2/bench.h"
-#include "labs/lab2/benchschematic.h"
+#include "labs/lab2/bench_draw.h"
 #include "shell/controls.h"
 #include "shell/fonts.h"
 #include "shell/picturebox.h"
@@ -26,39 +26,30 @@ class TestLab2Bench : public QObject {
     Q_OBJECT
 
 private:
-    Lab2Bench *w = nullptr;
-    FakeClock clock;
+    test::BenchFixture f;
+    Lab2Window *w = nullptr;
 
-    QWidget *control(const QString &name) const { return w->Control(name); }
-    QWidget *area(int index) const { return control(ArrayName(QStringLiteral("Image1"), index)); }
-    QLineEdit *text1() const { return w->Control<QLineEdit>(QStringLiteral("Text1")); }
-    bool menuShown() const { return w->contextMenu()->isVisible(); }
-    void closeMenu() const { w->contextMenu()->hide(); }
+    QWidget *control(const QString &name) const { return f.Control(name); }
+    QWidget *area(int index) const { return f.Area(index); }
+    QLineEdit *text1() const { return f.Box(QStringLiteral("Text1")); }
+    bool menuShown() const { return f.MenuShown(); }
+    void closeMenu() const { f.CloseMenu(); }
     Lab2Model &model() const { return w->Model(); }
-
-    void ticks(int n)
-    {
-        for (int i = 0; i < n; ++i) {
-            clock.advance(0.03);
-            w->Tick();
-        }
-    }
+    void ticks(int n) { f.Ticks(n); }
     void clickKnob(const QString &name, Qt::MouseButton button, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
-        QWidget *knob = control(name);
-        QTest::mouseClick(knob, button, mods, knob->rect().center());
+        f.ClickKnob(name, button, mods);
     }
     AcGrid grid() const
     {
         return Lab2Grid(w->DrawUnit(), static_cast<PictureBox *>(control(QStringLiteral("Picture1")))->twipsHeight());
     }
-    QImage schematic() const { return control(QStringLiteral("Picture1"))->grab().toImage(); }
+    QImage schematic() const { return f.Grab(QStringLiteral("Picture1")); }
     // Whether the blade from `pivot` to `end` (twips) is drawn in red.
     bool redAt(QPointF pivot, QPointF end) const
     {
         const QPointF mid = (pivot + end) / 2 / kTwipsPerPixel;
-        const QColor c = schematic().pixelColor(mid.toPoint());
-        return c.red() > 200 && c.green() < 128 && c.blue() < 128;
+        return test::BenchFixture::IsRed(schematic().pixelColor(mid.toPoint()));
     }
     // Every text a student can read besides the drawings.
     QStringList visibleTexts() const
@@ -85,24 +76,10 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        Shell::reset();
-        Shell &shell = Shell::instance();
-        shell.setMessagesShown(false);
-        int lang = 1;
-        QVERIFY(shell.LoadLanguage(lang));
-        setAppClock(&clock);
-        shell.RegisterLab(2, &CreateLab2Window);
-        w = static_cast<Lab2Bench *>(shell.LabWindowFor(2));
-        w->Show();
-        QCoreApplication::processEvents();
-        w->timer()->stop(); // the tests tick the bench themselves
-    }
+    void init() { QVERIFY(w = f.Open<Lab2Window>(2)); }
     void cleanup()
     {
-        Shell::reset();
-        setAppClock(nullptr);
+        f.Close();
         w = nullptr;
     }
 
@@ -280,11 +257,8 @@ void TestLab2Bench::variantShowsOnlyItsNumber()
     QCoreApplication::processEvents();
     const QImage after = schematic();
     QCOMPARE(after.size(), before.size());
-    SchematicStyle style;
     QWidget *pic = control(QStringLiteral("Picture1"));
-    style.font = pic->font();
-    style.points = pic->font().pointSizeF();
-    const QRectF labels = CoilLabelArea(grid(), style);
+    const QRectF labels = CoilLabelArea(grid(), pic->font(), pic->font().pointSizeF());
     const QRect allowed = QRectF(labels.topLeft() / kTwipsPerPixel, labels.size() / kTwipsPerPixel)
                               .toAlignedRect()
                               .adjusted(-2, -2, 2, 2);
@@ -474,7 +448,7 @@ void TestLab2Bench::overloadOpensTheBreaker()
     fullVoltage();
     const double start = model().Protection.OverloadStart;
     QVERIFY(start > 0);
-    while (clock.now() + 0.03 <= start + 8.0)
+    while (f.clock.now() + 0.03 <= start + 8.0)
         ticks(1);
     QCOMPARE(model().SwitchState[0], std::int16_t(1));
     ticks(1);

@@ -1,6 +1,7 @@
 // Lab 2 calculator descriptor: inputs read as the bench would store them,
 // the model's quantities under their field names, one-line errors.
-#include "labs/lab2/calc.h"
+#include "calc/labcalc.h"
+#include "labs/lab2/lab.h"
 
 #include <QtTest>
 
@@ -18,7 +19,7 @@ private slots:
 
 void TestLab2Calc::fullVoltage()
 {
-    const CalcResult r = Lab2Calc().run({{"variant", "1"}, {"step", "12"}, {"SF", "1"}});
+    const CalcResult r = Lab2::Calc().run({{"variant", "1"}, {"step", "12"}, {"SF", "1"}});
     QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
     const QJsonObject &o = r.outputs;
     // Shortest decimals of the stored floats, checked to the printed digits.
@@ -31,13 +32,13 @@ void TestLab2Calc::fullVoltage()
     QCOMPARE(o["CoilInductance"].toDouble(), 0.85); // shortest text of 0.85f
     QCOMPARE(o["Capacitance"].toDouble(), 100.0);
     QCOMPARE(o["OverloadFlag"].toInt(-1), 0);
-    QCOMPARE(o.size(), qsizetype(Lab2Calc().outputs.size()));
+    QCOMPARE(o.size(), qsizetype(Lab2::Calc().outputs.size()));
 }
 
 void TestLab2Calc::defaults()
 {
     // The bench at load: breaker open, regulator at 0 V, variant 1, 100 uF.
-    const CalcResult r = Lab2Calc().run({});
+    const CalcResult r = Lab2::Calc().run({});
     QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
     QCOMPARE(r.inputs["variant"].toInt(), 1);
     QCOMPARE(r.inputs["step"].toInt(), 0);
@@ -51,18 +52,18 @@ void TestLab2Calc::capacitanceEntry()
 {
     // Variant 6 at resonance takes a decimal comma; a protected current of
     // 12.67 A raises the overload flag.
-    CalcResult r = Lab2Calc().run({{"variant", "6"}, {"step", "12"}, {"SF", "1"}, {"C", "40,53"}});
+    CalcResult r = Lab2::Calc().run({{"variant", "6"}, {"step", "12"}, {"SF", "1"}, {"C", "40,53"}});
     QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
     QCOMPARE(QString::number(r.outputs["CircuitCurrent"].toDouble(), 'g', 5), QStringLiteral("12.667"));
     QCOMPARE(r.outputs["OverloadFlag"].toInt(), 1);
 
     // "0" is stored as 0.0000001 uF: the capacitor takes the whole supply.
-    r = Lab2Calc().run({{"step", "12"}, {"SF", "1"}, {"C", "0"}});
+    r = Lab2::Calc().run({{"step", "12"}, {"SF", "1"}, {"C", "0"}});
     QCOMPARE(r.inputs["C"].toDouble(), 0.0000001);
     QCOMPARE(QString::number(r.outputs["CapacitorVoltage"].toDouble(), 'f', 2), QStringLiteral("228.00"));
 
     // Magnitude, then the cap.
-    r = Lab2Calc().run({{"C", "-2e7"}});
+    r = Lab2::Calc().run({{"C", "-2e7"}});
     QCOMPARE(r.inputs["C"].toDouble(), 1000000.0);
 }
 
@@ -85,7 +86,7 @@ void TestLab2Calc::errors()
 {
     QFETCH(QString, name);
     QFETCH(QString, value);
-    const CalcResult r = Lab2Calc().run({{name, value}});
+    const CalcResult r = Lab2::Calc().run({{name, value}});
     QVERIFY(!r.error.isEmpty());
     QVERIFY(!r.error.contains(QLatin1Char('\n')));
     QVERIFY2(r.error.startsWith(name + QLatin1Char(':')), qPrintable(r.error));

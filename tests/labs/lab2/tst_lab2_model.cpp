@@ -2,32 +2,18 @@
 // K-50 is handed, the voltmeter drive and the supply protection on a clock
 // the test moves.
 #include "calc/entry.h"
+#include "calc/meterdrive.h"
 #include "labs/lab2/model.h"
-#include "labs/lab2/supply.h"
+#include "printed.h"
+#include "labs/common/supply.h"
 
 #include <QtTest>
 #include <cmath>
 
 using namespace ohmaris;
+using ohmaris::test::CheckPrinted;
 
 namespace {
-
-// True when `value` rounds to the printed decimal text at its own number of
-// decimals, e.g. 0.96588 accepts [0.965875, 0.965885].
-bool MatchesPrinted(double value, const QString &printed)
-{
-    const int dot = printed.indexOf(QLatin1Char('.'));
-    const int decimals = dot < 0 ? 0 : int(printed.size()) - dot - 1;
-    const double halfUnit = 0.5 * std::pow(10.0, -decimals);
-    return std::fabs(value - printed.toDouble()) <= halfUnit * (1 + 1e-9);
-}
-
-#define CHECK_PRINTED(value, printed)                                                  \
-    do {                                                                               \
-        if (!(printed).isEmpty() && !MatchesPrinted((value), (printed)))              \
-            QFAIL(qPrintable(QStringLiteral(#value " = %1, expected %2")              \
-                                 .arg(double(value), 0, 'g', 10).arg(printed)));       \
-    } while (0)
 
 const EntryRule kCapacitanceRule{0.0000001, 1000000.0f, false};
 
@@ -111,11 +97,11 @@ void TestLab2Model::circuit()
     QCOMPARE(m.SupplyVoltage, float(19 * step * breaker));
     QCOMPARE(m.CoilResistance, float(kVariantResistance[variant]));
     QCOMPARE(m.CoilInductance, float(kVariantInductance[variant]));
-    CHECK_PRINTED(m.CircuitCurrent, current);
-    CHECK_PRINTED(m.ActivePower, power);
-    CHECK_PRINTED(m.CoilVoltage, coilVoltage);
-    CHECK_PRINTED(m.CapacitorVoltage, capacitorVoltage);
-    CHECK_PRINTED(m.ProtectedCurrent(), protectedCurrent);
+    CheckPrinted("m.CircuitCurrent", m.CircuitCurrent, current);
+    CheckPrinted("m.ActivePower", m.ActivePower, power);
+    CheckPrinted("m.CoilVoltage", m.CoilVoltage, coilVoltage);
+    CheckPrinted("m.CapacitorVoltage", m.CapacitorVoltage, capacitorVoltage);
+    CheckPrinted("m.ProtectedCurrent()", m.ProtectedCurrent(), protectedCurrent);
     QCOMPARE(m.Protection.OverloadFlag, std::int16_t(overload));
     QCOMPARE(m.Protection.OverloadStart, overload ? kStart : 0.0);
     if (bypass == 1 || breaker == 0)
@@ -131,35 +117,37 @@ void TestLab2Model::targets()
     // The K-50 sees the circuit on phase A only.
     const K50PhaseReadings r = m.K50Readings();
     QCOMPARE(r.U, (std::array<float, 3>{228.0f, 0.0f, 0.0f}));
-    CHECK_PRINTED(r.I[0], QStringLiteral("0.96588"));
-    CHECK_PRINTED(r.P[0], QStringLiteral("18.659"));
+    CheckPrinted("r.I[0]", r.I[0], QStringLiteral("0.96588"));
+    CheckPrinted("r.P[0]", r.P[0], QStringLiteral("18.659"));
     QCOMPARE(r.I, (std::array<float, 3>{m.CircuitCurrent, 0.0f, 0.0f}));
     QCOMPARE(r.P, (std::array<float, 3>{m.ActivePower, 0.0f, 0.0f}));
 
     // V1 and V2 hang on the circuit itself.
-    const Lab2Targets t = m.Targets();
-    CHECK_PRINTED(t.V1, QStringLiteral("51.730"));
-    CHECK_PRINTED(t.V2, QStringLiteral("6.149"));
+    const std::array<double, 2> t = m.MeterTargets();
+    CheckPrinted("V1 target", t[0], QStringLiteral("51.730"));
+    CheckPrinted("V2 target", t[1], QStringLiteral("6.149"));
     m.V1Range = 300.0f;
-    CHECK_PRINTED(m.Targets().V1, QStringLiteral("129.32"));
+    CheckPrinted("V1 target at 300 V", m.MeterTargets()[0], QStringLiteral("129.32"));
 }
 
 void TestLab2Model::pointersSettle()
 {
     Lab2Model m = Circuit(1, 12, 0, "100");
     m.ComputeCircuit(kStart);
-    const Lab2Targets t = m.Targets();
+    const std::array<double, 2> t = m.MeterTargets();
 
-    Lab2MeterValues v;
-    m.StepVoltmeters(v);
-    QCOMPARE(v.V1, float(0.2 * t.V1));
-    QCOMPARE(v.V2, float(0.2 * t.V2));
+    std::array<float, 2> v{};
+    for (std::size_t k = 0; k < 2; ++k)
+        v[k] = MeterStep(v[k], t[k]);
+    QCOMPARE(v[0], float(0.2 * t[0]));
+    QCOMPARE(v[1], float(0.2 * t[1]));
 
     // About a second of 30 ms ticks brings both pointers onto their readings.
     for (int tick = 1; tick < 40; ++tick)
-        m.StepVoltmeters(v);
-    QVERIFY(MatchesPrinted(v.V1, QStringLiteral("51.7")));
-    QVERIFY(MatchesPrinted(v.V2 * 750.0 / 150.0, QStringLiteral("30.7")));
+        for (std::size_t k = 0; k < 2; ++k)
+            v[k] = MeterStep(v[k], t[k]);
+    QVERIFY(test::MatchesPrinted(v[0], QStringLiteral("51.7")));
+    QVERIFY(test::MatchesPrinted(v[1] * 750.0 / 150.0, QStringLiteral("30.7")));
 }
 
 void TestLab2Model::delayedTrip()

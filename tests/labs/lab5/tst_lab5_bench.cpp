@@ -2,7 +2,7 @@
 // schematic, range buttons, the K-50 phase selector, the entry boxes, the
 // breaker trip, the screen scaling of this window and what survives closing
 // and reopening the lab.
-#include "calc/clock.h"
+#include "benchtest.h"
 #include "labs/lab5/bench.h"
 #include "shell/controls.h"
 #include "shell/fonts.h"
@@ -33,20 +33,11 @@ bool Near(double value, double target, double tolerance)
 class TestLab5Bench : public QObject {
     Q_OBJECT
 private:
+    test::BenchFixture f;
     Lab5Window *w = nullptr;
-    FakeClock clock{1000.0};
 
-    void Settle()
-    {
-        for (int i = 0; i < kSettleTicks; ++i) {
-            clock.advance(0.03);
-            w->Tick();
-        }
-    }
-    ClickArea *Area(int index) const
-    {
-        return w->Control<ClickArea>(ArrayName(QStringLiteral("Image1"), index));
-    }
+    void Settle() { f.Ticks(kSettleTicks); }
+    ClickArea *Area(int index) const { return f.Area(index); }
     QPushButton *Button(const char *name, int index) const
     {
         return w->Control<QPushButton>(ArrayName(QString::fromLatin1(name), index));
@@ -59,51 +50,40 @@ private:
     }
     // A click on the middle of the K-50 phase selector; the right button
     // turns it from A towards C.
-    void TurnSelector(Qt::MouseButton button)
-    {
-        QWidget *knob = w->Control(QStringLiteral("Picture11"));
-        QTest::mouseClick(knob, button, Qt::NoModifier, knob->rect().center());
-    }
+    void TurnSelector(Qt::MouseButton button) { f.ClickKnob(QStringLiteral("Picture11"), button); }
 
 private Q_SLOTS:
     void init()
     {
-        Shell::reset();
-        Shell &shell = Shell::instance();
-        shell.setMessagesShown(false);
-        int lang = 1;
-        QVERIFY2(shell.LoadLanguage(lang), qPrintable(shell.lastLanguageError()));
-        clock.set(1000.0);
-        setAppClock(&clock);
-        shell.RegisterLab(5, [this] { return w = static_cast<Lab5Window *>(CreateLab5Window()); });
-        shell.LabWindowFor(5)->Show();
-        QVERIFY(w && w->isLoaded());
+        // The timer keeps running here: the bench is ticked by the test and
+        // by its timer alike.
+        QVERIFY(w = f.Open<Lab5Window>(5));
+        w->timer()->start();
     }
     void cleanup()
     {
-        Shell::reset();
-        setAppClock(nullptr);
+        f.Close();
         w = nullptr;
     }
 
     void firstOpen()
     {
         QCOMPARE(w->form()->objectName(), QStringLiteral("Form4"));
-        QCOMPARE(w->model.SwitchState, (std::array<std::int16_t, 5>{0, 0, 0, 0, 0}));
-        QCOMPARE(w->model.LineVoltage, 380.0f);
-        QCOMPARE(w->model.ElementValues[1], 200.01f);
+        QCOMPARE(w->Model().SwitchState, (std::array<std::int16_t, 5>{0, 0, 0, 0, 0}));
+        QCOMPARE(w->Model().LineVoltage, 380.0f);
+        QCOMPARE(w->Model().ElementValues[1], 200.01f);
         QCOMPARE(Box(QStringLiteral("Text1"))->text(), QStringLiteral("380"));
         QCOMPARE(Box(QStringLiteral("Text2(8)"))->text(), QStringLiteral("50"));
-        QVERIFY(w->model.RecalcPending);
+        QVERIFY(w->Model().RecalcPending);
         Settle();
-        QCOMPARE(w->k50()->Voltmeter().Value(), 0.0f);
+        QCOMPARE(w->K50()->Voltmeter().Value(), 0.0f);
         // The K-50 voltmeter shows the phase voltage once SF is closed.
         Close({0});
         Settle();
-        QVERIFY(Near(w->k50()->Voltmeter().Value(), 219.3931 * 150 / 450, 1e-3));
-        QCOMPARE(w->k50()->Ammeter().Value(), 0.0f);
-        QCOMPARE(w->meterA1.Value(), 0.0f);
-        QCOMPARE(w->meterV1.Value(), 0.0f);
+        QVERIFY(Near(w->K50()->Voltmeter().Value(), 219.3931 * 150 / 450, 1e-3));
+        QCOMPARE(w->K50()->Ammeter().Value(), 0.0f);
+        QCOMPARE(w->MeterA1().Value(), 0.0f);
+        QCOMPARE(w->MeterV1().Value(), 0.0f);
     }
 
     void schematicClicks_data()
@@ -120,7 +100,7 @@ private Q_SLOTS:
         QFETCH(int, index);
         QFETCH(QString, key);
         Settle();
-        QVERIFY(!w->model.RecalcPending);
+        QVERIFY(!w->Model().RecalcPending);
 
         // Left: the help key, and only the five switches toggle.
         QTest::mouseClick(Area(index), Qt::LeftButton);
@@ -128,15 +108,15 @@ private Q_SLOTS:
         std::array<std::int16_t, 5> expected{};
         if (index <= 4)
             expected[std::size_t(index)] = 1;
-        QCOMPARE(w->model.SwitchState, expected);
-        QCOMPARE(w->model.RecalcPending, index <= 4);
+        QCOMPARE(w->Model().SwitchState, expected);
+        QCOMPARE(w->Model().RecalcPending, index <= 4);
         QVERIFY(!w->contextMenu()->isVisible());
 
         // Right: the help key and the pop-up, never a toggle.
         Shell::instance().HelpKey.clear();
         QTest::mouseClick(Area(index), Qt::RightButton);
         QCOMPARE(Shell::instance().HelpKey, key);
-        QCOMPARE(w->model.SwitchState, expected);
+        QCOMPARE(w->Model().SwitchState, expected);
         QTRY_VERIFY(w->contextMenu()->isVisible());
         w->contextMenu()->hide();
     }
@@ -144,15 +124,15 @@ private Q_SLOTS:
     void clickAreasFollowTheDrawingUnit()
     {
         PictureBox *pic = w->Control<PictureBox>(QStringLiteral("Picture1"));
-        QCOMPARE(w->DrawUnit, float(pic->twipsWidth() / 90.0));
-        const auto areas = Lab5ClickAreas(w->grid());
+        QCOMPARE(w->DrawUnit(), float(pic->twipsWidth() / 90.0));
+        const auto areas = Lab5ClickAreas(w->Grid());
         for (int i = 0; i < kLab5ClickAreas; ++i) {
             const QRectF r = areas[std::size_t(i)];
             QVERIFY(QRectF(0, 0, pic->twipsWidth(), pic->twipsHeight()).contains(r));
             QCOMPARE(Area(i)->geometry(), QRectF(r.x() / 15, r.y() / 15, r.width() / 15, r.height() / 15).toRect());
         }
         // S4 sits on the neutral row, 16 units above the bottom edge.
-        const double u = w->grid().u;
+        const double u = w->Grid().u;
         QCOMPARE(areas[4], QRectF(38 * u, pic->twipsHeight() - 20 * u, 6 * u, 6 * u));
     }
 
@@ -180,25 +160,25 @@ private Q_SLOTS:
         // the neutral closed A1 shows the neutral current.
         Close(ammeter ? std::initializer_list<int>{0, 1, 2, 4} : std::initializer_list<int>{0, 1, 2});
         Settle();
-        const auto currents = w->model.PhaseCurrent;
+        const auto currents = w->Model().PhaseCurrent;
         const QByteArray name = row.toLatin1();
         for (int click = 0; click < 2; ++click) { // a second click changes nothing
             QTest::mouseClick(Button(name.constData(), index), Qt::LeftButton);
-            QCOMPARE(ammeter ? w->model.AmmeterRange : w->model.VoltmeterRange, range);
+            QCOMPARE(ammeter ? w->Model().AmmeterRange : w->Model().VoltmeterRange, range);
             for (int k = 0; k < 4; ++k)
                 QCOMPARE(Button(name.constData(), k)->palette().color(QPalette::Button),
                          k == index ? QColor(Qt::white) : QApplication::palette().color(QPalette::Button));
-            QVERIFY(!w->model.RecalcPending);
+            QVERIFY(!w->Model().RecalcPending);
         }
         QCOMPARE(w->form()->focusWidget(), w->Control(QStringLiteral("Picture1")));
         Settle();
-        QCOMPARE(w->model.PhaseCurrent, currents);
-        QVERIFY(Near((ammeter ? w->meterA1 : w->meterV1).Value(), divisions, 0.01));
+        QCOMPARE(w->Model().PhaseCurrent, currents);
+        QVERIFY(Near((ammeter ? w->MeterA1() : w->MeterV1()).Value(), divisions, 0.01));
 
         Shell::instance().HelpKey.clear();
         QTest::mouseClick(Button(name.constData(), 1), Qt::RightButton);
         QCOMPARE(Shell::instance().HelpKey, QStringLiteral("oSSS"));
-        QCOMPARE(ammeter ? w->model.AmmeterRange : w->model.VoltmeterRange, range);
+        QCOMPARE(ammeter ? w->Model().AmmeterRange : w->Model().VoltmeterRange, range);
         QTRY_VERIFY(w->contextMenu()->isVisible());
         w->contextMenu()->hide();
     }
@@ -221,21 +201,21 @@ private Q_SLOTS:
         for (int k = 0; k < 3; ++k) {
             if (k > 0) {
                 TurnSelector(Qt::RightButton);
-                QVERIFY(w->model.RecalcPending); // the selector asks for a recomputation
+                QVERIFY(w->Model().RecalcPending); // the selector asks for a recomputation
             }
-            QCOMPARE(w->k50()->SelectedPhase(), k + 1);
+            QCOMPARE(w->K50()->SelectedPhase(), k + 1);
             Settle();
-            QVERIFY2(Near(w->k50()->Voltmeter().Value(), phases[k].v, 0.01), qPrintable(QString::number(k)));
-            QVERIFY2(Near(w->k50()->Ammeter().Value(), phases[k].a, 0.01), qPrintable(QString::number(k)));
-            QVERIFY2(Near(w->k50()->Wattmeter().Value(), phases[k].w, 0.01), qPrintable(QString::number(k)));
+            QVERIFY2(Near(w->K50()->Voltmeter().Value(), phases[k].v, 0.01), qPrintable(QString::number(k)));
+            QVERIFY2(Near(w->K50()->Ammeter().Value(), phases[k].a, 0.01), qPrintable(QString::number(k)));
+            QVERIFY2(Near(w->K50()->Wattmeter().Value(), phases[k].w, 0.01), qPrintable(QString::number(k)));
         }
         // The power direction turns the wattmeter the other way (phase A).
         TurnSelector(Qt::LeftButton);
         TurnSelector(Qt::LeftButton);
-        QCOMPARE(w->k50()->SelectedPhase(), 1);
-        QTest::mouseClick(w->k50()->Command1(), Qt::LeftButton);
+        QCOMPARE(w->K50()->SelectedPhase(), 1);
+        QTest::mouseClick(w->K50()->Command1(), Qt::LeftButton);
         Settle();
-        QVERIFY(w->k50()->Wattmeter().Value() < -10.0f); // clamped by the meter below its zero
+        QVERIFY(w->K50()->Wattmeter().Value() < -10.0f); // clamped by the meter below its zero
     }
 
     void k50Targets_data()
@@ -276,18 +256,18 @@ private Q_SLOTS:
         QTest::mouseClick(Button("Command2", currentButton), Qt::LeftButton);
         QTest::mouseClick(Button("Command3", voltageButton), Qt::LeftButton);
         if (reversed)
-            QTest::mouseClick(w->k50()->Command1(), Qt::LeftButton);
+            QTest::mouseClick(w->K50()->Command1(), Qt::LeftButton);
         for (int i = 0; i < rightClicks; ++i)
             TurnSelector(Qt::RightButton);
-        QCOMPARE(w->k50()->SelectedPhase(), 1 + rightClicks);
+        QCOMPARE(w->K50()->SelectedPhase(), 1 + rightClicks);
 
         // One tick from rest computes the circuit and moves each pointer a
         // fifth of the way to its target.
-        Pribor *meters[3] = {&w->k50()->Voltmeter(), &w->k50()->Ammeter(), &w->k50()->Wattmeter()};
+        Pribor *meters[3] = {&w->K50()->Voltmeter(), &w->K50()->Ammeter(), &w->K50()->Wattmeter()};
         const char *names[3] = {"K-50 V", "K-50 A", "K-50 W"};
         for (Pribor *m : meters)
             QCOMPARE(m->Value(), 0.0f);
-        clock.advance(0.03);
+        f.clock.advance(0.03);
         w->Tick();
         for (int k = 0; k < 3; ++k) {
             const double got = 5.0 * double(meters[k]->Value());
@@ -303,19 +283,19 @@ private Q_SLOTS:
         text1->clear();
         QTest::keyClicks(text1, QStringLiteral("2000"));
         QCOMPARE(text1->text(), QStringLiteral("1000"));
-        QCOMPARE(w->model.LineVoltage, 1000.0f);
+        QCOMPARE(w->Model().LineVoltage, 1000.0f);
         // Text that is no number changes nothing.
         text1->setText(QStringLiteral(","));
-        QCOMPARE(w->model.LineVoltage, 1000.0f);
+        QCOMPARE(w->Model().LineVoltage, 1000.0f);
         QCOMPARE(text1->text(), QStringLiteral(","));
 
         ParamBox *xc3 = Box(QStringLiteral("Text2(8)"));
         xc3->selectAll();
         QTest::keyClicks(xc3, QStringLiteral("0"));
-        QCOMPARE(w->model.ElementValues[8], 0.01f);
+        QCOMPARE(w->Model().ElementValues[8], 0.01f);
         xc3->setText(QStringLiteral("5000000"));
         QCOMPARE(xc3->text(), QStringLiteral("1000000"));
-        QCOMPARE(w->model.ElementValues[8], 1000000.0f);
+        QCOMPARE(w->Model().ElementValues[8], 1000000.0f);
     }
 
     void breakerTrips()
@@ -326,23 +306,23 @@ private Q_SLOTS:
         Box(QStringLiteral("Text2(0)"))->setText(QStringLiteral("10"));
         Close({0, 1, 2, 3, 4});
         w->Tick();
-        QVERIFY(w->model.MaxPhaseCurrent > 15.0f);
-        QCOMPARE(w->model.SwitchState, (std::array<std::int16_t, 5>{0, 1, 1, 1, 1}));
+        QVERIFY(w->Model().MaxPhaseCurrent > 15.0f);
+        QCOMPARE(w->Model().SwitchState, (std::array<std::int16_t, 5>{0, 1, 1, 1, 1}));
         Settle();
-        QCOMPARE(w->model.PhaseCurrent, (std::array<float, 3>{0, 0, 0}));
-        QVERIFY(Near(w->k50()->Ammeter().Value(), 0, 1e-3));
+        QCOMPARE(w->Model().PhaseCurrent, (std::array<float, 3>{0, 0, 0}));
+        QVERIFY(Near(w->K50()->Ammeter().Value(), 0, 1e-3));
 
         // About 5.5 A: the breaker waits more than 8 seconds.
         Box(QStringLiteral("Text2(0)"))->setText(QStringLiteral("39,88"));
         Close({0});
         w->Tick();
-        QVERIFY(Near(w->model.MaxPhaseCurrent, 5.5, 0.005));
-        clock.advance(7.9);
+        QVERIFY(Near(w->Model().MaxPhaseCurrent, 5.5, 0.005));
+        f.clock.advance(7.9);
         w->Tick();
-        QCOMPARE(w->model.SwitchState[0], std::int16_t(1));
-        clock.advance(0.2);
+        QCOMPARE(w->Model().SwitchState[0], std::int16_t(1));
+        f.clock.advance(0.2);
         w->Tick();
-        QCOMPARE(w->model.SwitchState[0], std::int16_t(0));
+        QCOMPARE(w->Model().SwitchState[0], std::int16_t(0));
     }
 
     void stateSurvivesReopening()
@@ -353,25 +333,25 @@ private Q_SLOTS:
         Box(QStringLiteral("Text2(1)"))->setText(QStringLiteral("0"));
         Box(QStringLiteral("Text2(2)"))->setText(QStringLiteral("0"));
         w->Tick();
-        const double overloadStart = w->model.Protection.OverloadStart;
+        const double overloadStart = w->Model().Protection.OverloadStart;
         QVERIFY(overloadStart > 0);
 
         w->Unload();
         QVERIFY(!w->isLoaded());
-        clock.advance(3);
+        f.clock.advance(3);
         w->Show();
         // Switches and the overload clock as they were; entries and ranges
         // back to their load values.
-        QCOMPARE(w->model.SwitchState, (std::array<std::int16_t, 5>{1, 1, 0, 0, 1}));
-        QCOMPARE(w->model.Protection.OverloadStart, overloadStart);
-        QCOMPARE(w->model.ElementValues[0], 120.01f);
+        QCOMPARE(w->Model().SwitchState, (std::array<std::int16_t, 5>{1, 1, 0, 0, 1}));
+        QCOMPARE(w->Model().Protection.OverloadStart, overloadStart);
+        QCOMPARE(w->Model().ElementValues[0], 120.01f);
         QCOMPARE(Box(QStringLiteral("Text2(0)"))->text(), QStringLiteral("120"));
-        QCOMPARE(w->model.AmmeterRange, 5.0f);
-        QCOMPARE(w->k50()->SelectedPhase(), 1);
-        QCOMPARE(w->meterA1.Value(), 0.0f);
-        QCOMPARE(w->meterA1.Pic1(), w->Control<PictureBox>(QStringLiteral("Picture3")));
+        QCOMPARE(w->Model().AmmeterRange, 5.0f);
+        QCOMPARE(w->K50()->SelectedPhase(), 1);
+        QCOMPARE(w->MeterA1().Value(), 0.0f);
+        QCOMPARE(w->MeterA1().Pic1(), w->Control<PictureBox>(QStringLiteral("Picture3")));
         Settle();
-        QVERIFY(Near(w->k50()->Ammeter().Value(), 1.1421 * 100 / 5, 0.01));
+        QVERIFY(Near(w->K50()->Ammeter().Value(), 1.1421 * 100 / 5, 0.01));
     }
 
     void threePhaseScaling()

@@ -1,14 +1,17 @@
 // Lab 5 circuit model: the star load with and without the neutral wire, the
 // wattmeter's phase powers, the meter targets, the entry rules, the supply
 // protection, and the calculator descriptor that runs the model.
-#include "labs/lab5/calc.h"
+#include "calc/labcalc.h"
+#include "labs/lab5/lab.h"
 #include "labs/lab5/model.h"
+#include "printed.h"
 
 #include <QJsonArray>
 #include <QTest>
 #include <cmath>
 
 using namespace ohmaris;
+using ohmaris::test::CheckPrinted;
 
 namespace {
 
@@ -31,42 +34,6 @@ Lab5Model Computed(const QString &setup, double now = 1000.0)
     }
     m.ComputeCircuit(now);
     return m;
-}
-
-// Compares a result with a figure as printed: within half a unit of its
-// last printed digit, or a whole unit when the figure ends in "*" (a value
-// on a rounding boundary). "0" is an exact zero, "~0" zero up to 32-bit
-// rounding, "-" a figure not given.
-bool MatchesPrinted(float value, QString printed, QString &why)
-{
-    if (printed == QLatin1String("-"))
-        return true;
-    double tolerance;
-    if (printed == QLatin1String("~0")) {
-        tolerance = 1e-7;
-        printed = QStringLiteral("0");
-    } else {
-        const bool boundary = printed.endsWith(QLatin1Char('*'));
-        if (boundary)
-            printed.chop(1);
-        const qsizetype dot = printed.indexOf(QLatin1Char('.'));
-        const int decimals = dot < 0 ? 0 : int(printed.size() - dot - 1);
-        tolerance = (boundary ? 1.0 : 0.5) * std::pow(10.0, -decimals);
-        if (printed == QLatin1String("0"))
-            tolerance = 0.0;
-    }
-    const double expected = printed.toDouble();
-    if (std::abs(double(value) - expected) <= tolerance * (1 + 1e-9))
-        return true;
-    why = QStringLiteral("%1 instead of %2").arg(double(value), 0, 'g', 9).arg(printed);
-    return false;
-}
-
-void CheckPrinted(const char *what, float value, const QString &printed)
-{
-    QString why;
-    if (!MatchesPrinted(value, printed, why))
-        QFAIL(qPrintable(QLatin1String(what) + QLatin1String(": ") + why));
 }
 
 } // namespace
@@ -227,8 +194,8 @@ void TestLab5Model::meterTargets()
     m.AmmeterRange = ammeterRange;
     m.VoltmeterRange = voltmeterRange;
 
-    const Lab5Targets t = m.MeterTargets();
-    const std::array<float, 2> got{t.ammeterA1, t.voltmeterV1};
+    const auto t = m.MeterTargets();
+    const std::array<double, 2> got{t[0], t[1]};
     const char *names[2] = {"A1", "V1"};
     for (std::size_t i = 0; i < got.size(); ++i) {
         const double want = targets[qsizetype(i)];
@@ -296,7 +263,7 @@ void TestLab5Model::delayedTrip()
 
 void TestLab5Model::calculator()
 {
-    const LabCalc &calc = Lab5Calc();
+    const LabCalc &calc = Lab5::Calc();
     QCOMPARE(calc.lab, 5);
     QStringList names;
     for (const CalcInput &in : calc.inputs)
@@ -344,7 +311,7 @@ void TestLab5Model::calculatorErrors()
 {
     QFETCH(QString, name);
     QFETCH(QString, value);
-    const CalcResult r = Lab5Calc().run({{name, value}});
+    const CalcResult r = Lab5::Calc().run({{name, value}});
     QVERIFY(r.error.contains(name));
     QVERIFY(r.outputs.isEmpty());
 }

@@ -1,7 +1,7 @@
 // Lab 7 bench through its window: switch clicks, the locks while a switch
 // is closed, help-only right clicks, the parameter boxes' entry rule, the
 // ammeter ranges and the oscilloscope screens.
-#include "calc/clock.h"
+#include "benchtest.h"
 #include "labs/lab7/bench.h"
 #include "shell/controls.h"
 #include "shell/fonts.h"
@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace ohmaris;
 
@@ -45,18 +46,15 @@ class TestLab7Bench : public QObject {
     Q_OBJECT
 
 private:
+    test::BenchFixture f;
     Lab7Window *w = nullptr;
-    FakeClock clock{100.0};
 
-    ClickArea *area(int k) const { return w->Control<ClickArea>(ArrayName(QStringLiteral("Image1"), k)); }
+    ClickArea *area(int k) const { return f.Area(k); }
     QLineEdit *box(int k) const { return w->Control<QLineEdit>(ArrayName(QStringLiteral("Text1"), k)); }
     PictureBox *picture(const char *name) const { return w->Control<PictureBox>(QLatin1String(name)); }
     void run(double seconds)
     {
-        for (int k = 0; k < int(seconds * 20 + 0.5); ++k) {
-            clock.advance(0.05);
-            w->Tick();
-        }
+        f.Ticks(int(seconds * 20 + 0.5), 0.05);
     }
     // Where the tip of a switch blade ends in Picture1's pixels.
     QPointF bladeTip(int index, int state) const
@@ -71,37 +69,28 @@ private:
 private Q_SLOTS:
     void init()
     {
-        Shell::reset();
-        Shell &shell = Shell::instance();
-        shell.setMessagesShown(false);
-        int lang = 1;
-        QVERIFY(shell.LoadLanguage(lang));
-        shell.RegisterLab(7, &CreateLab7Window);
-        clock.set(100.0);
-        setAppClock(&clock);
-        w = static_cast<Lab7Window *>(shell.LabWindowFor(7));
-        w->Show();
+        QVERIFY(w = f.Open<Lab7Window>(7, 100.0));
         QVERIFY(QTest::qWaitForWindowActive(w->form()));
+        w->timer()->stop();
         run(0.5);
     }
     void cleanup()
     {
-        Shell::reset();
-        setAppClock(nullptr);
+        f.Close();
         w = nullptr;
     }
 
     void loadStoresDefaultsWithOffset()
     {
         const std::array<float, 5> expected{24.0001f, 240.0001f, 140.0001f, 10.0001f, 200.0001f};
-        QCOMPARE(w->model.ElementValues, expected);
+        QCOMPARE(w->Model().ElementValues, expected);
         QCOMPARE(box(0)->text(), QStringLiteral("24"));
-        QCOMPARE(w->model.SwitchState, (std::array<std::int16_t, 3>{1, 0, 0}));
-        QCOMPARE(w->model.ScopeVoltage, 0.0f);
-        QCOMPARE(w->A1Range, 1.0f);
-        QCOMPARE(w->voltsPerDivision.Value(), 9.0);
-        QCOMPARE(w->milliampsPerDivision.Value(), 90.0);
-        QVERIFY(!w->voltsPerDivision.Enable());
+        QCOMPARE(w->Model().SwitchState, (std::array<std::int16_t, 3>{1, 0, 0}));
+        QCOMPARE(w->Model().ScopeVoltage, 0.0f);
+        QCOMPARE(w->A1Range(), 1.0f);
+        QCOMPARE(w->VoltsPerDivision().Value(), 9.0);
+        QCOMPARE(w->MilliampsPerDivision().Value(), 90.0);
+        QVERIFY(!w->VoltsPerDivision().Enable());
     }
 
     void switchClickRedrawsBlade()
@@ -112,10 +101,10 @@ private Q_SLOTS:
         QVERIFY(!RedNear(before, bladeTip(0, 1)));
 
         QTest::mouseClick(area(0), Qt::LeftButton);
-        QCOMPARE(w->model.SwitchState[1], std::int16_t(1));
-        QCOMPARE(w->model.SwitchTime, clock.now());
-        QVERIFY(w->model.RecalcPending);
-        QCOMPARE(w->scope.SwitchedSinceSample, std::int16_t(1));
+        QCOMPARE(w->Model().SwitchState[1], std::int16_t(1));
+        QCOMPARE(w->Model().SwitchTime, f.clock.now());
+        QVERIFY(w->Model().RecalcPending);
+        QCOMPARE(w->Scope().SwitchedSinceSample, std::int16_t(1));
         QCOMPARE(Shell::instance().HelpKey, QStringLiteral("oS"));
         const QImage after = schematic->grab().toImage();
         QVERIFY(RedNear(after, bladeTip(0, 1)));
@@ -126,7 +115,7 @@ private Q_SLOTS:
 
         // The next tick starts the charge from the click's instant.
         run(2.4);
-        QVERIFY(std::fabs(w->model.ScopeVoltage - 24.0001f * (1 - std::exp(-1.0f))) < 0.3f);
+        QVERIFY(std::fabs(w->Model().ScopeVoltage - 24.0001f * (1 - std::exp(-1.0f))) < 0.3f);
     }
 
     void closedSwitchLocksSelectorAndBoxes()
@@ -137,10 +126,10 @@ private Q_SLOTS:
         const QPoint centre = knob->rect().center();
         QTest::mouseClick(knob, Qt::RightButton, {}, centre);
         QVERIFY(!w->contextMenu()->isVisible());
-        QCOMPARE(w->selector.Value(), 2.0f);
-        QVERIFY(w->model.RecalcPending);
+        QCOMPARE(w->Selector().Value(), 2.0f);
+        QVERIFY(w->Model().RecalcPending);
         run(0.1);
-        QCOMPARE(w->model.SwitchState[0], std::int16_t(2));
+        QCOMPARE(w->Model().SwitchState[0], std::int16_t(2));
         box(1)->setFocus();
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(box(1)));
         // Nothing can be pasted, and the clipboard is left as it was.
@@ -156,7 +145,7 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(picture("Picture1")));
         QVERIFY(!knob->isEnabled());
         QTest::mouseClick(knob, Qt::RightButton, {}, centre);
-        QCOMPARE(w->selector.Value(), 2.0f);
+        QCOMPARE(w->Selector().Value(), 2.0f);
         box(1)->setFocus();
         QVERIFY(QApplication::focusWidget() != static_cast<QWidget *>(box(1)));
         QTest::mouseClick(box(1), Qt::LeftButton);
@@ -191,8 +180,8 @@ private Q_SLOTS:
         QCOMPARE(Shell::instance().HelpKey, key);
         QVERIFY(w->contextMenu()->isVisible());
         w->contextMenu()->hide();
-        QCOMPARE(w->model.SwitchState, (std::array<std::int16_t, 3>{1, 0, 0}));
-        QVERIFY(!w->model.RecalcPending);
+        QCOMPARE(w->Model().SwitchState, (std::array<std::int16_t, 3>{1, 0, 0}));
+        QVERIFY(!w->Model().RecalcPending);
     }
 
     void outOfReachAreas_data()
@@ -206,7 +195,7 @@ private Q_SLOTS:
     {
         QFETCH(int, circuit);
         QFETCH(int, hidden);
-        w->selector.setValue(float(circuit));
+        w->Selector().setValue(float(circuit));
         w->Picture9_Click();
         run(0.1);
         PictureBox *schematic = picture("Picture1");
@@ -235,11 +224,11 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(float, stored);
         QFETCH(QString, shown);
-        QVERIFY(!w->model.RecalcPending);
+        QVERIFY(!w->Model().RecalcPending);
         box(index)->setText(text);
-        QCOMPARE(w->model.ElementValues[std::size_t(index)], stored);
+        QCOMPARE(w->Model().ElementValues[std::size_t(index)], stored);
         QCOMPARE(box(index)->text(), shown);
-        QVERIFY(w->model.RecalcPending);
+        QVERIFY(w->Model().RecalcPending);
     }
 
     void rangeButtonRescalesTarget()
@@ -250,18 +239,18 @@ private Q_SLOTS:
         auto *one = w->Control<QPushButton>(QStringLiteral("Command4(2)"));
         QCOMPARE(one->palette().color(QPalette::Button), QColor(0, 255, 0));
         QTest::mouseClick(quarter, Qt::LeftButton);
-        QCOMPARE(w->A1Range, 0.25f);
+        QCOMPARE(w->A1Range(), 0.25f);
         QCOMPARE(quarter->palette().color(QPalette::Button), QColor(0, 255, 0));
         QVERIFY(one->palette().color(QPalette::Button) != QColor(0, 255, 0));
-        QCOMPARE(w->A2Range, 1.0f);
-        const float before = w->meterA1.Value();
+        QCOMPARE(w->A2Range(), 1.0f);
+        const float before = w->MeterA1().Value();
         run(0.05);
-        const float target = w->model.MeterTarget1 * 100.0f / 0.25f;
-        QVERIFY(std::fabs(w->meterA1.Value() - (before + 0.2f * (target - before))) < 1e-3f);
+        const float target = w->Model().MeterTarget1 * 100.0f / 0.25f;
+        QVERIFY(std::fabs(w->MeterA1().Value() - (before + 0.2f * (target - before))) < 1e-3f);
         // Right button on a range button: help only.
         QTest::mouseClick(w->Control<QPushButton>(QStringLiteral("Command6(1)")), Qt::RightButton);
         QCOMPARE(Shell::instance().HelpKey, QStringLiteral("oSSS"));
-        QCOMPARE(w->A2Range, 1.0f);
+        QCOMPARE(w->A2Range(), 1.0f);
         w->contextMenu()->hide();
     }
 
@@ -273,9 +262,9 @@ private Q_SLOTS:
         // Off: no zero line.
         QVERIFY(screen->grab().toImage().pixelColor(screen->width() / 3, int(7 * dy)) != trace);
         QTest::mouseClick(w->Control<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
-        QCOMPARE(w->scope.ChannelOn[1], std::int16_t(1));
-        QVERIFY(w->voltsPerDivision.Enable());
-        QVERIFY(w->timeBase1.Enable());
+        QCOMPARE(w->Scope().ChannelOn[1], std::int16_t(1));
+        QVERIFY(w->VoltsPerDivision().Enable());
+        QVERIFY(w->TimeBase1().Enable());
         QCOMPARE(screen->grab().toImage().pixelColor(screen->width() / 3, int(7 * dy)), trace);
 
         // Charged to 24 V at 9 V/div: the newest sample sits 2.67 divisions up.
@@ -291,9 +280,9 @@ private Q_SLOTS:
         };
         QVERIFY(greenAround(screen->grab().toImage()));
         // At 1 V/div the trace lies far above the screen and is clipped away.
-        w->knob1.setValue(1);
+        w->Knob1().setValue(1);
         run(0.05);
-        QCOMPARE(w->voltsPerDivision.Value(), 1.0);
+        QCOMPARE(w->VoltsPerDivision().Value(), 1.0);
         const QImage clipped = screen->grab().toImage();
         QVERIFY(!greenAround(clipped));
         for (int row = 0; row < int(6 * dy); ++row)
@@ -306,16 +295,16 @@ private Q_SLOTS:
         run(1.0);
         auto *pause = w->Control<QPushButton>(QStringLiteral("Command1"));
         QTest::mouseClick(pause, Qt::LeftButton);
-        QCOMPARE(w->scope.Paused, std::int16_t(1));
+        QCOMPARE(w->Scope().Paused, std::int16_t(1));
         QCOMPARE(pause->palette().color(QPalette::Button), QColor(200, 100, 100));
-        const auto frozen = w->scope.VoltageTrace;
+        const auto frozen = w->Scope().VoltageTrace;
         run(2.0);
-        QCOMPARE(w->scope.VoltageTrace, frozen);
-        QVERIFY(w->model.ScopeVoltage > frozen[140]);
+        QCOMPARE(w->Scope().VoltageTrace, frozen);
+        QVERIFY(w->Model().ScopeVoltage > frozen[140]);
         QTest::mouseClick(pause, Qt::LeftButton);
-        QCOMPARE(w->scope.Paused, std::int16_t(0));
+        QCOMPARE(w->Scope().Paused, std::int16_t(0));
         run(0.05);
-        QCOMPARE(w->scope.VoltageTrace[139], frozen[140]);
+        QCOMPARE(w->Scope().VoltageTrace[139], frozen[140]);
     }
 
     void reloadPutsCircuitAtRest()
@@ -327,9 +316,9 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         w->Show();
         run(0.1);
-        QCOMPARE(w->model.SwitchState, (std::array<std::int16_t, 3>{1, 0, 0}));
-        QCOMPARE(w->model.ScopeVoltage, 0.0f);
-        QCOMPARE(w->A1Range, 1.0f);
+        QCOMPARE(w->Model().SwitchState, (std::array<std::int16_t, 3>{1, 0, 0}));
+        QCOMPARE(w->Model().ScopeVoltage, 0.0f);
+        QCOMPARE(w->A1Range(), 1.0f);
         QVERIFY(picture("Picture9")->isEnabled());
         const QImage img = picture("Picture1")->grab().toImage();
         QVERIFY(RedNear(img, bladeTip(0, 0)));

@@ -1,6 +1,7 @@
 // Lab 7 calculator descriptor: the simulated tick loop, event timing,
 // sample selection and the one-line errors.
-#include "labs/lab7/calc.h"
+#include "calc/labcalc.h"
+#include "labs/lab7/lab.h"
 
 #include <QJsonArray>
 #include <QTest>
@@ -12,7 +13,7 @@ namespace {
 
 CalcResult Run(const QMap<QString, QString> &args)
 {
-    return Lab7Calc().run(args);
+    return Lab7::Calc().run(args);
 }
 
 QJsonObject Sample(const CalcResult &r, int k)

@@ -1,6 +1,7 @@
 // Lab 7 transient model: time constants, end values and the circuit
 // equations each solution form must satisfy, checked against independent
 // closed forms and against the circuits' differential equations.
+#include "calc/meterdrive.h"
 #include "labs/lab7/model.h"
 
 #include "calc/entry.h"
@@ -560,13 +561,16 @@ void TestLab7Model::meterDriveFollowsRange()
 {
     // 0.1 A is 40 divisions on the 0.25 A range, 10 on the 1 A range; the
     // pointer covers a fifth of the remaining distance per tick.
+    const auto drive = [](float value, float current, float range) {
+        return MeterStep(value, ScaleDivisions(current, 100.0, range));
+    };
     float v = 0.0f;
-    v = DriveMeter(v, 0.1f, 1.0f);
+    v = drive(v, 0.1f, 1.0f);
     QVERIFY(Near(v, 2.0, 1e-6));
-    v = DriveMeter(v, 0.1f, 0.25f);
+    v = drive(v, 0.1f, 0.25f);
     QVERIFY(Near(v, 2.0 + 0.2 * 38.0, 1e-6));
     for (int k = 0; k < 60; ++k)
-        v = DriveMeter(v, 0.1f, 0.25f);
+        v = drive(v, 0.1f, 0.25f);
     QVERIFY(Near(v, 40.0, 1e-4));
 }
 

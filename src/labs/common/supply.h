@@ -1,8 +1,7 @@
 // Pieces shared by the single-phase AC labs (2, 3 and 4): the coil variant
 // tables, the regulator-and-breaker supply rule, the regulator-scaled current
-// the supply protection watches, the one-fifth pointer step and the phase
-// readings a single-phase circuit gives the K-50 panel.
-// Labs 3 and 4 link ohmaris_lab2 and include this header.
+// the supply protection watches and the phase readings a single-phase
+// circuit gives the K-50 panel.
 #pragma once
 
 #include <algorithm>
@@ -43,12 +42,6 @@ constexpr float SupplyVoltageFor(std::int16_t step, std::int16_t breaker)
 constexpr double RegulatedCurrent(std::int16_t step, float current)
 {
     return double(step) * double(current) / double(kRegulatorSteps);
-}
-
-// One tick of a pointer: a fifth of the way from its value to the target.
-constexpr float MeterStep(float value, double target)
-{
-    return float(double(value) + 0.2 * (target - double(value)));
 }
 
 // Voltage, current and active power of phases A, B and C as a lab hands

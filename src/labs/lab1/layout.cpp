@@ -1,5 +1,5 @@
 // Lab 1 schematic geometry.
-#include "labs/lab1/schematic.h"
+#include "labs/lab1/layout.h"
 
 #include "calc/phasor.h"
 

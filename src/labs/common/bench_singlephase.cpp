@@ -1,0 +1,301 @@
+// The shared single-phase AC bench: controls, load steps, handlers, tick.
+#include "labs/common/bench_singlephase.h"
+
+#include "calc/clock.h"
+#include "calc/meterdrive.h"
+#include "labs/common/bench_singlephase_draw.h"
+#include "shell/picturebox.h"
+#include "shell/schematic.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <cmath>
+
+namespace ohmaris {
+
+namespace {
+
+constexpr double kSchematicFont = 12;
+constexpr double kPanelFont = 12;
+constexpr double kMeterFont = 9.75;
+constexpr double kButtonFont = 9.75;
+
+// The range buttons inside a meter box: the first one narrower.
+std::vector<RangeRow::Button> RangeButtons(const std::array<QString, 4> &captions)
+{
+    std::vector<RangeRow::Button> buttons;
+    for (int i = 0; i < 4; ++i)
+        buttons.push_back({QRectF(i == 0 ? 120 : 720 * i, 1800, i == 0 ? 615 : 735, 375), captions[std::size_t(i)]});
+    return buttons;
+}
+
+QLabel *MakePanelCaption(QWidget *panel, const QString &name, double height)
+{
+    QLabel *l = MakeLabel(panel, name, {0, 0, DesignRect(panel).width(), height}, QString(), kPanelFont, true);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    l->setWordWrap(true);
+    return l;
+}
+
+QRectF Geometry(const QWidget *w)
+{
+    return QRectF(w->geometry());
+}
+
+std::int16_t Rounded(double v)
+{
+    return std::int16_t(std::nearbyint(v)); // halves to even
+}
+
+} // namespace
+
+SinglePhaseBench::SinglePhaseBench(LabWindowSetup setup, SinglePhaseDesign design)
+    : LabWindow(std::move(setup)), m_design(std::move(design))
+{
+    BindKnob(m_regulator);
+    for (int k = 0; k < 2; ++k) {
+        connect(&m_rows[std::size_t(k)], &RangeRow::chosen, this,
+                [this, k](int i) { Circuit().MeterRange(k) = m_design.ranges[std::size_t(i)]; });
+        connect(&m_rows[std::size_t(k)], &RangeRow::helpRequested, this,
+                [this](const QString &key, Qt::MouseButton b) { ContextHelp(key, b); });
+    }
+}
+
+SinglePhaseBench::~SinglePhaseBench() = default;
+
+void SinglePhaseBench::BindKnob(Switcher &knob)
+{
+    // A right click turns a knob back, so the help pop-up opens only with
+    // Shift alone or at position 1, which a right click cannot pass.
+    connect(&knob, &Switcher::mouseDown, this, [this, &knob](Qt::MouseButton b, Qt::KeyboardModifiers m) {
+        ContextHelp(QStringLiteral("oSS"), b, knob::HelpPopupAllowed(m, knob.Value(), 1));
+    });
+    connect(&knob, &Switcher::clicked, this, [this] { Circuit().RecalcPending = true; });
+    connect(&knob, &Switcher::doubleClicked, this, [this] { Circuit().RecalcPending = true; });
+}
+
+AcGrid SinglePhaseBench::Grid() const
+{
+    return AcGridFor(m_drawUnit, m_picture1 ? m_picture1->twipsHeight() : 0.0, m_design.railBottom,
+                     m_design.railGap);
+}
+
+void SinglePhaseBench::BuildControls(QWidget *client)
+{
+    m_k50 = std::make_unique<K50Panel>(client);
+    connect(m_k50.get(), &K50Panel::helpRequested, this,
+            [this](const QString &key, Qt::MouseButton b) { ContextHelp(key, b); });
+
+    m_picture1 = MakePicture(client, QStringLiteral("Picture1"), {120, 5880, 11175, 4215}, kSchematicFont);
+    connect(m_picture1.data(), &PictureBox::painting, this, &SinglePhaseBench::PaintSchematic);
+    m_image1.Build(m_picture1, int(m_design.hotspotKeys.size()), this,
+                   [this](int i, Qt::MouseButton b, Qt::KeyboardModifiers) { Image1_MouseDown(i, b); });
+
+    // The two meters with their range buttons inside.
+    const std::array<const char *, 2> boxes{"Picture3", "Picture4"};
+    const std::array<const char *, 2> rows{"Command5", "Command6"};
+    const std::array<double, 2> lefts{9000, 12120};
+    for (std::size_t k = 0; k < 2; ++k) {
+        PictureBox *box = MakePicture(client, QLatin1String(boxes[k]), {lefts[k], 240, 3015, 2655}, kMeterFont);
+        connect(box, &PictureBox::mouseDown, this,
+                [this](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { ContextHelp(m_design.meterHelpKey, b); });
+        m_meterBoxes[k] = box;
+        RangeRow &row = m_rows[k];
+        row.Build(box, QLatin1String(rows[k]), RangeButtons(m_design.rangeCaptions), kButtonFont, true);
+        row.setFocusTarget(m_picture1);
+        // The highest range carries the window colour at design.
+        for (int i = 0; i < 4; ++i)
+            SetButtonColour(row.button(i), i == 3 ? WindowBackColour() : ButtonFaceColour());
+    }
+
+    BuildBench(client);
+
+    // The regulator panel: caption on top, the knob, "max" and "min".
+    m_picture10 = MakePicture(client, QStringLiteral("Picture10"), m_design.regulatorPanel, kPanelFont, true);
+    m_label8 = MakePanelCaption(m_picture10, QStringLiteral("Label8"), 465);
+    m_picture12 = MakePicture(m_picture10, QStringLiteral("Picture12"), {1080, 480, 855, 855}, kPanelFont);
+    connect(m_picture10.data(), &PictureBox::painting, this, [this](QPainter &p) {
+        if (m_picture12)
+            DrawRegulatorMarks(p, Geometry(m_picture12));
+    });
+}
+
+void SinglePhaseBench::FormLoad()
+{
+    m_drawUnit = float(m_picture1->twipsWidth() / 100.0);
+    SinglePhaseCircuit &c = Circuit();
+    for (int k = 0; k < 2; ++k) {
+        c.MeterRange(k) = m_design.ranges[3];
+        SetUpMeter(m_meters[std::size_t(k)], m_meterBoxes[std::size_t(k)], m_design.meters[std::size_t(k)]);
+    }
+    // The K-50 panel was made with the controls at 5 A, 450 V, 2250 W, "+".
+
+    m_regulator.setPicCtl(m_picture12);
+    m_regulator.setMax(315);
+    m_regulator.setMin(45);
+    m_regulator.setPolojenii(13);
+    c.SwitchState[SinglePhaseCircuit::kStep] = 0;
+    m_regulator.setValue(float(m_regulator.Polojenii() - c.SwitchState[SinglePhaseCircuit::kStep]));
+
+    LoadBench();
+    for (int k = 0; k < m_design.toggles; ++k)
+        c.SwitchState[std::size_t(k)] = 0;
+    c.RecalcPending = true;
+
+    LayoutKnobPanel(m_picture10, m_label8, m_picture12, kRegulatorPanelGap);
+    LayoutHotspots();
+}
+
+void SinglePhaseBench::FormUnload()
+{
+    m_k50.reset();
+}
+
+void SinglePhaseBench::LayoutHotspots()
+{
+    if (m_picture1)
+        m_image1.Place(Hotspots(Grid()));
+}
+
+void SinglePhaseBench::RedrawSchematic()
+{
+    if (m_picture1)
+        m_picture1->update();
+}
+
+void SinglePhaseBench::PaintSchematic(QPainter &p)
+{
+    const AcGrid g = Grid();
+    Schematic s(p, QRectF(0, 0, g.X(100), g.h), m_picture1->palette().color(QPalette::Window),
+                m_picture1->font(), m_picture1->font().pointSizeF());
+    DrawSupplySide(s, g, Circuit().SwitchState[SinglePhaseCircuit::kBreaker]);
+    DrawLoadSide(s, g);
+}
+
+void SinglePhaseBench::Image1_MouseDown(int index, Qt::MouseButton button)
+{
+    if (index < 0 || index >= int(m_design.hotspotKeys.size()))
+        return;
+    SinglePhaseCircuit &c = Circuit();
+    if (button == Qt::LeftButton && index < m_design.toggles) {
+        std::int16_t &s = c.SwitchState[std::size_t(index)];
+        s = std::int16_t(1 - s);
+        RedrawSchematic();
+        c.RecalcPending = true;
+    }
+    ContextHelp(m_design.hotspotKeys[std::size_t(index)], button);
+}
+
+void SinglePhaseBench::Timer1_Timer()
+{
+    if (!isLoaded())
+        return;
+    const double now = appClock().now();
+    SinglePhaseCircuit &c = Circuit();
+    // The K-50 reads its phase selector when it moves its pointers; nothing
+    // in the tick turns the selector, so that is the position the tick
+    // began with. The knobs are read before the computation, which is the
+    // only place that clears RecalcPending.
+    if (c.RecalcPending) {
+        c.SwitchState[SinglePhaseCircuit::kStep] =
+            Rounded(double(m_regulator.Polojenii()) - double(m_regulator.Value()));
+        ReadKnobs();
+        RedrawSchematic();
+        c.ComputeCircuit(now);
+    }
+    UpdateInstruments(now);
+}
+
+void SinglePhaseBench::UpdateInstruments(double now)
+{
+    SinglePhaseCircuit &c = Circuit();
+    const std::array<double, 2> t = c.MeterTargets();
+    for (std::size_t k = 0; k < 2; ++k)
+        m_meters[k].setValue(MeterStep(m_meters[k].Value(), t[k]));
+    // The K-50 follows the panel's ranges; the power direction enters no
+    // target on a single-phase bench.
+    const K50PhaseReadings r = c.K50Readings();
+    m_k50->SetReadings(r.U, r.I, r.P);
+    m_k50->Tick(false);
+    c.ApplyProtection(now);
+}
+
+CoilCapacitorBench::CoilCapacitorBench(LabWindowSetup setup, SinglePhaseDesign design, double boxLeft)
+    : SinglePhaseBench(std::move(setup), std::move(design)), m_boxLeft(boxLeft)
+{
+    BindKnob(m_variant);
+}
+
+void CoilCapacitorBench::BuildBench(QWidget *client)
+{
+    // The variant panel: caption on top, the knob, the digits around it.
+    m_picture5 = MakePicture(client, QStringLiteral("Picture5"), {11400, 4680, 3615, 2175}, kPanelFont, true);
+    m_label7 = MakePanelCaption(m_picture5, QStringLiteral("Label7"), 525);
+    m_picture9 = MakePicture(m_picture5, QStringLiteral("Picture9"), {1080, 720, 855, 855}, kPanelFont);
+    connect(m_picture5.data(), &PictureBox::painting, this, [this](QPainter &p) {
+        if (m_picture9)
+            DrawVariantDigits(p, Geometry(m_picture9));
+    });
+
+    // The capacitance box with its label and unit.
+    MakeLabel(client, QStringLiteral("Label5"), {m_boxLeft, 7440, 735, 375}, QStringLiteral("С ="), kPanelFont);
+    m_text1 = MakeParamBox(client, QStringLiteral("Text1"), {m_boxLeft + 840, 7440, 1095, 345}, kPanelFont);
+    connect(m_text1.data(), &QLineEdit::textChanged, this, [this] { Text1_Change(); });
+    m_label6 = MakeLabel(client, QStringLiteral("Label6"), {m_boxLeft + 2040, 7440, 435, 315}, QString(), kPanelFont);
+}
+
+namespace {
+// A unit label grows to its caption rather than cutting it (the Russian
+// unit is wider than the box drawn for it).
+void FitWidth(QLabel *label)
+{
+    if (label)
+        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+}
+} // namespace
+
+void CoilCapacitorBench::LanguageChanged()
+{
+    FitWidth(m_label6);
+}
+
+void CoilCapacitorBench::LoadBench()
+{
+    CoilCapacitorCircuit &c = Coil();
+    c.SupplyVoltage = 0.0f;
+    c.CoilResistance = 20.0f;
+    c.CoilInductance = 0.5f;
+    c.Capacitance = 100.0f;
+    m_text1->setText(QStringLiteral("100")); // through the entry rule
+    c.CircuitCurrent = c.ActivePower = 0.0f;
+
+    m_variant.setPicCtl(m_picture9);
+    m_variant.setMax(315);
+    m_variant.setMin(45);
+    m_variant.setPolojenii(7);
+    c.SwitchState[CoilCapacitorCircuit::kVariant] = 1;
+    m_variant.setValue(c.SwitchState[CoilCapacitorCircuit::kVariant]);
+
+    LayoutKnobPanel(m_picture5, m_label7, m_picture9, kVariantPanelGap);
+    FitWidth(m_label6);
+}
+
+void CoilCapacitorBench::ReadKnobs()
+{
+    Coil().SwitchState[CoilCapacitorCircuit::kVariant] = Rounded(m_variant.Value());
+}
+
+void CoilCapacitorBench::Text1_Change()
+{
+    if (!m_text1)
+        return;
+    CoilCapacitorCircuit &c = Coil();
+    const EntryResult r = ApplyEntryRule(m_text1->text(), c.Capacitance, CoilCapacitorCircuit::kCapacitanceRule);
+    if (r.recalc)
+        c.RecalcPending = true;
+    c.Capacitance = r.value;
+    if (r.rewrite)
+        m_text1->setText(*r.rewrite);
+}
+
+} // namespace ohmaris

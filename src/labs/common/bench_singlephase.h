@@ -1,0 +1,145 @@
+// The window every single-phase AC bench is built on (labs 2 to 4): the K-50
+// panel, two meters with their range rows, the regulator and its panel, the
+// schematic with its click areas, the tick and its order, the switch and
+// knob handling. A bench adds its own panels, its schematic's load side and
+// the circuit it computes. CoilCapacitorBench adds what labs 2 and 3 share:
+// the variant selector with its panel and the capacitance box.
+#pragma once
+
+#include "instruments/k50panel.h"
+#include "instruments/pribor.h"
+#include "instruments/rangerow.h"
+#include "instruments/switcher.h"
+#include "labs/common/singlephase.h"
+#include "labs/common/singlephase_layout.h"
+#include "shell/controls.h"
+#include "shell/labwindow.h"
+
+#include <QPointer>
+#include <QRectF>
+#include <QString>
+#include <array>
+#include <memory>
+#include <vector>
+
+class QLabel;
+
+namespace ohmaris {
+
+class ParamBox;
+class PictureBox;
+class Schematic;
+
+// What tells the single-phase benches apart, as their design tables give it.
+struct SinglePhaseDesign {
+    // Help keys of Image1(0..n-1); the first `toggles` of them are switches
+    // a left click opens and closes (SwitchState[index]).
+    std::vector<QString> hotspotKeys;
+    int toggles = 2;
+    // Rails: the bottom one `railBottom` units above the picture's bottom
+    // edge, the top one `railGap` units above it.
+    double railBottom = 8;
+    double railGap = 20;
+    // Picture3 and Picture4 and their range rows Command5 and Command6.
+    std::array<MeterSpec, 2> meters;
+    QString meterHelpKey;
+    std::array<float, 4> ranges{};
+    std::array<QString, 4> rangeCaptions;
+    // The regulator panel Picture10.
+    QRectF regulatorPanel{1080, 4200, 3855, 1575};
+};
+
+class SinglePhaseBench : public LabWindow {
+    Q_OBJECT
+public:
+    SinglePhaseBench(LabWindowSetup setup, SinglePhaseDesign design);
+    ~SinglePhaseBench() override;
+
+    float DrawUnit() const { return m_drawUnit; }
+    AcGrid Grid() const;
+    Pribor &Meter(int k) { return m_meters[std::size_t(k)]; }
+    Switcher &Regulator() { return m_regulator; }
+    K50Panel *K50() const { return m_k50.get(); }
+    RangeRow &Ranges(int k) { return m_rows[std::size_t(k)]; }
+
+    // Handlers, public so tests can drive them as the controls do.
+    void Image1_MouseDown(int index, Qt::MouseButton button);
+    void Command5_Click(int index) { m_rows[0].Click(index); }
+    void Command6_Click(int index) { m_rows[1].Click(index); }
+
+protected:
+    // The circuit the bench shows and computes.
+    virtual SinglePhaseCircuit &Circuit() = 0;
+    // The bench's own controls, after the shared ones.
+    virtual void BuildBench(QWidget *client) { Q_UNUSED(client); }
+    // The bench's own load steps, after the shared ones.
+    virtual void LoadBench() {}
+    // Knob positions the computation takes, read at the tick before it.
+    virtual void ReadKnobs() {}
+    // The load side of the schematic, after the supply side.
+    virtual void DrawLoadSide(Schematic &s, const AcGrid &g) = 0;
+    // Image1(0..n-1) over the elements, in Picture1's twips.
+    virtual std::vector<QRectF> Hotspots(const AcGrid &g) const = 0;
+
+    // A knob of the bench: a press sets the help key "oSS" (the pop-up
+    // opening only at position 1 or with Shift alone), a turn asks for a
+    // recomputation.
+    void BindKnob(Switcher &knob);
+    void RedrawSchematic();
+    void LayoutHotspots();
+    PictureBox *Picture1() const { return m_picture1; }
+
+private:
+    void BuildControls(QWidget *client) final;
+    void FormLoad() final;
+    void FormUnload() final;
+    void Timer1_Timer() final;
+    // One tick's meter drive: the two meters, the K-50 meters, then the
+    // protection.
+    void UpdateInstruments(double now);
+    void PaintSchematic(QPainter &p);
+
+    SinglePhaseDesign m_design;
+    float m_drawUnit = 0.0f;
+    std::array<Pribor, 2> m_meters;
+    std::array<RangeRow, 2> m_rows;
+    Switcher m_regulator;
+    std::unique_ptr<K50Panel> m_k50; // made with the controls
+
+    QPointer<PictureBox> m_picture1;
+    QPointer<PictureBox> m_picture10;
+    QPointer<PictureBox> m_picture12;
+    QPointer<QLabel> m_label8;
+    std::array<QPointer<PictureBox>, 2> m_meterBoxes;
+    ClickAreas m_image1;
+};
+
+class CoilCapacitorBench : public SinglePhaseBench {
+    Q_OBJECT
+public:
+    // `boxLeft`: left edge of the capacitance label "С =" (twips); the box
+    // and its unit follow at the design distances.
+    CoilCapacitorBench(LabWindowSetup setup, SinglePhaseDesign design, double boxLeft);
+
+    Switcher &VariantSwitch() { return m_variant; }
+    void Text1_Change();
+
+protected:
+    virtual CoilCapacitorCircuit &Coil() = 0;
+    SinglePhaseCircuit &Circuit() final { return Coil(); }
+    void BuildBench(QWidget *client) override;
+    void LoadBench() override;
+    void ReadKnobs() override;
+    void LanguageChanged() override;
+
+private:
+    double m_boxLeft;
+    Switcher m_variant;
+    QPointer<PictureBox> m_picture5;
+    QPointer<PictureBox> m_picture9;
+    QPointer<QLabel> m_label7;
+    QPointer<QLabel> m_label6;
+    QPointer<ParamBox> m_text1;
+};
+
+} // namespace ohmaris

@@ -1,0 +1,102 @@
+// The window both three-phase benches are built on (labs 5 and 6): the K-50
+// panel on three phases, the bench's own meters with their range rows, the
+// line-voltage frame and the three element frames, the schematic with its
+// click areas, the tick and its order. A bench adds its schematic and the
+// circuit it computes. The switch states and the overload clock belong to
+// the circuit, so they survive a visit to the chooser; the entries and the
+// ranges start again from their defaults at every load.
+#pragma once
+
+#include "instruments/k50panel.h"
+#include "instruments/pribor.h"
+#include "instruments/rangerow.h"
+#include "labs/common/threephase.h"
+#include "shell/controls.h"
+#include "shell/labwindow.h"
+
+#include <QColor>
+#include <QPointer>
+#include <QRectF>
+#include <QString>
+#include <array>
+#include <memory>
+#include <vector>
+
+class QGroupBox;
+
+namespace ohmaris {
+
+class ParamBox;
+class PictureBox;
+class Schematic;
+
+// One of the bench's own meters with its range row.
+struct ThreePhaseMeter {
+    QString box;      // "Picture3"
+    QRectF place;     // twips
+    MeterSpec spec;
+    QString helpKey;  // of the meter box
+    QString row;      // "Command5"
+    std::vector<RangeRow::Button> buttons;
+    std::vector<float> ranges; // by button; the last is the load-time range
+};
+
+struct ThreePhaseDesign {
+    QRectF k50Place = K50Panel::kStandardPlace;
+    std::vector<ThreePhaseMeter> meters;
+    QRectF frame1;                 // line voltage
+    std::array<double, 3> frame2Tops{};
+    double frame2Left = 12120;
+    QRectF picture1;               // schematic
+    double drawUnitDivisor = 90;   // DrawUnit = Picture1 width / divisor
+    int hotspots = 0;
+};
+
+class ThreePhaseBench : public LabWindow {
+    Q_OBJECT
+public:
+    ThreePhaseBench(LabWindowSetup setup, ThreePhaseDesign design);
+    ~ThreePhaseBench() override;
+
+    float DrawUnit() const { return m_drawUnit; }
+    Pribor &Meter(int k) { return m_meters[std::size_t(k)]; }
+    RangeRow &Ranges(int k) { return m_rows[std::size_t(k)]; }
+    K50Panel *K50() const { return m_k50.get(); }
+
+    // Handlers, public so tests drive them the way the controls do.
+    void Image1_MouseDown(int index, Qt::MouseButton button);
+    void Text1_Change();
+    void Text2_Change(int index);
+    // One tick's meter drive (the bench's meters, then the K-50 on the phase
+    // its selector stands at) and the protection.
+    void UpdateInstruments();
+
+protected:
+    virtual ThreePhaseCircuit &Circuit() = 0;
+    virtual QString HotspotKey(int index) const = 0;
+    virtual std::vector<QRectF> Hotspots(double width, double height, double drawUnit) const = 0;
+    virtual void DrawSchematic(Schematic &s, double width, double height, double drawUnit) = 0;
+    PictureBox *Picture1() const { return m_picture1; }
+
+private:
+    void BuildControls(QWidget *client) final;
+    void FormLoad() final;
+    void FormUnload() final;
+    void Timer1_Timer() final;
+    void LayoutClickAreas();
+    void RedrawSchematic();
+
+    ThreePhaseDesign m_design;
+    float m_drawUnit = 0.0f;
+    std::array<Pribor, ThreePhaseCircuit::kMaxMeters> m_meters;
+    std::array<RangeRow, ThreePhaseCircuit::kMaxMeters> m_rows;
+    std::unique_ptr<K50Panel> m_k50; // made with the controls
+
+    QPointer<PictureBox> m_picture1;
+    std::array<QPointer<PictureBox>, ThreePhaseCircuit::kMaxMeters> m_meterBoxes;
+    QPointer<ParamBox> m_text1;
+    std::array<QPointer<ParamBox>, 9> m_text2;
+    ClickAreas m_image1;
+};
+
+} // namespace ohmaris

@@ -1,0 +1,18 @@
+// Lab 1's entry in the lab table.
+#pragma once
+
+#include "labs/labentry.h"
+
+namespace ohmaris {
+
+struct Lab1 {
+    static constexpr int kNumber = 1;
+    // Inputs and outputs for ohmaris-calc (calc.cpp).
+    static const LabCalc &Calc();
+    // The bench window; the shell owns it (bench.cpp).
+    static std::unique_ptr<LabWindow> CreateWindow();
+    // The gallery sheet "lab1" (tools/gallery/lab1.cpp).
+    static void RenderGallery(const QString &outDir);
+};
+
+} // namespace ohmaris

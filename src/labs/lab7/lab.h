@@ -1,0 +1,18 @@
+// Lab 7's entry in the lab table.
+#pragma once
+
+#include "labs/labentry.h"
+
+namespace ohmaris {
+
+struct Lab7 {
+    static constexpr int kNumber = 7;
+    // Inputs and outputs for ohmaris-calc (calc.cpp).
+    static const LabCalc &Calc();
+    // The bench window; the shell owns it (bench.cpp).
+    static std::unique_ptr<LabWindow> CreateWindow();
+    // The gallery sheet "lab7" (tools/gallery/lab7.cpp).
+    static void RenderGallery(const QString &outDir);
+};
+
+} // namespace ohmaris

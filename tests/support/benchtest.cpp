@@ -1,0 +1,110 @@
+// Shared bench-test set-up and input.
+#include "benchtest.h"
+
+#include "labs/registry.h"
+#include "shell/controls.h"
+#include "shell/shell.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+namespace ohmaris::test {
+
+LabWindow *BenchFixture::Open(int lab, double start)
+{
+    Shell::reset();
+    Shell &shell = Shell::instance();
+    shell.setMessagesShown(false);
+    int language = 1;
+    if (!shell.LoadLanguage(language)) {
+        QTest::qFail(qPrintable(shell.lastLanguageError()), __FILE__, __LINE__);
+        return nullptr;
+    }
+    clock.set(start);
+    setAppClock(&clock);
+    RegisterLabWindows();
+    m_window = shell.LabWindowFor(lab);
+    if (!m_window)
+        return nullptr;
+    m_window->Show();
+    QCoreApplication::processEvents();
+    // The tests tick the bench themselves.
+    m_window->timer()->stop();
+    return m_window;
+}
+
+void BenchFixture::Close()
+{
+    Shell::reset();
+    setAppClock(nullptr);
+    m_window = nullptr;
+}
+
+void BenchFixture::Ticks(int count, double dt)
+{
+    for (int i = 0; i < count; ++i) {
+        clock.advance(dt);
+        m_window->Tick();
+    }
+}
+
+QWidget *BenchFixture::Control(const QString &name) const
+{
+    return m_window ? m_window->Control(name) : nullptr;
+}
+
+ohmaris::ClickArea *BenchFixture::Area(int index) const
+{
+    return m_window ? m_window->Control<ohmaris::ClickArea>(ArrayName(QStringLiteral("Image1"), index)) : nullptr;
+}
+
+QLineEdit *BenchFixture::Box(const QString &name) const
+{
+    return m_window ? m_window->Control<QLineEdit>(name) : nullptr;
+}
+
+void BenchFixture::ClickHotspot(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    QTest::mouseClick(Area(index), button, modifiers);
+}
+
+void BenchFixture::ClickKnob(const QString &box, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    QWidget *knob = Control(box);
+    QTest::mouseClick(knob, button, modifiers, knob->rect().center());
+}
+
+void BenchFixture::Click(const QString &control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    QTest::mouseClick(Control(control), button, modifiers);
+}
+
+void BenchFixture::TypeInto(const QString &box, const QString &keys)
+{
+    QLineEdit *e = Box(box);
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Backspace);
+    QTest::keyClicks(e, keys);
+}
+
+bool BenchFixture::MenuShown() const
+{
+    return m_window && m_window->contextMenu() && m_window->contextMenu()->isVisible();
+}
+
+void BenchFixture::CloseMenu() const
+{
+    if (m_window && m_window->contextMenu())
+        m_window->contextMenu()->hide();
+}
+
+QImage BenchFixture::Grab(const QString &control) const
+{
+    return Control(control)->grab().toImage();
+}
+
+} // namespace ohmaris::test
