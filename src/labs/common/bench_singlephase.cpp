@@ -15,10 +15,7 @@ namespace ohmaris {
 
 namespace {
 
-constexpr double kSchematicFont = 12;
-constexpr double kPanelFont = 12;
-constexpr double kMeterFont = 9.75;
-constexpr double kButtonFont = 9.75;
+using namespace acfont;
 
 // The range buttons inside a meter box: the first one narrower.
 std::vector<RangeRow::Button> RangeButtons(const std::array<QString, 4> &captions)
@@ -31,7 +28,7 @@ std::vector<RangeRow::Button> RangeButtons(const std::array<QString, 4> &caption
 
 QLabel *MakePanelCaption(QWidget *panel, const QString &name, double height)
 {
-    QLabel *l = MakeLabel(panel, name, {0, 0, DesignRect(panel).width(), height}, QString(), kPanelFont, true);
+    QLabel *l = MakeLabel(panel, name, {0, 0, DesignRect(panel).width(), height}, QString(), kPanel, true);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     l->setWordWrap(true);
     return l;
@@ -50,15 +47,11 @@ std::int16_t Rounded(double v)
 } // namespace
 
 SinglePhaseBench::SinglePhaseBench(LabWindowSetup setup, SinglePhaseDesign design)
-    : LabWindow(std::move(setup)), m_design(std::move(design))
+    : AcBench(std::move(setup), 2,
+              [this](int meter, int button) { Circuit().MeterRange(meter) = m_design.ranges[std::size_t(button)]; }),
+      m_design(std::move(design))
 {
     BindKnob(m_regulator);
-    for (int k = 0; k < 2; ++k) {
-        connect(&m_rows[std::size_t(k)], &RangeRow::chosen, this,
-                [this, k](int i) { Circuit().MeterRange(k) = m_design.ranges[std::size_t(i)]; });
-        connect(&m_rows[std::size_t(k)], &RangeRow::helpRequested, this,
-                [this](const QString &key, Qt::MouseButton b) { ContextHelp(key, b); });
-    }
 }
 
 SinglePhaseBench::~SinglePhaseBench() = default;
@@ -76,17 +69,15 @@ void SinglePhaseBench::BindKnob(Switcher &knob)
 
 AcGrid SinglePhaseBench::Grid() const
 {
-    return AcGridFor(m_drawUnit, m_picture1 ? m_picture1->twipsHeight() : 0.0, m_design.railBottom,
+    return AcGridFor(DrawUnit(), m_picture1 ? m_picture1->twipsHeight() : 0.0, m_design.railBottom,
                      m_design.railGap);
 }
 
 void SinglePhaseBench::BuildControls(QWidget *client)
 {
-    m_k50 = std::make_unique<K50Panel>(client);
-    connect(m_k50.get(), &K50Panel::helpRequested, this,
-            [this](const QString &key, Qt::MouseButton b) { ContextHelp(key, b); });
+    BuildK50(client, K50Panel::kStandardPlace);
 
-    m_picture1 = MakePicture(client, QStringLiteral("Picture1"), {120, 5880, 11175, 4215}, kSchematicFont);
+    m_picture1 = MakePicture(client, QStringLiteral("Picture1"), {120, 5880, 11175, 4215}, kSchematic);
     connect(m_picture1.data(), &PictureBox::painting, this, &SinglePhaseBench::PaintSchematic);
     m_image1.Build(m_picture1, int(m_design.hotspotKeys.size()), this,
                    [this](int i, Qt::MouseButton b, Qt::KeyboardModifiers) { Image1_MouseDown(i, b); });
@@ -96,24 +87,24 @@ void SinglePhaseBench::BuildControls(QWidget *client)
     const std::array<const char *, 2> rows{"Command5", "Command6"};
     const std::array<double, 2> lefts{9000, 12120};
     for (std::size_t k = 0; k < 2; ++k) {
-        PictureBox *box = MakePicture(client, QLatin1String(boxes[k]), {lefts[k], 240, 3015, 2655}, kMeterFont);
+        PictureBox *box = MakePicture(client, QLatin1String(boxes[k]), {lefts[k], 240, 3015, 2655}, kMeter);
         connect(box, &PictureBox::mouseDown, this,
                 [this](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { ContextHelp(m_design.meterHelpKey, b); });
         m_meterBoxes[k] = box;
-        RangeRow &row = m_rows[k];
-        row.Build(box, QLatin1String(rows[k]), RangeButtons(m_design.rangeCaptions), kButtonFont, true);
-        row.setFocusTarget(m_picture1);
+        RangeRow &row = Ranges(int(k));
+        row.Build(box, QLatin1String(rows[k]), RangeButtons(m_design.rangeCaptions), kButton, true);
         // The highest range carries the window colour at design.
         for (int i = 0; i < 4; ++i)
             SetButtonColour(row.button(i), i == 3 ? WindowBackColour() : ButtonFaceColour());
     }
 
+    FocusRangesOn(m_picture1);
     BuildBench(client);
 
     // The regulator panel: caption on top, the knob, "max" and "min".
-    m_picture10 = MakePicture(client, QStringLiteral("Picture10"), m_design.regulatorPanel, kPanelFont, true);
+    m_picture10 = MakePicture(client, QStringLiteral("Picture10"), m_design.regulatorPanel, kPanel, true);
     m_label8 = MakePanelCaption(m_picture10, QStringLiteral("Label8"), 465);
-    m_picture12 = MakePicture(m_picture10, QStringLiteral("Picture12"), {1080, 480, 855, 855}, kPanelFont);
+    m_picture12 = MakePicture(m_picture10, QStringLiteral("Picture12"), {1080, 480, 855, 855}, kPanel);
     connect(m_picture10.data(), &PictureBox::painting, this, [this](QPainter &p) {
         if (m_picture12)
             DrawRegulatorMarks(p, Geometry(m_picture12));
@@ -122,11 +113,11 @@ void SinglePhaseBench::BuildControls(QWidget *client)
 
 void SinglePhaseBench::FormLoad()
 {
-    m_drawUnit = float(m_picture1->twipsWidth() / 100.0);
+    setDrawUnit(float(m_picture1->twipsWidth() / 100.0));
     SinglePhaseCircuit &c = Circuit();
     for (int k = 0; k < 2; ++k) {
         c.MeterRange(k) = m_design.ranges[3];
-        SetUpMeter(m_meters[std::size_t(k)], m_meterBoxes[std::size_t(k)], m_design.meters[std::size_t(k)]);
+        SetUpMeter(Meter(k), m_meterBoxes[std::size_t(k)], m_design.meters[std::size_t(k)]);
     }
     // The K-50 panel was made with the controls at 5 A, 450 V, 2250 W, "+".
 
@@ -144,11 +135,6 @@ void SinglePhaseBench::FormLoad()
 
     LayoutKnobPanel(m_picture10, m_label8, m_picture12, kRegulatorPanelGap);
     LayoutHotspots();
-}
-
-void SinglePhaseBench::FormUnload()
-{
-    m_k50.reset();
 }
 
 void SinglePhaseBench::LayoutHotspots()
@@ -210,13 +196,13 @@ void SinglePhaseBench::UpdateInstruments(double now)
 {
     SinglePhaseCircuit &c = Circuit();
     const std::array<double, 2> t = c.MeterTargets();
-    for (std::size_t k = 0; k < 2; ++k)
-        m_meters[k].setValue(MeterStep(m_meters[k].Value(), t[k]));
+    for (int k = 0; k < 2; ++k)
+        Meter(k).setValue(MeterStep(Meter(k).Value(), t[std::size_t(k)]));
     // The K-50 follows the panel's ranges; the power direction enters no
     // target on a single-phase bench.
     const K50PhaseReadings r = c.K50Readings();
-    m_k50->SetReadings(r.U, r.I, r.P);
-    m_k50->Tick(false);
+    K50()->SetReadings(r.U, r.I, r.P);
+    K50()->Tick(false);
     c.ApplyProtection(now);
 }
 
@@ -229,19 +215,19 @@ CoilCapacitorBench::CoilCapacitorBench(LabWindowSetup setup, SinglePhaseDesign d
 void CoilCapacitorBench::BuildBench(QWidget *client)
 {
     // The variant panel: caption on top, the knob, the digits around it.
-    m_picture5 = MakePicture(client, QStringLiteral("Picture5"), {11400, 4680, 3615, 2175}, kPanelFont, true);
+    m_picture5 = MakePicture(client, QStringLiteral("Picture5"), {11400, 4680, 3615, 2175}, kPanel, true);
     m_label7 = MakePanelCaption(m_picture5, QStringLiteral("Label7"), 525);
-    m_picture9 = MakePicture(m_picture5, QStringLiteral("Picture9"), {1080, 720, 855, 855}, kPanelFont);
+    m_picture9 = MakePicture(m_picture5, QStringLiteral("Picture9"), {1080, 720, 855, 855}, kPanel);
     connect(m_picture5.data(), &PictureBox::painting, this, [this](QPainter &p) {
         if (m_picture9)
             DrawVariantDigits(p, Geometry(m_picture9));
     });
 
     // The capacitance box with its label and unit.
-    MakeLabel(client, QStringLiteral("Label5"), {m_boxLeft, 7440, 735, 375}, QStringLiteral("С ="), kPanelFont);
-    m_text1 = MakeParamBox(client, QStringLiteral("Text1"), {m_boxLeft + 840, 7440, 1095, 345}, kPanelFont);
+    MakeLabel(client, QStringLiteral("Label5"), {m_boxLeft, 7440, 735, 375}, QStringLiteral("С ="), kPanel);
+    m_text1 = MakeParamBox(client, QStringLiteral("Text1"), {m_boxLeft + 840, 7440, 1095, 345}, kPanel);
     connect(m_text1.data(), &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-    m_label6 = MakeLabel(client, QStringLiteral("Label6"), {m_boxLeft + 2040, 7440, 435, 315}, QString(), kPanelFont);
+    m_label6 = MakeLabel(client, QStringLiteral("Label6"), {m_boxLeft + 2040, 7440, 435, 315}, QString(), kPanel);
 }
 
 namespace {

@@ -6,14 +6,11 @@
 // the variant selector with its panel and the capacitance box.
 #pragma once
 
-#include "instruments/k50panel.h"
-#include "instruments/pribor.h"
-#include "instruments/rangerow.h"
 #include "instruments/switcher.h"
+#include "labs/common/bench_ac.h"
 #include "labs/common/singlephase.h"
 #include "labs/common/singlephase_layout.h"
 #include "shell/controls.h"
-#include "shell/labwindow.h"
 
 #include <QPointer>
 #include <QRectF>
@@ -49,23 +46,19 @@ struct SinglePhaseDesign {
     QRectF regulatorPanel{1080, 4200, 3855, 1575};
 };
 
-class SinglePhaseBench : public LabWindow {
+class SinglePhaseBench : public AcBench {
     Q_OBJECT
 public:
     SinglePhaseBench(LabWindowSetup setup, SinglePhaseDesign design);
     ~SinglePhaseBench() override;
 
-    float DrawUnit() const { return m_drawUnit; }
     AcGrid Grid() const;
-    Pribor &Meter(int k) { return m_meters[std::size_t(k)]; }
     Switcher &Regulator() { return m_regulator; }
-    K50Panel *K50() const { return m_k50.get(); }
-    RangeRow &Ranges(int k) { return m_rows[std::size_t(k)]; }
 
     // Handlers, public so tests can drive them as the controls do.
     void Image1_MouseDown(int index, Qt::MouseButton button);
-    void Command5_Click(int index) { m_rows[0].Click(index); }
-    void Command6_Click(int index) { m_rows[1].Click(index); }
+    void Command5_Click(int index) { Ranges(0).Click(index); }
+    void Command6_Click(int index) { Ranges(1).Click(index); }
 
 protected:
     // The circuit the bench shows and computes.
@@ -92,7 +85,6 @@ protected:
 private:
     void BuildControls(QWidget *client) final;
     void FormLoad() final;
-    void FormUnload() final;
     void Timer1_Timer() final;
     // One tick's meter drive: the two meters, the K-50 meters, then the
     // protection.
@@ -100,11 +92,7 @@ private:
     void PaintSchematic(QPainter &p);
 
     SinglePhaseDesign m_design;
-    float m_drawUnit = 0.0f;
-    std::array<Pribor, 2> m_meters;
-    std::array<RangeRow, 2> m_rows;
     Switcher m_regulator;
-    std::unique_ptr<K50Panel> m_k50; // made with the controls
 
     QPointer<PictureBox> m_picture1;
     QPointer<PictureBox> m_picture10;

@@ -14,44 +14,38 @@ namespace ohmaris {
 
 namespace {
 
-constexpr double kSchematicFont = 12.0;
-constexpr double kMeterFont = 9.75;
-constexpr double kButtonFont = 9.75;
+using namespace acfont;
 constexpr double kFrameFont = 12.0;
 constexpr double kSubscriptFont = 9.0;
 
 } // namespace
 
 ThreePhaseBench::ThreePhaseBench(LabWindowSetup setup, ThreePhaseDesign design)
-    : LabWindow(std::move(setup)), m_design(std::move(design))
+    : AcBench(std::move(setup), int(design.meters.size()),
+              [this](int meter, int button) {
+                  Circuit().MeterRange(meter) = m_design.meters[std::size_t(meter)].ranges[std::size_t(button)];
+              }),
+      m_design(std::move(design))
 {
-    for (std::size_t k = 0; k < m_design.meters.size(); ++k) {
-        connect(&m_rows[k], &RangeRow::chosen, this,
-                [this, k](int i) { Circuit().MeterRange(int(k)) = m_design.meters[k].ranges[std::size_t(i)]; });
-        connect(&m_rows[k], &RangeRow::helpRequested, this,
-                [this](const QString &key, Qt::MouseButton b) { ContextHelp(key, b); });
-    }
 }
 
 ThreePhaseBench::~ThreePhaseBench() = default;
 
 void ThreePhaseBench::BuildControls(QWidget *client)
 {
-    m_k50 = std::make_unique<K50Panel>(client, m_design.k50Place);
-    connect(m_k50.get(), &K50Panel::helpRequested, this,
-            [this](const QString &key, Qt::MouseButton b) { ContextHelp(key, b); });
-    connect(m_k50.get(), &K50Panel::selectorTurned, this, [this] { Circuit().RecalcPending = true; });
+    BuildK50(client, m_design.k50Place, [this] { Circuit().RecalcPending = true; });
 
     // The bench's meters, each with its range buttons along its bottom edge.
     for (std::size_t k = 0; k < m_design.meters.size(); ++k) {
         const ThreePhaseMeter &m = m_design.meters[k];
-        PictureBox *box = MakePicture(client, m.box, m.place, kMeterFont);
+        PictureBox *box = MakePicture(client, m.box, m.place, kMeter);
         m_meterBoxes[k] = box;
-        m_rows[k].Build(box, m.row, m.buttons, kButtonFont, true);
+        RangeRow &row = Ranges(int(k));
+        row.Build(box, m.row, m.buttons, kButton, true);
         // The load-time range carries the window colour at design.
-        const int last = m_rows[k].count() - 1;
+        const int last = row.count() - 1;
         for (int i = 0; i <= last; ++i)
-            SetButtonColour(m_rows[k].button(i), i == last ? WindowBackColour() : ButtonFaceColour());
+            SetButtonColour(row.button(i), i == last ? WindowBackColour() : ButtonFaceColour());
         connect(box, &PictureBox::mouseDown, this,
                 [this, key = m.helpKey](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { ContextHelp(key, b); });
     }
@@ -92,15 +86,14 @@ void ThreePhaseBench::BuildControls(QWidget *client)
     }
 
     // Schematic and its click areas.
-    m_picture1 = MakePicture(client, QStringLiteral("Picture1"), m_design.picture1, kSchematicFont);
+    m_picture1 = MakePicture(client, QStringLiteral("Picture1"), m_design.picture1, kSchematic);
     m_picture1->setFocusPolicy(Qt::StrongFocus);
-    for (RangeRow &row : m_rows)
-        row.setFocusTarget(m_picture1);
+    FocusRangesOn(m_picture1);
     connect(m_picture1.data(), &PictureBox::painting, this, [this](QPainter &p) {
         const double w = m_picture1->twipsWidth(), h = m_picture1->twipsHeight();
         Schematic s(p, QRectF(0, 0, w, h), this->client()->palette().color(QPalette::Window), m_picture1->font(),
                     m_picture1->font().pointSizeF(), WireStyle{Qt::RoundCap, Qt::BevelJoin});
-        DrawSchematic(s, w, h, m_drawUnit);
+        DrawSchematic(s, w, h, DrawUnit());
     });
     m_image1.Build(m_picture1, m_design.hotspots, this,
                    [this](int i, Qt::MouseButton b, Qt::KeyboardModifiers) { Image1_MouseDown(i, b); });
@@ -108,7 +101,7 @@ void ThreePhaseBench::BuildControls(QWidget *client)
 
 void ThreePhaseBench::FormLoad()
 {
-    m_drawUnit = float(m_picture1->twipsWidth() / m_design.drawUnitDivisor);
+    setDrawUnit(float(m_picture1->twipsWidth() / m_design.drawUnitDivisor));
     LayoutClickAreas();
 
     // Writing a box runs its change handler: the stored values end as the
@@ -121,19 +114,14 @@ void ThreePhaseBench::FormLoad()
     // power direction "+", phase A, pointers at 0.
     for (std::size_t k = 0; k < m_design.meters.size(); ++k) {
         c.MeterRange(int(k)) = m_design.meters[k].ranges.back();
-        SetUpMeter(m_meters[k], m_meterBoxes[k], m_design.meters[k].spec);
+        SetUpMeter(Meter(int(k)), m_meterBoxes[k], m_design.meters[k].spec);
     }
-}
-
-void ThreePhaseBench::FormUnload()
-{
-    m_k50.reset();
 }
 
 void ThreePhaseBench::LayoutClickAreas()
 {
     if (m_picture1)
-        m_image1.Place(Hotspots(m_picture1->twipsWidth(), m_picture1->twipsHeight(), m_drawUnit));
+        m_image1.Place(Hotspots(m_picture1->twipsWidth(), m_picture1->twipsHeight(), DrawUnit()));
 }
 
 void ThreePhaseBench::RedrawSchematic()
@@ -144,7 +132,7 @@ void ThreePhaseBench::RedrawSchematic()
 
 void ThreePhaseBench::Timer1_Timer()
 {
-    if (!isLoaded() || !m_k50)
+    if (!isLoaded() || !K50())
         return;
     // The K-50 reads its phase selector when it moves its pointers; nothing
     // in the tick turns the selector, so that is the position the tick
@@ -161,13 +149,13 @@ void ThreePhaseBench::UpdateInstruments()
 {
     ThreePhaseCircuit &c = Circuit();
     const std::array<double, ThreePhaseCircuit::kMaxMeters> t = c.MeterTargets();
-    for (std::size_t k = 0; k < m_design.meters.size(); ++k)
-        m_meters[k].setValue(MeterStep(m_meters[k].Value(), t[k]));
+    for (int k = 0; k < meterCount(); ++k)
+        Meter(k).setValue(MeterStep(Meter(k).Value(), t[std::size_t(k)]));
     // The K-50 follows the panel's ranges and power direction on the phase
     // its selector stands at.
     const K50PhaseReadings r = c.K50Readings();
-    m_k50->SetReadings(r.U, r.I, r.P);
-    m_k50->Tick(true);
+    K50()->SetReadings(r.U, r.I, r.P);
+    K50()->Tick(true);
     if (c.ApplyProtection(appClock().now()))
         RedrawSchematic();
 }

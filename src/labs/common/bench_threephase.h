@@ -7,12 +7,9 @@
 // ranges start again from their defaults at every load.
 #pragma once
 
-#include "instruments/k50panel.h"
-#include "instruments/pribor.h"
-#include "instruments/rangerow.h"
+#include "labs/common/bench_ac.h"
 #include "labs/common/threephase.h"
 #include "shell/controls.h"
-#include "shell/labwindow.h"
 
 #include <QColor>
 #include <QPointer>
@@ -52,16 +49,11 @@ struct ThreePhaseDesign {
     int hotspots = 0;
 };
 
-class ThreePhaseBench : public LabWindow {
+class ThreePhaseBench : public AcBench {
     Q_OBJECT
 public:
     ThreePhaseBench(LabWindowSetup setup, ThreePhaseDesign design);
     ~ThreePhaseBench() override;
-
-    float DrawUnit() const { return m_drawUnit; }
-    Pribor &Meter(int k) { return m_meters[std::size_t(k)]; }
-    RangeRow &Ranges(int k) { return m_rows[std::size_t(k)]; }
-    K50Panel *K50() const { return m_k50.get(); }
 
     // Handlers, public so tests drive them the way the controls do.
     void Image1_MouseDown(int index, Qt::MouseButton button);
@@ -81,16 +73,11 @@ protected:
 private:
     void BuildControls(QWidget *client) final;
     void FormLoad() final;
-    void FormUnload() final;
     void Timer1_Timer() final;
     void LayoutClickAreas();
     void RedrawSchematic();
 
     ThreePhaseDesign m_design;
-    float m_drawUnit = 0.0f;
-    std::array<Pribor, ThreePhaseCircuit::kMaxMeters> m_meters;
-    std::array<RangeRow, ThreePhaseCircuit::kMaxMeters> m_rows;
-    std::unique_ptr<K50Panel> m_k50; // made with the controls
 
     QPointer<PictureBox> m_picture1;
     std::array<QPointer<PictureBox>, ThreePhaseCircuit::kMaxMeters> m_meterBoxes;

@@ -11,7 +11,7 @@ struct Lab2 {
     static const LabCalc &Calc();
     // The bench window; the shell owns it (bench.cpp).
     static std::unique_ptr<LabWindow> CreateWindow();
-    // The gallery sheet "lab2" (tools/gallery/lab2.cpp).
+    // The gallery sheet "lab2" (gallery.cpp, built into ohmaris-gallery).
     static void RenderGallery(const QString &outDir);
 };
 

@@ -11,7 +11,7 @@ struct Lab5 {
     static const LabCalc &Calc();
     // The bench window; the shell owns it (bench.cpp).
     static std::unique_ptr<LabWindow> CreateWindow();
-    // The gallery sheet "lab5" (tools/gallery/lab5.cpp).
+    // The gallery sheet "lab5" (gallery.cpp, built into ohmaris-gallery).
     static void RenderGallery(const QString &outDir);
 };
 

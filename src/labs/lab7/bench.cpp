@@ -226,21 +226,7 @@ void Lab7Window::BuildControls(QWidget *client)
             DrawScopeScreen(p, screen->width(), screen->height(), v ? m_scope.VoltageTrace : m_scope.CurrentTrace,
                             ScreenGain(channel, indicator), m_scope.ChannelOn[std::size_t(channel)] != 0);
         });
-        if (one) {
-            c.Picture5 = panel;
-            c.Picture6 = screen;
-            c.Command3 = onOff;
-            c.Picture7 = knob;
-            c.Picture4 = sensitivity;
-            c.Picture14 = timeBase;
-        } else {
-            c.Picture11 = panel;
-            c.Picture12 = screen;
-            c.Command5 = onOff;
-            c.Picture8 = knob;
-            c.Picture10 = sensitivity;
-            c.Picture15 = timeBase;
-        }
+        c.scope[std::size_t(channel - 1)] = {panel, screen, onOff, knob, sensitivity, timeBase};
     }
     c.Command1 = MakeButton(client, QStringLiteral("Command1"), {9240, 8280, 1335, 495}, QString(), kPanelFont);
     connect(c.Command1.data(), &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -278,8 +264,8 @@ void Lab7Window::FormLoad()
         k.setPolojenii(positions);
         k.setValue(value);
     };
-    setUpKnob(m_knob1, c.Picture7, 30, 300, 9, 9);
-    setUpKnob(m_knob2, c.Picture8, 30, 300, 9, 9);
+    setUpKnob(m_knob1, c.scope[0].knob, 30, 300, 9, 9);
+    setUpKnob(m_knob2, c.scope[1].knob, 30, 300, 9, 9);
     setUpKnob(m_selector, c.Picture9, 140, 220, 3, 1);
 
     const auto setUpIndicator = [](Znak &z, PictureBox *box, int digits, double value) {
@@ -288,10 +274,10 @@ void Lab7Window::FormLoad()
         z.setValue(value);
         z.setEnable(false);
     };
-    setUpIndicator(m_voltsPerDivision, c.Picture4, 1, 9);
-    setUpIndicator(m_milliampsPerDivision, c.Picture10, 2, 90);
-    setUpIndicator(m_timeBase1, c.Picture14, 1, 2);
-    setUpIndicator(m_timeBase2, c.Picture15, 1, 2);
+    setUpIndicator(m_voltsPerDivision, c.scope[0].sensitivity, 1, 9);
+    setUpIndicator(m_milliampsPerDivision, c.scope[1].sensitivity, 2, 90);
+    setUpIndicator(m_timeBase1, c.scope[0].timeBase, 1, 2);
+    setUpIndicator(m_timeBase2, c.scope[1].timeBase, 1, 2);
 
     m_model.SwitchState = {std::int16_t(face::RoundHalfEven(m_selector.Value())), 0, 0};
     c.Picture9->setEnabled(true);
@@ -311,10 +297,9 @@ void Lab7Window::FormLoad()
 void Lab7Window::LanguageChanged()
 {
     // The panel texts are entries of the hidden list, refilled by the loader.
-    if (c.Picture5)
-        c.Picture5->update();
-    if (c.Picture11)
-        c.Picture11->update();
+    for (const Controls::Channel &ch : c.scope)
+        if (ch.panel)
+            ch.panel->update();
 }
 
 void Lab7Window::LayoutClickAreas()
@@ -344,8 +329,8 @@ void Lab7Window::Timer1_Timer()
     m_voltsPerDivision.setValue(m_knob1.Value());
     m_milliampsPerDivision.setValue(double(m_knob2.Value()) * 10.0);
     m_scope.Record(m_model);
-    c.Picture6->update();
-    c.Picture12->update();
+    for (const Controls::Channel &ch : c.scope)
+        ch.screen->update();
     // Pointers a fifth of the way to their targets.
     m_meterA1.setValue(MeterStep(m_meterA1.Value(), ScaleDivisions(m_model.MeterTarget1, 100.0, m_a1Range)));
     m_meterA2.setValue(MeterStep(m_meterA2.Value(), ScaleDivisions(m_model.MeterTarget2, 100.0, m_a2Range)));
@@ -387,7 +372,8 @@ void Lab7Window::KnobMouseDown(Switcher &knob, Qt::MouseButton button, Qt::Keybo
 void Lab7Window::ChannelClick(int channel)
 {
     const bool v = channel == 1;
-    QPushButton *button = v ? c.Command3 : c.Command5;
+    const Controls::Channel &ch = c.scope[std::size_t(channel - 1)];
+    QPushButton *button = ch.onOff;
     Znak &sensitivity = v ? m_voltsPerDivision : m_milliampsPerDivision;
     Znak &timeBase = v ? m_timeBase1 : m_timeBase2;
     const bool on = m_scope.ChannelOn[std::size_t(channel)] == 0;
@@ -395,8 +381,8 @@ void Lab7Window::ChannelClick(int channel)
     m_scope.SetChannel(channel, on);
     sensitivity.setEnable(on);
     timeBase.setEnable(on);
-    if (PictureBox *screen = v ? c.Picture6 : c.Picture12)
-        screen->update();
+    if (ch.screen)
+        ch.screen->update();
     FocusSchematic();
 }
 

@@ -105,18 +105,19 @@ private:
         QPointer<PictureBox> Picture3;
         QPointer<PictureBox> Picture13;
         QPointer<PictureBox> Picture9;
-        QPointer<PictureBox> Picture5;
-        QPointer<PictureBox> Picture6;
-        QPointer<PictureBox> Picture7;
-        QPointer<PictureBox> Picture4;
-        QPointer<PictureBox> Picture14;
-        QPointer<QPushButton> Command3;
-        QPointer<PictureBox> Picture11;
-        QPointer<PictureBox> Picture12;
-        QPointer<PictureBox> Picture8;
-        QPointer<PictureBox> Picture10;
-        QPointer<PictureBox> Picture15;
-        QPointer<QPushButton> Command5;
+        // The oscilloscope's channels: [0] voltage (Picture5 with the screen
+        // Picture6, Command3, the knob Picture7, the readouts Picture4 and
+        // Picture14), [1] current (Picture11, Picture12, Command5, Picture8,
+        // Picture10, Picture15).
+        struct Channel {
+            QPointer<PictureBox> panel;
+            QPointer<PictureBox> screen;
+            QPointer<QPushButton> onOff;
+            QPointer<PictureBox> knob;
+            QPointer<PictureBox> sensitivity;
+            QPointer<PictureBox> timeBase;
+        };
+        std::array<Channel, 2> scope;
         QPointer<QPushButton> Command1;
         QPointer<QComboBox> Combo1;
     };

@@ -1,6 +1,6 @@
 // Gallery sheet of lab 7: each circuit at rest, the RC circuit charging
 // with both oscilloscope channels on, and the RLC circuit ringing.
-#include "gallery.h"
+#include "gallery/gallery.h"
 
 #include "calc/clock.h"
 #include "labs/lab7/bench.h"

@@ -1,6 +1,6 @@
 // Gallery sheet of lab 1: the bench at start, with S2, S3 and S4 closed once
 // the meters have settled, and with the voltmeter selector at each position.
-#include "gallery.h"
+#include "gallery/gallery.h"
 
 #include "labs/lab1/bench.h"
 #include "labs/lab1/lab.h"

@@ -1,7 +1,7 @@
 // Gallery sheet of lab 2: the bench at start, at full voltage after the
 // pointers settle, with the capacitor bypassed, and at resonance (also in
 // Russian).
-#include "gallery.h"
+#include "gallery/gallery.h"
 
 #include "calc/clock.h"
 #include "labs/lab2/bench.h"

@@ -1,7 +1,7 @@
 // Gallery sheet of lab 5: the bench at start, the balanced load with the
 // neutral wire, phases A and B only with the neutral open, and the K-50 set
 // switched to phase B.
-#include "gallery.h"
+#include "gallery/gallery.h"
 
 #include "labs/lab5/bench.h"
 #include "labs/lab5/lab.h"
