@@ -341,14 +341,11 @@ void Lab7Window::Timer1_Timer()
         LayoutClickAreas();
         c.Picture1->update();
     }
-    // Sweep step from two readings of the clock, the readouts, and the
-    // sample (the screen paint only draws what was recorded here).
-    const double t1 = clock.now();
-    const double t2 = clock.now();
-    scope.UpdateSweep(t1, t2);
+    // Sweep step and sample (the screen paint only draws what was recorded
+    // here), then the readouts.
+    scope.OnTick(clock, model);
     voltsPerDivision.setValue(knob1.Value());
     milliampsPerDivision.setValue(double(knob2.Value()) * 10.0);
-    scope.Record(model);
     c.Picture6->update();
     c.Picture12->update();
     // Pointers a fifth of the way to their targets.
