@@ -4,7 +4,7 @@
 
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES = cmake make g++ qt6-base-dev libgl-dev fontconfig fonts-liberation2 fonts-urw-base35
+PACKAGES = cmake make g++ qt6-base-dev libgl-dev fontconfig fonts-liberation2 fonts-urw-base35 locales
 
 .PHONY: all deps configure build run test gallery install clean
 

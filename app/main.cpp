@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QLocale>
-#include <QTextStream>
 
 int main(int argc, char **argv)
 {
@@ -20,10 +19,9 @@ int main(int argc, char **argv)
     ohmaris::Shell &shell = ohmaris::Shell::instance();
     ohmaris::RegisterLabWindows();
     int language = ohmaris::Shell::StartingLanguage(QLocale::system());
-    if (!shell.LoadLanguage(language)) {
-        QTextStream(stderr) << "ohmaris: " << shell.lastLanguageError() << '\n';
+    // A file that cannot be read has been reported on stderr and in a box.
+    if (!shell.LoadLanguage(language))
         return 1;
-    }
     shell.ShowChooser();
     const int rc = app.exec();
     ohmaris::Shell::reset();

@@ -2,16 +2,49 @@
 #include "calc/labcalc.h"
 
 #include <charconv>
-#include <cstdlib>
+#include <system_error>
 
 namespace ohmaris {
 
 QJsonValue FloatJson(float value)
 {
+    // Both conversions ignore the C library's locale: under a locale with a
+    // decimal comma, strtod would stop reading at the point.
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf - 1, value);
-    *res.ptr = '\0';
-    return QJsonValue(std::strtod(buf, nullptr));
+    const std::to_chars_result text = std::to_chars(buf, buf + sizeof buf, value);
+    double widened = 0.0;
+    if (text.ec != std::errc() || std::from_chars(buf, text.ptr, widened).ec != std::errc())
+        return QJsonValue(double(value)); // an infinity or NaN has no shortest decimal
+    return QJsonValue(widened);
+}
+
+QString QuotedArgument(const QString &text)
+{
+    QString out = QStringLiteral("'");
+    for (const char32_t c : text.toUcs4()) {
+        switch (c) {
+        case U'\\': out += QStringLiteral("\\\\"); continue;
+        case U'\'': out += QStringLiteral("\\'"); continue;
+        case U'\n': out += QStringLiteral("\\n"); continue;
+        case U'\r': out += QStringLiteral("\\r"); continue;
+        case U'\t': out += QStringLiteral("\\t"); continue;
+        default: break;
+        }
+        switch (QChar::category(c)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate:
+        case QChar::Other_NotAssigned:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            out += c <= 0xFF ? QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0'))
+                             : QStringLiteral("\\u{%1}").arg(uint(c), 4, 16, QLatin1Char('0'));
+            break;
+        default:
+            out += QString::fromUcs4(&c, 1);
+        }
+    }
+    return out + QLatin1Char('\'');
 }
 
 QString CalcArgument(const QMap<QString, QString> &args, const CalcInput &input)
@@ -23,7 +56,7 @@ QString CalcEntry(const QString &name, const QString &text, const EntryRule &rul
                   float &stored)
 {
     if (!IsNumericText(text))
-        return QStringLiteral("%1: not a number: '%2'").arg(name, text);
+        return QStringLiteral("%1: not a number: %2").arg(name, QuotedArgument(text));
     stored = ApplyEntryRule(text, stored, rule).value;
     return {};
 }
@@ -34,7 +67,7 @@ QString CalcPosition(const QString &name, const QString &text, int min, int max,
     bool ok = false;
     const int p = text.trimmed().toInt(&ok);
     if (!ok)
-        return QStringLiteral("%1: not a whole number: '%2'").arg(name, text);
+        return QStringLiteral("%1: not a whole number: %2").arg(name, QuotedArgument(text));
     if (p < min || p > max)
         return QStringLiteral("%1: position %2 out of range %3..%4").arg(name).arg(p).arg(min).arg(max);
     position = p;

@@ -40,6 +40,9 @@ struct LabCalc {
     int lab = 0;
     QString title;
     std::vector<CalcInput> inputs;
+    // A typical command line for the lab's help, when its defaults alone
+    // show little (empty: none).
+    QString example;
     // The quantities run() reports, in the order the text output lists them.
     std::vector<CalcOutput> outputs;
     // Arguments hold only names listed in `inputs`; missing ones take their
@@ -59,6 +62,12 @@ QJsonArray FloatJson(const std::array<float, N> &values)
         a.append(FloatJson(v));
     return a;
 }
+
+// An argument as an error line echoes it: in single quotes, with a
+// backslash before a quote or a backslash and every control, format or
+// line-breaking character written as an escape, so whatever a caller
+// passes, the message stays one line and cannot fake another.
+QString QuotedArgument(const QString &text);
 
 // The text given for an input, or its default when it was not given.
 QString CalcArgument(const QMap<QString, QString> &args, const CalcInput &input);

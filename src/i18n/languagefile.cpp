@@ -71,6 +71,18 @@ QString &DirectoryOverride()
 bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 bool IsLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
 
+// The 1-based line of a byte, counting CR LF, LF and a lone CR as one line
+// end each, as the field reader does.
+int LineAt(QByteArrayView bytes, qsizetype offset)
+{
+    int line = 1;
+    for (qsizetype i = 0; i < offset; ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
+            ++line;
+    }
+    return line;
+}
+
 // Sequential field reader over the decoded text of one file.
 class FieldReader {
 public:
@@ -112,6 +124,10 @@ public:
                 --end;
             out = m_text.mid(start, end - start);
         }
+        // A NUL never belongs to a caption: it would cut the text short
+        // wherever it is shown, so the file is damaged.
+        if (out.contains(QChar(u'\0')))
+            return fail(block, item, QStringLiteral("the item holds a NUL character (byte 0)"));
         consumeDelimiter();
         return true;
     }
@@ -262,6 +278,8 @@ QString LanguageError::message() const
         if (line > 0)
             where += QStringLiteral(" (line %1)").arg(line);
         where += QStringLiteral(": ");
+    } else if (line > 0) {
+        where = QStringLiteral("line %1: ").arg(line);
     }
     return QStringLiteral("Language file %1: %2%3").arg(file, where, what);
 }
@@ -307,8 +325,9 @@ QString LanguageTable::versionText() const
     return QStringLiteral("%1 %2.%3.%4").arg(item(1, 1)).arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
 }
 
-bool IsValidUtf8(QByteArrayView bytes)
+Utf8Scan ScanUtf8(QByteArrayView bytes)
 {
+    Utf8Scan scan;
     const qsizetype n = bytes.size();
     qsizetype i = 0;
     while (i < n) {
@@ -332,37 +351,57 @@ bool IsValidUtf8(QByteArrayView bytes)
             extra = 3;
             cp = b0 & 0x07;
             min = 0x10000;
-        } else {
-            return false;
         }
-        if (i + extra >= n)
-            return false;
-        for (int k = 1; k <= extra; ++k) {
+        bool valid = extra > 0 && i + extra < n;
+        for (int k = 1; valid && k <= extra; ++k) {
             const auto b = static_cast<unsigned char>(bytes[i + k]);
-            if ((b & 0xC0) != 0x80)
-                return false;
+            valid = (b & 0xC0) == 0x80;
             cp = (cp << 6) | (b & 0x3F);
         }
-        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += extra + 1;
+        valid = valid && cp >= min && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+        if (valid) {
+            scan.multiByte = true;
+            if (scan.firstBad >= 0)
+                break;
+            i += extra + 1;
+            continue;
+        }
+        // Go on past a bad byte: whether the rest holds valid sequences
+        // decides between a code-page file and a damaged UTF-8 one.
+        if (scan.firstBad < 0)
+            scan.firstBad = i;
+        if (scan.multiByte)
+            break;
+        ++i;
     }
-    return true;
+    return scan;
+}
+
+bool IsValidUtf8(QByteArrayView bytes)
+{
+    return ScanUtf8(bytes).firstBad < 0;
 }
 
 QString DecodeWindows1251(QByteArrayView bytes) { return DecodeCodePage(bytes, kWindows1251); }
 
 QString DecodeWindows1252(QByteArrayView bytes) { return DecodeCodePage(bytes, kWindows1252); }
 
-QString DecodeLanguageBytes(const QByteArray &bytes, Language language)
+DecodedLanguageText DecodeLanguageBytes(const QByteArray &bytes, Language language)
 {
-    if (IsValidUtf8(bytes)) {
+    DecodedLanguageText decoded;
+    const Utf8Scan scan = ScanUtf8(bytes);
+    if (scan.firstBad < 0) {
         QByteArrayView view(bytes);
         if (view.startsWith("\xEF\xBB\xBF"))
             view = view.sliced(3);
-        return QString::fromUtf8(view);
+        decoded.text = QString::fromUtf8(view);
+    } else if (!scan.multiByte) {
+        decoded.text = language == Language::Russian ? DecodeWindows1251(bytes) : DecodeWindows1252(bytes);
+    } else {
+        decoded.badByte = static_cast<unsigned char>(bytes[scan.firstBad]);
+        decoded.badLine = LineAt(bytes, scan.firstBad);
     }
-    return language == Language::Russian ? DecodeWindows1251(bytes) : DecodeWindows1252(bytes);
+    return decoded;
 }
 
 LanguageResult ParseLanguageText(const QString &text, Language language, const QString &fileName)
@@ -395,7 +434,18 @@ LanguageResult ReadLanguageFile(const QString &path, Language language)
     }
     const QByteArray bytes = file.readAll();
     file.close();
-    return ParseLanguageText(DecodeLanguageBytes(bytes, language), language, path);
+    const DecodedLanguageText decoded = DecodeLanguageBytes(bytes, language);
+    if (!decoded.text) {
+        LanguageError error;
+        error.file = path;
+        error.line = decoded.badLine;
+        const QString hex = QStringLiteral("%1").arg(uint(decoded.badByte), 2, 16, QLatin1Char('0')).toUpper();
+        error.what = QStringLiteral("byte 0x%1 is not UTF-8, though the file is UTF-8 elsewhere; "
+                                    "save the file as UTF-8 throughout")
+                         .arg(hex);
+        return {std::nullopt, error};
+    }
+    return ParseLanguageText(*decoded.text, language, path);
 }
 
 LanguageResult LoadLanguageTable(int &language)

@@ -5,14 +5,16 @@
 // read in order. An item ends at a comma or at a line end; it may be enclosed
 // in double quotes, and may then contain commas (the closing quote must be on
 // the same line; nothing but blanks may follow it before the comma or line
-// end). Blanks before and after an unquoted item are dropped. The last item
+// end). Blanks before and after an unquoted item are dropped; an item that
+// holds a NUL character is refused. The last item
 // of blocks 1 to 8 ends its line, and exactly one empty line separates each
 // block from the next (CR LF, LF or CR line ends alike); an empty line is
 // never an item, so a block that is short of items is reported as such.
 //
 // Nothing here throws or ends the program: a missing file, a damaged block
-// layout or too few items come back as a LanguageError that names the file,
-// the block, the item and the line. Qt Core only.
+// layout, too few items or bytes that are not text come back as a
+// LanguageError that names the file, the block, the item and the line (or
+// the line alone where no item is concerned). Qt Core only.
 #pragma once
 
 #include <QByteArray>
@@ -110,12 +112,26 @@ struct LanguageResult {
 };
 
 // Encoding of a file's bytes: valid UTF-8 is read as UTF-8 (a leading byte
-// order mark is dropped); anything else as the 8-bit code page of the
-// language, Windows-1251 for Russian and Windows-1252 for English.
+// order mark is dropped). A file without a single valid UTF-8 multi-byte
+// sequence is read in the 8-bit code page of the language, Windows-1251 for
+// Russian and Windows-1252 for English. A file that is UTF-8 but for some
+// bytes is neither: decoding it either way would garble it silently, so it
+// is refused at the line of its first bad byte.
+struct Utf8Scan {
+    qsizetype firstBad = -1;  // offset of the first byte that breaks UTF-8, -1: none
+    bool multiByte = false;   // at least one valid multi-byte sequence
+};
+Utf8Scan ScanUtf8(QByteArrayView bytes);
 bool IsValidUtf8(QByteArrayView bytes);
 QString DecodeWindows1251(QByteArrayView bytes);
 QString DecodeWindows1252(QByteArrayView bytes);
-QString DecodeLanguageBytes(const QByteArray &bytes, Language language);
+
+struct DecodedLanguageText {
+    std::optional<QString> text; // empty when the file is refused
+    int badLine = 0;             // then the 1-based line of the first bad byte
+    unsigned char badByte = 0;   // and that byte
+};
+DecodedLanguageText DecodeLanguageBytes(const QByteArray &bytes, Language language);
 
 // Splits decoded text into the nine blocks. `fileName` only labels errors.
 LanguageResult ParseLanguageText(const QString &text, Language language, const QString &fileName);

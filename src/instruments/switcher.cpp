@@ -41,10 +41,12 @@ float Turn(float value, float min, float max, float step, int button)
     if (g == 0)
         return value;
     double h = PositionAngle(value, min, step);
-    long n = std::labs(long(face::RoundHalfEven(double(step))));
+    // The number of moves is capped while still a double: converting a
+    // step beyond the range of long (a huge Max - Min) is undefined.
+    double moves = std::fabs(face::RoundHalfEven(double(step)));
     if (step < 0)
-        n += 2;
-    n = std::min(n, kMaxDegreesPerClick);
+        moves += 2;
+    const long n = moves < double(kMaxDegreesPerClick) ? long(moves) : kMaxDegreesPerClick;
     for (long i = 0; i < n; ++i) {
         h += d;
         if (h >= 360.0)

@@ -54,6 +54,9 @@ QString WithoutPoint(QString s)
 
 Display Encode(double v, int digits)
 {
+    // The cells hold 1..kMaxDigits codes; a count outside that would write
+    // past them, so it is brought into range here as well as in the setter.
+    digits = std::clamp(digits, 1, kMaxDigits);
     Display d;
     bool negative = false;
     double x = face::RoundPlaces(v, digits);
@@ -109,7 +112,8 @@ Display Encode(double v, int digits)
 
 bool SegmentLit(const Display &d, int digits, int k, int j)
 {
-    if (k < d.firstCell || k < 1 || k > digits)
+    digits = std::clamp(digits, 1, kMaxDigits);
+    if (k < d.firstCell || k < 1 || k > digits || j < 1 || j > 7)
         return false;
     const short code = d.cells[size_t(k)];
     if (code < 0 || code > LetterR)

@@ -30,11 +30,13 @@ struct Display {
 
 // What `digits` cells show for the value v: digits right-aligned, rounded
 // to the places that fit, the minus in the cell before the first digit, and
-// E, Er or Err when the number does not fit.
+// E, Er or Err when the number does not fit. A count of digits outside
+// 1..kMaxDigits is taken as the nearest end of that range.
 Display Encode(double v, int digits);
 
 // Whether segment j (1..7) of cell k is lit, the dark cells and the minus
-// before a lone zero accounted for.
+// before a lone zero accounted for; `digits` is brought into range as in
+// Encode, and a cell or segment outside it is dark.
 bool SegmentLit(const Display &d, int digits, int k, int j);
 // Whether the point of cell k is lit.
 bool PointLit(const Display &d, int k);

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QWidget>
 #include <QWindow>
+#include <cstdio>
 
 namespace ohmaris {
 
@@ -57,6 +58,11 @@ bool Shell::LoadLanguage(int &language)
     LanguageResult r = ReadLanguageFile(LanguageFilePath(lang), lang);
     if (!r.ok()) {
         m_languageError = r.error ? r.error->message() : QStringLiteral("Language file could not be read");
+        // stderr first: the box waits for a click, and a start from a script
+        // or a terminal must not wait on a box nobody sees without a word.
+        const QByteArray line = QStringLiteral("ohmaris: %1\n").arg(m_languageError).toUtf8();
+        std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr);
+        std::fflush(stderr);
         if (m_showMessages)
             QMessageBox::critical(nullptr, QStringLiteral("Ohmaris"), m_languageError);
         return false;

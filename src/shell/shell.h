@@ -38,8 +38,9 @@ public:
 
     // Reads the file of `language` (clamped into 1..2 and written back) and
     // re-applies the captions of every window. A file that is missing or
-    // malformed is reported in a message box naming it and what is wrong;
-    // the current language and every window stay as they were.
+    // malformed is reported on stderr and then in a message box, naming it
+    // and what is wrong; the current language and every window stay as they
+    // were.
     bool LoadLanguage(int &language);
     QString lastLanguageError() const { return m_languageError; }
     bool hasLanguage() const { return m_table != nullptr; }

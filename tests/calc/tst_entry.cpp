@@ -1,6 +1,8 @@
 // Parameter boxes: key filters, the locale-free numeric reading and the
-// change rule with its offsets and caps.
+// change rule with its offsets and caps. CTest runs it under C.UTF-8 and
+// again under ru_RU.UTF-8, whose decimal separator is the comma.
 #include "calc/entry.h"
+#include "testlocale.h"
 
 #include <QTest>
 #include <clocale>
@@ -12,6 +14,13 @@ Q_DECLARE_METATYPE(std::optional<QString>)
 class TestEntry : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // The locale the program runs under, taken as its start takes it.
+        const char separator = test::AdoptEnvironmentLocale();
+        QCOMPARE(separator, test::CommaLocaleExpected() ? ',' : '.');
+    }
+
     void decimalFilter_data()
     {
         QTest::addColumn<QString>("text");
@@ -82,8 +91,13 @@ private Q_SLOTS:
         // reading of either separator.
         const char *old = std::setlocale(LC_NUMERIC, nullptr);
         const QByteArray saved = old ? QByteArray(old) : QByteArray("C");
-        if (!std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+        if (!std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) {
+            // The Russian run has its locale made for it: there it must run.
+            if (test::CommaLocaleExpected())
+                QFAIL("the run under ru_RU.UTF-8 cannot set that locale");
             QSKIP("no comma locale installed");
+        }
+        QCOMPARE(*std::localeconv()->decimal_point, ',');
         QCOMPARE(*TextToFloat(QStringLiteral("1,5")), 1.5f);
         QCOMPARE(*TextToFloat(QStringLiteral("1.5")), 1.5f);
         std::setlocale(LC_NUMERIC, saved.constData());

@@ -75,6 +75,9 @@ private slots:
     void utf8Validation();
     void decodesByLanguage_data();
     void decodesByLanguage();
+    void refusesDamagedUtf8_data();
+    void refusesDamagedUtf8();
+    void nulInAFileIsPlaced();
     void missingFileIsNamed();
     void loadClampsAndResolves_data();
     void loadClampsAndResolves();
@@ -172,6 +175,14 @@ void TestLanguageFile::reportsFaults_data()
     QTest::newRow("text after the closing quote") << Damage([](Fixture &f) {
         f.blocks[3][1] = QStringLiteral("\"say \"hello\", twice\"");
     }) << 4 << 2 << "follows the closing double quote";
+    QTest::newRow("NUL inside an item") << Damage([](Fixture &f) {
+        f.blocks[4][2] = QStringLiteral("ab") + QChar(u'\0') + QStringLiteral("c");
+    }) << 5 << 3 << "NUL";
+    QTest::newRow("NUL inside a quoted item") << Damage([](Fixture &f) {
+        f.blocks[8][34] = QStringLiteral("\"help") + QChar(u'\0') + QStringLiteral(", more\"");
+    }) << 9 << 35 << "NUL";
+    QTest::newRow("NUL alone as an item") << Damage([](Fixture &f) { f.blocks[0][0] = QString(QChar(u'\0')); })
+                                          << 1 << 1 << "NUL";
 }
 
 void TestLanguageFile::reportsFaults()
@@ -238,8 +249,8 @@ void TestLanguageFile::decodesByLanguage_data()
     QTest::newRow("UTF-8 BOM skipped") << Language::Russian << QByteArray("\xEF\xBB\xBF")
                                        << QByteArray("\xD0\x92\xD0\xB5\xD1\x80\xD1\x81\xD0\xB8\xD1\x8F")
                                        << QStringLiteral(u"Версия");
-    QTest::newRow("one stray byte makes the whole file cp1251")
-        << Language::Russian << QByteArray() << QByteArray("\xD0\x9F\xFF") << QStringLiteral(u"Рџя");
+    QTest::newRow("cp1251 bytes that only look like UTF-8 lead bytes")
+        << Language::Russian << QByteArray() << QByteArray("\xC2\xD0\xDF\xE0") << QStringLiteral(u"ВРЯа");
 }
 
 void TestLanguageFile::decodesByLanguage()
@@ -263,6 +274,81 @@ void TestLanguageFile::decodesByLanguage()
     QCOMPARE(r.table->item(1, 1), expected);
     QCOMPARE(r.table->item(1, 2), QStringLiteral("b1i2"));
     QCOMPARE(r.table->language(), language);
+}
+
+// A file that is UTF-8 but for some bytes is neither read as UTF-8 nor
+// silently turned into code-page text: it is refused at its first bad byte.
+void TestLanguageFile::refusesDamagedUtf8_data()
+{
+    QTest::addColumn<QString>("eol");
+    QTest::addColumn<int>("goodItem"); // index of the block 1 item holding a dash
+    QTest::addColumn<int>("badItem");  // index (0-based over the whole file) holding the bad byte
+    QTest::addColumn<QByteArray>("bad");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("byteText");
+
+    // Item index k of block 1 stands on line k + 1; block 2 starts on line 18.
+    QTest::newRow("stray 0xFF after a dash, CR LF") << "\r\n" << 1 << 5 << QByteArray("\xFF") << 6 << "0xFF";
+    QTest::newRow("cp1251 letter in a UTF-8 file, LF") << "\n" << 0 << 16 << QByteArray("\xCF") << 18 << "0xCF";
+    QTest::newRow("bad byte before the first good sequence") << "\r\n" << 14 << 2 << QByteArray("\x96") << 3
+                                                             << "0x96";
+    QTest::newRow("sequence cut short by the line end") << "\n" << 3 << 9 << QByteArray("\xE2\x80") << 10
+                                                        << "0xE2";
+    QTest::newRow("lone CR ends lines too") << "\r" << 7 << 12 << QByteArray("\xC0\xAF") << 13 << "0xC0";
+}
+
+void TestLanguageFile::refusesDamagedUtf8()
+{
+    QFETCH(QString, eol);
+    QFETCH(int, goodItem);
+    QFETCH(int, badItem);
+    QFETCH(QByteArray, bad);
+    QFETCH(int, line);
+    QFETCH(QString, byteText);
+
+    Fixture f;
+    f.eol = eol;
+    f.blocks[0][goodItem] = QStringLiteral("@GOOD@");
+    const int badBlock = badItem < 16 ? 0 : 1;
+    f.blocks[badBlock][badItem - 16 * badBlock] += QStringLiteral("@BAD@");
+    QByteArray bytes = f.text().toLatin1();
+    bytes.replace("@GOOD@", "a \xE2\x80\x94 b"); // an em dash in UTF-8
+    bytes.replace("@BAD@", bad);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("Rus.txt"));
+    QVERIFY(WriteFile(path, bytes));
+    const LanguageResult r = ReadLanguageFile(path, Language::Russian);
+    QVERIFY2(!r.ok(), qPrintable(r.table ? r.table->item(1, goodItem + 1) : QString()));
+    QCOMPARE(r.error->line, line);
+    const QString message = r.error->message();
+    QVERIFY2(message.contains(path), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("line %1:").arg(line)), qPrintable(message));
+    QVERIFY2(message.contains(byteText) && message.contains(QStringLiteral("UTF-8")), qPrintable(message));
+    QVERIFY(!message.contains(QLatin1Char('\n')));
+}
+
+void TestLanguageFile::nulInAFileIsPlaced()
+{
+    // Through the file reader: the message names the file, block, item and
+    // the line of the item that holds the NUL byte.
+    Fixture f;
+    f.blocks[1][4] = QStringLiteral("Exit@NUL@");
+    QByteArray bytes = f.text().toUtf8();
+    bytes.replace("@NUL@", QByteArray(1, '\0'));
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("Eng.txt"));
+    QVERIFY(WriteFile(path, bytes));
+    const LanguageResult r = ReadLanguageFile(path, Language::English);
+    QVERIFY(!r.ok());
+    QCOMPARE(r.error->block, 2);
+    QCOMPARE(r.error->item, 5);
+    QCOMPARE(r.error->line, 22); // block 2 starts on line 18
+    const QString message = r.error->message();
+    QVERIFY2(message.contains(path) && message.contains(QStringLiteral("block 2, item 5 (line 22)")),
+             qPrintable(message));
 }
 
 void TestLanguageFile::missingFileIsNamed()

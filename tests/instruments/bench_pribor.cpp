@@ -19,8 +19,6 @@ namespace {
 constexpr double kDesignWidth = 3495.0, kDesignHeight = 3135.0;
 constexpr double kScaleX = 1.25, kScaleY = 1.3333;
 constexpr int kTimedRepaints = 200;
-// The budget is 1 ms; the check allows a loaded test machine five times that.
-constexpr double kCachedLimitMs = 5.0;
 
 QSize BenchMeterSize()
 {
@@ -110,6 +108,10 @@ void BenchPribor::coldRepaint()
     }
 }
 
+// The figures only: a benchmark reports, it never fails on time, since a
+// loaded machine would fail it for nothing. The budget is 1 ms per repaint
+// with the face cached; that the cache is used is shown by the pictures in
+// pointerAndFaceReachThePixels, not by a clock.
 void BenchPribor::repaintBudget()
 {
     const auto timeRepaints = [this](void (BenchPribor::*repaint)()) {
@@ -121,12 +123,8 @@ void BenchPribor::repaintBudget()
     };
     const double cached = timeRepaints(&BenchPribor::RepaintAfterValueChange);
     const double cold = timeRepaints(&BenchPribor::RepaintAfterFaceChange);
-    qInfo("meter repaint, %d x %d: %.3f ms with the face cached, %.3f ms with the face redrawn", m_box.width(),
-          m_box.height(), cached, cold);
-    QVERIFY2(cached < kCachedLimitMs, qPrintable(QStringLiteral("%1 ms per repaint").arg(cached)));
-    // Redrawing the face is the expensive part; a cached repaint that costs
-    // as much would mean the face is not kept.
-    QVERIFY2(cached < cold, qPrintable(QStringLiteral("%1 ms cached, %2 ms cold").arg(cached).arg(cold)));
+    qInfo("meter repaint, %d x %d: %.3f ms with the face cached, %.3f ms with the face redrawn (budget 1 ms cached)",
+          m_box.width(), m_box.height(), cached, cold);
 }
 
 QTEST_MAIN(BenchPribor)

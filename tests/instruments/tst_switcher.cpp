@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QtTest>
 #include <cmath>
+#include <limits>
 
 using namespace ohmaris;
 
@@ -69,6 +70,32 @@ private slots:
         QFETCH(int, button);
         QFETCH(float, expected);
         QCOMPARE(knob::Turn(value, min, max, knob::Step(min, max, positions), button), expected);
+    }
+
+    // A step beyond the range of a whole number (a huge Max - Min) must not
+    // be converted as one: such a click makes the capped number of one-degree
+    // moves like any large step, so the first move meets the end stop at
+    // Max and the knob reads position 1, exactly as with a step of 1e12.
+    void turnWithHugeStep_data()
+    {
+        QTest::addColumn<float>("step");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<float>("expected");
+        QTest::newRow("1e12, the reference") << 1e12f << int(knob::Left) << 1.0f;
+        QTest::newRow("1e20") << 1e20f << int(knob::Left) << 1.0f;
+        QTest::newRow("largest float") << std::numeric_limits<float>::max() << int(knob::Left) << 1.0f;
+        QTest::newRow("infinite") << std::numeric_limits<float>::infinity() << int(knob::Left) << 1.0f;
+        QTest::newRow("1e20, right button") << 1e20f << int(knob::Right) << 1.0f;
+        QTest::newRow("not a number: no step, no turn") << std::numeric_limits<float>::quiet_NaN()
+                                                        << int(knob::Left) << 2.0f;
+    }
+
+    void turnWithHugeStep()
+    {
+        QFETCH(float, step);
+        QFETCH(int, button);
+        QFETCH(float, expected);
+        QCOMPARE(knob::Turn(2.0f, 0.0f, 10.0f, step, button), expected);
     }
 
     // Every knob the benches use, from every position, with both buttons:

@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QtTest>
 #include <cmath>
+#include <limits>
 
 using namespace ohmaris;
 
@@ -108,6 +109,37 @@ private slots:
             QCOMPARE(d.stored, stored);
         else
             QVERIFY2(std::fabs(d.stored - stored) < 1e-12, qPrintable(QString::number(d.stored, 'g', 17)));
+    }
+
+    // Encode and SegmentLit are public: a count of digits outside 1..9 must
+    // not reach past the cells. It is taken as the nearest end of the range.
+    void digitsOutOfRange_data()
+    {
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<int>("taken");
+        QTest::addColumn<double>("value");
+        QTest::newRow("0 digits, a value that does not fit") << 0 << 1 << 5.0;
+        QTest::newRow("0 digits, zero") << 0 << 1 << 0.0;
+        QTest::newRow("negative digits") << -3 << 1 << 123.0;
+        QTest::newRow("most negative digits") << std::numeric_limits<int>::min() << 1 << -7.0;
+        QTest::newRow("10 digits") << 10 << 9 << 5.0;
+        QTest::newRow("many digits, a long number") << 1000 << 9 << -123456.25;
+    }
+
+    void digitsOutOfRange()
+    {
+        QFETCH(int, digits);
+        QFETCH(int, taken);
+        QFETCH(double, value);
+        const znak::Display d = znak::Encode(value, digits);
+        const znak::Display in = znak::Encode(value, taken);
+        QCOMPARE(d.cells, in.cells);
+        QCOMPARE(d.firstCell, in.firstCell);
+        QCOMPARE(d.dotPlace, in.dotPlace);
+        QCOMPARE(d.stored, in.stored);
+        for (int k = 0; k <= znak::kMaxDigits + 1; ++k)
+            for (int j = 0; j <= 8; ++j)
+                QCOMPARE(znak::SegmentLit(d, digits, k, j), znak::SegmentLit(in, taken, k, j));
     }
 
     void pointClearsWhenNumberHasNone()

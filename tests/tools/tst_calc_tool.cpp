@@ -1,5 +1,11 @@
 // ohmaris-calc run as a program: its JSON and text output, the help listing
-// and the refused command lines.
+// and the refused command lines. CTest runs it under C.UTF-8 and again under
+// ru_RU.UTF-8, whose decimal comma must change no number.
+#include "calctool.h"
+#include "testlocale.h"
+#include "labs/lab1/lab.h"
+#include "labs/lab7/lab.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -36,6 +42,7 @@ class TestCalcTool : public QObject {
     Q_OBJECT
 
 private slots:
+    void localeOfTheRun();
     void lab1Json();
     void lab1Text();
     void otherLabs_data();
@@ -45,7 +52,20 @@ private slots:
     void help();
     void refused_data();
     void refused();
+    void sameInProcess_data();
+    void sameInProcess();
+    void lab7WithoutEventsOrTimes();
+    void lab7ListsTakeADecimalPoint();
+    void lab7ManySamplesOverADay();
 };
+
+void TestCalcTool::localeOfTheRun()
+{
+    // QCoreApplication has taken the C library's locale from the
+    // environment, as the calculator's own start does.
+    const char separator = *std::localeconv()->decimal_point;
+    QCOMPARE(separator, ohmaris::test::CommaLocaleExpected() ? ',' : '.');
+}
 
 void TestCalcTool::lab1Json()
 {
@@ -203,6 +223,21 @@ void TestCalcTool::refused_data()
     QTest::newRow("switch at 2") << QStringList{"1", "S3=2"} << QByteArray("S3");
     QTest::newRow("switch negative") << QStringList{"1", "S1=-1"} << QByteArray("S1");
     QTest::newRow("switch not whole") << QStringList{"1", "S4=0.5"} << QByteArray("S4");
+    // Whatever a caller passes is echoed quoted, on the one line.
+    QTest::newRow("line feed as the lab") << QStringList{"\n"} << QByteArray("'\\n'");
+    QTest::newRow("forged second line in a value")
+        << QStringList{"1", "E1=2\nohmaris-calc: all is well"} << QByteArray("E1: not a number: '2\\nohmaris");
+    QTest::newRow("carriage return in an option") << QStringList{"-\r"} << QByteArray("'-\\r'");
+    QTest::newRow("quote and backslash in a name") << QStringList{"1", "R'\\=1"} << QByteArray("'R\\'\\\\'");
+    QTest::newRow("line separator in a name") << QStringList{"1", QString::fromUtf16(u"R\u2028x=1")}
+                                              << QByteArray("'R\\u{2028}x'");
+    QTest::newRow("next line and escape in a switch") << QStringList{"1", QString::fromUtf16(u"S1=\u0085\x1b[2J")}
+                                                      << QByteArray("'\\x85\\x1b[2J'");
+    QTest::newRow("line feed in a sample time") << QStringList{"7", "at=1\n2"} << QByteArray("at");
+    QTest::newRow("line feed in an event") << QStringList{"7", "events=S1@0,S\n2@1"} << QByteArray("events");
+    QTest::newRow("vertical tab in a switch time") << QStringList{"7", "events=S1@1\v2"} << QByteArray("'1\\x0b2'");
+    QTest::newRow("sample time with a decimal comma is two times, one bad")
+        << QStringList{"7", "at=1,5x"} << QByteArray("'5x'");
 }
 
 void TestCalcTool::refused()
@@ -213,7 +248,110 @@ void TestCalcTool::refused()
     QCOMPARE(r.exitCode, 2);
     QVERIFY(r.out.isEmpty());
     QCOMPARE(r.err.count('\n'), 1);
+    QVERIFY(r.err.endsWith('\n'));
     QVERIFY2(r.err.contains(named), r.err.constData());
+    // Nothing a terminal could take for a line break or a control sequence.
+    const QString line = QString::fromUtf8(r.err).chopped(1);
+    for (const QChar c : line)
+        QVERIFY2(c.isPrint() && c != QChar(0x2028) && c != QChar(0x2029), r.err.constData());
+}
+
+// RunCalc, the calculator without a process, gives what the program prints.
+void TestCalcTool::sameInProcess_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("lab 1 text") << QStringList{"1", "S2=1", "S3=1", "S4=1"};
+    QTest::newRow("lab 1 json") << QStringList{"1", "E1=2,5", "S2=1", "S3=1", "--json"};
+    QTest::newRow("lab 7 samples") << QStringList{"7", "events=S1@0", "at=2.4,5", "--json"};
+    QTest::newRow("lab 1 help") << QStringList{"1", "--help"};
+    QTest::newRow("refused") << QStringList{"1", "E1=\n"};
+}
+
+void TestCalcTool::sameInProcess()
+{
+    QFETCH(QStringList, args);
+    QString out;
+    QString err;
+    const int status = ohmaris::RunCalc(args, {&ohmaris::Lab1::Calc(), &ohmaris::Lab7::Calc()}, out, err);
+    const Outcome r = RunCalc(args);
+    QCOMPARE(status, r.exitCode);
+    QCOMPARE(out, QString::fromUtf8(r.out));
+    QCOMPARE(err, QString::fromUtf8(r.err));
+}
+
+void TestCalcTool::lab7WithoutEventsOrTimes()
+{
+    // No events: the circuit stays at rest; no sample times: no samples.
+    const Outcome none = RunCalc({"7", "--json"});
+    QCOMPARE(none.exitCode, 0);
+    const QJsonObject o = QJsonDocument::fromJson(none.out).object();
+    QCOMPARE(o.value("inputs").toObject().value("events").toArray().size(), 0);
+    QCOMPARE(o.value("inputs").toObject().value("at").toArray().size(), 0);
+    QCOMPARE(o.value("outputs").toObject().value("samples").toArray().size(), 0);
+
+    const Outcome rest = RunCalc({"7", "at=1,5", "--json"});
+    QCOMPARE(rest.exitCode, 0);
+    const QJsonArray samples = QJsonDocument::fromJson(rest.out).object().value("outputs").toObject().value("samples").toArray();
+    QCOMPARE(samples.size(), 2);
+    for (const QJsonValue &s : samples) {
+        for (const char *field : {"ScopeVoltage", "ScopeCurrent", "MeterTarget1", "MeterTarget2"})
+            QVERIFY2(s.toObject().value(field).toDouble() == 0.0, field);
+    }
+
+    // The help lists no defaults for them and shows the example apart.
+    const QString help = QString::fromUtf8(RunCalc({"7", "--help"}).out);
+    const QRegularExpression noDefault(QStringLiteral("^\\s+(events|at)\\s*= \\(none\\) s\\s"),
+                                       QRegularExpression::MultilineOption);
+    qsizetype lines = 0;
+    for (QRegularExpressionMatchIterator it = noDefault.globalMatch(help); it.hasNext(); it.next())
+        ++lines;
+    QCOMPARE(lines, qsizetype(2));
+    const qsizetype example = help.indexOf(QStringLiteral("example:"));
+    QVERIFY2(example > help.indexOf(QStringLiteral("outputs:")), qPrintable(help));
+    QVERIFY2(help.indexOf(QStringLiteral("events=S1@0,S2@3.5"), example) > example, qPrintable(help));
+}
+
+void TestCalcTool::lab7ListsTakeADecimalPoint()
+{
+    // In at=1,5 and events=S1@1,5 the comma separates items; the help says
+    // so, both for every lab and at the two lists.
+    const QString usage = QString::fromUtf8(RunCalc({"--help"}).out);
+    const QRegularExpression listRule(QStringLiteral("In a list.*comma separates the items.*take a decimal point"),
+                                      QRegularExpression::DotMatchesEverythingOption);
+    QVERIFY2(usage.contains(listRule), qPrintable(usage));
+    const QString help = QString::fromUtf8(RunCalc({"7", "--help"}).out);
+    for (const char *name : {"events", "at"}) {
+        const QRegularExpression line(QStringLiteral("^\\s+%1\\s*=.*decimal point.*$").arg(QLatin1String(name)),
+                                      QRegularExpression::MultilineOption);
+        QVERIFY2(line.match(help).hasMatch(), name);
+    }
+    const Outcome r = RunCalc({"7", "events=S1@0", "at=1,5", "--json"});
+    const QJsonArray samples = QJsonDocument::fromJson(r.out).object().value("outputs").toObject().value("samples").toArray();
+    QCOMPARE(samples.size(), 2);
+    QCOMPARE(samples[1].toObject().value("t").toDouble(), 5.0);
+}
+
+void TestCalcTool::lab7ManySamplesOverADay()
+{
+    // 60,000 sample times (as many as one argument holds) over a day of
+    // ticks: the run grows with ticks + samples, so it ends long before the
+    // harness gives up on it, while one that walks every sample on every
+    // tick takes minutes. The samples come back in the order given.
+    constexpr int kZeros = 60000;
+    QStringList times(kZeros, QStringLiteral("0"));
+    times << "86400" << "43200.01" << "0.07" << "2.4";
+    const Outcome r = RunCalc({"7", "events=S1@0", "at=" + times.join(','), "--json"});
+    QCOMPARE(r.exitCode, 0);
+    const QJsonArray samples = QJsonDocument::fromJson(r.out).object().value("outputs").toObject().value("samples").toArray();
+    QCOMPARE(samples.size(), kZeros + 4);
+    const auto t = [&samples](qsizetype k) { return samples[k].toObject().value("t").toDouble(); };
+    QCOMPARE(t(0), 0.0);
+    QCOMPARE(t(kZeros - 1), 0.0);
+    QCOMPARE(t(kZeros), 86400.0);
+    QCOMPARE(t(kZeros + 1), 43200.0);
+    QCOMPARE(t(kZeros + 2), 0.05);
+    QCOMPARE(t(kZeros + 3), 2.4);
+    QVERIFY(std::abs(samples[kZeros + 3].toObject().value("ScopeVoltage").toDouble() - 15.1709) < 5e-5);
 }
 
 QTEST_GUILESS_MAIN(TestCalcTool)

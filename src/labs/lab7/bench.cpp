@@ -321,14 +321,11 @@ void Lab7Window::Timer1_Timer()
         LayoutClickAreas();
         c.Picture1->update();
     }
-    // Sweep step from two readings of the clock, the readouts, and the
-    // sample (the screen paint only draws what was recorded here).
-    const double t1 = clock.now();
-    const double t2 = clock.now();
-    m_scope.UpdateSweep(t1, t2);
+    // Sweep step and sample (the screen paint only draws what was recorded
+    // here), then the readouts.
+    m_scope.OnTick(clock, m_model);
     m_voltsPerDivision.setValue(m_knob1.Value());
     m_milliampsPerDivision.setValue(double(m_knob2.Value()) * 10.0);
-    m_scope.Record(m_model);
     for (const Controls::Channel &ch : c.scope)
         ch.screen->update();
     // Pointers a fifth of the way to their targets.

@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <vector>
 
 namespace ohmaris {
@@ -34,9 +35,9 @@ QString ParseTime(const QString &what, const QString &text, double &t)
     bool ok = false;
     t = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(t))
-        return QStringLiteral("%1: not a time in seconds: '%2'").arg(what, text);
+        return QStringLiteral("%1: not a time in seconds (decimal point): %2").arg(what, QuotedArgument(text));
     if (t < 0.0 || t > kLongestRun)
-        return QStringLiteral("%1: time %2 outside 0..%3 s").arg(what, text).arg(kLongestRun);
+        return QStringLiteral("%1: time %2 outside 0..%3 s").arg(what, QuotedArgument(text), QString::number(kLongestRun));
     return {};
 }
 
@@ -49,13 +50,13 @@ QString ParseEvents(const QString &text, std::vector<SwitchEvent> &events)
         const QString name = item.left(at).trimmed().toUpper();
         SwitchEvent e;
         if (at < 0 || (name != QLatin1String("S1") && name != QLatin1String("S2")))
-            return QStringLiteral("events: expected S1@SECONDS or S2@SECONDS, got '%1'").arg(item);
+            return QStringLiteral("events: expected S1@SECONDS or S2@SECONDS, got %1").arg(QuotedArgument(item));
         e.index = name == QLatin1String("S1") ? Lab7Model::kS1 : Lab7Model::kS2;
         const QString error = ParseTime(QStringLiteral("events"), item.mid(at + 1), e.t);
         if (!error.isEmpty())
             return error;
         if (!events.empty() && e.t < events.back().t)
-            return QStringLiteral("events: times must be ascending, '%1' comes too late").arg(item);
+            return QStringLiteral("events: times must be ascending, %1 comes too late").arg(QuotedArgument(item));
         events.push_back(e);
     }
     return {};
@@ -145,17 +146,24 @@ CalcResult RunLab7(const LabCalc &lab, const QMap<QString, QString> &args)
     for (const SwitchEvent &e : events)
         lastTick = std::max(lastTick, TickAfter(e.t));
 
+    // The samples in the order their ticks come, so the loop walks both
+    // lists once: the work grows with ticks + samples, not their product.
+    std::vector<std::size_t> order(times.size());
+    std::iota(order.begin(), order.end(), std::size_t(0));
+    std::stable_sort(order.begin(), order.end(),
+                     [&times](std::size_t a, std::size_t b) { return TickBefore(times[a]) < TickBefore(times[b]); });
+
     model.SwitchState[Lab7Model::kCircuit] = std::int16_t(circuit);
     std::vector<QJsonObject> samples(times.size());
-    std::size_t next = 0;
+    std::size_t nextEvent = 0;
+    std::size_t nextSample = 0;
     for (long long k = 0; k <= lastTick; ++k) {
         const double now = double(k) / kTicksPerSecond;
-        for (; next < events.size() && TickAfter(events[next].t) == k; ++next)
-            model.ToggleSwitch(events[next].index, events[next].t);
+        for (; nextEvent < events.size() && TickAfter(events[nextEvent].t) == k; ++nextEvent)
+            model.ToggleSwitch(events[nextEvent].index, events[nextEvent].t);
         model.Tick(now, std::int16_t(circuit));
-        for (std::size_t s = 0; s < times.size(); ++s)
-            if (TickBefore(times[s]) == k)
-                samples[s] = Sample(model, now);
+        for (; nextSample < order.size() && TickBefore(times[order[nextSample]]) == k; ++nextSample)
+            samples[order[nextSample]] = Sample(model, now);
     }
 
     QJsonObject &out = result.outputs;
@@ -186,11 +194,15 @@ LabCalc MakeLab7Calc()
         {QStringLiteral("R2"), QStringLiteral("140"), QStringLiteral("Ohm"), QStringLiteral("load resistor R2, switched by S2")},
         {QStringLiteral("C"), QStringLiteral("10"), QStringLiteral("uF"), QStringLiteral("capacitor")},
         {QStringLiteral("L"), QStringLiteral("200"), QStringLiteral("mH"), QStringLiteral("inductor")},
-        {QStringLiteral("events"), QStringLiteral("S1@0,S2@3.5"), QStringLiteral("s"),
-         QStringLiteral("switch toggles SWITCH@SECONDS, ascending, from rest at t = 0")},
-        {QStringLiteral("at"), QStringLiteral("2.4,5"), QStringLiteral("s"),
-         QStringLiteral("sample times; each takes the last 50 ms tick at or before it")},
+        {QStringLiteral("events"), {}, QStringLiteral("s"),
+         QStringLiteral("switch toggles SWITCH@SECONDS, comma-separated, ascending, decimal point; "
+                        "none: the circuit stays at rest")},
+        {QStringLiteral("at"), {}, QStringLiteral("s"),
+         QStringLiteral("sample times, comma-separated, decimal point; each takes the last 50 ms tick "
+                        "at or before it; none: no samples")},
     };
+    lab.example = QStringLiteral("ohmaris-calc 7 circuit=1 events=S1@0,S2@3.5 at=2.4,5  "
+                                 "(close S1 at 0 s and S2 at 3.5 s, sample at 2.4 s and 5 s)");
     lab.outputs = {
         {QStringLiteral("SolutionKind"), {}, QStringLiteral("1 RC, 2 RL, 3 oscillatory, 4 critically damped, 5 two exponents, 6 u only")},
         {QStringLiteral("Alpha"), QStringLiteral("1/s"), QStringLiteral("first exponent, circuit time")},

@@ -1,6 +1,7 @@
 // Sample clock and traces of the lab 7 oscilloscope.
 #include "labs/lab7/scope.h"
 
+#include "calc/clock.h"
 #include "labs/lab7/model.h"
 
 #include <algorithm>
@@ -16,6 +17,14 @@ void ScopeRecorder::UpdateSweep(double t1, double t2)
     if (Paused == 0)
         SweepPhase = float(1.0 - f);
     SampleStep = std::int16_t(std::nearbyint((1.0 - SweepPhase) * kStepsPerPeriod));
+}
+
+bool ScopeRecorder::OnTick(const Clock &clock, const Lab7Model &model)
+{
+    const double t1 = clock.now();
+    const double t2 = clock.now();
+    UpdateSweep(t1, t2);
+    return Record(model);
 }
 
 bool ScopeRecorder::Record(const Lab7Model &model)

@@ -11,6 +11,7 @@
 
 namespace ohmaris {
 
+class Clock;
 class Lab7Model;
 
 class ScopeRecorder {
@@ -31,12 +32,16 @@ public:
     // Sweep step of a tick: t1 and t2 are two successive readings of the
     // clock (seconds), t1 first. The step number only moves while running.
     void UpdateSweep(double t1, double t2);
-    void UpdateSweep(double now) { UpdateSweep(now, now); }
 
     // Records one sample when the step has moved since the last one: the
     // values just after a switching instant if a switch was flipped since,
     // the present ones otherwise. Returns true when a sample was taken.
     bool Record(const Lab7Model &model);
+
+    // What one timer tick of the bench does with the recorder: the sweep
+    // step from two successive readings of `clock`, then the sample, if
+    // the step has moved. Returns true when a sample was taken.
+    bool OnTick(const Clock &clock, const Lab7Model &model);
 
     // A switch flip between two samples: the next sample shows the jump.
     void NoteSwitch() { SwitchedSinceSample = 1; }

@@ -1,5 +1,7 @@
 // Lab 2 calculator descriptor: inputs read as the bench would store them,
-// the model's quantities under their field names, one-line errors.
+// the model's quantities under their field names, one-line errors. CTest
+// runs it under C.UTF-8 and again under ru_RU.UTF-8.
+#include "testlocale.h"
 #include "calc/labcalc.h"
 #include "labs/lab2/lab.h"
 
@@ -10,6 +12,12 @@ using namespace ohmaris;
 class TestLab2Calc : public QObject {
     Q_OBJECT
 private slots:
+    void localeOfTheRun()
+    {
+        // QCoreApplication has taken the C library's locale from the
+        // environment, as the calculator's start does.
+        QCOMPARE(*std::localeconv()->decimal_point, test::CommaLocaleExpected() ? ',' : '.');
+    }
     void fullVoltage();
     void defaults();
     void capacitanceEntry();

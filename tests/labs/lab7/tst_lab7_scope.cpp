@@ -1,5 +1,7 @@
 // Lab 7 oscilloscope recording: the 0.2 s sample clock on a simulated
 // clock, the jump sample after a switch, pausing, and the channel buttons.
+// Each tick runs the recorder's own tick, as the bench does.
+#include "calc/clock.h"
 #include "labs/lab7/model.h"
 #include "labs/lab7/scope.h"
 
@@ -13,17 +15,36 @@ namespace {
 
 constexpr double kTick = 0.05;
 
-// The bench's tick: the model, then the sweep step and the recording.
+// A clock that a little time passes on between two readings, as on a
+// busy machine.
+class SteppingClock final : public Clock {
+public:
+    SteppingClock(double start, double perReading) : m_next(start), m_step(perReading) {}
+    double now() const override
+    {
+        const double t = m_next;
+        m_next += m_step;
+        return t;
+    }
+
+private:
+    mutable double m_next;
+    double m_step;
+};
+
+// The bench's tick on a clock standing at `now`: the model, then the
+// recorder's tick.
 struct Bench {
     Lab7Model model;
     ScopeRecorder scope;
+    FakeClock clock;
     std::vector<double> sampleTimes;
 
     bool tick(double now)
     {
+        clock.set(now);
         model.Tick(now, model.SwitchState[Lab7Model::kCircuit]);
-        scope.UpdateSweep(now);
-        const bool recorded = scope.Record(model);
+        const bool recorded = scope.OnTick(clock, model);
         if (recorded)
             sampleTimes.push_back(now);
         return recorded;
@@ -54,6 +75,7 @@ class TestLab7Scope : public QObject {
 
 private slots:
     void oneSamplePerStep();
+    void stepFromTwoReadings();
     void halfStepsAtPeriodBoundary();
     void jumpSampleAfterSwitch();
     void pauseAndResume();
@@ -79,6 +101,27 @@ void TestLab7Scope::oneSamplePerStep()
         now += kTick;
     QCOMPARE(c.scope.VoltageTrace[139], newest);
     QCOMPARE(c.scope.VoltageTrace[140], c.model.ScopeVoltage);
+}
+
+void TestLab7Scope::stepFromTwoReadings()
+{
+    // The tick reads the clock twice: the phase comes from the second
+    // reading, the period it counts from from the first. With 0.15 s
+    // between them, the step is the one of the later reading (30.15 s is
+    // step 25.75, rounded 26), not of the first (30 s, step 25).
+    ScopeRecorder scope;
+    Lab7Model model;
+    const SteppingClock slow(30.0, 0.15);
+    QVERIFY(scope.OnTick(slow, model));
+    QCOMPARE(scope.SampleStep, std::int16_t(26));
+    // Across a period boundary the first reading keeps the old period:
+    // 49.9 s then 50.05 s give 125.25, step 125, where the later reading
+    // alone would give step 0.
+    ScopeRecorder boundary;
+    const SteppingClock across(49.9, 0.15);
+    QVERIFY(boundary.OnTick(across, model));
+    QCOMPARE(boundary.SampleStep, std::int16_t(125));
+    QCOMPARE(boundary.VoltageTrace[140], model.ScopeVoltage);
 }
 
 void TestLab7Scope::halfStepsAtPeriodBoundary()

@@ -1,0 +1,176 @@
+// ohmaris-calc's command line: options, the lab and its NAME=VALUE inputs,
+// the help listing and the text or JSON output.
+#include "calctool.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLocale>
+#include <QMap>
+#include <algorithm>
+
+namespace ohmaris {
+
+namespace {
+
+// Every refusal comes back through this one line. Messages quote what they
+// echo; a line break that still reaches here (a lab that forgot to quote)
+// is escaped all the same, so stderr never gets a second line.
+int Fail(QString &err, const QString &message)
+{
+    QString line = message;
+    line.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+    line.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    err = QStringLiteral("ohmaris-calc: %1\n").arg(line);
+    return kCalcUsageError;
+}
+
+QString Usage()
+{
+    return QStringLiteral(
+        "usage: ohmaris-calc LAB [NAME=VALUE ...] [--json]\n"
+        "       ohmaris-calc [LAB] --help\n"
+        "Computes a lab's model from the inputs a student sets on the bench, with\n"
+        "the bench's entry rules (absolute value, offsets, caps). Values take a\n"
+        "decimal comma or point; inputs not given keep their defaults. In a list\n"
+        "(at=2.4,5 or events=S1@0,S2@3.5) the comma separates the items, so the\n"
+        "numbers in it take a decimal point.\n");
+}
+
+QString LabHelp(const LabCalc &lab)
+{
+    QString s = QStringLiteral("lab %1: %2\n  inputs:\n").arg(lab.lab).arg(lab.title);
+    qsizetype width = 0;
+    for (const CalcInput &in : lab.inputs)
+        width = std::max(width, in.name.size());
+    for (const CalcInput &in : lab.inputs) {
+        const QString value = in.defaultText.isEmpty() ? QStringLiteral("(none)") : in.defaultText;
+        const QString unit = in.unit.isEmpty() ? QString() : QLatin1Char(' ') + in.unit;
+        s += QStringLiteral("    %1 = %2%3  %4\n").arg(in.name.leftJustified(width), value, unit, in.help);
+    }
+    if (!lab.outputs.empty()) {
+        s += QStringLiteral("  outputs:\n");
+        for (const CalcOutput &out : lab.outputs)
+            s += QStringLiteral("    %1 [%2]  %3\n").arg(out.name, out.unit, out.help);
+    }
+    if (!lab.example.isEmpty())
+        s += QStringLiteral("  example:\n    %1\n").arg(lab.example);
+    return s;
+}
+
+QString NumberText(const QJsonValue &v)
+{
+    return QString::number(v.toDouble(), 'g', QLocale::FloatingPointShortest);
+}
+
+// Numbers as they are, arrays space-separated, records as (name=value ...)
+// in their own order, so the samples of the transients lab read in one line.
+QString ValueText(const QJsonValue &v)
+{
+    if (v.isArray()) {
+        QStringList parts;
+        for (const QJsonValue &e : v.toArray())
+            parts << ValueText(e);
+        return parts.join(QLatin1Char(' '));
+    }
+    if (v.isObject()) {
+        const QJsonObject o = v.toObject();
+        QStringList parts;
+        for (auto it = o.begin(); it != o.end(); ++it)
+            parts << QStringLiteral("%1=%2").arg(it.key(), ValueText(it.value()));
+        return QStringLiteral("(%1)").arg(parts.join(QLatin1Char(' ')));
+    }
+    return NumberText(v);
+}
+
+QString TextOutput(const LabCalc &lab, const QJsonObject &outputs)
+{
+    QStringList names;
+    for (const CalcOutput &out : lab.outputs)
+        if (outputs.contains(out.name))
+            names << out.name;
+    for (auto it = outputs.begin(); it != outputs.end(); ++it)
+        if (!names.contains(it.key()))
+            names << it.key();
+    QString s;
+    for (const QString &name : names)
+        s += QStringLiteral("%1 = %2\n").arg(name, ValueText(outputs.value(name)));
+    return s;
+}
+
+} // namespace
+
+int RunCalc(const QStringList &argv, const std::vector<const LabCalc *> &labs, QString &out, QString &err)
+{
+    out.clear();
+    err.clear();
+    bool json = false;
+    bool help = false;
+    QStringList words;
+    for (const QString &a : argv) {
+        if (a == QLatin1String("--json"))
+            json = true;
+        else if (a == QLatin1String("--help") || a == QLatin1String("-h"))
+            help = true;
+        else if (a.startsWith(QLatin1Char('-')) && !a.contains(QLatin1Char('=')))
+            return Fail(err, QStringLiteral("unknown option %1").arg(QuotedArgument(a)));
+        else
+            words << a;
+    }
+
+    if (words.isEmpty()) {
+        if (!help)
+            return Fail(err, QStringLiteral("no lab given (try --help)"));
+        out = Usage();
+        for (const LabCalc *lab : labs)
+            out += QLatin1Char('\n') + LabHelp(*lab);
+        return 0;
+    }
+
+    bool ok = false;
+    const int number = words.first().toInt(&ok);
+    const LabCalc *lab = nullptr;
+    for (const LabCalc *l : labs)
+        if (ok && l->lab == number)
+            lab = l;
+    if (!lab)
+        return Fail(err, QStringLiteral("unknown lab %1").arg(QuotedArgument(words.first())));
+
+    QMap<QString, QString> args;
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        const QString &w = words.at(i);
+        const qsizetype eq = w.indexOf(QLatin1Char('='));
+        if (eq <= 0)
+            return Fail(err, QStringLiteral("expected NAME=VALUE, got %1").arg(QuotedArgument(w)));
+        const QString name = w.left(eq);
+        bool known = false;
+        for (const CalcInput &in : lab->inputs)
+            known = known || in.name == name;
+        if (!known)
+            return Fail(err, QStringLiteral("lab %1 has no input %2").arg(QString::number(lab->lab), QuotedArgument(name)));
+        if (args.contains(name))
+            return Fail(err, QStringLiteral("input %1 given twice").arg(QuotedArgument(name)));
+        args.insert(name, w.mid(eq + 1));
+    }
+
+    if (help) {
+        out = LabHelp(*lab);
+        return 0;
+    }
+
+    const CalcResult r = lab->run(args);
+    if (!r.error.isEmpty())
+        return Fail(err, QStringLiteral("lab %1: %2").arg(QString::number(lab->lab), r.error));
+
+    if (json) {
+        QJsonObject o;
+        o.insert(QStringLiteral("lab"), lab->lab);
+        o.insert(QStringLiteral("inputs"), r.inputs);
+        o.insert(QStringLiteral("outputs"), r.outputs);
+        out = QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
+    } else {
+        out = TextOutput(*lab, r.outputs);
+    }
+    return 0;
+}
+
+} // namespace ohmaris

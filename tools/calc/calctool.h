@@ -1,0 +1,21 @@
+// The argument handling of ohmaris-calc, callable without a process: takes
+// the words after the program name and the labs that take part, and fills
+// the texts for stdout and stderr.
+#pragma once
+
+#include "calc/labcalc.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace ohmaris {
+
+// Exit status of a refused command line.
+constexpr int kCalcUsageError = 2;
+
+// Returns the exit status: 0 with `out` filled, or kCalcUsageError with
+// `err` holding one line (ending in a line feed) and `out` empty.
+int RunCalc(const QStringList &args, const std::vector<const LabCalc *> &labs, QString &out, QString &err);
+
+} // namespace ohmaris
