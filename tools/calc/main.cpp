@@ -3,10 +3,13 @@
 //
 //   ohmaris-calc LAB [NAME=VALUE ...] [--json]
 //   ohmaris-calc [LAB] --help
+//   ohmaris-calc --man        (the manual page, roff)
 //
 // Errors (unknown lab or name, bad value) print one line on stderr and exit
 // with status 2, printing nothing on stdout.
 #include "calc/labcalc.h"
+#include "manpage.h"
+#include "ohmaris_version.h"
 
 #if __has_include("labs/lab1/calc.h")
 #include "labs/lab1/calc.h"
@@ -171,12 +174,15 @@ int Run(const QStringList &argv)
 {
     bool json = false;
     bool help = false;
+    bool man = false;
     QStringList words;
     for (const QString &a : argv) {
         if (a == QLatin1String("--json"))
             json = true;
         else if (a == QLatin1String("--help") || a == QLatin1String("-h"))
             help = true;
+        else if (a == QLatin1String("--man"))
+            man = true;
         else if (a.startsWith(QLatin1Char('-')) && !a.contains(QLatin1Char('=')))
             return Fail(QStringLiteral("unknown option '%1'").arg(a));
         else
@@ -184,6 +190,10 @@ int Run(const QStringList &argv)
     }
 
     const std::vector<const LabCalc *> labs = Labs();
+    if (man) {
+        Print(stdout, CalcManPage(labs, QLatin1String(kVersionText), QLatin1String(kReleaseDate)));
+        return 0;
+    }
     if (words.isEmpty()) {
         if (!help)
             return Fail(QStringLiteral("no lab given (try --help)"));
