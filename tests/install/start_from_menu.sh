@@ -20,17 +20,37 @@ export PATH="$prefix/bin:$PATH"
 env -u LC_ALL -u LC_NUMERIC -u QT_QPA_PLATFORM $exec_line 2>"${ERR_FILE:-/dev/null}" &
 pid=$!
 
-visible_windows() { xdotool search --onlyvisible --classname ohmaris 2>/dev/null; }
+running() { kill -0 $pid 2>/dev/null; }
+
+# Prints the first visible window of the program, or with a title, the first
+# one so titled.
+find_window() {
+    local w
+    for w in $(xdotool search --onlyvisible --classname ohmaris 2>/dev/null); do
+        if [ $# -eq 0 ] || [ "$(LC_ALL=C.UTF-8 xdotool getwindowname "$w")" = "$1" ]; then
+            echo "$w"
+            return
+        fi
+    done
+}
+
+# Runs a command every 0.2 s, for at most SECONDS, until it prints something
+# or the program has ended; prints what it printed last.
+poll() {
+    local seconds=$1 out="" i
+    shift
+    for ((i = 0; i < seconds * 5; i++)); do
+        out=$("$@")
+        [ -n "$out" ] && break
+        running || break
+        sleep 0.2
+    done
+    echo "$out"
+}
 
 # The program's first visible window: the chooser, or the message naming a
 # language file that could not be read.
-first=""
-for _ in $(seq 150); do
-    first=$(visible_windows | head -1)
-    [ -n "$first" ] && break
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.2
-done
+first=$(poll 30 find_window)
 if [ -z "$first" ]; then
     echo "no window appeared"
     kill $pid 2>/dev/null
@@ -40,26 +60,15 @@ fi
 xdotool windowfocus --sync "$first"
 xdotool key Escape
 
-asked=""
-for _ in $(seq 75); do
-    for w in $(visible_windows); do
-        [ "$(LC_ALL=C.UTF-8 xdotool getwindowname "$w")" = "$title" ] && asked=$w
-    done
-    [ -n "$asked" ] && break
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.2
-done
+asked=$(poll 15 find_window "$title")
 if [ -n "$asked" ]; then
     echo "exit confirmation titled '$title' shown"
     xdotool windowfocus --sync "$asked"
     # Cancel is the default button; Tab moves to OK.
     xdotool key Tab space
 fi
-for _ in $(seq 75); do
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.2
-done
-if kill -0 $pid 2>/dev/null; then
+poll 15 true >/dev/null
+if running; then
     echo "still running"
     kill $pid
 fi
