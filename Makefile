@@ -1,12 +1,19 @@
 # Set-up, build, run and test on a Debian 12 machine.
 #   make run    installs missing packages, builds, starts the program
 #   make test   the same, then every test (headless)
+#   make package        the Debian package, build/ohmaris_VERSION_ARCH.deb
+#   make screenshots    the README's pictures, rendered into docs/screenshots
 
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES = cmake make g++ qt6-base-dev libgl-dev fontconfig fonts-liberation2 fonts-urw-base35 locales
+# Building, the icon's PNG sizes (librsvg2-bin), the package (dpkg-dev), and
+# the install tests: validators, man, and a virtual X display to start the
+# installed program from its menu entry.
+PACKAGES = cmake make g++ qt6-base-dev libgl-dev fontconfig fonts-liberation2 fonts-urw-base35 \
+  librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base xvfb xauth xdotool locales
+SHOTS = $(BUILD)/screenshots
 
-.PHONY: all deps configure build run test gallery install clean
+.PHONY: all deps configure build run test gallery screenshots install package clean
 
 all: build
 
@@ -41,8 +48,21 @@ test: build
 gallery: build
 	env -u QT_QPA_PLATFORM $(BUILD)/bin/ohmaris-gallery gallery
 
+# The chooser, an AC bench and the transients lab, as the README shows them.
+screenshots: build
+	rm -rf $(SHOTS)
+	env -u QT_QPA_PLATFORM $(BUILD)/bin/ohmaris-gallery $(SHOTS) --lang en shell lab2 lab7
+	mkdir -p docs/screenshots
+	cp $(SHOTS)/chooser-en.png docs/screenshots/chooser.png
+	cp $(SHOTS)/lab2-resonance.png docs/screenshots/lab2-resonance.png
+	cp $(SHOTS)/lab7-circuit3-ringing.png docs/screenshots/lab7-ringing.png
+
 install: build
 	cmake --install $(BUILD)
+
+package: build
+	cd $(BUILD) && cpack
+	@cd $(BUILD) && for d in ohmaris_*.deb; do echo "$$d:"; dpkg-deb --field "$$d" Version Depends; done
 
 clean:
 	rm -rf $(BUILD)

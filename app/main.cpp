@@ -5,6 +5,7 @@
 #include "shell/chooser.h"
 #include "shell/fonts.h"
 #include "shell/shell.h"
+#include "ohmaris_version.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -13,7 +14,9 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ohmaris"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setApplicationVersion(QLatin1String(ohmaris::kVersionText));
+    // Ties the windows to the installed desktop entry (its icon and name).
+    QGuiApplication::setDesktopFileName(QLatin1String(ohmaris::kApplicationId));
     ohmaris::InstallFontSubstitutes();
 
     ohmaris::Shell &shell = ohmaris::Shell::instance();

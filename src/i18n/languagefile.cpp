@@ -1,6 +1,7 @@
 // Language-file reader: encoding detection, the two Windows code pages, the
 // field reader and the block layout check.
 #include "i18n/languagefile.h"
+#include "ohmaris_version.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -322,7 +323,7 @@ QStringList LanguageTable::messages() const { return m_blocks[0].mid(10, kMessag
 
 QString LanguageTable::versionText() const
 {
-    return QStringLiteral("%1 %2.%3.%4").arg(item(1, 1)).arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
+    return item(1, 1) + QLatin1Char(' ') + QLatin1String(kVersionText);
 }
 
 Utf8Scan ScanUtf8(QByteArrayView bytes)

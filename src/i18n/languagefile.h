@@ -34,11 +34,6 @@ constexpr std::array<int, kLanguageBlockCount> kLanguageBlockSizes{16, 33, 34, 9
 constexpr int kLanguageItemCount = 200;
 constexpr int kMessageCount = 6; // block 1 items 11..16
 
-// The program's version numbers, shown after block 1 item 1 ("Version 1.0.0").
-constexpr int kVersionMajor = 1;
-constexpr int kVersionMinor = 0;
-constexpr int kVersionRevision = 0;
-
 // Language numbers as the program keeps them (CurrentLanguage): below 1
 // becomes 1, above 2 becomes 2.
 int ClampLanguage(int language);
@@ -96,7 +91,7 @@ public:
     QString message(int index) const;
     QStringList messages() const;
 
-    // Block 1 item 1, one space and "1.0.0".
+    // Block 1 item 1, one space and the program's version ("Version 1.0.0").
     QString versionText() const;
 
 private:

@@ -2,6 +2,7 @@
 // and the help window's keyboard selection of topics.
 #include "i18n/captionmap.h"
 #include "i18n/helptopics.h"
+#include "ohmaris_version.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -71,7 +72,7 @@ void TestCaptionMap::formattingRules_data()
     QTest::newRow("menu item unchanged") << "Form8" << "MnuHelpAvtor" << CaptionRole::Text << "b2i5";
     QTest::newRow("about title is padded like a tip") << "frmAbout" << "" << CaptionRole::WindowTitle << " b2i5 ";
     QTest::newRow("frame caption and its tip") << "Form1" << "Frame1" << CaptionRole::ToolTip << " b2i17 ";
-    QTest::newRow("version line") << "frmSplash" << "lblversion" << CaptionRole::Text << "Version 1.0.0";
+    QTest::newRow("version line") << "frmSplash" << "lblversion" << CaptionRole::Text << QStringLiteral("Version ") + QLatin1String(kVersionText);
     QTest::newRow("quoted program title") << "frmSplash" << "Label2" << CaptionRole::Text << "\" b1i3 \"";
     QTest::newRow("about title on two lines") << "frmAbout" << "lblTitle" << CaptionRole::Text
                                               << "b1i2\n\" b1i3 \"";

@@ -1,6 +1,7 @@
 // Language-file reader: field format, block layout, faults reported with
 // their place, encodings, language numbers and where the files are looked for.
 #include "i18n/languagefile.h"
+#include "ohmaris_version.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -401,7 +402,7 @@ void TestLanguageFile::loadClampsAndResolves()
     QCOMPARE(current, clamped);
     QVERIFY2(r.ok(), r.error ? qPrintable(r.error->message()) : "");
     QCOMPARE(r.table->item(1, 1), firstItem);
-    QCOMPARE(r.table->versionText(), firstItem + QStringLiteral(" 1.0.0"));
+    QCOMPARE(r.table->versionText(), firstItem + QLatin1Char(' ') + QLatin1String(kVersionText));
     QCOMPARE(int(r.table->language()), clamped);
 }
 

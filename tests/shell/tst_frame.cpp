@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include "i18n/languagefile.h"
+#include "ohmaris_version.h"
 
 using namespace ohmaris;
 
@@ -94,7 +95,7 @@ private Q_SLOTS:
         for (int i = 1; i < Chooser::LabCount; ++i)
             QCOMPARE(c->option(i)->palette().color(QPalette::WindowText), QColor(Qt::black));
         QVERIFY(c->option(0)->text().startsWith(QLatin1Char(' ')));
-        QVERIFY(c->findChild<QLabel *>(QStringLiteral("lblversion"))->text().endsWith(QLatin1String(" 1.0.0")));
+        QVERIFY(c->findChild<QLabel *>(QStringLiteral("lblversion"))->text().endsWith(QLatin1Char(' ') + QLatin1String(kVersionText)));
     }
 
     void nextOpensTheChosenLab()

@@ -1,0 +1,87 @@
+// The manual page of ohmaris-calc: roff escaping of the descriptors' texts,
+// and a page that lists every lab's inputs and outputs and nothing roff would
+// take for a request.
+#include "manpage.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace ohmaris;
+
+class TestCalcManPage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void roffText_data();
+    void roffText();
+    void pageFromDescriptors();
+};
+
+void TestCalcManPage::roffText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("roff");
+    QTest::newRow("plain") << "EMF of source 1" << "EMF of source 1";
+    QTest::newRow("minus signs") << "-1..1, x-axis" << "\\-1..1, x\\-axis";
+    QTest::newRow("backslash") << "a\\b" << "a\\eb";
+    QTest::newRow("leading dot is not a request") << ".5 A steps" << "\\&.5 A steps";
+    QTest::newRow("leading apostrophe") << "'quoted'" << "\\&'quoted'";
+    QTest::newRow("inner dot kept") << "1.5 Ohm" << "1.5 Ohm";
+}
+
+void TestCalcManPage::roffText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, roff);
+    QCOMPARE(RoffText(text), roff);
+}
+
+void TestCalcManPage::pageFromDescriptors()
+{
+    LabCalc a;
+    a.lab = 3;
+    a.title = QStringLiteral("Coil \"L\" in parallel");
+    a.inputs = {{QStringLiteral("C"), QStringLiteral("100"), QStringLiteral("uF"), QStringLiteral(".1 uF steps")},
+                {QStringLiteral("S-1"), QStringLiteral("0"), {}, QStringLiteral("switch")}};
+    a.outputs = {{QStringLiteral("Current"), QStringLiteral("A"), QStringLiteral("I")},
+                 {QStringLiteral("Flag"), {}, QStringLiteral("1 on overload")}};
+    LabCalc b;
+    b.lab = 8;
+    b.title = QStringLiteral("Harmonics");
+    b.inputs = {{QStringLiteral("E1"), QStringLiteral("10"), QStringLiteral("V"), QStringLiteral("first")}};
+
+    const QString page = CalcManPage({&a, &b}, QStringLiteral("2.1.0"), QStringLiteral("2030-01-02"));
+    const QStringList lines = page.split(QLatin1Char('\n'));
+    QVERIFY(lines.contains(QStringLiteral(".TH OHMARIS\\-CALC 1 \"2030-01-02\" \"Ohmaris 2.1.0\" \"User Commands\"")));
+
+    // Each lab's entries in its own section, in the descriptor's order.
+    const QStringList expected = {
+        QStringLiteral(".SS \"Lab 3: Coil \\(dqL\\(dq in parallel\""),
+        QStringLiteral("\\fBC\\fR=100 uF"), QStringLiteral("\\&.1 uF steps"),
+        QStringLiteral("\\fBS\\-1\\fR=0"), QStringLiteral("switch"),
+        QStringLiteral("\\fBCurrent\\fR [A]"), QStringLiteral("I"),
+        QStringLiteral("\\fBFlag\\fR"), QStringLiteral("1 on overload"),
+        QStringLiteral(".SS \"Lab 8: Harmonics\""),
+        QStringLiteral("\\fBE1\\fR=10 V"), QStringLiteral("first"),
+        // The example runs the first lab with its first input.
+        QStringLiteral("ohmaris\\-calc 3 C=100 \\-\\-json"),
+    };
+    qsizetype at = 0;
+    for (const QString &line : expected) {
+        const qsizetype found = lines.indexOf(line, at);
+        QVERIFY2(found >= 0, qPrintable(QStringLiteral("missing or out of order: ") + line));
+        at = found + 1;
+    }
+    // Lab 8 has no outputs: no empty "Outputs:" heading after its section.
+    QCOMPARE(page.count(QStringLiteral("Outputs:")), 1);
+
+    // A line that starts with a dot or an apostrophe is one of the page's own
+    // requests, never a descriptor's text.
+    static const QRegularExpression request(QStringLiteral("^(\\.\\\\\"|\\.(TH|SH|SS|B|I|BR|RI|RB|IB|IR|TP|PP|PD|br|EX|EE)( |$))"));
+    for (const QString &line : lines)
+        if (line.startsWith(QLatin1Char('.')) || line.startsWith(QLatin1Char('\'')))
+            QVERIFY2(request.match(line).hasMatch(), qPrintable(line));
+}
+
+QTEST_APPLESS_MAIN(TestCalcManPage)
+#include "tst_calc_manpage.moc"
