@@ -180,6 +180,7 @@ void Form1::BuildControls(QWidget *client)
         SetDesign(index, ArrayName(QStringLiteral("Label2"), i), 405, top + 150, 330, 270);
         SetDesignFont(index, kFont, 12);
         index->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        MarkOverlay(index);
     }
 }
 

@@ -153,11 +153,12 @@ void Lab5Window::BuildControls(QWidget *client)
         }
         // Subscripts after the letters R and X, a little lower.
         const QString n = QString::number(k + 1);
-        MakeLabel(frame, ArrayName(QStringLiteral("Label12"), k), 300, 420 + 120, 420, 255, n, kSubscriptFont);
-        MakeLabel(frame, ArrayName(QStringLiteral("Label10"), k), 300, 900 + 120, 420, 255,
-                  QStringLiteral("L") + n, kSubscriptFont);
-        MakeLabel(frame, ArrayName(QStringLiteral("Label11"), k), 300, 1380 + 120, 420, 255,
-                  QStringLiteral("C") + n, kSubscriptFont);
+        MarkOverlay(MakeLabel(frame, ArrayName(QStringLiteral("Label12"), k), 300, 420 + 120, 420, 255, n,
+                              kSubscriptFont));
+        MarkOverlay(MakeLabel(frame, ArrayName(QStringLiteral("Label10"), k), 300, 900 + 120, 420, 255,
+                              QStringLiteral("L") + n, kSubscriptFont));
+        MarkOverlay(MakeLabel(frame, ArrayName(QStringLiteral("Label11"), k), 300, 1380 + 120, 420, 255,
+                              QStringLiteral("C") + n, kSubscriptFont));
     }
 
     // Schematic and its click areas.
