@@ -84,9 +84,33 @@ QLabel *MakeLabel(QWidget *parent, const QString &name, double x, double y, doub
     return l;
 }
 
-PictureBox *MakeMeterBox(QWidget *parent, const QString &name, double x)
+// The meters stand in three columns 2775 twips wide and 2175 high from 1560
+// down. A meter is 0.9 times as high as it is wide, so one as wide as its
+// column would reach past the panel's bottom edge: each is 2415 twips wide
+// (2173.5 high, within its column's height) and centred in its column.
+constexpr double kMeterColumn = 2775;
+constexpr double kMeterTop = 1560;
+constexpr double kMeterWidth = 2415;
+constexpr double kMeterAspect = 0.9;
+
+PictureBox *MakeMeterBox(QWidget *parent, const QString &name, double column)
 {
-    return PlaceControl<PictureBox>(parent, name, {x, 1560, 2775, 2175}, kSerif, kMeterFont);
+    const double left = column + (kMeterColumn - kMeterWidth) / 2;
+    return PlaceControl<PictureBox>(parent, name, {left, kMeterTop, kMeterWidth, kMeterAspect * kMeterWidth}, kSerif,
+                                    kMeterFont);
+}
+
+// On a screen relatively wider than the design one the meters, scaled by
+// the width, could again be too high for the panel, scaled by the height:
+// such a meter is narrowed to what the panel's height leaves it, keeping its
+// centre and the design's bottom margin.
+void FitMeterInPanel(QWidget *box, const QWidget *panel, double marginPx)
+{
+    const double room = panel->height() - marginPx - box->y();
+    if (room <= 0 || kMeterAspect * box->width() <= room + 1) // a pixel of rounding
+        return;
+    const int width = int(room / kMeterAspect);
+    box->setGeometry(box->x() + (box->width() - width) / 2, box->y(), width, int(kMeterAspect * width));
 }
 
 void ConfigureMeter(Pribor &m, PictureBox *box, const QString &caption, float max, float big, float small,
@@ -115,6 +139,7 @@ K50Panel::K50Panel(QWidget *client, HelpCallback help, QRectF place) : m_help(st
     SetDesignFont(panel, kSerif, kButtonFont);
     panel->setBackColor(QColor(kPanelBack));
     panel->setFocusPolicy(Qt::ClickFocus);
+    panel->installEventFilter(this);
     panel->onMouseDown = [this](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { Help(QStringLiteral("oK"), b); };
 
     m_label4 = MakeLabel(panel, QStringLiteral("Label4"), 480, 120, 4815, 255,
@@ -195,6 +220,15 @@ void K50Panel::Help(const QString &key, Qt::MouseButton button) const
 
 bool K50Panel::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_picture2 && event->type() == QEvent::Resize) {
+        // The bottom margin, scaled as the panel is from its design height.
+        const double design = DesignRect(m_picture2).height();
+        const double margin = design > 0 ? (design - kMeterTop - kMeterAspect * kMeterWidth) / design : 0;
+        for (const char *name : {"Picture6", "Picture7", "Picture8"})
+            if (auto *box = m_picture2->findChild<PictureBox *>(QLatin1String(name), Qt::FindDirectChildrenOnly))
+                FitMeterInPanel(box, m_picture2, std::max(0.0, margin * m_picture2->height()));
+        return QObject::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
         return QObject::eventFilter(watched, event);
     const auto *me = static_cast<QMouseEvent *>(event);
