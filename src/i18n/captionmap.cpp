@@ -85,11 +85,14 @@ void Block1(Builder &b)
     b.addText(splash, QStringLiteral("lblversion"), CaptionRole::Text, version);
     b.addText(about, QStringLiteral("lblVersion"), CaptionRole::Text, version);
     b.text(splash, QStringLiteral("lblProductName"), 1, 2);
+    // The spaces inside the quotes do not break, so a wrapped title never
+    // leaves a quote alone on a line.
     b.addText(splash, QStringLiteral("Label2"), CaptionRole::Text,
-              [](const LanguageTable &t) { return QStringLiteral("\" %1 \"").arg(t.item(1, 3)); });
+              [](const LanguageTable &t) { return QStringLiteral("\"\u00A0%1\u00A0\"").arg(t.item(1, 3)); });
     // A line break between the product name and the quoted title.
-    b.addText(about, QStringLiteral("lblTitle"), CaptionRole::Text,
-              [](const LanguageTable &t) { return QStringLiteral("%1\n\" %2 \"").arg(t.item(1, 2), t.item(1, 3)); });
+    b.addText(about, QStringLiteral("lblTitle"), CaptionRole::Text, [](const LanguageTable &t) {
+        return QStringLiteral("%1\n\"\u00A0%2\u00A0\"").arg(t.item(1, 2), t.item(1, 3));
+    });
     b.text(splash, QStringLiteral("Command2"), 1, 7);
     b.addText(about, QStringLiteral("lblDescription"), CaptionRole::Text, [](const LanguageTable &t) {
         return QStringLiteral("%1 \"%2\". %3").arg(t.item(1, 8), t.item(1, 3), t.item(1, 9));

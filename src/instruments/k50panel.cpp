@@ -68,7 +68,33 @@ const std::array<MeterSpec, 3> kMeters{{
     {QStringLiteral("А"), 100, 10, 2, 0.5f, 1, 2, 2},
     {QStringLiteral("W"), 150, 25, 5, 0.5f, 1, 2, 3},
 }};
-constexpr std::array<double, 3> kMeterLeft{120, 3000, 5880};
+// The meters stand in three columns 2775 twips wide and 2175 high from 1560
+// down. A meter is 0.9 times as high as it is wide, so one as wide as its
+// column would reach past the panel's bottom edge: each is 2415 twips wide
+// (2173.5 high, within its column's height) and centred in its column.
+constexpr std::array<double, 3> kMeterColumn{120, 3000, 5880};
+constexpr double kMeterColumnWidth = 2775;
+constexpr double kMeterTop = 1560;
+constexpr double kMeterWidth = 2415;
+constexpr double kMeterAspect = 0.9;
+
+QRectF MeterPlace(double column)
+{
+    return {column + (kMeterColumnWidth - kMeterWidth) / 2, kMeterTop, kMeterWidth, kMeterAspect * kMeterWidth};
+}
+
+// On a screen relatively wider than the design one the meters, scaled by
+// the width, could again be too high for the panel, scaled by the height:
+// such a meter is narrowed to what the panel's height leaves it, keeping its
+// centre and the design's bottom margin.
+void FitMeterInPanel(QWidget *box, const QWidget *panel, double marginPx)
+{
+    const double room = panel->height() - marginPx - box->y();
+    if (room <= 0 || kMeterAspect * box->width() <= room + 1) // a pixel of rounding
+        return;
+    const int width = int(room / kMeterAspect);
+    box->setGeometry(box->x() + (box->width() - width) / 2, box->y(), width, int(kMeterAspect * width));
+}
 
 std::vector<RangeRow::Button> RowButtons(double left, const std::array<QString, 3> &captions)
 {
@@ -131,7 +157,7 @@ K50Panel::K50Panel(QWidget *client, QRectF place)
     const std::array<const char *, 3> boxes{"Picture6", "Picture7", "Picture8"};
     const std::array<const char *, 3> keys{"oV", "oA", "oW"};
     for (std::size_t k = 0; k < 3; ++k) {
-        PictureBox *box = MakePicture(panel, QLatin1String(boxes[k]), {kMeterLeft[k], 1560, 2775, 2175}, kMeterFont);
+        PictureBox *box = MakePicture(panel, QLatin1String(boxes[k]), MeterPlace(kMeterColumn[k]), kMeterFont);
         SetUpMeter(*meters[k], box, kMeters[k]);
         connect(box, &PictureBox::mouseDown, this,
                 [h = help(QLatin1String(keys[k]))](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { h(b); });
@@ -148,6 +174,19 @@ K50Panel::K50Panel(QWidget *client, QRectF place)
     });
     connect(&m_selector, &Switcher::clicked, this, &K50Panel::selectorTurned);
     connect(&m_selector, &Switcher::doubleClicked, this, &K50Panel::selectorTurned);
+    connect(panel, &PictureBox::resized, this, &K50Panel::FitMeters);
+}
+
+void K50Panel::FitMeters()
+{
+    if (!m_picture2)
+        return;
+    // The bottom margin, scaled as the panel is from its design height.
+    const double design = DesignRect(m_picture2).height();
+    const double margin = design > 0 ? (design - kMeterTop - kMeterAspect * kMeterWidth) / design : 0;
+    for (Pribor *m : {&m_voltmeter, &m_ammeter, &m_wattmeter})
+        if (PictureBox *box = m->Pic1())
+            FitMeterInPanel(box, m_picture2, std::max(0.0, margin * m_picture2->height()));
 }
 
 K50Panel::~K50Panel()

@@ -9,6 +9,15 @@ class AboutBox : public QDialog {
     Q_OBJECT
 public:
     explicit AboutBox(QWidget *parent = nullptr);
+
+protected:
+    bool event(QEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+
+private:
+    // Stacks the texts, each as high as it needs in the current language,
+    // and fits the box around them.
+    void LayOut();
 };
 
 } // namespace ohmaris

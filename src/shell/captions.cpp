@@ -44,7 +44,7 @@ void ApplyCaption(QWidget *window, const QString &control, CaptionRole kind, con
         if (kind == CaptionRole::ToolTip)
             a->setToolTip(text);
         else
-            a->setText(text);
+            a->setText(WithMnemonic(text));
         return;
     }
     QWidget *w = window->findChild<QWidget *>(control);
@@ -78,6 +78,24 @@ void ApplyCaption(QWidget *window, const QString &control, CaptionRole kind, con
             w->setProperty("caption", text);
         return;
     }
+}
+
+QString WithMnemonic(const QString &caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption.at(i) != QLatin1Char('&'))
+            continue;
+        if (caption.at(i + 1) != QLatin1Char('&'))
+            return caption; // the language file marks it
+        ++i;                // "&&" is an ampersand shown as such
+    }
+    QString out = caption;
+    for (qsizetype i = 0; i < out.size(); ++i)
+        if (out.at(i).isLetter()) {
+            out.insert(i, QLatin1Char('&'));
+            break;
+        }
+    return out;
 }
 
 } // namespace ohmaris

@@ -4,6 +4,7 @@
 
 #include "i18n/captionmap.h"
 
+class QString;
 class QWidget;
 
 namespace ohmaris {
@@ -16,5 +17,9 @@ void ApplyLanguageTable(const LanguageTable &table, QWidget *window);
 // for an empty name). A name the window does not hold is skipped: a window
 // holds only the controls of its own bench.
 void ApplyCaption(QWidget *window, const QString &control, CaptionRole role, const QStringList &texts);
+
+// A menu caption with its keyboard mnemonic: an ampersand already in the
+// caption marks it; otherwise the first letter does ("Exit" becomes "&Exit").
+QString WithMnemonic(const QString &caption);
 
 } // namespace ohmaris

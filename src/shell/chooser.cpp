@@ -90,7 +90,9 @@ Chooser::Chooser(QWidget *parent) : QDialog(parent)
 
     auto *title = new QLabel(m_frame);
     title->setObjectName(QStringLiteral("Label2"));
-    title->setGeometry(px(3000, 960, 6960, 1020));
+    // As wide as the frame leaves it, so the quoted title keeps to one line,
+    // and high enough for two should a font make it wrap.
+    title->setGeometry(px(3000, 960, 7200, 1140));
     QFont tf(QStringLiteral("Monotype Corsiva"));
     tf.setPointSizeF(21.75);
     tf.setBold(true);

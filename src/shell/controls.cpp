@@ -12,13 +12,62 @@
 #include <QLabel>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QVariant>
+#include <algorithm>
 
 namespace ohmaris {
 
 namespace {
 constexpr const char *kDesignRect = "ohmarisDesignRect";
 constexpr const char *kDesignFont = "ohmarisDesignFont";
+constexpr const char *kOverlay = "ohmarisOverlay";
+constexpr const char *kButtonColour = "ohmarisButtonColour";
+
+// Draws a button's panel as a flat fill of its palette's button colour
+// inside a thin raised edge (sunken while pressed). The application style
+// shades the panel with a gradient, so a white, red or green button would
+// not show white, red or green.
+class FlatButtonStyle final : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element != PE_PanelButtonCommand) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const QPalette &pal = option->palette;
+        const QRect r = option->rect;
+        const bool sunken = option->state & (State_Sunken | State_On);
+        painter->save();
+        painter->fillRect(r, pal.button());
+        painter->setPen(pal.color(QPalette::Dark));
+        painter->drawRect(r.adjusted(0, 0, -1, -1));
+        const QRect inner = r.adjusted(1, 1, -2, -2);
+        painter->setPen(sunken ? pal.color(QPalette::Mid) : pal.color(QPalette::Light));
+        painter->drawLine(inner.topLeft(), inner.topRight());
+        painter->drawLine(inner.topLeft(), inner.bottomLeft());
+        painter->setPen(sunken ? pal.color(QPalette::Light) : pal.color(QPalette::Mid));
+        painter->drawLine(inner.bottomLeft(), inner.bottomRight());
+        painter->drawLine(inner.topRight(), inner.bottomRight());
+        painter->restore();
+    }
+};
+
+QStyle *FlatButtons()
+{
+    // One style for every coloured button, living as long as the application.
+    static QPointer<FlatButtonStyle> style;
+    if (!style) {
+        style = new FlatButtonStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
 } // namespace
 
 QRect TwipsToPixels(const QRectF &twips)
@@ -98,6 +147,16 @@ double DesignFontSize(const QWidget *w)
     return v.isValid() ? v.toDouble() : 0.0;
 }
 
+void MarkOverlay(QWidget *w)
+{
+    w->setProperty(kOverlay, true);
+}
+
+bool IsOverlay(const QWidget *w)
+{
+    return w->property(kOverlay).toBool();
+}
+
 QColor ButtonFaceColour()
 {
     return QApplication::palette().color(QPalette::Button);
@@ -110,19 +169,74 @@ QColor WindowBackColour()
 
 void SetButtonColour(QPushButton *button, const QColor &colour)
 {
-    if (!button)
+    if (!button || ButtonColour(button) == colour)
         return;
+    button->setProperty(kButtonColour, colour);
+    if (button->style() != FlatButtons())
+        button->setStyle(FlatButtons());
     QPalette pal = button->palette();
-    if (pal.color(QPalette::Button) == colour && button->autoFillBackground())
-        return;
     pal.setColor(QPalette::Button, colour);
     button->setPalette(pal);
     button->setAutoFillBackground(true);
     button->update();
 }
 
+QColor ButtonColour(const QPushButton *button)
+{
+    const QVariant v = button->property(kButtonColour);
+    return v.isValid() ? v.value<QColor>() : QColor();
+}
+
+namespace {
+
+// A control the rule makes taller than its place scaled once (the text
+// boxes of the three-phase windows, whose height is scaled twice): `row` is
+// that place, in pixels, and `height` the height the rule gives it.
+struct GrownControl {
+    QWidget *widget;
+    QRectF row;
+    double height;
+};
+
+// Free space between boxes stacked in a column, in pixels.
+constexpr double kRowGapPx = 4.0;
+
+// The grown control keeps the rule's extra height as far as its row allows:
+// it grows about the middle of its place, so the labels beside it (scaled
+// once) stay level with it, up to a small gap short of the controls above
+// and below it in its column (a neighbour that grows as well takes half of
+// the space between) and inside its container.
+void FitIntoRow(const GrownControl &g, const QList<GrownControl> &grown)
+{
+    const QRectF row = g.row;
+    const double middle = row.center().y();
+    const QRectF inside = g.widget->parentWidget()->contentsRect();
+    double half = std::min({g.height / 2, middle - inside.top(), inside.bottom() - middle});
+    for (QObject *o : g.widget->parentWidget()->children()) {
+        auto *n = qobject_cast<QWidget *>(o);
+        if (!n || n == g.widget || n->isWindow() || !DesignRect(n).isValid())
+            continue;
+        const auto other = std::find_if(grown.begin(), grown.end(), [n](const GrownControl &x) { return x.widget == n; });
+        const bool growsToo = other != grown.end();
+        const QRectF place = growsToo ? other->row : QRectF(n->geometry());
+        if (place.right() <= row.left() || place.left() >= row.right())
+            continue; // not in this column
+        if (place.top() >= row.bottom())
+            half = std::min(half, growsToo ? (place.center().y() - middle - kRowGapPx) / 2
+                                           : place.top() - middle - kRowGapPx);
+        else if (place.bottom() <= row.top())
+            half = std::min(half, growsToo ? (middle - place.center().y() - kRowGapPx) / 2
+                                           : middle - place.bottom() - kRowGapPx);
+    }
+    const int height = qRound(std::max(row.height(), 2 * half));
+    g.widget->setGeometry(qRound(row.left()), qRound(middle - height / 2.0), qRound(row.width()), height);
+}
+
+} // namespace
+
 void ScaleDesignedControls(QWidget *root, ScaleFactors factors, ScalingVariant variant)
 {
+    QList<GrownControl> grown;
     const QList<QWidget *> widgets = root->findChildren<QWidget *>();
     for (QWidget *w : widgets) {
         const QRectF design = DesignRect(w);
@@ -137,7 +251,14 @@ void ScaleDesignedControls(QWidget *root, ScaleFactors factors, ScalingVariant v
             font.setPointSizeF(s.fontSize);
             w->setFont(font);
         }
+        QRectF once = s.rect;
+        once.setHeight(double(float(design.height() * double(factors.ScaleY))));
+        if (s.rect.height() > once.height() + kTwipsPerPixel / 2)
+            grown.append({w, QRectF(TwipsToPixels(once)), s.rect.height() / kTwipsPerPixel});
     }
+    // After the whole pass, so every neighbour stands at its final place.
+    for (const GrownControl &g : grown)
+        FitIntoRow(g, grown);
 }
 
 ClickArea::ClickArea(QWidget *parent) : QWidget(parent)

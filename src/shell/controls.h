@@ -67,6 +67,11 @@ QGroupBox *MakeFrame(QWidget *parent, const QString &name, const QRectF &twips, 
 QRectF DesignRect(const QWidget *w);       // invalid if none recorded
 double DesignFontSize(const QWidget *w);   // 0 if none recorded
 
+// Marks a control that is laid over a neighbour on purpose, such as a
+// subscript set into the gap of its row's caption.
+void MarkOverlay(QWidget *w);
+bool IsOverlay(const QWidget *w);
+
 // Rescales every control below `root` that has a design rectangle, by the
 // name-prefix rule of the lab windows.
 void ScaleDesignedControls(QWidget *root, ScaleFactors factors, ScalingVariant variant);
@@ -75,8 +80,12 @@ void ScaleDesignedControls(QWidget *root, ScaleFactors factors, ScalingVariant v
 // background, and a row of range buttons in which the chosen one is marked.
 QColor ButtonFaceColour();
 QColor WindowBackColour();
-// Sets a button's background colour; nothing happens when it is unchanged.
+// Sets a button's background colour, drawn as a flat fill of exactly that
+// colour (the style's shading would lighten it); nothing happens when it is
+// unchanged.
 void SetButtonColour(QPushButton *button, const QColor &colour);
+// The colour last set with SetButtonColour; invalid if none was.
+QColor ButtonColour(const QPushButton *button);
 // The button at `index` gets `selected`, every other button of the row `other`.
 template <class Row>
 void HighlightRow(const Row &row, int index, const QColor &selected = QColor(255, 255, 255),

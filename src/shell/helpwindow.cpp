@@ -4,6 +4,7 @@
 #include "i18n/helptopics.h"
 #include "shell/shell.h"
 
+#include <QAbstractItemView>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -35,7 +36,12 @@ void TopicCombo::keyPressEvent(QKeyEvent *e)
     QComboBox::keyPressEvent(e);
 }
 
-HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+// A dialog-type window, the kind a window manager keeps above its owner,
+// with the frame buttons of an ordinary window (it can be resized and
+// minimised).
+HelpWindow::HelpWindow(QWidget *parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                          | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Spravka"));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -63,6 +69,9 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_cancel->resize(1, 1);
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, this, &QWidget::close);
+    // Esc in the open topic list belongs to the list, which closes, as any
+    // drop-down list does; the window stays.
+    Combo1->view()->installEventFilter(this);
 
     Shell::instance().ApplyCaptions(this);
 }
@@ -94,6 +103,16 @@ void HelpWindow::Combo1_Click()
 {
     const int i = Combo1->currentIndex();
     Text1->setPlainText(i >= 0 && i < List1.size() ? List1.at(i) : QString());
+}
+
+bool HelpWindow::eventFilter(QObject *watched, QEvent *e)
+{
+    if (watched == Combo1->view() && e->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent *>(e)->key() == Qt::Key_Escape) {
+        e->accept(); // not the window's Esc: the key goes on to the list
+        return true;
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 bool HelpWindow::event(QEvent *e)

@@ -1,10 +1,12 @@
 // Lab window frame: load, scaling, menus, context help, closing.
 #include "shell/labwindow.h"
 
+#include "shell/captions.h"
 #include "shell/controls.h"
 #include "shell/shell.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
@@ -17,6 +19,63 @@
 #include <QWindowStateChangeEvent>
 
 namespace ohmaris {
+
+namespace {
+
+// F10 puts the keyboard on the menu bar, at its first item; the arrows, Enter
+// and the underlined letters work there as usual. Leaving the bar (Esc, or a
+// chosen item) gives the focus back to the control that had it, so Esc
+// closes the window again and typing reaches the bench.
+class MenuBarKeys final : public QObject {
+public:
+    explicit MenuBarKeys(QMainWindow *form) : QObject(form), m_bar(form->menuBar())
+    {
+        auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), form);
+        f10->setObjectName(QStringLiteral("MenuBarKey"));
+        f10->setContext(Qt::WindowShortcut);
+        connect(f10, &QShortcut::activated, this, &MenuBarKeys::Enter);
+        connect(m_bar, &QMenuBar::triggered, this, &MenuBarKeys::LeaveWhenDone);
+        m_bar->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_bar && event->type() == QEvent::KeyPress)
+            LeaveWhenDone();
+        return false;
+    }
+
+private:
+    void Enter()
+    {
+        if (m_bar->actions().isEmpty())
+            return;
+        if (QWidget *f = QApplication::focusWidget(); f != m_bar)
+            m_before = f;
+        m_bar->setFocus(Qt::MenuBarFocusReason);
+        m_bar->setActiveAction(m_bar->actions().first());
+    }
+
+    // After the bar has handled the key: once nothing on it is highlighted
+    // any more, the keyboard goes back.
+    void LeaveWhenDone()
+    {
+        QTimer::singleShot(0, this, [this] {
+            if (!m_bar->hasFocus() || m_bar->activeAction())
+                return;
+            if (m_before)
+                m_before->setFocus(Qt::OtherFocusReason);
+            else
+                m_bar->clearFocus();
+        });
+    }
+
+    QMenuBar *m_bar;
+    QPointer<QWidget> m_before;
+};
+
+} // namespace
 
 LabForm::LabForm(LabWindow *owner) : QMainWindow(nullptr), m_owner(owner)
 {
@@ -151,8 +210,8 @@ void LabWindow::BuildMenus()
     QMenu *language = bar->addMenu(QStringLiteral("Language"));
     language->setObjectName(QStringLiteral("MnuLanguageMenu"));
     named(language->menuAction(), "MnuLanguage");
-    m_mnuEnglish = named(language->addAction(QStringLiteral("English")), "MnuEnglish");
-    m_mnuRussian = named(language->addAction(QStringLiteral("Русский")), "MnuRussian");
+    m_mnuEnglish = named(language->addAction(WithMnemonic(QStringLiteral("English"))), "MnuEnglish");
+    m_mnuRussian = named(language->addAction(WithMnemonic(QStringLiteral("Русский"))), "MnuRussian");
     m_mnuEnglish->setCheckable(true);
     m_mnuRussian->setCheckable(true);
     connect(m_mnuEnglish, &QAction::triggered, this, [this] { MnuEnglish_Click(); });
@@ -179,6 +238,7 @@ void LabWindow::BuildMenus()
     named(m_mnuQestion->menuAction(), "MnuQestion");
     QAction *what = named(m_mnuQestion->addAction(QStringLiteral("What is this?")), "MnuQestionWhat");
     connect(what, &QAction::triggered, this, [this] { MnuQestionWhat_Click(); });
+    new MenuBarKeys(m_form);
     UpdateLanguageChecks();
 }
 

@@ -12,7 +12,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QWidget>
-#include <QWindow>
 #include <cstdio>
 
 namespace ohmaris {
@@ -153,13 +152,14 @@ void Shell::ShowChooser()
 }
 
 namespace {
+// Shows a window owned by `owner` (none for nullptr). An owned window is a
+// child window of its owner: the window manager keeps it in front of the
+// owner, and it is unloaded together with the owner.
 void showOwned(QWidget *w, QWidget *owner)
 {
-    // Owned by the lab window: it stays in front of it, without being
-    // destroyed with the lab window's controls.
+    if (w->parentWidget() != owner)
+        w->setParent(owner, w->windowFlags()); // hides it; shown again below
     w->show();
-    if (owner && owner->windowHandle() && w->windowHandle())
-        w->windowHandle()->setTransientParent(owner->windowHandle());
     w->raise();
     w->activateWindow();
 }

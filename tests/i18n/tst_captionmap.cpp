@@ -73,9 +73,11 @@ void TestCaptionMap::formattingRules_data()
     QTest::newRow("about title is padded like a tip") << "frmAbout" << "" << CaptionRole::WindowTitle << " b2i5 ";
     QTest::newRow("frame caption and its tip") << "Form1" << "Frame1" << CaptionRole::ToolTip << " b2i17 ";
     QTest::newRow("version line") << "frmSplash" << "lblversion" << CaptionRole::Text << QStringLiteral("Version ") + QLatin1String(kVersionText);
-    QTest::newRow("quoted program title") << "frmSplash" << "Label2" << CaptionRole::Text << "\" b1i3 \"";
+    // No-break spaces inside the quotes: a quote never wraps onto a line alone.
+    QTest::newRow("quoted program title") << "frmSplash" << "Label2" << CaptionRole::Text
+                                          << "\"\u00A0b1i3\u00A0\"";
     QTest::newRow("about title on two lines") << "frmAbout" << "lblTitle" << CaptionRole::Text
-                                              << "b1i2\n\" b1i3 \"";
+                                              << "b1i2\n\"\u00A0b1i3\u00A0\"";
     QTest::newRow("about description") << "frmAbout" << "lblDescription" << CaptionRole::Text
                                        << "b1i8 \"b1i3\". b1i9";
     QTest::newRow("150 V range") << "Form5" << "Command3(0)" << CaptionRole::Text << "150 V";

@@ -64,13 +64,43 @@ private slots:
             QVERIFY2(client->findChild<QWidget *>(n), qPrintable(n));
         QCOMPARE(DesignRect(panel->Picture2()), QRectF(120, 240, 8775, 3855));
         QCOMPARE(DesignRect(client->findChild<QWidget *>("Command3(1)")), QRectF(1080, 1080, 735, 375));
-        QCOMPARE(DesignRect(client->findChild<QWidget *>("Picture8")).topLeft(), QPointF(5880, 1560));
+        QCOMPARE(DesignRect(client->findChild<QWidget *>("Picture8")).topLeft(), QPointF(6060, 1560));
         QCOMPARE(panel->Picture2()->backColor(), QColor(192, 192, 192));
         QCOMPARE(panel->Command2(1)->text(), QStringLiteral("2,5 А"));
 
         QWidget other;
         K50Panel lab6(&other, K50Panel::kLab6Place);
         QCOMPARE(DesignRect(lab6.Picture2()), QRectF(120, 120, 8775, 4215));
+    }
+
+    // Each meter is 0.9 times as high as it is wide and stands whole inside
+    // the panel, also on a screen relatively wider than the design one.
+    void metersFitThePanel_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("narrowed");
+        QTest::newRow("1024x768") << QSize(1024, 768) << false;
+        QTest::newRow("1280x1024") << QSize(1280, 1024) << false;
+        QTest::newRow("1920x1080") << QSize(1920, 1080) << true;
+    }
+    void metersFitThePanel()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(bool, narrowed);
+        QWidget window;
+        window.resize(screen);
+        K50Panel wide(&window);
+        const ScaleFactors f = ScreenScale(screen.width() * kTwipsPerPixel, screen.height() * kTwipsPerPixel);
+        ScaleDesignedControls(&window, f, ScalingVariant::Plain);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const char *name : {"Picture6", "Picture7", "Picture8"}) {
+            auto *box = window.findChild<QWidget *>(name);
+            QVERIFY2(wide.Picture2()->rect().contains(box->geometry()), name);
+            QVERIFY(std::abs(box->height() - 0.9 * box->width()) <= 1);
+            const double scaledWidth = 2415 * double(f.ScaleX) / kTwipsPerPixel;
+            QCOMPARE(box->width() < scaledWidth - 1, narrowed);
+        }
     }
 
     void loadState()

@@ -15,6 +15,9 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QAbstractItemView>
+#include <QWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -196,7 +199,7 @@ private Q_SLOTS:
         // Title from the language file, and the shared menus.
         QCOMPARE(w->form()->windowTitle(), QLatin1Char(' ') + c->option(lab - 1)->text().trimmed());
         QVERIFY(w->form()->findChild<QAction *>(QStringLiteral("MnuHelpSpravka")));
-        QCOMPARE(w->form()->findChild<QAction *>(QStringLiteral("MnuExit"))->text(),
+        QCOMPARE(w->form()->findChild<QAction *>(QStringLiteral("MnuExit"))->text().remove(QLatin1Char('&')),
                  c->findChild<QPushButton *>(QStringLiteral("Command1"))->text());
         w->MnuExit_Click();
         QVERIFY(!w->isLoaded());
@@ -269,6 +272,121 @@ private Q_SLOTS:
         w->MnuHelpSpravka_Click();
         QCOMPARE(Shell::instance().HelpKey, QString());
         QCOMPARE(h->Combo1->currentIndex(), 0);
+    }
+
+    // Help and about are owned by the lab window that opened them: the
+    // window manager keeps a dialog-type window with an owner above that
+    // owner; they close with it and belong to the next lab window that
+    // opens them.
+    void helpAndAboutAreOwnedByTheLabWindow()
+    {
+        LabWindow *w = Shell::instance().LabWindowFor(1);
+        w->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(w->form()));
+        w->MnuHelpSpravka_Click();
+        w->MnuHelpAvtor_Click();
+        QPointer<QWidget> help = Shell::instance().help();
+        QPointer<QWidget> about = Shell::instance().about();
+        for (QWidget *owned : {help.data(), about.data()}) {
+            QVERIFY(owned->isVisible());
+            QVERIFY(owned->isWindow());
+            QCOMPARE(owned->windowType(), Qt::Dialog);
+            QCOMPARE(owned->parentWidget(), w->form());
+            QVERIFY(owned->windowHandle());
+            QCOMPARE(owned->windowHandle()->transientParent(), w->form()->windowHandle());
+        }
+        w->MnuExit_Click();
+        QTRY_VERIFY(!help && !about);
+
+        LabWindow *other = Shell::instance().LabWindowFor(5);
+        other->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(other->form()));
+        other->MnuHelpSpravka_Click();
+        QCOMPARE(Shell::instance().help()->parentWidget(), other->form());
+        QCOMPARE(Shell::instance().help()->windowHandle()->transientParent(), other->form()->windowHandle());
+        QCOMPARE(Shell::instance().help()->Combo1->currentIndex(), 0);
+    }
+
+    // Esc in the open topic list closes the list; Esc once more, the window.
+    void escInTheOpenTopicListClosesTheList()
+    {
+        LabWindow *w = Shell::instance().LabWindowFor(1);
+        w->Show();
+        w->MnuHelpSpravka_Click();
+        HelpWindow *h = Shell::instance().help();
+        QVERIFY(QTest::qWaitForWindowActive(h));
+        h->Combo1->showPopup();
+        QTRY_VERIFY(h->Combo1->view()->isVisible());
+        // Through the window system, as a key typed by the student arrives.
+        QTest::keyClick(h->windowHandle(), Qt::Key_Escape);
+        QTRY_VERIFY(!h->Combo1->view()->isVisible());
+        QVERIFY(h->isVisible());
+        // The offscreen platform does not hand the activation back when a
+        // list closes; a window system does.
+        QApplication::setActiveWindow(h);
+        QVERIFY(QTest::qWaitForWindowActive(h));
+        QTest::keyClick(h->windowHandle(), Qt::Key_Escape);
+        QTRY_VERIFY(!h->isVisible());
+        QVERIFY(w->isLoaded());
+    }
+
+    // Every menu caption has an underlined letter, in both languages, none
+    // shared within one menu; Alt with it opens the menu, F10 goes to the
+    // first item of the bar and Esc back to the bench.
+    void menusFromTheKeyboard_data()
+    {
+        QTest::addColumn<int>("lang");
+        QTest::newRow("en") << 1;
+        QTest::newRow("ru") << 2;
+    }
+    void menusFromTheKeyboard()
+    {
+        QFETCH(int, lang);
+        QVERIFY(Shell::instance().LoadLanguage(lang));
+        LabWindow *w = Shell::instance().LabWindowFor(1);
+        w->Show();
+        QApplication::setActiveWindow(w->form());
+        QVERIFY(QTest::qWaitForWindowActive(w->form()));
+        QMenuBar *bar = w->form()->menuBar();
+        const auto checkMenu = [](const QList<QAction *> &actions, const QString &where) {
+            QSet<QString> keys;
+            for (QAction *a : actions) {
+                if (a->isSeparator())
+                    continue;
+                const QString key = QKeySequence::mnemonic(a->text()).toString();
+                QVERIFY2(!key.isEmpty(), qPrintable(where + QLatin1Char(' ') + a->text()));
+                QVERIFY2(!keys.contains(key), qPrintable(where + QLatin1Char(' ') + a->text()));
+                keys.insert(key);
+            }
+        };
+        checkMenu(bar->actions(), QStringLiteral("menu bar"));
+        for (QAction *a : bar->actions())
+            if (a->menu())
+                checkMenu(a->menu()->actions(), a->text());
+        checkMenu(w->contextMenu()->actions(), QStringLiteral("context menu"));
+
+        // Alt and the underlined letter open the language menu.
+        QMenu *language = w->form()->findChild<QMenu *>(QStringLiteral("MnuLanguageMenu"));
+        const QKeyCombination letter = QKeySequence::mnemonic(language->menuAction()->text())[0];
+        const QString typed = language->menuAction()->text().section(QLatin1Char('&'), 1).left(1).toLower();
+        QTest::sendKeyEvent(QTest::Click, w->form()->windowHandle(), letter.key(), typed, Qt::AltModifier);
+        QTRY_VERIFY(language->isVisible());
+        QTest::keyClick(language, Qt::Key_Escape);
+        QTRY_VERIFY(!language->isVisible());
+        QTest::keyClick(bar, Qt::Key_Escape);
+
+        w->Control(QStringLiteral("Picture1"))->setFocus();
+        QTest::keyClick(w->form()->windowHandle(), Qt::Key_F10);
+        QTRY_VERIFY(bar->hasFocus());
+        QCOMPARE(bar->activeAction(), w->form()->findChild<QAction *>(QStringLiteral("MnuExit")));
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QTRY_COMPARE(QApplication::focusWidget(), w->Control(QStringLiteral("Picture1")));
+        QVERIFY(w->isLoaded());
+        // F10 and Enter on the first item: Exit.
+        QTest::keyClick(w->form()->windowHandle(), Qt::Key_F10);
+        QTRY_VERIFY(bar->hasFocus());
+        QTest::keyClick(bar, Qt::Key_Return);
+        QTRY_VERIFY(!w->isLoaded());
     }
 
     void languageSwitchReachesEveryWindow()

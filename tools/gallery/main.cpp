@@ -144,7 +144,6 @@ int main(int argc, char **argv)
         args << QString::fromLocal8Bit(argv[i]);
     QTextStream err(stderr);
     int width = 1024, height = 768;
-    bool sizeGiven = false;
     QString out;
     QStringList only;
     for (int i = 0; i < args.size(); ++i) {
@@ -158,7 +157,6 @@ int main(int argc, char **argv)
             }
             width = m.captured(1).toInt();
             height = m.captured(2).toInt();
-            sizeGiven = true;
         } else if (a == QLatin1String("--lang") && i + 1 < args.size()) {
             const QString l = args.at(++i);
             if (l != QLatin1String("en") && l != QLatin1String("ru")) {
@@ -182,8 +180,9 @@ int main(int argc, char **argv)
         usage(err);
         return 2;
     }
-    if (sizeGiven || !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", screenPlatform(width, height));
+    // Always this screen, also when the environment already asks for the
+    // offscreen platform (whose own screen is 800 x 800).
+    qputenv("QT_QPA_PLATFORM", screenPlatform(width, height));
 
     QApplication app(argc, argv);
     ohmaris::InstallFontSubstitutes();

@@ -77,12 +77,12 @@ void ThreePhaseBench::BuildControls(QWidget *client)
         }
         // Subscripts after the letters R and X, a little lower.
         const QString n = QString::number(k + 1);
-        MakeLabel(frame, ArrayName(QStringLiteral("Label12"), k), {300, 420 + 120, 420, 255}, n, kSubscriptFont,
-                  true);
-        MakeLabel(frame, ArrayName(QStringLiteral("Label10"), k), {300, 900 + 120, 420, 255}, QStringLiteral("L") + n,
-                  kSubscriptFont, true);
-        MakeLabel(frame, ArrayName(QStringLiteral("Label11"), k), {300, 1380 + 120, 420, 255},
-                  QStringLiteral("C") + n, kSubscriptFont, true);
+        MarkOverlay(MakeLabel(frame, ArrayName(QStringLiteral("Label12"), k), {300, 420 + 120, 420, 255}, n,
+                              kSubscriptFont, true));
+        MarkOverlay(MakeLabel(frame, ArrayName(QStringLiteral("Label10"), k), {300, 900 + 120, 420, 255},
+                              QStringLiteral("L") + n, kSubscriptFont, true));
+        MarkOverlay(MakeLabel(frame, ArrayName(QStringLiteral("Label11"), k), {300, 1380 + 120, 420, 255},
+                              QStringLiteral("C") + n, kSubscriptFont, true));
     }
 
     // Schematic and its click areas.

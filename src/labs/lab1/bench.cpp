@@ -116,6 +116,7 @@ void Lab1Window::BuildControls(QWidget *client)
         QLabel *index = MakeLabel(frame, ArrayName(QStringLiteral("Label2"), i), {405, top + 150, 330, 270},
                                   QString::fromLatin1(kLabel2Text[std::size_t(i)]), kFrameFont);
         index->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        MarkOverlay(index);
     }
 }
 

@@ -142,8 +142,8 @@ void Lab7Window::BuildControls(QWidget *client)
         connect(box, &QLineEdit::textChanged, this, [this, row] { Text1_Change(row); });
         c.Text1[std::size_t(row)] = box;
     }
-    MakeLabel(c.Frame1, QStringLiteral("Label5"), {435, 1200, 195, 255}, QStringLiteral("1"), kSmallFont, true);
-    MakeLabel(c.Frame1, QStringLiteral("Label8"), {435, 1800, 195, 255}, QStringLiteral("2"), kSmallFont, true);
+    MarkOverlay(MakeLabel(c.Frame1, QStringLiteral("Label5"), {435, 1200, 195, 255}, QStringLiteral("1"), kSmallFont, true));
+    MarkOverlay(MakeLabel(c.Frame1, QStringLiteral("Label8"), {435, 1800, 195, 255}, QStringLiteral("2"), kSmallFont, true));
 
     // Ammeters with their range buttons.
     std::vector<RangeRow::Button> rangeButtons;

@@ -361,6 +361,16 @@ private Q_SLOTS:
         const double sy = double(float(screen.height() * 15.0 / 11520.0));
         QWidget *text1 = w->Control(QStringLiteral("Text1"));
         QCOMPARE(text1->height(), qRound(375 * sy * sy / 15));
+        // Boxes stacked 480 twips apart keep what the rule adds as far as
+        // their rows allow, centred on the labels beside them.
+        for (int i = 0; i < 2; ++i) {
+            QWidget *box = w->Control(ArrayName(QStringLiteral("Text2"), i));
+            QWidget *below = w->Control(ArrayName(QStringLiteral("Text2"), i + 1));
+            QWidget *label = w->Control(ArrayName(QStringLiteral("Label7"), i));
+            QVERIFY(box->height() > qRound(375 * sy / 15)); // taller on a taller screen
+            QVERIFY(box->geometry().bottom() < below->geometry().top());
+            QVERIFY(std::abs(box->geometry().center().y() - label->geometry().center().y()) <= 1);
+        }
         auto *frame = w->Control<QGroupBox>(ArrayName(QStringLiteral("Frame2"), 1));
         QVERIFY(Near(frame->font().pointSizeF(), 12 * sy, 0.01));
         QWidget *picture1 = w->Control(QStringLiteral("Picture1"));
