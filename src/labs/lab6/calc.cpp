@@ -1,0 +1,80 @@
+// Lab 6 for the command-line calculator: the line voltage and the nine
+// element values go through the parameter boxes' entry rules, the seven
+// switches are 0 or 1, and the model runs once, as the first timer tick
+// after the changes would run it.
+#include "labs/lab6/lab.h"
+
+#include "calc/labcalc.h"
+#include "labs/common/threephase_calc.h"
+#include "labs/lab6/model.h"
+
+namespace ohmaris {
+
+namespace {
+
+const std::array<QString, 3> kBranches{QStringLiteral("AB"), QStringLiteral("BC"), QStringLiteral("CA")};
+
+CalcResult RunLab6(const LabCalc &lab, const QMap<QString, QString> &args)
+{
+    CalcResult result;
+    Lab6Model model;
+    result.error = ReadThreePhaseInputs(lab, args, model, result);
+    if (!result.error.isEmpty())
+        return result;
+
+    model.ComputeCircuit(kThreePhaseCalcTime);
+    result.outputs.insert(QStringLiteral("PhaseVoltage"), FloatJson(model.PhaseVoltage));
+    result.outputs.insert(QStringLiteral("BranchCurrent"), FloatJson(model.BranchCurrent));
+    result.outputs.insert(QStringLiteral("LineCurrent"), FloatJson(model.LineCurrent));
+    result.outputs.insert(QStringLiteral("PhasePower"), FloatJson(model.PhasePower));
+    result.outputs.insert(QStringLiteral("MaxPhaseCurrent"), FloatJson(model.MaxPhaseCurrent));
+    result.outputs.insert(QStringLiteral("OverloadFlag"), int(model.Protection.OverloadFlag));
+    return result;
+}
+
+LabCalc MakeLab6Calc()
+{
+    LabCalc lab;
+    lab.lab = 6;
+    lab.title = QStringLiteral("Three-phase delta load with line and branch switches");
+    AddThreePhaseInputs(lab, Lab6Model::kDefaultElements, kBranches, QStringLiteral("branch"));
+    lab.inputs.push_back({QStringLiteral("S0"), QStringLiteral("0"), {},
+                          QStringLiteral("supply breaker SF (0 open, 1 closed)")});
+    const char *const lines = "ABC";
+    for (int k = 0; k < 3; ++k)
+        lab.inputs.push_back({QStringLiteral("S%1").arg(k + 1), QStringLiteral("0"), {},
+                              QStringLiteral("switch S%1, line wire %2 (0 open, 1 closed)")
+                                  .arg(k + 1).arg(QLatin1Char(lines[k]))});
+    for (int k = 0; k < 3; ++k)
+        lab.inputs.push_back({QStringLiteral("S%1").arg(k + 4), QStringLiteral("0"), {},
+                              QStringLiteral("switch S%1, branch %2 (0 open, 1 closed)")
+                                  .arg(k + 4).arg(kBranches[std::size_t(k)])});
+    lab.example = QStringLiteral("ohmaris-calc 6 S0=1 S1=1 S2=1 S3=1 S4=1 S5=1 S6=1  "
+                                 "(every switch closed: the balanced delta)");
+    const QString amp = QStringLiteral("A");
+    lab.outputs = {
+        {QStringLiteral("PhaseVoltage"), QStringLiteral("V"),
+         QStringLiteral("star-equivalent source phase voltages A, B, C")},
+        {QStringLiteral("BranchCurrent"), amp, QStringLiteral("branch currents AB, BC, CA, ammeters A1, A2, A3")},
+        {QStringLiteral("LineCurrent"), amp, QStringLiteral("line currents A, B, C, the K-50 ammeter")},
+        {QStringLiteral("PhasePower"), QStringLiteral("W"),
+         QStringLiteral("K-50 wattmeter readings of phases A, B, C")},
+        {QStringLiteral("MaxPhaseCurrent"), amp, QStringLiteral("largest branch or line current")},
+        {QStringLiteral("OverloadFlag"), {}, QStringLiteral("1 while a branch or line current exceeds 5 A")},
+    };
+    return lab;
+}
+
+} // namespace
+
+const LabCalc &Lab6::Calc()
+{
+    static const LabCalc lab = [] {
+        LabCalc l = MakeLab6Calc();
+        l.run = [](const QMap<QString, QString> &args) { return RunLab6(Lab6::Calc(), args); };
+        return l;
+    }();
+    return lab;
+}
+
+} // namespace ohmaris

@@ -1,0 +1,111 @@
+// Lab 6 calculator descriptor: its inputs and their defaults, the model's
+// quantities under their field names, the entry rules on the inputs and
+// one-line errors. CTest runs it under C.UTF-8 and again under ru_RU.UTF-8.
+#include "calc/labcalc.h"
+#include "labs/lab6/lab.h"
+#include "printed.h"
+#include "testlocale.h"
+
+#include <QJsonArray>
+#include <QTest>
+
+using namespace ohmaris;
+using ohmaris::test::CheckPrinted;
+
+class TestLab6Calc : public QObject {
+    Q_OBJECT
+private slots:
+    void localeOfTheRun()
+    {
+        QCOMPARE(*std::localeconv()->decimal_point, test::CommaLocaleExpected() ? ',' : '.');
+    }
+    void descriptor();
+    void everythingClosed();
+    void entryRules();
+    void errors_data();
+    void errors();
+};
+
+void TestLab6Calc::descriptor()
+{
+    const LabCalc &calc = Lab6::Calc();
+    QCOMPARE(calc.lab, 6);
+    QStringList names, defaults;
+    for (const CalcInput &in : calc.inputs) {
+        names << in.name;
+        defaults << in.defaultText;
+    }
+    QCOMPARE(names, (QStringList{"U", "RAB", "XLAB", "XCAB", "RBC", "XLBC", "XCBC", "RCA", "XLCA", "XCCA",
+                                 "S0", "S1", "S2", "S3", "S4", "S5", "S6"}));
+    QCOMPARE(defaults, (QStringList{"380", "120", "150", "50", "120", "150", "50", "120", "150", "50",
+                                    "0", "0", "0", "0", "0", "0", "0"}));
+    QStringList outputs;
+    for (const CalcOutput &out : calc.outputs)
+        outputs << out.name;
+    QCOMPARE(outputs, (QStringList{"PhaseVoltage", "BranchCurrent", "LineCurrent", "PhasePower",
+                                   "MaxPhaseCurrent", "OverloadFlag"}));
+
+    // The bench at load: the supply open, every switch open.
+    const CalcResult r = calc.run({});
+    QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+    QCOMPARE(float(r.inputs["XLBC"].toDouble()), 150.01f);
+    QCOMPARE(r.outputs["PhaseVoltage"].toArray()[0].toDouble(), 0.0);
+    QCOMPARE(r.outputs["LineCurrent"].toArray()[2].toDouble(), 0.0);
+    QCOMPARE(QStringList(r.outputs.keys()).size(), outputs.size());
+    for (const QString &key : r.outputs.keys())
+        QVERIFY2(outputs.contains(key), qPrintable(key));
+}
+
+void TestLab6Calc::everythingClosed()
+{
+    QMap<QString, QString> args;
+    for (int k = 0; k <= 6; ++k)
+        args.insert(QStringLiteral("S%1").arg(k), QStringLiteral("1"));
+    const CalcResult r = Lab6::Calc().run(args);
+    QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+    for (int k = 0; k < 3; ++k) {
+        CheckPrinted("PhaseVoltage", r.outputs["PhaseVoltage"].toArray()[k].toDouble(), "219.3931");
+        CheckPrinted("BranchCurrent", r.outputs["BranchCurrent"].toArray()[k].toDouble(), "2.4326");
+        CheckPrinted("LineCurrent", r.outputs["LineCurrent"].toArray()[k].toDouble(), "4.2134");
+        CheckPrinted("PhasePower", r.outputs["PhasePower"].toArray()[k].toDouble(), "710.15");
+    }
+    CheckPrinted("MaxPhaseCurrent", r.outputs["MaxPhaseCurrent"].toDouble(), "4.2134");
+    QCOMPARE(r.outputs["OverloadFlag"].toInt(-1), 0);
+    QCOMPARE(r.inputs["S6"].toInt(), 1);
+}
+
+void TestLab6Calc::entryRules()
+{
+    // Capped line voltage, offset on a typed 0 and a decimal comma, as the
+    // boxes store them; 20 ohm in AB raises the overload flag.
+    const CalcResult r = Lab6::Calc().run({{"U", "2000"}, {"RAB", "20"}, {"XLAB", "0"}, {"XCAB", "0,5"},
+                                           {"S0", "1"}, {"S1", "1"}, {"S2", "1"}, {"S4", "1"}});
+    QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+    QCOMPARE(r.inputs["U"].toDouble(), 1000.0);
+    QCOMPARE(float(r.inputs["RAB"].toDouble()), 20.01f);
+    QCOMPARE(float(r.inputs["XLAB"].toDouble()), 0.01f);
+    QCOMPARE(float(r.inputs["XCAB"].toDouble()), 0.51f);
+    QCOMPARE(r.outputs["OverloadFlag"].toInt(), 1);
+}
+
+void TestLab6Calc::errors_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("voltage not a number") << "U" << "high";
+    QTest::newRow("element not a number") << "XCCA" << "1,2,3";
+    QTest::newRow("branch switch position 2") << "S6" << "2";
+    QTest::newRow("line switch not a number") << "S1" << "on";
+}
+
+void TestLab6Calc::errors()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, value);
+    const CalcResult r = Lab6::Calc().run({{name, value}});
+    QVERIFY(r.error.contains(name));
+    QVERIFY(r.outputs.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestLab6Calc)
+#include "tst_lab6_calc.moc"
