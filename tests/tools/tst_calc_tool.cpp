@@ -129,6 +129,10 @@ void TestCalcTool::otherLabs_data()
     QTest::newRow("lab 5 star-point voltage") << lab5 << "NeutralVoltage" << 109.6965;
     QTest::newRow("lab 5 power A") << lab5 << "PhasePower[0]" << 202.12;
     QTest::newRow("lab 5 power B") << lab5 << "PhasePower[1]" << 32.68;
+    const QStringList lab6 = {"6", "S0=1", "S1=1", "S2=1", "S3=1", "S4=1", "S5=1", "S6=1", "--json"};
+    QTest::newRow("lab 6 branch current") << lab6 << "BranchCurrent[1]" << 2.4326;
+    QTest::newRow("lab 6 line current") << lab6 << "LineCurrent[2]" << 4.2134;
+    QTest::newRow("lab 6 power") << lab6 << "PhasePower[0]" << 710.15;
     QTest::newRow("lab 7 scope voltage") << QStringList{"7", "circuit=1", "events=S1@0", "at=2.4", "--json"}
                                          << "samples[0].ScopeVoltage" << 15.1709;
 }
