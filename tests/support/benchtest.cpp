@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -89,6 +90,11 @@ void BenchFixture::TypeInto(const QString &box, const QString &keys)
     e->selectAll();
     QTest::keyClick(e, Qt::Key_Backspace);
     QTest::keyClicks(e, keys);
+}
+
+QPushButton *BenchFixture::Button(const QString &row, int index) const
+{
+    return m_window ? m_window->Control<QPushButton>(ArrayName(row, index)) : nullptr;
 }
 
 bool BenchFixture::MenuShown() const

@@ -12,6 +12,7 @@
 #include <QString>
 
 class QLineEdit;
+class QPushButton;
 
 namespace ohmaris {
 class ClickArea;
@@ -42,6 +43,8 @@ public:
     QWidget *Control(const QString &name) const;
     ohmaris::ClickArea *Area(int index) const;
     QLineEdit *Box(const QString &name) const;
+    // Element `index` of the button array `row` ("Command5(2)").
+    QPushButton *Button(const QString &row, int index) const;
     // A mouse click on hotspot Image1(index), on the middle of a knob's box,
     // or on any control.
     void ClickHotspot(int index, Qt::MouseButton button = Qt::LeftButton,

@@ -12,6 +12,12 @@ namespace ohmaris::test {
 // "-" or an empty text a figure not given. On a mismatch `why` says so.
 bool MatchesPrinted(double value, QString printed, QString *why = nullptr);
 
+// Whether `value` lies within `tolerance` of `target`.
+inline bool Near(double value, double target, double tolerance)
+{
+    return value - target <= tolerance && target - value <= tolerance;
+}
+
 // Records a test failure naming `what` when the value does not match.
 void CheckPrinted(const char *what, double value, const QString &printed);
 

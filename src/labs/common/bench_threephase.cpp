@@ -121,7 +121,7 @@ void ThreePhaseBench::FormLoad()
 void ThreePhaseBench::LayoutClickAreas()
 {
     if (m_picture1)
-        m_image1.Place(Hotspots(m_picture1->twipsWidth(), m_picture1->twipsHeight(), DrawUnit()));
+        m_image1.Place(m_design.clickAreas(m_picture1->twipsWidth(), m_picture1->twipsHeight(), DrawUnit()));
 }
 
 void ThreePhaseBench::RedrawSchematic()
@@ -162,7 +162,7 @@ void ThreePhaseBench::UpdateInstruments()
 
 void ThreePhaseBench::Image1_MouseDown(int index, Qt::MouseButton button)
 {
-    ContextHelp(HotspotKey(index), button);
+    ContextHelp(QString::fromLatin1(m_design.clickAreaKey(index)), button);
     ThreePhaseCircuit &c = Circuit();
     if (button != Qt::LeftButton || index < 0 || index >= c.SwitchCount())
         return;

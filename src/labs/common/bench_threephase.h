@@ -16,6 +16,7 @@
 #include <QRectF>
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -47,6 +48,11 @@ struct ThreePhaseDesign {
     QRectF picture1;               // schematic
     double drawUnitDivisor = 90;   // DrawUnit = Picture1 width / divisor
     int hotspots = 0;
+    // The lab's layout: the click areas Image1(0..hotspots-1) in the
+    // schematic's twips for a picture of the given size and drawing unit,
+    // and their help keys.
+    std::function<std::vector<QRectF>(double width, double height, double drawUnit)> clickAreas;
+    const char *(*clickAreaKey)(int index) = nullptr;
 };
 
 class ThreePhaseBench : public AcBench {
@@ -54,6 +60,8 @@ class ThreePhaseBench : public AcBench {
 public:
     ThreePhaseBench(LabWindowSetup setup, ThreePhaseDesign design);
     ~ThreePhaseBench() override;
+
+    ThreePhaseCircuit &circuit() { return Circuit(); }
 
     // Handlers, public so tests drive them the way the controls do.
     void Image1_MouseDown(int index, Qt::MouseButton button);
@@ -65,8 +73,6 @@ public:
 
 protected:
     virtual ThreePhaseCircuit &Circuit() = 0;
-    virtual QString HotspotKey(int index) const = 0;
-    virtual std::vector<QRectF> Hotspots(double width, double height, double drawUnit) const = 0;
     virtual void DrawSchematic(Schematic &s, double width, double height, double drawUnit) = 0;
     PictureBox *Picture1() const { return m_picture1; }
 

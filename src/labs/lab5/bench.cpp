@@ -34,6 +34,11 @@ ThreePhaseDesign Lab5Design()
     d.picture1 = QRectF(240, 4440, 11655, 5895);
     d.drawUnitDivisor = 90;
     d.hotspots = kLab5ClickAreas;
+    d.clickAreas = [](double w, double h, double u) {
+        const auto areas = Lab5ClickAreas(Lab5GridFor(w, h, u));
+        return std::vector<QRectF>(areas.begin(), areas.end());
+    };
+    d.clickAreaKey = &Lab5ClickAreaKey;
     return d;
 }
 
@@ -51,17 +56,6 @@ Lab5Window::~Lab5Window() = default;
 Lab5Grid Lab5Window::Grid() const
 {
     return Picture1() ? Lab5GridFor(Picture1()->twipsWidth(), Picture1()->twipsHeight(), DrawUnit()) : Lab5Grid{};
-}
-
-QString Lab5Window::HotspotKey(int index) const
-{
-    return QString::fromLatin1(Lab5ClickAreaKey(index));
-}
-
-std::vector<QRectF> Lab5Window::Hotspots(double width, double height, double drawUnit) const
-{
-    const auto areas = Lab5ClickAreas(Lab5GridFor(width, height, drawUnit));
-    return {areas.begin(), areas.end()};
 }
 
 void Lab5Window::DrawSchematic(Schematic &s, double width, double height, double drawUnit)

@@ -28,8 +28,6 @@ public:
 
 protected:
     ThreePhaseCircuit &Circuit() override { return m_model; }
-    QString HotspotKey(int index) const override;
-    std::vector<QRectF> Hotspots(double width, double height, double drawUnit) const override;
     void DrawSchematic(Schematic &s, double width, double height, double drawUnit) override;
 
 private:

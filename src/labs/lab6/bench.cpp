@@ -36,6 +36,11 @@ ThreePhaseDesign Lab6Design()
     d.picture1 = QRectF(240, 5280, 11655, 5175);
     d.drawUnitDivisor = 110;
     d.hotspots = kLab6ClickAreas;
+    d.clickAreas = [](double w, double h, double u) {
+        const auto areas = Lab6ClickAreas(Lab6GridFor(w, h, u));
+        return std::vector<QRectF>(areas.begin(), areas.end());
+    };
+    d.clickAreaKey = &Lab6ClickAreaKey;
     return d;
 }
 
@@ -53,17 +58,6 @@ Lab6Window::~Lab6Window() = default;
 Lab6Grid Lab6Window::Grid() const
 {
     return Picture1() ? Lab6GridFor(Picture1()->twipsWidth(), Picture1()->twipsHeight(), DrawUnit()) : Lab6Grid{};
-}
-
-QString Lab6Window::HotspotKey(int index) const
-{
-    return QString::fromLatin1(Lab6ClickAreaKey(index));
-}
-
-std::vector<QRectF> Lab6Window::Hotspots(double width, double height, double drawUnit) const
-{
-    const auto areas = Lab6ClickAreas(Lab6GridFor(width, height, drawUnit));
-    return {areas.begin(), areas.end()};
 }
 
 void Lab6Window::DrawSchematic(Schematic &s, double width, double height, double drawUnit)

@@ -3,6 +3,7 @@
 // breaker trip, the screen scaling of this window and what survives closing
 // and reopening the lab.
 #include "benchtest.h"
+#include "printed.h"
 #include "labs/lab5/bench.h"
 #include "shell/controls.h"
 #include "shell/fonts.h"
@@ -18,15 +19,11 @@
 #include <QTimer>
 
 using namespace ohmaris;
+using ohmaris::test::Near;
 
 namespace {
 
 constexpr int kSettleTicks = 120; // pointers within 1e-9 of their targets
-
-bool Near(double value, double target, double tolerance)
-{
-    return std::abs(value - target) <= tolerance;
-}
 
 } // namespace
 
@@ -38,10 +35,7 @@ private:
 
     void Settle() { f.Ticks(kSettleTicks); }
     ClickArea *Area(int index) const { return f.Area(index); }
-    QPushButton *Button(const char *name, int index) const
-    {
-        return w->Control<QPushButton>(ArrayName(QString::fromLatin1(name), index));
-    }
+    QPushButton *Button(const char *name, int index) const { return f.Button(QLatin1String(name), index); }
     ParamBox *Box(const QString &name) const { return w->Control<ParamBox>(name); }
     void Close(std::initializer_list<int> switches)
     {
@@ -84,41 +78,6 @@ private Q_SLOTS:
         QCOMPARE(w->K50()->Ammeter().Value(), 0.0f);
         QCOMPARE(w->MeterA1().Value(), 0.0f);
         QCOMPARE(w->MeterV1().Value(), 0.0f);
-    }
-
-    void schematicClicks_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("key");
-        const char *keys[kLab5ClickAreas] = {"oSSSSS", "oS", "oS", "oS", "oS", "oK", "oR", "oR", "oR",
-                                             "oL", "oL", "oL", "oC", "oC", "oC", "oV", "oA"};
-        for (int i = 0; i < kLab5ClickAreas; ++i)
-            QTest::addRow("Image1(%d)", i) << i << QString::fromLatin1(keys[i]);
-    }
-    void schematicClicks()
-    {
-        QFETCH(int, index);
-        QFETCH(QString, key);
-        Settle();
-        QVERIFY(!w->Model().RecalcPending);
-
-        // Left: the help key, and only the five switches toggle.
-        QTest::mouseClick(Area(index), Qt::LeftButton);
-        QCOMPARE(Shell::instance().HelpKey, key);
-        std::array<std::int16_t, 5> expected{};
-        if (index <= 4)
-            expected[std::size_t(index)] = 1;
-        QCOMPARE(w->Model().SwitchState, expected);
-        QCOMPARE(w->Model().RecalcPending, index <= 4);
-        QVERIFY(!w->contextMenu()->isVisible());
-
-        // Right: the help key and the pop-up, never a toggle.
-        Shell::instance().HelpKey.clear();
-        QTest::mouseClick(Area(index), Qt::RightButton);
-        QCOMPARE(Shell::instance().HelpKey, key);
-        QCOMPARE(w->Model().SwitchState, expected);
-        QTRY_VERIFY(w->contextMenu()->isVisible());
-        w->contextMenu()->hide();
     }
 
     void clickAreasFollowTheDrawingUnit()

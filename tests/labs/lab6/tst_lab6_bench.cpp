@@ -3,6 +3,7 @@
 // in the line wires, the breaker trips, the design layout on this screen
 // and what survives closing and reopening the lab.
 #include "benchtest.h"
+#include "printed.h"
 #include "labs/lab6/bench.h"
 #include "shell/controls.h"
 #include "shell/fonts.h"
@@ -15,17 +16,13 @@
 #include <QTest>
 
 using namespace ohmaris;
+using ohmaris::test::Near;
 
 namespace {
 
 constexpr int kSettleTicks = 120; // pointers within 1e-9 of their targets
 
 using Switches = std::array<std::int16_t, Lab6Model::kSwitches>;
-
-bool Near(double value, double target, double tolerance)
-{
-    return std::abs(value - target) <= tolerance;
-}
 
 } // namespace
 
@@ -37,10 +34,7 @@ private:
 
     void Settle() { f.Ticks(kSettleTicks); }
     ClickArea *Area(int index) const { return f.Area(index); }
-    QPushButton *Button(const QString &row, int index) const
-    {
-        return w->Control<QPushButton>(ArrayName(row, index));
-    }
+    QPushButton *Button(const QString &row, int index) const { return f.Button(row, index); }
     // Clicks the switches S0..S6 given as seven digits into those states.
     void SetSwitches(const char *digits)
     {
@@ -101,41 +95,6 @@ private Q_SLOTS:
         QCOMPARE(a3->height(), int(std::lround(0.9 * a3->width())));
         QVERIFY(a3->geometry().bottom() < schematic->geometry().top());
         QCOMPARE(design("Picture1").size(), QSizeF(11655, 5175));
-    }
-
-    void schematicClicks_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("key");
-        const char *keys[kLab6ClickAreas] = {"oSSSSS", "oS", "oS", "oS", "oS", "oS", "oS", "oK", "oA", "oA",
-                                             "oA", "oR", "oR", "oR", "oL", "oL", "oL", "oC", "oC", "oC"};
-        for (int i = 0; i < kLab6ClickAreas; ++i)
-            QTest::addRow("Image1(%d)", i) << i << QString::fromLatin1(keys[i]);
-    }
-    void schematicClicks()
-    {
-        QFETCH(int, index);
-        QFETCH(QString, key);
-        Settle();
-        QVERIFY(!w->Model().RecalcPending);
-
-        // Left: the help key; the seven switches toggle, 7..19 change nothing.
-        QTest::mouseClick(Area(index), Qt::LeftButton);
-        QCOMPARE(Shell::instance().HelpKey, key);
-        Switches expected{};
-        if (index <= 6)
-            expected[std::size_t(index)] = 1;
-        QCOMPARE(w->Model().SwitchState, expected);
-        QCOMPARE(w->Model().RecalcPending, index <= 6);
-        QVERIFY(!f.MenuShown());
-
-        // Right: the help key and the pop-up, never a toggle.
-        Shell::instance().HelpKey.clear();
-        QTest::mouseClick(Area(index), Qt::RightButton);
-        QCOMPARE(Shell::instance().HelpKey, key);
-        QCOMPARE(w->Model().SwitchState, expected);
-        QTRY_VERIFY(f.MenuShown());
-        f.CloseMenu();
     }
 
     void clickAreasOnTheirRows()
