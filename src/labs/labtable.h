@@ -10,6 +10,7 @@
 
 #include "labs/lab1/lab.h"
 #include "labs/lab2/lab.h"
+#include "labs/lab3/lab.h"
 #include "labs/lab5/lab.h"
 #include "labs/lab6/lab.h"
 #include "labs/lab7/lab.h"
@@ -30,6 +31,7 @@ struct LabList {
 using LabTable = LabList<
     Lab1,
     Lab2,
+    Lab3,
     Lab5,
     Lab6,
     Lab7>;

@@ -5,12 +5,15 @@
 #include "shell/controls.h"
 #include "shell/shell.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 
 namespace ohmaris::test {
 
@@ -108,9 +111,62 @@ void BenchFixture::CloseMenu() const
         m_window->contextMenu()->hide();
 }
 
+void BenchFixture::AddHotspotKeyRows(const QStringList &keys)
+{
+    for (int i = 0; i < keys.size(); ++i) {
+        const QString name = ArrayName(QStringLiteral("Image1"), i);
+        QTest::newRow(qPrintable(name)) << name << keys[i];
+    }
+}
+
+void BenchFixture::RightClickForHelp(const QString &control, const QString &key)
+{
+    QWidget *c = Control(control);
+    QVERIFY2(c, qPrintable(control));
+    QVERIFY2(!c->toolTip().trimmed().isEmpty(), qPrintable(control));
+    QTest::mouseClick(c, Qt::RightButton, Qt::NoModifier, c->rect().center());
+    QCOMPARE(Shell::instance().HelpKey, key);
+    QVERIFY(MenuShown());
+    CloseMenu();
+}
+
 QImage BenchFixture::Grab(const QString &control) const
 {
     return Control(control)->grab().toImage();
+}
+
+bool BenchFixture::BladeRed(QPointF pivot, QPointF end) const
+{
+    // The pixel the middle falls in (rounding could pick a neighbour on the
+    // blade's antialiased edge).
+    const QPointF mid = (pivot + end) / 2 / kTwipsPerPixel;
+    const QPoint pixel(int(std::floor(mid.x())), int(std::floor(mid.y())));
+    return IsRed(Grab(QStringLiteral("Picture1")).pixelColor(pixel));
+}
+
+QRect BenchFixture::ChangedArea(const QImage &before, const QImage &after)
+{
+    QRect area;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (after.pixel(x, y) != before.pixel(x, y))
+                area |= QRect(x, y, 1, 1);
+    return area;
+}
+
+QStringList BenchFixture::VisibleTexts() const
+{
+    QStringList all{m_window->form()->windowTitle()};
+    for (QWidget *c : m_window->form()->findChildren<QWidget *>()) {
+        all << c->toolTip();
+        if (auto *l = qobject_cast<QLabel *>(c))
+            all << l->text();
+        if (auto *b = qobject_cast<QAbstractButton *>(c))
+            all << b->text();
+        if (auto *e = qobject_cast<QLineEdit *>(c))
+            all << e->text();
+    }
+    return all;
 }
 
 } // namespace ohmaris::test

@@ -59,10 +59,26 @@ public:
     // The context-help pop-up.
     bool MenuShown() const;
     void CloseMenu() const;
+    // Data rows "Image1(i)" of a _data function with the columns "control"
+    // and "key", one per hotspot help key.
+    static void AddHotspotKeyRows(const QStringList &keys);
+    // A right click on the middle of `control`, which has a tool tip: the
+    // help key becomes `key` and the help pop-up opens (and is closed
+    // again). Records a test failure when not.
+    void RightClickForHelp(const QString &control, const QString &key);
 
     // What a picture box shows now.
     QImage Grab(const QString &control) const;
     static bool IsRed(const QColor &c) { return c.red() > 200 && c.green() < 128 && c.blue() < 128; }
+    // Whether the schematic (Picture1) shows a red blade from `pivot` to
+    // `end` (twips): its middle is red.
+    bool BladeRed(QPointF pivot, QPointF end) const;
+    // The smallest rectangle holding every pixel that differs between two
+    // pictures of the same size; empty when none does.
+    static QRect ChangedArea(const QImage &before, const QImage &after);
+    // Every text a student can read besides the drawings: the window title,
+    // tool tips, and the texts of labels, buttons and boxes.
+    QStringList VisibleTexts() const;
 
 private:
     LabWindow *m_window = nullptr;

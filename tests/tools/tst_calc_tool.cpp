@@ -125,6 +125,11 @@ void TestCalcTool::otherLabs_data()
     QTest::newRow("lab 2 power") << lab2 << "ActivePower" << 18.659;
     QTest::newRow("lab 2 coil voltage") << lab2 << "CoilVoltage" << 258.65;
     QTest::newRow("lab 2 capacitor voltage") << lab2 << "CapacitorVoltage" << 30.745;
+    const QStringList lab3 = {"3", "variant=1", "step=12", "SF=1", "S=1", "--json"};
+    QTest::newRow("lab 3 total current") << lab3 << "CircuitCurrent" << 6.3141;
+    QTest::newRow("lab 3 coil current") << lab3 << "CoilCurrent" << 0.85143;
+    QTest::newRow("lab 3 capacitor current") << lab3 << "CapacitorCurrent" << 7.1628;
+    QTest::newRow("lab 3 power") << lab3 << "ActivePower" << 14.499;
     const QStringList lab5 = {"5", "S0=1", "S1=1", "S2=1", "--json"};
     QTest::newRow("lab 5 star-point voltage") << lab5 << "NeutralVoltage" << 109.6965;
     QTest::newRow("lab 5 power A") << lab5 << "PhasePower[0]" << 202.12;

@@ -1,54 +1,25 @@
 // Lab 2 schematic painting: the series circuit right of the K-50.
 #include "labs/lab2/bench_draw.h"
 
+#include "labs/common/bench_variantcoil.h"
 #include "shell/schematic.h"
 
 #include <QPainter>
 
 namespace ohmaris {
 
-namespace {
-
-using namespace lab2;
-
-double CoilLabelTop(const AcGrid &g, const QFont &font, double points)
-{
-    const QSizeF s = SubscriptLabelSize(font, points, QStringLiteral("L"), QStringLiteral("7"));
-    return g.y1 - 1.4 * g.u - s.height();
-}
-
-} // namespace
-
-QRectF CoilLabelArea(const AcGrid &g, const QFont &font, double points)
-{
-    const QSizeF l = SubscriptLabelSize(font, points, QStringLiteral("L"), QStringLiteral("7"));
-    const QSizeF r = SubscriptLabelSize(font, points, QStringLiteral("R"), QStringLiteral("7"));
-    const double top = CoilLabelTop(g, font, points);
-    const double left = g.X(kCoilStart + 3) - l.width() / 2;
-    const double right = g.X((kResistorLeft + kResistorRight) / 2) + r.width() / 2;
-    return {left, top, right - left, std::max(l.height(), r.height())};
-}
-
 void DrawLab2LoadSide(Schematic &s, const AcGrid &g, const Lab2SchematicState &state)
 {
+    using namespace lab2;
     const double u = g.u;
     const double mid = g.Mid();
 
-    // Top rail to the coil; the coil's turns and its winding resistance.
+    // The rails, with the coil in the top one; the variant is its subscript.
     s.Wire(g.X(acsupply::kK50Right), g.y1, g.X(kCoilStart), g.y1);
-    for (int k = 0; k < 3; ++k)
-        s.CoilTurn(QPointF(g.X(kCoilStart + 1 + 2 * k), g.y1), u, TurnSide::Upper);
-    s.Wire(g.X(kCoilStart + 6), g.y1, g.X(kResistorLeft), g.y1);
-    s.Box(QRectF(g.X(kResistorLeft), g.y1 - u, g.X(kResistorRight - kResistorLeft), 2 * u));
-    s.Wire(g.X(kResistorRight), g.y1, g.X(kBypassX), g.y1);
+    DrawVariantCoil(s, g, kCoilStart);
+    s.Wire(g.X(kCoilStart + variantcoil::kLength), g.y1, g.X(kBypassX), g.y1);
     s.Wire(g.X(acsupply::kK50Right), g.y0, g.X(kBypassX), g.y0);
-
-    // The coil's dashed box and its labels, with the variant as subscript.
-    s.DashedBox(QRectF(g.X(45.8), g.y1 - 5.5 * u, g.X(23), 9 * u), 1 * 15.0);
-    const QString variant = QString::number(state.variant);
-    const double labelTop = CoilLabelTop(g, s.font(), s.points());
-    s.LabelBelow(g.X(kCoilStart + 3), labelTop, QStringLiteral("L"), variant);
-    s.LabelBelow(g.X((kResistorLeft + kResistorRight) / 2), labelTop, QStringLiteral("R"), variant);
+    DrawVariantCoilBox(s, g, kCoilStart, state.variant);
 
     // V1 across the coil, below its box.
     const double vr = kVoltmeterRadius * u;

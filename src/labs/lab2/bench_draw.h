@@ -5,8 +5,6 @@
 
 #include "labs/lab2/layout.h"
 
-#include <QFont>
-
 namespace ohmaris {
 
 class Schematic;
@@ -17,8 +15,5 @@ struct Lab2SchematicState {
 };
 
 void DrawLab2LoadSide(Schematic &s, const AcGrid &g, const Lab2SchematicState &state);
-
-// Where the coil's two labels stand (their union), inside the dashed box.
-QRectF CoilLabelArea(const AcGrid &g, const QFont &font, double points);
 
 } // namespace ohmaris

@@ -18,8 +18,7 @@ std::array<QRectF, kLab2HotspotCount> Lab2Hotspots(const AcGrid &g);
 
 // Places along the rails, in grid units.
 namespace lab2 {
-inline constexpr double kCoilStart = 47.0; // three turns of radius 1
-inline constexpr double kResistorLeft = 57.0, kResistorRight = 65.0;
+inline constexpr double kCoilStart = 47.0; // the variant coil, 18 units long
 inline constexpr double kV1Left = 44.0, kV1Right = 70.5, kV1X = 56.0, kV1Drop = 8.0;
 inline constexpr double kV2X = 76.0;
 inline constexpr double kVoltmeterRadius = 2.0;

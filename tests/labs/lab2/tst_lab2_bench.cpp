@@ -4,6 +4,7 @@
 // time taken from a clock the test moves.
 #include "benchtest.h"
 #include "labs/lab2/bench.h"
+#include "labs/common/bench_variantcoil.h"
 #include "labs/lab2/bench_draw.h"
 #include "shell/controls.h"
 #include "shell/fonts.h"
@@ -45,27 +46,8 @@ private:
         return Lab2Grid(w->DrawUnit(), static_cast<PictureBox *>(control(QStringLiteral("Picture1")))->twipsHeight());
     }
     QImage schematic() const { return f.Grab(QStringLiteral("Picture1")); }
-    // Whether the blade from `pivot` to `end` (twips) is drawn in red.
-    bool redAt(QPointF pivot, QPointF end) const
-    {
-        const QPointF mid = (pivot + end) / 2 / kTwipsPerPixel;
-        return test::BenchFixture::IsRed(schematic().pixelColor(mid.toPoint()));
-    }
-    // Every text a student can read besides the drawings.
-    QStringList visibleTexts() const
-    {
-        QStringList all{w->form()->windowTitle()};
-        for (QWidget *c : w->form()->findChildren<QWidget *>()) {
-            all << c->toolTip();
-            if (auto *l = qobject_cast<QLabel *>(c))
-                all << l->text();
-            if (auto *b = qobject_cast<QAbstractButton *>(c))
-                all << b->text();
-            if (auto *e = qobject_cast<QLineEdit *>(c))
-                all << e->text();
-        }
-        return all;
-    }
+    bool redAt(QPointF pivot, QPointF end) const { return f.BladeRed(pivot, end); }
+    QStringList visibleTexts() const { return f.VisibleTexts(); }
     // Regulator to position 1 (228 V) and breaker closed, settled.
     void fullVoltage()
     {
@@ -159,11 +141,7 @@ void TestLab2Bench::helpKeys_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("key");
-    const QStringList keys{"oSSSSS", "oS", "oAA", "oK", "oL", "oC", "oV", "oV"};
-    for (int i = 0; i < keys.size(); ++i) {
-        const QString name = ArrayName(QStringLiteral("Image1"), i);
-        QTest::newRow(qPrintable(name)) << name << keys[i];
-    }
+    test::BenchFixture::AddHotspotKeyRows({"oSSSSS", "oS", "oAA", "oK", "oL", "oC", "oV", "oV"});
     QTest::newRow("Picture3") << "Picture3" << "oV";
     QTest::newRow("Picture4") << "Picture4" << "oV";
     QTest::newRow("Command5(0)") << "Command5(0)" << "oSSS";
@@ -176,16 +154,12 @@ void TestLab2Bench::helpKeys()
 {
     QFETCH(QString, control);
     QFETCH(QString, key);
-    QWidget *c = this->control(control);
-    QVERIFY(c);
-    QVERIFY(!c->toolTip().trimmed().isEmpty());
     model().RecalcPending = false;
     const auto before = model().SwitchState;
     const float v1Range = model().V1Range;
-    QTest::mouseClick(c, Qt::RightButton, Qt::NoModifier, c->rect().center());
-    QCOMPARE(Shell::instance().HelpKey, key);
-    QVERIFY(menuShown());
-    closeMenu();
+    f.RightClickForHelp(control, key);
+    if (QTest::currentTestFailed())
+        return;
     // A right click only offers help: no switch, range or recalculation.
     QCOMPARE(model().SwitchState, before);
     QCOMPARE(model().V1Range, v1Range);
@@ -258,18 +232,15 @@ void TestLab2Bench::variantShowsOnlyItsNumber()
     const QImage after = schematic();
     QCOMPARE(after.size(), before.size());
     QWidget *pic = control(QStringLiteral("Picture1"));
-    const QRectF labels = CoilLabelArea(grid(), pic->font(), pic->font().pointSizeF());
+    const QRectF labels = VariantCoilLabelArea(grid(), pic->font(), pic->font().pointSizeF(), lab2::kCoilStart);
     const QRect allowed = QRectF(labels.topLeft() / kTwipsPerPixel, labels.size() / kTwipsPerPixel)
                               .toAlignedRect()
                               .adjusted(-2, -2, 2, 2);
-    int changed = 0;
-    for (int y = 0; y < after.height(); ++y)
-        for (int x = 0; x < after.width(); ++x)
-            if (after.pixel(x, y) != before.pixel(x, y)) {
-                ++changed;
-                QVERIFY2(allowed.contains(x, y), qPrintable(QStringLiteral("pixel %1,%2 changed").arg(x).arg(y)));
-            }
-    QVERIFY(changed > 0);
+    const QRect changed = test::BenchFixture::ChangedArea(before, after);
+    QVERIFY(!changed.isEmpty());
+    QVERIFY2(allowed.contains(changed), qPrintable(QStringLiteral("pixels changed in %1,%2 %3 x %4")
+                                                       .arg(changed.x()).arg(changed.y())
+                                                       .arg(changed.width()).arg(changed.height())));
     QCOMPARE(visibleTexts(), texts);
 }
 

@@ -1,0 +1,32 @@
+// Lab 3 bench, window `Form3`: the parallel coil-capacitor circuit on the
+// shared single-phase bench, with ammeters A1 and A2 and their range
+// buttons. The window object lives for the whole run and owns the model and
+// the instruments; the controls live from load to unload.
+#pragma once
+
+#include "labs/common/bench_singlephase.h"
+#include "labs/lab3/model.h"
+
+namespace ohmaris {
+
+class Lab3Window : public CoilCapacitorBench {
+    Q_OBJECT
+public:
+    Lab3Window();
+    ~Lab3Window() override;
+
+    Lab3Model &Model() { return m_model; }
+    Pribor &A1() { return Meter(0); }
+    Pribor &A2() { return Meter(1); }
+
+protected:
+    CoilCapacitorCircuit &Coil() override { return m_model; }
+    void LoadBench() override;
+    void DrawLoadSide(Schematic &s, const AcGrid &g) override;
+    std::vector<QRectF> Hotspots(const AcGrid &g) const override;
+
+private:
+    Lab3Model m_model;
+};
+
+} // namespace ohmaris

@@ -1,0 +1,42 @@
+// Lab 3 model: the parallel coil and capacitor and the ammeter targets.
+#include "labs/lab3/model.h"
+
+#include "calc/meterdrive.h"
+#include "calc/phasor.h"
+
+#include <cmath>
+
+namespace ohmaris {
+
+void Lab3Model::ComputeCircuit(double now)
+{
+    TakeVariantAndSupply();
+
+    const double omega = double(kOmega);
+    const double u = double(SupplyVoltage);
+    const double r = double(CoilResistance);
+    const double connected = double(SwitchState[kCapacitorSwitch]);
+    const double xl = omega * double(CoilInductance);
+    const double d = r * r + xl * xl;
+    // The capacitor's susceptance in siemens, 0 with the switch open.
+    const double b = omega * 0.000001 * double(Capacitance) * connected;
+    const double h = d * b - xl;
+    // |1/(R + jXL) + jB| x D, kept as the 32-bit value the total is taken from.
+    const double y = double(float(std::sqrt(r * r + h * h)));
+
+    CircuitCurrent = float(u / d * y);
+    CoilCurrent = float(u / std::sqrt(r * r + xl * xl));
+    CapacitorCurrent = float(omega * u * 0.000001 * double(Capacitance) * connected);
+    const double coil = double(CoilCurrent);
+    ActivePower = float(coil * coil * r);
+
+    Protection.NoteCurrent(ProtectedCurrent(), now);
+    RecalcPending = false;
+}
+
+std::array<double, 2> Lab3Model::MeterTargets() const
+{
+    return {ScaleDivisions(CoilCurrent, 100.0, A1Range), ScaleDivisions(CapacitorCurrent, 100.0, A2Range)};
+}
+
+} // namespace ohmaris
