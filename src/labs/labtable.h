@@ -12,6 +12,7 @@
 #include "labs/lab2/lab.h"
 #include "labs/lab5/lab.h"
 #include "labs/lab7/lab.h"
+#include "labs/lab8/lab.h"
 
 namespace ohmaris {
 
@@ -30,6 +31,7 @@ using LabTable = LabList<
     Lab1,
     Lab2,
     Lab5,
-    Lab7>;
+    Lab7,
+    Lab8>;
 
 } // namespace ohmaris
