@@ -14,6 +14,7 @@
 #include "labs/lab5/lab.h"
 #include "labs/lab6/lab.h"
 #include "labs/lab7/lab.h"
+#include "labs/lab8/lab.h"
 
 namespace ohmaris {
 
@@ -34,6 +35,7 @@ using LabTable = LabList<
     Lab3,
     Lab5,
     Lab6,
-    Lab7>;
+    Lab7,
+    Lab8>;
 
 } // namespace ohmaris

@@ -167,6 +167,11 @@ QColor WindowBackColour()
     return QApplication::palette().color(QPalette::Base);
 }
 
+QColor ActiveBorderColour()
+{
+    return QColor(180, 180, 180);
+}
+
 void SetButtonColour(QPushButton *button, const QColor &colour)
 {
     if (!button || ButtonColour(button) == colour)
@@ -310,6 +315,12 @@ void ParamBox::keyPressEvent(QKeyEvent *e)
             QLineEdit::keyPressEvent(e);
             return;
         }
+    }
+    // A read-only box keeps its text: the filter's own insert and
+    // backspace would bypass the flag.
+    if (isReadOnly()) {
+        QLineEdit::keyPressEvent(e);
+        return;
     }
     const int key = text.at(0).unicode();
     const int filtered = m_filter == Filter::Decimal ? DecimalKeyFilter(key, this->text(), cursorPosition())

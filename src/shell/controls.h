@@ -80,6 +80,9 @@ void ScaleDesignedControls(QWidget *root, ScaleFactors factors, ScalingVariant v
 // background, and a row of range buttons in which the chosen one is marked.
 QColor ButtonFaceColour();
 QColor WindowBackColour();
+// System colour 10, the active window border: what an "off" button of the
+// oscilloscope benches shows.
+QColor ActiveBorderColour();
 // Sets a button's background colour, drawn as a flat fill of exactly that
 // colour (the style's shading would lighten it); nothing happens when it is
 // unchanged.

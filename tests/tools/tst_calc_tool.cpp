@@ -140,6 +140,9 @@ void TestCalcTool::otherLabs_data()
     QTest::newRow("lab 6 power") << lab6 << "PhasePower[0]" << 710.15;
     QTest::newRow("lab 7 scope voltage") << QStringList{"7", "circuit=1", "events=S1@0", "at=2.4", "--json"}
                                          << "samples[0].ScopeVoltage" << 15.1709;
+    const QStringList lab8 = {"8", "on1=1", "on2=1", "on3=1", "on4=1", "S1=1", "S2=0", "S3=0", "S4=1", "S5=1", "--json"};
+    QTest::newRow("lab 8 full filter voltage") << lab8 << "VoltageRms" << 14.789;
+    QTest::newRow("lab 8 full filter current") << lab8 << "CurrentRms" << 0.029577;
 }
 
 void TestCalcTool::otherLabs()

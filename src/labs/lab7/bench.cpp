@@ -36,12 +36,6 @@ const QColor kPausedColour(200, 100, 100);
 // The ammeters A1 and A2: DC moving-coil meters of class 1.
 const MeterSpec kAmmeter{QString(), 100, 10, 2, 1.0f, 1, 1, 1};
 
-// System colour 10, the active window border.
-QColor ActiveBorder()
-{
-    return QColor(180, 180, 180);
-}
-
 QRectF TwipsGeometry(const QWidget *w)
 {
     const QRect g = w->geometry();
@@ -98,7 +92,7 @@ Lab7Window::Lab7Window()
     : LabWindow(LabSetup(7))
 {
     for (auto [row, range] : {std::pair{&m_command4, &m_a1Range}, std::pair{&m_command6, &m_a2Range}}) {
-        row->setColours(kSelectedRange, ActiveBorder());
+        row->setColours(kSelectedRange, ActiveBorderColour());
         connect(row, &RangeRow::chosen, this, [range](int i) { *range = kRanges[std::size_t(i)]; });
         connect(row, &RangeRow::helpRequested, this, [this](const QString &key, Qt::MouseButton b) {
             ContextHelp(key, b);
@@ -374,7 +368,7 @@ void Lab7Window::ChannelClick(int channel)
     Znak &sensitivity = v ? m_voltsPerDivision : m_milliampsPerDivision;
     Znak &timeBase = v ? m_timeBase1 : m_timeBase2;
     const bool on = m_scope.ChannelOn[std::size_t(channel)] == 0;
-    SetButtonColour(button, on ? kChannelOn : ActiveBorder());
+    SetButtonColour(button, on ? kChannelOn : ActiveBorderColour());
     m_scope.SetChannel(channel, on);
     sensitivity.setEnable(on);
     timeBase.setEnable(on);

@@ -1,6 +1,7 @@
 // Lab 7 bench drawing.
 #include "labs/lab7/bench_draw.h"
 
+#include "labs/common/bench_scope.h"
 #include "labs/lab7/scope.h"
 #include "shell/schematic.h"
 
@@ -178,13 +179,8 @@ void DrawScopeScreen(QPainter &p, double widthPx, double heightPx, const std::ar
                      double gain, bool on)
 {
     p.save();
-    p.fillRect(QRectF(0, 0, widthPx, heightPx), QColor(40, 70, 40));
-    const double dx = widthPx / kScreenDivisions, dy = heightPx / kScreenDivisions;
-    p.setPen(QPen(QColor(50, 80, 50), 1));
-    for (int k = 0; k < kScreenDivisions; ++k) {
-        p.drawLine(QPointF(0, k * dy), QPointF(widthPx, k * dy));
-        p.drawLine(QPointF(k * dx, 0), QPointF(k * dx, heightPx));
-    }
+    DrawScopeGrid(p, widthPx, heightPx, kScreenDivisions);
+    const double dy = heightPx / kScreenDivisions;
     if (on) {
         p.setPen(QPen(QColor(50, 200, 50), 1));
         p.drawLine(QPointF(0, 7 * dy), QPointF(widthPx, 7 * dy));
@@ -202,14 +198,8 @@ void DrawScopePanel(QPainter &p, QSizeF panelTwips, QRectF buttonTwips, const QS
 {
     p.save();
     BeginTwips(p);
-    const double W = panelTwips.width(), H = panelTwips.height();
-    p.fillRect(QRectF(0, 0, W, H), QColor(150, 130, 120));
-    p.setPen(QPen(Qt::white, 15));
-    p.drawLine(QPointF(0, 0), QPointF(0, H));
-    p.drawLine(QPointF(0, 0), QPointF(W, 0));
-    p.setPen(QPen(Qt::black, 45));
-    p.drawLine(QPointF(W, H), QPointF(0, H));
-    p.drawLine(QPointF(W, H), QPointF(W, 0));
+    const double W = panelTwips.width();
+    DrawInstrumentHousing(p, panelTwips);
 
     QFont bold = TwipsFont(font, points);
     bold.setBold(true);

@@ -1,0 +1,148 @@
+// Lab 8 for the command-line calculator: the sources' switches, amplitudes,
+// frequency multiples and phases, the six element values and the five
+// filter switches, each through the bench's entry rule; the model runs
+// once, as the first timer tick after the changes would run it.
+#include "labs/lab8/lab.h"
+
+#include "calc/labcalc.h"
+
+#include "labs/lab8/model.h"
+
+#include <algorithm>
+
+namespace ohmaris {
+
+namespace {
+
+using M = Lab8Model;
+
+// A frequency box takes digits only.
+QString CalcMultiple(const QString &name, const QString &text, float &stored)
+{
+    const QString digits = text.trimmed();
+    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit() && c.unicode() < 128; }))
+        return QStringLiteral("%1: not a whole number (digits only): %2").arg(name, QuotedArgument(text));
+    stored = ApplyMultipleRule(digits, stored).value;
+    return {};
+}
+
+CalcResult RunLab8(const LabCalc &lab, const QMap<QString, QString> &args)
+{
+    CalcResult result;
+    M model;
+    std::size_t next = 0;
+    const auto position = [&](std::int16_t &state) {
+        const CalcInput &in = lab.inputs[next++];
+        int s = 0;
+        result.error = CalcPosition(in.name, CalcArgument(args, in), 0, 1, s);
+        state = std::int16_t(s);
+        result.inputs.insert(in.name, s);
+        return result.error.isEmpty();
+    };
+    const auto entry = [&](float &stored, const EntryRule &rule) {
+        const CalcInput &in = lab.inputs[next++];
+        result.error = CalcEntry(in.name, CalcArgument(args, in), rule, stored);
+        result.inputs.insert(in.name, FloatJson(stored));
+        return result.error.isEmpty();
+    };
+    const auto multiple = [&](float &stored) {
+        const CalcInput &in = lab.inputs[next++];
+        result.error = CalcMultiple(in.name, CalcArgument(args, in), stored);
+        result.inputs.insert(in.name, FloatJson(stored));
+        return result.error.isEmpty();
+    };
+
+    for (std::int16_t &on : model.SourceOn)
+        if (!position(on))
+            return result;
+    for (float &em : model.SourceParams[M::kAmplitude])
+        if (!entry(em, kLab8SourceRule))
+            return result;
+    // The fundamental's multiple is never used: no input.
+    for (int k = 1; k < M::kSources; ++k)
+        if (!multiple(model.SourceParams[M::kMultiple][std::size_t(k)]))
+            return result;
+    for (float &phase : model.SourceParams[M::kPhase])
+        if (!entry(phase, kLab8SourceRule))
+            return result;
+    for (float &element : model.ElementValues)
+        if (!entry(element, kLab8ElementRule))
+            return result;
+    for (int s = M::kS1; s < M::kS1 + M::kSwitches; ++s)
+        if (!position(model.SwitchState[std::size_t(s)]))
+            return result;
+
+    model.ComputeCircuit();
+    result.outputs.insert(QStringLiteral("VoltageRms"), model.VoltageRms);
+    result.outputs.insert(QStringLiteral("CurrentRms"), model.CurrentRms);
+    result.outputs.insert(QStringLiteral("VoltageWave"), FloatJson(model.VoltageWave));
+    return result;
+}
+
+LabCalc MakeLab8Calc()
+{
+    LabCalc lab;
+    lab.lab = 8;
+    lab.title = QStringLiteral("Non-sinusoidal supply: four harmonic sources and a filter");
+    const auto number = [](float v) { return GeneralNumber(double(v), 7, QLatin1Char('.')); };
+    for (int k = 1; k <= M::kSources; ++k)
+        lab.inputs.push_back({QStringLiteral("on%1").arg(k), QStringLiteral("0"), {},
+                              QStringLiteral("source E%1 (0 off, 1 on)").arg(k)});
+    for (int k = 1; k <= M::kSources; ++k)
+        lab.inputs.push_back({QStringLiteral("Em%1").arg(k),
+                              number(M::kDefaultSources[M::kAmplitude][std::size_t(k - 1)]), QStringLiteral("V"),
+                              QStringLiteral("amplitude of E%1").arg(k)});
+    for (int k = 2; k <= M::kSources; ++k)
+        lab.inputs.push_back({QStringLiteral("k%1").arg(k),
+                              number(M::kDefaultSources[M::kMultiple][std::size_t(k - 1)]), {},
+                              QStringLiteral("frequency of E%1 as a whole multiple of 50 Hz (digits; 0 counts as 1)")
+                                  .arg(k)});
+    for (int k = 1; k <= M::kSources; ++k)
+        lab.inputs.push_back({QStringLiteral("phi%1").arg(k),
+                              number(M::kDefaultSources[M::kPhase][std::size_t(k - 1)]), QStringLiteral("deg"),
+                              QStringLiteral("initial phase of E%1 (its magnitude, up to 1000)").arg(k)});
+    const std::array<std::array<const char *, 3>, M::kElements> elements{{
+        {"R1", "Ohm", "series resistor"},
+        {"L", "mH", "filter coil, bypassed by S2"},
+        {"R", "Ohm", "resistance of the coil branch, bypassed by S3"},
+        {"C1", "uF", "input capacitor, connected by S1"},
+        {"C2", "uF", "output capacitor, connected by S4"},
+        {"R2", "Ohm", "load resistor, connected by S5 (open: 250 kOhm)"},
+    }};
+    for (int i = 0; i < M::kElements; ++i)
+        lab.inputs.push_back({QLatin1String(elements[std::size_t(i)][0]), number(M::kDefaultElements[std::size_t(i)]),
+                              QLatin1String(elements[std::size_t(i)][1]),
+                              QLatin1String(elements[std::size_t(i)][2])});
+    const std::array<const char *, M::kSwitches> switches{
+        "switch S1, C1 in (0 open, 1 closed)", "switch S2, bypass of L (0 open, 1 closed)",
+        "switch S3, bypass of R (0 open, 1 closed)", "switch S4, C2 in (0 open, 1 closed)",
+        "switch S5, load R2 in (0 open, 1 closed)"};
+    for (int s = 0; s < M::kSwitches; ++s)
+        lab.inputs.push_back({QStringLiteral("S%1").arg(s + 1),
+                              QString::number(M::kDefaultSwitches[std::size_t(M::kS1 + s)]), {},
+                              QLatin1String(switches[std::size_t(s)])});
+    lab.example = QStringLiteral("ohmaris-calc 8 on1=1 on2=1 on3=1 on4=1 S1=1 S2=0 S3=0 S4=1 S5=1  "
+                                 "(all sources on, the whole filter in)");
+    lab.outputs = {
+        {QStringLiteral("VoltageRms"), QStringLiteral("V"), QStringLiteral("effective load voltage (digital voltmeter)")},
+        {QStringLiteral("CurrentRms"), QStringLiteral("A"),
+         QStringLiteral("effective load current (the milliammeter shows it x 1000)")},
+        {QStringLiteral("VoltageWave"), QStringLiteral("V"),
+         QStringLiteral("101 load voltage samples, t = 0, 0.2, ..., 20 ms")},
+    };
+    return lab;
+}
+
+} // namespace
+
+const LabCalc &Lab8::Calc()
+{
+    static const LabCalc lab = [] {
+        LabCalc l = MakeLab8Calc();
+        l.run = [](const QMap<QString, QString> &args) { return RunLab8(Lab8::Calc(), args); };
+        return l;
+    }();
+    return lab;
+}
+
+} // namespace ohmaris
