@@ -206,8 +206,25 @@ void SinglePhaseBench::UpdateInstruments(double now)
     c.ApplyProtection(now);
 }
 
-CoilCapacitorBench::CoilCapacitorBench(LabWindowSetup setup, SinglePhaseDesign design, double boxLeft)
-    : SinglePhaseBench(std::move(setup), std::move(design)), m_boxLeft(boxLeft)
+SinglePhaseDesign CoilCapacitorDesign(const std::array<MeterSpec, 2> &meters, const QString &meterHelpKey,
+                                      const std::array<float, 4> &ranges,
+                                      const std::array<QString, 4> &rangeCaptions)
+{
+    SinglePhaseDesign d;
+    d.hotspotKeys = {QStringLiteral("oSSSSS"), QStringLiteral("oS"), QStringLiteral("oAA"), QStringLiteral("oK"),
+                     QStringLiteral("oL"),     QStringLiteral("oC"), meterHelpKey,          meterHelpKey};
+    d.toggles = 2;
+    d.railBottom = 8;
+    d.railGap = 20;
+    d.meters = meters;
+    d.meterHelpKey = meterHelpKey;
+    d.ranges = ranges;
+    d.rangeCaptions = rangeCaptions;
+    return d;
+}
+
+CoilCapacitorBench::CoilCapacitorBench(LabWindowSetup setup, SinglePhaseDesign design, CoilCapacitorLayout layout)
+    : SinglePhaseBench(std::move(setup), std::move(design)), m_layout(std::move(layout))
 {
     BindKnob(m_variant);
 }
@@ -224,10 +241,10 @@ void CoilCapacitorBench::BuildBench(QWidget *client)
     });
 
     // The capacitance box with its label and unit.
-    MakeLabel(client, QStringLiteral("Label5"), {m_boxLeft, 7440, 735, 375}, QStringLiteral("С ="), kPanel);
-    m_text1 = MakeParamBox(client, QStringLiteral("Text1"), {m_boxLeft + 840, 7440, 1095, 345}, kPanel);
+    MakeLabel(client, QStringLiteral("Label5"), {m_layout.boxLeft, 7440, 735, 375}, QStringLiteral("С ="), kPanel);
+    m_text1 = MakeParamBox(client, QStringLiteral("Text1"), {m_layout.boxLeft + 840, 7440, 1095, 345}, kPanel);
     connect(m_text1.data(), &QLineEdit::textChanged, this, [this] { Text1_Change(); });
-    m_label6 = MakeLabel(client, QStringLiteral("Label6"), {m_boxLeft + 2040, 7440, 435, 315}, QString(), kPanel);
+    m_label6 = MakeLabel(client, QStringLiteral("Label6"), {m_layout.boxLeft + 2040, 7440, 435, 315}, QString(), kPanel);
 }
 
 namespace {

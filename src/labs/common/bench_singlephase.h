@@ -16,6 +16,7 @@
 #include <QRectF>
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -102,12 +103,28 @@ private:
     ClickAreas m_image1;
 };
 
+// The design both coil-and-capacitor labs (2 and 3) share: the click areas'
+// help keys (breaker, capacitor switch, regulator, K-50, coil, capacitor, the
+// two meters), the two switches, the rails H - 8u and H - 28u; they differ in
+// their meters, whose boxes carry `meterHelpKey`.
+SinglePhaseDesign CoilCapacitorDesign(const std::array<MeterSpec, 2> &meters, const QString &meterHelpKey,
+                                      const std::array<float, 4> &ranges,
+                                      const std::array<QString, 4> &rangeCaptions);
+
+// What a coil-and-capacitor lab adds to its design: where its capacitance
+// box stands, its click areas and the load side of its schematic.
+struct CoilCapacitorLayout {
+    // Left edge of the capacitance label "С =" (twips); the box and its
+    // unit follow at the design distances.
+    double boxLeft = 11640;
+    std::function<std::vector<QRectF>(const AcGrid &)> hotspots;
+    void (*drawLoadSide)(Schematic &, const AcGrid &, const CoilCapacitorCircuit &) = nullptr;
+};
+
 class CoilCapacitorBench : public SinglePhaseBench {
     Q_OBJECT
 public:
-    // `boxLeft`: left edge of the capacitance label "С =" (twips); the box
-    // and its unit follow at the design distances.
-    CoilCapacitorBench(LabWindowSetup setup, SinglePhaseDesign design, double boxLeft);
+    CoilCapacitorBench(LabWindowSetup setup, SinglePhaseDesign design, CoilCapacitorLayout layout);
 
     Switcher &VariantSwitch() { return m_variant; }
     void Text1_Change();
@@ -119,15 +136,31 @@ protected:
     void LoadBench() override;
     void ReadKnobs() override;
     void LanguageChanged() override;
+    void DrawLoadSide(Schematic &s, const AcGrid &g) final { m_layout.drawLoadSide(s, g, Coil()); }
+    std::vector<QRectF> Hotspots(const AcGrid &g) const final { return m_layout.hotspots(g); }
 
 private:
-    double m_boxLeft;
+    CoilCapacitorLayout m_layout;
     Switcher m_variant;
     QPointer<PictureBox> m_picture5;
     QPointer<PictureBox> m_picture9;
     QPointer<QLabel> m_label7;
     QPointer<QLabel> m_label6;
     QPointer<ParamBox> m_text1;
+};
+
+// A coil-and-capacitor lab's window: the shared bench on the lab's model.
+template <class LabModel>
+class CoilCapacitorWindow : public CoilCapacitorBench {
+public:
+    using CoilCapacitorBench::CoilCapacitorBench;
+    LabModel &Model() { return m_model; }
+
+protected:
+    CoilCapacitorCircuit &Coil() final { return m_model; }
+
+private:
+    LabModel m_model;
 };
 
 } // namespace ohmaris

@@ -118,6 +118,16 @@ void ThreePhaseBench::FormLoad()
     }
 }
 
+double ThreePhaseBench::PictureWidth() const
+{
+    return m_picture1 ? m_picture1->twipsWidth() : 0.0;
+}
+
+double ThreePhaseBench::PictureHeight() const
+{
+    return m_picture1 ? m_picture1->twipsHeight() : 0.0;
+}
+
 void ThreePhaseBench::LayoutClickAreas()
 {
     if (m_picture1)

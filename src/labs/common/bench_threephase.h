@@ -75,6 +75,9 @@ protected:
     virtual ThreePhaseCircuit &Circuit() = 0;
     virtual void DrawSchematic(Schematic &s, double width, double height, double drawUnit) = 0;
     PictureBox *Picture1() const { return m_picture1; }
+    // Picture1's size in twips.
+    double PictureWidth() const;
+    double PictureHeight() const;
 
 private:
     void BuildControls(QWidget *client) final;
@@ -90,6 +93,41 @@ private:
     QPointer<ParamBox> m_text1;
     std::array<QPointer<ParamBox>, 9> m_text2;
     ClickAreas m_image1;
+};
+
+// A three-phase lab's window: the shared bench on the lab's model, its
+// schematic's grid (`gridFor` a picture's size and drawing unit) and its
+// drawing from the switch states.
+template <class LabModel, class LabGrid>
+class ThreePhaseWindow : public ThreePhaseBench {
+public:
+    using Switches = decltype(LabModel::SwitchState);
+    using GridFor = LabGrid (*)(double width, double height, double drawUnit);
+    using Draw = void (*)(Schematic &, const LabGrid &, const Switches &);
+
+    ThreePhaseWindow(LabWindowSetup setup, ThreePhaseDesign design, GridFor gridFor, Draw draw)
+        : ThreePhaseBench(std::move(setup), std::move(design)), m_gridFor(gridFor), m_draw(draw)
+    {
+    }
+
+    LabModel &Model() { return m_model; }
+    // The grid of the schematic as it stands.
+    LabGrid Grid() const
+    {
+        return Picture1() ? m_gridFor(PictureWidth(), PictureHeight(), DrawUnit()) : LabGrid{};
+    }
+
+protected:
+    ThreePhaseCircuit &Circuit() final { return m_model; }
+    void DrawSchematic(Schematic &s, double width, double height, double drawUnit) final
+    {
+        m_draw(s, m_gridFor(width, height, drawUnit), m_model.SwitchState);
+    }
+
+private:
+    LabModel m_model;
+    GridFor m_gridFor;
+    Draw m_draw;
 };
 
 } // namespace ohmaris

@@ -9,24 +9,15 @@
 
 namespace ohmaris {
 
-class Lab2Window : public CoilCapacitorBench {
-    Q_OBJECT
+class Lab2Window : public CoilCapacitorWindow<Lab2Model> {
 public:
     Lab2Window();
-    ~Lab2Window() override;
 
-    Lab2Model &Model() { return m_model; }
     Pribor &V1() { return Meter(0); }
     Pribor &V2() { return Meter(1); }
 
 protected:
-    CoilCapacitorCircuit &Coil() override { return m_model; }
     void LoadBench() override;
-    void DrawLoadSide(Schematic &s, const AcGrid &g) override;
-    std::vector<QRectF> Hotspots(const AcGrid &g) const override;
-
-private:
-    Lab2Model m_model;
 };
 
 } // namespace ohmaris

@@ -2,13 +2,14 @@
 #include "labs/lab2/bench_draw.h"
 
 #include "labs/common/bench_variantcoil.h"
+#include "labs/common/singlephase.h"
 #include "shell/schematic.h"
 
 #include <QPainter>
 
 namespace ohmaris {
 
-void DrawLab2LoadSide(Schematic &s, const AcGrid &g, const Lab2SchematicState &state)
+void DrawLab2LoadSide(Schematic &s, const AcGrid &g, const CoilCapacitorCircuit &circuit)
 {
     using namespace lab2;
     const double u = g.u;
@@ -19,7 +20,7 @@ void DrawLab2LoadSide(Schematic &s, const AcGrid &g, const Lab2SchematicState &s
     DrawVariantCoil(s, g, kCoilStart);
     s.Wire(g.X(kCoilStart + variantcoil::kLength), g.y1, g.X(kBypassX), g.y1);
     s.Wire(g.X(acsupply::kK50Right), g.y0, g.X(kBypassX), g.y0);
-    DrawVariantCoilBox(s, g, kCoilStart, state.variant);
+    DrawVariantCoilBox(s, g, kCoilStart, circuit.SwitchState[CoilCapacitorCircuit::kVariant]);
 
     // V1 across the coil, below its box.
     const double vr = kVoltmeterRadius * u;
@@ -57,7 +58,7 @@ void DrawLab2LoadSide(Schematic &s, const AcGrid &g, const Lab2SchematicState &s
     s.Wire(g.X(kBypassX), g.y1, g.X(kBypassX), mid - kBypassHalf * u);
     s.Wire(g.X(kBypassX) - 0.6 * u, mid - kBypassHalf * u, g.X(kBypassX), mid - kBypassHalf * u);
     s.Wire(pivot.x(), pivot.y(), g.X(kBypassX), g.y0);
-    s.Blade(pivot, kBypassLength * u, kWireUp, state.bypass);
+    s.Blade(pivot, kBypassLength * u, kWireUp, circuit.SwitchState[CoilCapacitorCircuit::kCapacitorSwitch]);
     const QSizeF sz = s.TextSize(QStringLiteral("S"));
     s.Text(QPointF(g.X(kBypassX + 1.2), mid - sz.height() / 2), QStringLiteral("S"));
 }

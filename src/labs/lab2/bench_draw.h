@@ -7,13 +7,10 @@
 
 namespace ohmaris {
 
+class CoilCapacitorCircuit;
 class Schematic;
 
-struct Lab2SchematicState {
-    int bypass = 0;  // SwitchState[1]
-    int variant = 1; // SwitchState[2], shown as the coil's subscripts
-};
-
-void DrawLab2LoadSide(Schematic &s, const AcGrid &g, const Lab2SchematicState &state);
+// The load side of the circuit `c` (its capacitor switch and variant).
+void DrawLab2LoadSide(Schematic &s, const AcGrid &g, const CoilCapacitorCircuit &c);
 
 } // namespace ohmaris

@@ -9,24 +9,15 @@
 
 namespace ohmaris {
 
-class Lab3Window : public CoilCapacitorBench {
-    Q_OBJECT
+class Lab3Window : public CoilCapacitorWindow<Lab3Model> {
 public:
     Lab3Window();
-    ~Lab3Window() override;
 
-    Lab3Model &Model() { return m_model; }
     Pribor &A1() { return Meter(0); }
     Pribor &A2() { return Meter(1); }
 
 protected:
-    CoilCapacitorCircuit &Coil() override { return m_model; }
     void LoadBench() override;
-    void DrawLoadSide(Schematic &s, const AcGrid &g) override;
-    std::vector<QRectF> Hotspots(const AcGrid &g) const override;
-
-private:
-    Lab3Model m_model;
 };
 
 } // namespace ohmaris

@@ -2,11 +2,12 @@
 #include "labs/lab3/bench_draw.h"
 
 #include "labs/common/bench_variantcoil.h"
+#include "labs/common/singlephase.h"
 #include "shell/schematic.h"
 
 namespace ohmaris {
 
-void DrawLab3LoadSide(Schematic &s, const AcGrid &g, const Lab3SchematicState &state)
+void DrawLab3LoadSide(Schematic &s, const AcGrid &g, const CoilCapacitorCircuit &circuit)
 {
     using namespace lab3;
     const double u = g.u;
@@ -24,7 +25,7 @@ void DrawLab3LoadSide(Schematic &s, const AcGrid &g, const Lab3SchematicState &s
     s.Wires({QPointF(g.X(kCoilStart + variantcoil::kLength), g.y1), QPointF(coilReturn, g.y1),
              QPointF(coilReturn, g.y0)});
     s.Wire(g.X(acsupply::kK50Right), g.y0, coilReturn, g.y0);
-    DrawVariantCoilBox(s, g, kCoilStart, state.variant);
+    DrawVariantCoilBox(s, g, kCoilStart, circuit.SwitchState[CoilCapacitorCircuit::kVariant]);
 
     // Capacitor branch: down from the top rail to the switch, from its pivot
     // along mid height through A2 and the capacitor, then down to the
@@ -48,7 +49,7 @@ void DrawLab3LoadSide(Schematic &s, const AcGrid &g, const Lab3SchematicState &s
     // which leans left when open.
     const QSizeF c = s.TextSize(QStringLiteral("C"));
     s.Text(QPointF(second + 0.5 * u, mid - 1.5 * u - c.height() / 2), QStringLiteral("C"));
-    s.Blade(pivot, kSwitchLength * u, kWireUp, state.capacitorSwitch);
+    s.Blade(pivot, kSwitchLength * u, kWireUp, circuit.SwitchState[CoilCapacitorCircuit::kCapacitorSwitch]);
     const QSizeF sz = s.TextSize(QStringLiteral("S"));
     s.Text(QPointF(bx + 1.2 * u, (contact + pivot.y()) / 2 - sz.height() / 2), QStringLiteral("S"));
 }

@@ -7,13 +7,10 @@
 
 namespace ohmaris {
 
+class CoilCapacitorCircuit;
 class Schematic;
 
-struct Lab3SchematicState {
-    int capacitorSwitch = 0; // SwitchState[1]
-    int variant = 1;         // SwitchState[2], shown as the coil's subscripts
-};
-
-void DrawLab3LoadSide(Schematic &s, const AcGrid &g, const Lab3SchematicState &state);
+// The load side of the circuit `c` (its capacitor switch and variant).
+void DrawLab3LoadSide(Schematic &s, const AcGrid &g, const CoilCapacitorCircuit &c);
 
 } // namespace ohmaris

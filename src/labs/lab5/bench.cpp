@@ -49,18 +49,6 @@ std::unique_ptr<LabWindow> Lab5::CreateWindow()
     return std::make_unique<Lab5Window>();
 }
 
-Lab5Window::Lab5Window() : ThreePhaseBench(LabSetup(5), Lab5Design()) {}
-
-Lab5Window::~Lab5Window() = default;
-
-Lab5Grid Lab5Window::Grid() const
-{
-    return Picture1() ? Lab5GridFor(Picture1()->twipsWidth(), Picture1()->twipsHeight(), DrawUnit()) : Lab5Grid{};
-}
-
-void Lab5Window::DrawSchematic(Schematic &s, double width, double height, double drawUnit)
-{
-    DrawLab5Schematic(s, Lab5GridFor(width, height, drawUnit), m_model.SwitchState);
-}
+Lab5Window::Lab5Window() : ThreePhaseWindow(LabSetup(5), Lab5Design(), &Lab5GridFor, &DrawLab5Schematic) {}
 
 } // namespace ohmaris

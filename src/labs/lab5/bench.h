@@ -10,28 +10,14 @@
 
 namespace ohmaris {
 
-class Lab5Window : public ThreePhaseBench {
-    Q_OBJECT
+// Window state lives for the whole run: the load sequence resets the
+// entries and the ranges; the switches and the overload clock stay.
+class Lab5Window : public ThreePhaseWindow<Lab5Model, Lab5Grid> {
 public:
     Lab5Window();
-    ~Lab5Window() override;
 
-    // Window state: lives for the whole run. The load sequence resets the
-    // entries and the ranges; the switches and the overload clock stay.
-    Lab5Model &Model() { return m_model; }
     Pribor &MeterA1() { return Meter(0); }
     Pribor &MeterV1() { return Meter(1); }
-    void Command5_Click(int index) { Ranges(0).Click(index); }
-    void Command6_Click(int index) { Ranges(1).Click(index); }
-
-    Lab5Grid Grid() const;
-
-protected:
-    ThreePhaseCircuit &Circuit() override { return m_model; }
-    void DrawSchematic(Schematic &s, double width, double height, double drawUnit) override;
-
-private:
-    Lab5Model m_model;
 };
 
 } // namespace ohmaris

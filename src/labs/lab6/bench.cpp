@@ -51,18 +51,6 @@ std::unique_ptr<LabWindow> Lab6::CreateWindow()
     return std::make_unique<Lab6Window>();
 }
 
-Lab6Window::Lab6Window() : ThreePhaseBench(LabSetup(6), Lab6Design()) {}
-
-Lab6Window::~Lab6Window() = default;
-
-Lab6Grid Lab6Window::Grid() const
-{
-    return Picture1() ? Lab6GridFor(Picture1()->twipsWidth(), Picture1()->twipsHeight(), DrawUnit()) : Lab6Grid{};
-}
-
-void Lab6Window::DrawSchematic(Schematic &s, double width, double height, double drawUnit)
-{
-    DrawLab6Schematic(s, Lab6GridFor(width, height, drawUnit), m_model.SwitchState);
-}
+Lab6Window::Lab6Window() : ThreePhaseWindow(LabSetup(6), Lab6Design(), &Lab6GridFor, &DrawLab6Schematic) {}
 
 } // namespace ohmaris

@@ -10,29 +10,14 @@
 
 namespace ohmaris {
 
-class Lab6Window : public ThreePhaseBench {
-    Q_OBJECT
+// Window state lives for the whole run: the load sequence resets the
+// entries and the ranges; the switches and the overload clock stay.
+class Lab6Window : public ThreePhaseWindow<Lab6Model, Lab6Grid> {
 public:
     Lab6Window();
-    ~Lab6Window() override;
 
-    // Window state: lives for the whole run. The load sequence resets the
-    // entries and the ranges; the switches and the overload clock stay.
-    Lab6Model &Model() { return m_model; }
     // The branch ammeters A1 (AB), A2 (BC), A3 (CA), k = 0..2.
     Pribor &BranchAmmeter(int k) { return Meter(k); }
-    void Command5_Click(int index) { Ranges(0).Click(index); }
-    void Command6_Click(int index) { Ranges(1).Click(index); }
-    void Command7_Click(int index) { Ranges(2).Click(index); }
-
-    Lab6Grid Grid() const;
-
-protected:
-    ThreePhaseCircuit &Circuit() override { return m_model; }
-    void DrawSchematic(Schematic &s, double width, double height, double drawUnit) override;
-
-private:
-    Lab6Model m_model;
 };
 
 } // namespace ohmaris
