@@ -10,6 +10,7 @@
 
 #include "labs/lab1/lab.h"
 #include "labs/lab2/lab.h"
+#include "labs/lab4/lab.h"
 #include "labs/lab5/lab.h"
 #include "labs/lab7/lab.h"
 
@@ -29,6 +30,7 @@ struct LabList {
 using LabTable = LabList<
     Lab1,
     Lab2,
+    Lab4,
     Lab5,
     Lab7>;
 
