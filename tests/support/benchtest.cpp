@@ -5,7 +5,9 @@
 #include "shell/controls.h"
 #include "shell/shell.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -102,9 +104,63 @@ void BenchFixture::CloseMenu() const
         m_window->contextMenu()->hide();
 }
 
+QString BenchFixture::RightClickKey(const QString &control, bool *menu)
+{
+    QWidget *c = Control(control);
+    if (!c)
+        return {};
+    QTest::mouseClick(c, Qt::RightButton, Qt::NoModifier, c->rect().center());
+    if (menu)
+        *menu = MenuShown();
+    CloseMenu();
+    return Shell::instance().HelpKey;
+}
+
+void BenchFixture::HotspotKeyRows(const QStringList &keys)
+{
+    for (int i = 0; i < keys.size(); ++i) {
+        const QString name = ArrayName(QStringLiteral("Image1"), i);
+        QTest::newRow(qPrintable(name)) << name << keys[i];
+    }
+}
+
 QImage BenchFixture::Grab(const QString &control) const
 {
     return Control(control)->grab().toImage();
+}
+
+bool BenchFixture::BladeRed(QPointF pivot, QPointF end) const
+{
+    const QPointF mid = (pivot + end) / 2 / kTwipsPerPixel;
+    return IsRed(Grab(QStringLiteral("Picture1")).pixelColor(mid.toPoint()));
+}
+
+QList<QPoint> BenchFixture::ChangedPixels(const QImage &before, const QImage &after)
+{
+    QList<QPoint> out;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (after.pixel(x, y) != before.pixel(x, y))
+                out << QPoint(x, y);
+    return out;
+}
+
+QStringList BenchFixture::VisibleTexts() const
+{
+    QStringList all;
+    if (!m_window || !m_window->form())
+        return all;
+    all << m_window->form()->windowTitle();
+    for (QWidget *c : m_window->form()->findChildren<QWidget *>()) {
+        all << c->toolTip();
+        if (auto *l = qobject_cast<QLabel *>(c))
+            all << l->text();
+        if (auto *b = qobject_cast<QAbstractButton *>(c))
+            all << b->text();
+        if (auto *e = qobject_cast<QLineEdit *>(c))
+            all << e->text();
+    }
+    return all;
 }
 
 } // namespace ohmaris::test

@@ -9,6 +9,10 @@
 
 #include <QColor>
 #include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QPointF>
+#include <QStringList>
 #include <QString>
 
 class QLineEdit;
@@ -56,10 +60,24 @@ public:
     // The context-help pop-up.
     bool MenuShown() const;
     void CloseMenu() const;
+    // A right click on the middle of a control: the help key it leaves;
+    // `menu` says whether the pop-up opened (it is closed again).
+    QString RightClickKey(const QString &control, bool *menu);
+    // Data rows "Image1(i)" with keys[i], for a table with the columns
+    // "control" and "key".
+    static void HotspotKeyRows(const QStringList &keys);
 
     // What a picture box shows now.
     QImage Grab(const QString &control) const;
     static bool IsRed(const QColor &c) { return c.red() > 200 && c.green() < 128 && c.blue() < 128; }
+    // Whether the schematic (Picture1) shows a red blade from `pivot` to
+    // `end` (twips): its middle is red.
+    bool BladeRed(QPointF pivot, QPointF end) const;
+    // The pixels in which two pictures of one box differ.
+    static QList<QPoint> ChangedPixels(const QImage &before, const QImage &after);
+    // Every text a student can read besides the drawings: the title, tool
+    // tips, labels, button captions and box contents.
+    QStringList VisibleTexts() const;
 
 private:
     LabWindow *m_window = nullptr;

@@ -25,14 +25,6 @@ inline constexpr std::array<double, kVariantCount + 1> kCouplingA{0, 0.1, 0.15, 
 inline constexpr std::array<double, kVariantCount + 1> kCouplingB{0, 0.3, 0.32, 0.34, 0.36, 0.38, 0.4, 0.42};
 } // namespace lab4
 
-// The four positions of the connection switch.
-enum class Lab4Connection : int {
-    SeriesAiding = 1,    // in series, M added
-    SeriesOpposing = 2,  // in series, M subtracted
-    ParallelOpposing = 3, // in parallel, the mutual impedance -jwM
-    ParallelAiding = 4,  // in parallel, +jwM
-};
-
 class Lab4Model : public SinglePhaseCircuit {
 public:
     // SwitchState: [0] breaker "SF", [1] switch "S1" of branch 1, [2] switch
@@ -46,7 +38,10 @@ public:
 
     // Positions 1..7 of the first and the second selector.
     std::array<std::int16_t, 2> VariantSelect{1, 1};
-    // Position 1..4 of the connection switch, as the tick read it.
+    // Position 1..4 of the connection switch, as the tick read it: 1 in
+    // series with M added (aiding), 2 in series with M subtracted
+    // (opposing), 3 in parallel with the mutual impedance -jwM (opposing),
+    // 4 in parallel with +jwM (aiding).
     int Connection = 1;
     // R1 and R2 as entered, ohms.
     std::array<float, 2> ExternalResistance{kDefaultResistance, kDefaultResistance};

@@ -45,27 +45,8 @@ private:
         return Lab2Grid(w->DrawUnit(), static_cast<PictureBox *>(control(QStringLiteral("Picture1")))->twipsHeight());
     }
     QImage schematic() const { return f.Grab(QStringLiteral("Picture1")); }
-    // Whether the blade from `pivot` to `end` (twips) is drawn in red.
-    bool redAt(QPointF pivot, QPointF end) const
-    {
-        const QPointF mid = (pivot + end) / 2 / kTwipsPerPixel;
-        return test::BenchFixture::IsRed(schematic().pixelColor(mid.toPoint()));
-    }
-    // Every text a student can read besides the drawings.
-    QStringList visibleTexts() const
-    {
-        QStringList all{w->form()->windowTitle()};
-        for (QWidget *c : w->form()->findChildren<QWidget *>()) {
-            all << c->toolTip();
-            if (auto *l = qobject_cast<QLabel *>(c))
-                all << l->text();
-            if (auto *b = qobject_cast<QAbstractButton *>(c))
-                all << b->text();
-            if (auto *e = qobject_cast<QLineEdit *>(c))
-                all << e->text();
-        }
-        return all;
-    }
+    bool redAt(QPointF pivot, QPointF end) const { return f.BladeRed(pivot, end); }
+    QStringList visibleTexts() const { return f.VisibleTexts(); }
     // Regulator to position 1 (228 V) and breaker closed, settled.
     void fullVoltage()
     {
@@ -159,11 +140,7 @@ void TestLab2Bench::helpKeys_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("key");
-    const QStringList keys{"oSSSSS", "oS", "oAA", "oK", "oL", "oC", "oV", "oV"};
-    for (int i = 0; i < keys.size(); ++i) {
-        const QString name = ArrayName(QStringLiteral("Image1"), i);
-        QTest::newRow(qPrintable(name)) << name << keys[i];
-    }
+    test::BenchFixture::HotspotKeyRows({"oSSSSS", "oS", "oAA", "oK", "oL", "oC", "oV", "oV"});
     QTest::newRow("Picture3") << "Picture3" << "oV";
     QTest::newRow("Picture4") << "Picture4" << "oV";
     QTest::newRow("Command5(0)") << "Command5(0)" << "oSSS";
@@ -182,10 +159,9 @@ void TestLab2Bench::helpKeys()
     model().RecalcPending = false;
     const auto before = model().SwitchState;
     const float v1Range = model().V1Range;
-    QTest::mouseClick(c, Qt::RightButton, Qt::NoModifier, c->rect().center());
-    QCOMPARE(Shell::instance().HelpKey, key);
-    QVERIFY(menuShown());
-    closeMenu();
+    bool menu = false;
+    QCOMPARE(f.RightClickKey(control, &menu), key);
+    QVERIFY(menu);
     // A right click only offers help: no switch, range or recalculation.
     QCOMPARE(model().SwitchState, before);
     QCOMPARE(model().V1Range, v1Range);

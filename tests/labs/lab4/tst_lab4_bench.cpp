@@ -63,42 +63,16 @@ private:
         QCoreApplication::processEvents();
         return f.Grab(QStringLiteral("Picture1"));
     }
-    // Whether the blade from `pivot` to `end` (twips) is drawn in red.
     bool redAt(QPointF pivot, QPointF end) const
     {
-        const QPointF mid = (pivot + end) / 2 / kTwipsPerPixel;
-        return test::BenchFixture::IsRed(schematic().pixelColor(mid.toPoint()));
-    }
-    // The pixels that differ between two pictures of the schematic.
-    static QList<QPoint> Changed(const QImage &before, const QImage &after)
-    {
-        QList<QPoint> out;
-        for (int y = 0; y < after.height(); ++y)
-            for (int x = 0; x < after.width(); ++x)
-                if (after.pixel(x, y) != before.pixel(x, y))
-                    out << QPoint(x, y);
-        return out;
+        QCoreApplication::processEvents();
+        return f.BladeRed(pivot, end);
     }
     QRect labelPixels(int branch) const
     {
         QWidget *pic = control(QStringLiteral("Picture1"));
         const QRectF r = CoilLabelArea(grid(), pic->font(), pic->font().pointSizeF(), branch);
         return QRectF(r.topLeft() / kTwipsPerPixel, r.size() / kTwipsPerPixel).toAlignedRect().adjusted(-2, -2, 2, 2);
-    }
-    // Every text a student can read besides the drawings.
-    QStringList visibleTexts() const
-    {
-        QStringList all{w->form()->windowTitle()};
-        for (QWidget *c : w->form()->findChildren<QWidget *>()) {
-            all << c->toolTip();
-            if (auto *l = qobject_cast<QLabel *>(c))
-                all << l->text();
-            if (auto *b = qobject_cast<QAbstractButton *>(c))
-                all << b->text();
-            if (auto *e = qobject_cast<QLineEdit *>(c))
-                all << e->text();
-        }
-        return all;
     }
     // Regulator at position 1 (228 V), breaker, S1 and S2 closed, settled.
     void fullVoltage()
@@ -187,11 +161,7 @@ void TestLab4Bench::helpKeys_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("key");
-    const QStringList keys{"oSSSSS", "oS", "oS", "oAA", "oK", "oA", "oA", "oL", "oL", "oR", "oR"};
-    for (int i = 0; i < keys.size(); ++i) {
-        const QString name = ArrayName(QStringLiteral("Image1"), i);
-        QTest::newRow(qPrintable(name)) << name << keys[i];
-    }
+    test::BenchFixture::HotspotKeyRows({"oSSSSS", "oS", "oS", "oAA", "oK", "oA", "oA", "oL", "oL", "oR", "oR"});
     QTest::newRow("Picture3") << "Picture3" << "oA";
     QTest::newRow("Picture4") << "Picture4" << "oA";
     QTest::newRow("Command5(1)") << "Command5(1)" << "oSSS";
@@ -209,10 +179,9 @@ void TestLab4Bench::helpKeys()
     model().RecalcPending = false;
     const auto before = model().SwitchState;
     const float range = model().A1Range;
-    QTest::mouseClick(c, Qt::RightButton, Qt::NoModifier, c->rect().center());
-    QCOMPARE(Shell::instance().HelpKey, key);
-    QVERIFY(f.MenuShown());
-    f.CloseMenu();
+    bool menu = false;
+    QCOMPARE(f.RightClickKey(control, &menu), key);
+    QVERIFY(menu);
     // A right click only offers help.
     QCOMPARE(model().SwitchState, before);
     QCOMPARE(model().A1Range, range);
@@ -272,7 +241,7 @@ void TestLab4Bench::connectionSwitchRewires()
         for (const auto &wire : JoiningWires(g, position).wires)
             for (std::size_t k = 1; k < wire.size(); ++k)
                 segments.emplace_back(wire[k - 1] / kTwipsPerPixel, wire[k] / kTwipsPerPixel);
-    const QList<QPoint> changed = Changed(before, after);
+    const QList<QPoint> changed = test::BenchFixture::ChangedPixels(before, after);
     QVERIFY(!changed.isEmpty());
     for (const QPoint &p : changed) {
         double nearest = 1e9;
@@ -312,7 +281,7 @@ void TestLab4Bench::selectorsChangeOnlyTheirCoils()
     QFETCH(bool, inductances);
     fullVoltage();
     const QImage before = schematic();
-    const QStringList texts = visibleTexts();
+    const QStringList texts = f.VisibleTexts();
     const Lab4Model was = model();
 
     f.ClickKnob(knob, Qt::LeftButton);
@@ -328,11 +297,11 @@ void TestLab4Bench::selectorsChangeOnlyTheirCoils()
     // The schematic changes only where the coil's subscript stands, and no
     // text in the window changes: the coils' values stay hidden.
     const QRect allowed = labelPixels(branch);
-    const QList<QPoint> changed = Changed(before, schematic());
+    const QList<QPoint> changed = test::BenchFixture::ChangedPixels(before, schematic());
     QVERIFY(!changed.isEmpty());
     for (const QPoint &p : changed)
         QVERIFY2(allowed.contains(p), qPrintable(QStringLiteral("pixel %1,%2 changed").arg(p.x()).arg(p.y())));
-    QCOMPARE(visibleTexts(), texts);
+    QCOMPARE(f.VisibleTexts(), texts);
 }
 
 void TestLab4Bench::resistanceBoxes_data()
