@@ -11,6 +11,7 @@
 #include "labs/lab1/lab.h"
 #include "labs/lab2/lab.h"
 #include "labs/lab3/lab.h"
+#include "labs/lab4/lab.h"
 #include "labs/lab5/lab.h"
 #include "labs/lab6/lab.h"
 #include "labs/lab7/lab.h"
@@ -33,6 +34,7 @@ using LabTable = LabList<
     Lab1,
     Lab2,
     Lab3,
+    Lab4,
     Lab5,
     Lab6,
     Lab7,

@@ -111,6 +111,18 @@ void BenchFixture::CloseMenu() const
         m_window->contextMenu()->hide();
 }
 
+QString BenchFixture::RightClickKey(const QString &control, bool *menu)
+{
+    QWidget *c = Control(control);
+    if (!c)
+        return {};
+    QTest::mouseClick(c, Qt::RightButton, Qt::NoModifier, c->rect().center());
+    if (menu)
+        *menu = MenuShown();
+    CloseMenu();
+    return Shell::instance().HelpKey;
+}
+
 void BenchFixture::AddHotspotKeyRows(const QStringList &keys)
 {
     for (int i = 0; i < keys.size(); ++i) {
@@ -154,9 +166,22 @@ QRect BenchFixture::ChangedArea(const QImage &before, const QImage &after)
     return area;
 }
 
+QList<QPoint> BenchFixture::ChangedPixels(const QImage &before, const QImage &after)
+{
+    QList<QPoint> out;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (after.pixel(x, y) != before.pixel(x, y))
+                out << QPoint(x, y);
+    return out;
+}
+
 QStringList BenchFixture::VisibleTexts() const
 {
-    QStringList all{m_window->form()->windowTitle()};
+    QStringList all;
+    if (!m_window || !m_window->form())
+        return all;
+    all << m_window->form()->windowTitle();
     for (QWidget *c : m_window->form()->findChildren<QWidget *>()) {
         all << c->toolTip();
         if (auto *l = qobject_cast<QLabel *>(c))

@@ -9,6 +9,10 @@
 
 #include <QColor>
 #include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QPointF>
+#include <QStringList>
 #include <QString>
 
 class QLineEdit;
@@ -66,6 +70,9 @@ public:
     // help key becomes `key` and the help pop-up opens (and is closed
     // again). Records a test failure when not.
     void RightClickForHelp(const QString &control, const QString &key);
+    // A right click on the middle of a control: the help key it leaves;
+    // `menu` says whether the pop-up opened (it is closed again).
+    QString RightClickKey(const QString &control, bool *menu);
 
     // What a picture box shows now.
     QImage Grab(const QString &control) const;
@@ -76,6 +83,8 @@ public:
     // The smallest rectangle holding every pixel that differs between two
     // pictures of the same size; empty when none does.
     static QRect ChangedArea(const QImage &before, const QImage &after);
+    // The pixels in which two pictures of one box differ.
+    static QList<QPoint> ChangedPixels(const QImage &before, const QImage &after);
     // Every text a student can read besides the drawings: the window title,
     // tool tips, and the texts of labels, buttons and boxes.
     QStringList VisibleTexts() const;

@@ -26,14 +26,6 @@ std::vector<RangeRow::Button> RangeButtons(const std::array<QString, 4> &caption
     return buttons;
 }
 
-QLabel *MakePanelCaption(QWidget *panel, const QString &name, double height)
-{
-    QLabel *l = MakeLabel(panel, name, {0, 0, DesignRect(panel).width(), height}, QString(), kPanel, true);
-    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    l->setWordWrap(true);
-    return l;
-}
-
 QRectF Geometry(const QWidget *w)
 {
     return QRectF(w->geometry());
@@ -45,6 +37,19 @@ std::int16_t Rounded(double v)
 }
 
 } // namespace
+
+QLabel *MakePanelCaption(QWidget *panel, const QString &name, double height)
+{
+    QLabel *l = MakeLabel(panel, name, {0, 0, DesignRect(panel).width(), height}, QString(), kPanel, true);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    l->setWordWrap(true);
+    return l;
+}
+
+std::int16_t SinglePhaseBench::KnobPosition(const Switcher &knob)
+{
+    return Rounded(double(knob.Value()));
+}
 
 SinglePhaseBench::SinglePhaseBench(LabWindowSetup setup, SinglePhaseDesign design)
     : AcBench(std::move(setup), 2,
@@ -198,11 +203,11 @@ void SinglePhaseBench::UpdateInstruments(double now)
     const std::array<double, 2> t = c.MeterTargets();
     for (int k = 0; k < 2; ++k)
         Meter(k).setValue(MeterStep(Meter(k).Value(), t[std::size_t(k)]));
-    // The K-50 follows the panel's ranges; the power direction enters no
-    // target on a single-phase bench.
+    // The K-50 follows the panel's ranges; the power direction enters the
+    // wattmeter's target only where the bench says so.
     const K50PhaseReadings r = c.K50Readings();
     K50()->SetReadings(r.U, r.I, r.P);
-    K50()->Tick(false);
+    K50()->Tick(m_design.powerSignEnters);
     c.ApplyProtection(now);
 }
 

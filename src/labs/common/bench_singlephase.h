@@ -45,7 +45,14 @@ struct SinglePhaseDesign {
     std::array<QString, 4> rangeCaptions;
     // The regulator panel Picture10.
     QRectF regulatorPanel{1080, 4200, 3855, 1575};
+    // Whether the K-50's power-direction switch enters the wattmeter's
+    // target (lab 4) or changes only its own caption (labs 2 and 3).
+    bool powerSignEnters = false;
 };
+
+// The caption on top of a knob panel: the panel's full width, centred,
+// wrapping, `height` twips high at design.
+QLabel *MakePanelCaption(QWidget *panel, const QString &name, double height);
 
 class SinglePhaseBench : public AcBench {
     Q_OBJECT
@@ -81,6 +88,8 @@ protected:
     void BindKnob(Switcher &knob);
     void RedrawSchematic();
     void LayoutHotspots();
+    // A knob's position as a whole number, as the tick reads it.
+    static std::int16_t KnobPosition(const Switcher &knob);
     PictureBox *Picture1() const { return m_picture1; }
 
 private:
