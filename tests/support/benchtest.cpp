@@ -1,6 +1,7 @@
 // Shared bench-test set-up and input.
 #include "benchtest.h"
 
+#include "labs/common/bench_singlephase.h"
 #include "labs/registry.h"
 #include "shell/controls.h"
 #include "shell/shell.h"
@@ -16,6 +17,12 @@
 #include <cmath>
 
 namespace ohmaris::test {
+
+void BenchTestBase::init()
+{
+    QVERIFY(OpenWindow());
+    Opened();
+}
 
 LabWindow *BenchFixture::Open(int lab, double start)
 {
@@ -47,12 +54,28 @@ void BenchFixture::Close()
     m_window = nullptr;
 }
 
+void BenchFixture::Reopen(double away)
+{
+    m_window->Unload();
+    QVERIFY(!m_window->isLoaded());
+    clock.advance(away);
+    m_window->Show();
+    QCoreApplication::processEvents();
+    m_window->timer()->stop();
+}
+
 void BenchFixture::Ticks(int count, double dt)
 {
     for (int i = 0; i < count; ++i) {
         clock.advance(dt);
         m_window->Tick();
     }
+}
+
+void BenchFixture::TicksUntil(double time, double dt)
+{
+    while (clock.now() + dt <= time)
+        Ticks(1, dt);
 }
 
 QWidget *BenchFixture::Control(const QString &name) const
@@ -84,6 +107,34 @@ void BenchFixture::ClickKnob(const QString &box, Qt::MouseButton button, Qt::Key
 void BenchFixture::Click(const QString &control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     QTest::mouseClick(Control(control), button, modifiers);
+}
+
+void BenchFixture::ExpectDelayedTrip()
+{
+    auto *bench = dynamic_cast<SinglePhaseBench *>(m_window);
+    QVERIFY2(bench, "not a single-phase bench");
+    SinglePhaseCircuit &c = bench->circuit();
+    const double start = c.Protection.OverloadStart;
+    QVERIFY2(start > 0, "no overload running");
+    TicksUntil(start + SupplyProtection::kDelaySeconds);
+    QCOMPARE(c.SwitchState[SinglePhaseCircuit::kBreaker], std::int16_t(1));
+    Ticks(1);
+    QCOMPARE(c.SwitchState[SinglePhaseCircuit::kBreaker], std::int16_t(0));
+    QVERIFY(c.RecalcPending);
+}
+
+void BenchFixture::FullVoltage(std::initializer_list<int> closed, int ticks)
+{
+    auto *bench = dynamic_cast<SinglePhaseBench *>(m_window);
+    if (!bench) {
+        QTest::qFail("not a single-phase bench", __FILE__, __LINE__);
+        return;
+    }
+    bench->Regulator().setValue(1);
+    bench->circuit().RecalcPending = true;
+    for (int index : closed)
+        ClickHotspot(index);
+    Ticks(ticks);
 }
 
 void BenchFixture::TypeInto(const QString &box, const QString &keys)
@@ -125,10 +176,22 @@ QString BenchFixture::RightClickKey(const QString &control, bool *menu)
 
 void BenchFixture::AddHotspotKeyRows(const QStringList &keys)
 {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("key");
     for (int i = 0; i < keys.size(); ++i) {
         const QString name = ArrayName(QStringLiteral("Image1"), i);
         QTest::newRow(qPrintable(name)) << name << keys[i];
     }
+}
+
+void BenchFixture::AddSinglePhaseControlRows(const QString &meterKey)
+{
+    QTest::newRow("Picture3") << QStringLiteral("Picture3") << meterKey;
+    QTest::newRow("Picture4") << QStringLiteral("Picture4") << meterKey;
+    QTest::newRow("Command5(0)") << QStringLiteral("Command5(0)") << QStringLiteral("oSSS");
+    QTest::newRow("Command6(3)") << QStringLiteral("Command6(3)") << QStringLiteral("oSSS");
+    QTest::newRow("K-50 Command1") << QStringLiteral("Command1") << QStringLiteral("oSSSS");
+    QTest::newRow("K-50 Picture8") << QStringLiteral("Picture8") << QStringLiteral("oW");
 }
 
 void BenchFixture::RightClickForHelp(const QString &control, const QString &key)

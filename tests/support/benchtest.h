@@ -9,11 +9,13 @@
 
 #include <QColor>
 #include <QImage>
+#include <QObject>
 #include <QList>
 #include <QPoint>
 #include <QPointF>
 #include <QStringList>
 #include <QString>
+#include <initializer_list>
 
 class QLineEdit;
 class QPushButton;
@@ -37,12 +39,18 @@ public:
     }
     // Every window gone, the steady clock back.
     void Close();
+    // Closes the window back to the chooser (checking that it unloaded),
+    // lets the clock run `away` seconds and opens it again, its timer
+    // stopped.
+    void Reopen(double away = 0.0);
 
     FakeClock clock;
     LabWindow *window() const { return m_window; }
 
     // `count` ticks, the clock moving `dt` seconds before each.
     void Ticks(int count, double dt = 0.03);
+    // Ticks while the next one would still come at or before `time`.
+    void TicksUntil(double time, double dt = 0.03);
 
     QWidget *Control(const QString &name) const;
     ohmaris::ClickArea *Area(int index) const;
@@ -57,15 +65,27 @@ public:
                    Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void Click(const QString &control, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // A single-phase bench at full voltage: the regulator at position 1
+    // (228 V) with a recomputation asked for, the hotspots `closed` clicked
+    // (the breaker among them), then `ticks` ticks for the pointers.
+    void FullVoltage(std::initializer_list<int> closed, int ticks);
+    // On a single-phase bench with an overload running: the breaker stays
+    // closed through the 8 seconds of the delay and opens at the first tick
+    // after them, asking for a recomputation.
+    void ExpectDelayedTrip();
     // Types keys into a box as a student would, after emptying it.
     void TypeInto(const QString &box, const QString &keys);
 
     // The context-help pop-up.
     bool MenuShown() const;
     void CloseMenu() const;
-    // Data rows "Image1(i)" of a _data function with the columns "control"
-    // and "key", one per hotspot help key.
+    // The columns "control" and "key" of a _data function, and a row
+    // "Image1(i)" per hotspot help key.
     static void AddHotspotKeyRows(const QStringList &keys);
+    // Rows for the controls every single-phase bench has: its two meter
+    // boxes (`meterKey`), a button of each range row, the K-50's power
+    // direction and wattmeter.
+    static void AddSinglePhaseControlRows(const QString &meterKey);
     // A right click on the middle of `control`, which has a tool tip: the
     // help key becomes `key` and the help pop-up opens (and is closed
     // again). Records a test failure when not.
@@ -91,6 +111,38 @@ public:
 
 private:
     LabWindow *m_window = nullptr;
+};
+
+// The slots every bench test shares: init() opens the lab's window (then
+// runs Opened()), cleanup() closes everything.
+class BenchTestBase : public QObject {
+    Q_OBJECT
+protected:
+    BenchFixture f;
+    virtual bool OpenWindow() = 0;
+    // What a test class does after the window opened.
+    virtual void Opened() {}
+
+private Q_SLOTS:
+    void init();
+    void cleanup() { f.Close(); }
+};
+
+// The base of a bench test class: the window `w` of lab `Lab`, opened with
+// the clock at `StartSeconds`, and short names for what every bench test
+// does.
+template <class Window, int Lab, int StartSeconds = 1000>
+class BenchTest : public BenchTestBase {
+protected:
+    Window *w = nullptr;
+
+    bool OpenWindow() override { return (w = f.Open<Window>(Lab, StartSeconds)) != nullptr; }
+    QWidget *control(const QString &name) const { return f.Control(name); }
+    ohmaris::ClickArea *area(int index) const { return f.Area(index); }
+    bool menuShown() const { return f.MenuShown(); }
+    void closeMenu() const { f.CloseMenu(); }
+    void ticks(int n) { f.Ticks(n); }
+    auto &model() const { return w->Model(); }
 };
 
 } // namespace ohmaris::test

@@ -62,6 +62,7 @@ public:
 
     AcGrid Grid() const;
     Switcher &Regulator() { return m_regulator; }
+    SinglePhaseCircuit &circuit() { return Circuit(); }
 
     // Handlers, public so tests can drive them as the controls do.
     void Image1_MouseDown(int index, Qt::MouseButton button);

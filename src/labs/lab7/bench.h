@@ -24,9 +24,6 @@ class QPushButton;
 
 namespace ohmaris {
 
-class ParamBox;
-class PictureBox;
-
 class Lab7Window : public LabWindow {
     Q_OBJECT
 public:

@@ -22,9 +22,6 @@ class QPushButton;
 
 namespace ohmaris {
 
-class ParamBox;
-class PictureBox;
-
 class Lab8Window : public LabWindow {
     Q_OBJECT
 public:

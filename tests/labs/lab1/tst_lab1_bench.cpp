@@ -16,19 +16,11 @@
 
 using namespace ohmaris;
 
-class TestLab1Bench : public QObject {
+class TestLab1Bench : public test::BenchTest<Lab1Window, 1> {
     Q_OBJECT
 
 private:
-    test::BenchFixture f;
-    Lab1Window *w = nullptr;
-
-    QWidget *control(const QString &name) const { return f.Control(name); }
-    QWidget *area(int index) const { return f.Area(index); }
     QLineEdit *box(int index) const { return f.Box(ArrayName(QStringLiteral("Text1"), index)); }
-    bool menuShown() const { return f.MenuShown(); }
-    void closeMenu() const { f.CloseMenu(); }
-    void ticks(int n) { f.Ticks(n); }
     void clickKnob(Qt::MouseButton button, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         f.ClickKnob(QStringLiteral("Picture15"), button, mods);
@@ -43,13 +35,6 @@ private:
     static QString reading(float v, int decimals) { return QString::number(double(v), 'f', decimals); }
 
 private slots:
-    void init() { QVERIFY(w = f.Open<Lab1Window>(1)); }
-    void cleanup()
-    {
-        f.Close();
-        w = nullptr;
-    }
-
     void loadSetsDefaults();
     void reloadStartsAfresh();
     void helpKeys_data();
@@ -95,11 +80,7 @@ void TestLab1Bench::reloadStartsAfresh()
     clickKnob(Qt::LeftButton);
     ticks(5);
     QVERIFY(w->meterV().Value() != 0.0f);
-    w->Unload();
-    QVERIFY(!w->isLoaded());
-    w->Show();
-    QCoreApplication::processEvents();
-    w->timer()->stop();
+    f.Reopen();
     QCOMPARE(box(0)->text(), QStringLiteral("24"));
     QCOMPARE(w->model().ElementValues[0], 24.0f);
     QCOMPARE(w->model().SwitchState[1], std::int16_t(0));

@@ -23,20 +23,11 @@
 
 using namespace ohmaris;
 
-class TestLab2Bench : public QObject {
+class TestLab2Bench : public test::BenchTest<Lab2Window, 2> {
     Q_OBJECT
 
 private:
-    test::BenchFixture f;
-    Lab2Window *w = nullptr;
-
-    QWidget *control(const QString &name) const { return f.Control(name); }
-    QWidget *area(int index) const { return f.Area(index); }
     QLineEdit *text1() const { return f.Box(QStringLiteral("Text1")); }
-    bool menuShown() const { return f.MenuShown(); }
-    void closeMenu() const { f.CloseMenu(); }
-    Lab2Model &model() const { return w->Model(); }
-    void ticks(int n) { f.Ticks(n); }
     void clickKnob(const QString &name, Qt::MouseButton button, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
         f.ClickKnob(name, button, mods);
@@ -49,22 +40,9 @@ private:
     bool redAt(QPointF pivot, QPointF end) const { return f.BladeRed(pivot, end); }
     QStringList visibleTexts() const { return f.VisibleTexts(); }
     // Regulator to position 1 (228 V) and breaker closed, settled.
-    void fullVoltage()
-    {
-        w->Regulator().setValue(1);
-        model().RecalcPending = true;
-        QTest::mouseClick(area(0), Qt::LeftButton);
-        ticks(40);
-    }
+    void fullVoltage() { f.FullVoltage({0}, 40); }
 
 private slots:
-    void init() { QVERIFY(w = f.Open<Lab2Window>(2)); }
-    void cleanup()
-    {
-        f.Close();
-        w = nullptr;
-    }
-
     void startsAtRest();
     void hotspotsCoverTheirElements();
     void helpKeys_data();
@@ -74,12 +52,8 @@ private slots:
     void variantShowsOnlyItsNumber();
     void k50Targets_data();
     void k50Targets();
-    void k50FallsAtOtherPhases_data();
-    void k50FallsAtOtherPhases();
     void rangeButtonsChangeOnlyTargets();
     void capacitanceBox();
-    void knobRightClick_data();
-    void knobRightClick();
     void overloadOpensTheBreaker();
     void reloadStartsAfresh();
 };
@@ -139,15 +113,8 @@ void TestLab2Bench::hotspotsCoverTheirElements()
 
 void TestLab2Bench::helpKeys_data()
 {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("key");
     test::BenchFixture::AddHotspotKeyRows({"oSSSSS", "oS", "oAA", "oK", "oL", "oC", "oV", "oV"});
-    QTest::newRow("Picture3") << "Picture3" << "oV";
-    QTest::newRow("Picture4") << "Picture4" << "oV";
-    QTest::newRow("Command5(0)") << "Command5(0)" << "oSSS";
-    QTest::newRow("Command6(3)") << "Command6(3)" << "oSSS";
-    QTest::newRow("K-50 Command1") << "Command1" << "oSSSS";
-    QTest::newRow("K-50 Picture8") << "Picture8" << "oW";
+    test::BenchFixture::AddSinglePhaseControlRows(QStringLiteral("oV"));
 }
 
 void TestLab2Bench::helpKeys()
@@ -298,29 +265,6 @@ void TestLab2Bench::k50Targets()
     }
 }
 
-void TestLab2Bench::k50FallsAtOtherPhases_data()
-{
-    QTest::addColumn<int>("rightClicks");
-    QTest::newRow("phase B") << 1;
-    QTest::newRow("phase C") << 2;
-}
-
-void TestLab2Bench::k50FallsAtOtherPhases()
-{
-    QFETCH(int, rightClicks);
-    fullVoltage();
-    QVERIFY(w->K50()->Ammeter().Value() > 19.0f);
-    for (int i = 0; i < rightClicks; ++i)
-        clickKnob(QStringLiteral("Picture11"), Qt::RightButton);
-    closeMenu();
-    QCOMPARE(w->K50()->SelectedPhase(), 1 + rightClicks);
-    ticks(100);
-    for (Pribor *m : {&w->K50()->Voltmeter(), &w->K50()->Ammeter(), &w->K50()->Wattmeter()})
-        QVERIFY2(std::fabs(m->Value()) < 0.01f, qPrintable(m->Caption()));
-    // V1 and V2 hang on the circuit, not on the selector.
-    QCOMPARE(QString::number(double(w->V1().Value()), 'f', 1), QStringLiteral("51.7"));
-}
-
 void TestLab2Bench::rangeButtonsChangeOnlyTargets()
 {
     fullVoltage();
@@ -379,52 +323,12 @@ void TestLab2Bench::capacitanceBox()
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("123"));
 }
 
-void TestLab2Bench::knobRightClick_data()
-{
-    QTest::addColumn<QString>("knob");
-    QTest::addColumn<float>("start");
-    QTest::addColumn<bool>("shift");
-    QTest::addColumn<bool>("popup");
-    QTest::addColumn<float>("after");
-
-    QTest::newRow("variant at 1: help") << "Picture9" << 1.0f << false << true << 1.0f;
-    QTest::newRow("variant at 2: turns back") << "Picture9" << 2.0f << false << false << 1.0f;
-    QTest::newRow("variant at 2 with Shift: help, turns") << "Picture9" << 2.0f << true << true << 1.0f;
-    QTest::newRow("regulator at 1: help") << "Picture12" << 1.0f << false << true << 1.0f;
-    QTest::newRow("regulator at 13: turns") << "Picture12" << 13.0f << false << false << 12.0f;
-}
-
-void TestLab2Bench::knobRightClick()
-{
-    QFETCH(QString, knob);
-    QFETCH(float, start);
-    QFETCH(bool, shift);
-    QFETCH(bool, popup);
-    QFETCH(float, after);
-    Switcher &s = knob == QLatin1String("Picture9") ? w->VariantSwitch() : w->Regulator();
-    s.setValue(start);
-    model().RecalcPending = false;
-    clickKnob(knob, Qt::RightButton, shift ? Qt::ShiftModifier : Qt::NoModifier);
-    QCOMPARE(Shell::instance().HelpKey, QStringLiteral("oSS"));
-    QCOMPARE(menuShown(), popup);
-    closeMenu();
-    QCOMPARE(s.Value(), after);
-    QVERIFY(model().RecalcPending);
-}
-
 void TestLab2Bench::overloadOpensTheBreaker()
 {
     // Variant 2 at 228 V draws 6.77 A: the breaker opens after 8 s.
     w->VariantSwitch().setValue(2);
     fullVoltage();
-    const double start = model().Protection.OverloadStart;
-    QVERIFY(start > 0);
-    while (f.clock.now() + 0.03 <= start + 8.0)
-        ticks(1);
-    QCOMPARE(model().SwitchState[0], std::int16_t(1));
-    ticks(1);
-    QCOMPARE(model().SwitchState[0], std::int16_t(0));
-    QVERIFY(model().RecalcPending);
+    f.ExpectDelayedTrip();
 
     // The next tick shows the breaker open and the pointers start falling.
     const float v1 = w->V1().Value();
@@ -444,11 +348,7 @@ void TestLab2Bench::reloadStartsAfresh()
     QTest::mouseClick(control(QStringLiteral("Command5(0)")), Qt::LeftButton);
     text1()->setText(QStringLiteral("50"));
     ticks(5);
-    w->Unload();
-    QVERIFY(!w->isLoaded());
-    w->Show();
-    QCoreApplication::processEvents();
-    w->timer()->stop();
+    f.Reopen();
     QCOMPARE(model().SwitchState, (std::array<std::int16_t, 4>{0, 0, 1, 0}));
     QCOMPARE(model().Capacitance, 100.0f);
     QCOMPARE(model().V1Range, 750.0f);

@@ -41,16 +41,10 @@ double Amperes(const Pribor &meter, double range)
 
 } // namespace
 
-class TestLab3Bench : public QObject {
+class TestLab3Bench : public test::BenchTest<Lab3Window, 3> {
     Q_OBJECT
 
 private:
-    test::BenchFixture f;
-    Lab3Window *w = nullptr;
-
-    QWidget *control(const QString &name) const { return f.Control(name); }
-    Lab3Model &model() const { return w->Model(); }
-    void ticks(int n) { f.Ticks(n); }
     AcGrid grid() const
     {
         return Lab3Grid(w->DrawUnit(), static_cast<PictureBox *>(control(QStringLiteral("Picture1")))->twipsHeight());
@@ -59,22 +53,13 @@ private:
     // breaker closed, and about two seconds for the pointers to settle.
     void fullVoltage(bool capacitor)
     {
-        w->Regulator().setValue(1);
-        model().RecalcPending = true;
         if (capacitor)
-            f.ClickHotspot(1);
-        f.ClickHotspot(0);
-        ticks(60);
+            f.FullVoltage({1, 0}, 60);
+        else
+            f.FullVoltage({0}, 60);
     }
 
 private slots:
-    void init() { QVERIFY(w = f.Open<Lab3Window>(3)); }
-    void cleanup()
-    {
-        f.Close();
-        w = nullptr;
-    }
-
     void startsAtRest();
     void hotspotsCoverTheirElements();
     void rightClickOnlyShowsHelp_data();
@@ -143,13 +128,9 @@ void TestLab3Bench::hotspotsCoverTheirElements()
 
 void TestLab3Bench::rightClickOnlyShowsHelp_data()
 {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("key");
     test::BenchFixture::AddHotspotKeyRows({"oSSSSS", "oS", "oAA", "oK", "oL", "oC", "oA", "oA"});
-    QTest::newRow("Picture3") << "Picture3" << "oA";
-    QTest::newRow("Picture4") << "Picture4" << "oA";
-    QTest::newRow("Command5(0)") << "Command5(0)" << "oSSS";
-    QTest::newRow("Command6(2)") << "Command6(2)" << "oSSS";
+    test::BenchFixture::AddSinglePhaseControlRows(QStringLiteral("oA"));
+    QTest::newRow("Command6(2)") << QStringLiteral("Command6(2)") << QStringLiteral("oSSS");
 }
 
 void TestLab3Bench::rightClickOnlyShowsHelp()
@@ -282,13 +263,8 @@ void TestLab3Bench::overloadOpensTheBreaker()
     if (instant) {
         QCOMPARE(model().SwitchState[0], std::int16_t(0));
     } else {
-        const double start = model().Protection.OverloadStart;
-        QCOMPARE(start, f.clock.now());
-        while (f.clock.now() + 0.03 <= start + 8.0)
-            ticks(1);
-        QCOMPARE(model().SwitchState[0], std::int16_t(1));
-        ticks(1);
-        QCOMPARE(model().SwitchState[0], std::int16_t(0));
+        QCOMPARE(model().Protection.OverloadStart, f.clock.now());
+        f.ExpectDelayedTrip();
     }
     QVERIFY(model().RecalcPending);
 

@@ -42,18 +42,11 @@ double Distance(QPointF p, QPointF a, QPointF b)
 
 } // namespace
 
-class TestLab4Bench : public QObject {
+class TestLab4Bench : public test::BenchTest<Lab4Window, 4> {
     Q_OBJECT
 
 private:
-    test::BenchFixture f;
-    Lab4Window *w = nullptr;
-
-    QWidget *control(const QString &name) const { return f.Control(name); }
-    QWidget *area(int index) const { return f.Area(index); }
     QLineEdit *box(int index) const { return f.Box(ArrayName(QStringLiteral("Text1"), index)); }
-    Lab4Model &model() const { return w->Model(); }
-    void ticks(int n) { f.Ticks(n); }
     AcGrid grid() const
     {
         return Lab4Grid(w->DrawUnit(), static_cast<PictureBox *>(control(QStringLiteral("Picture1")))->twipsHeight());
@@ -75,23 +68,9 @@ private:
         return QRectF(r.topLeft() / kTwipsPerPixel, r.size() / kTwipsPerPixel).toAlignedRect().adjusted(-2, -2, 2, 2);
     }
     // Regulator at position 1 (228 V), breaker, S1 and S2 closed, settled.
-    void fullVoltage()
-    {
-        w->Regulator().setValue(1);
-        model().RecalcPending = true;
-        for (int i = 0; i < 3; ++i)
-            QTest::mouseClick(area(i), Qt::LeftButton);
-        ticks(60);
-    }
+    void fullVoltage() { f.FullVoltage({0, 1, 2}, 60); }
 
 private slots:
-    void init() { QVERIFY(w = f.Open<Lab4Window>(4)); }
-    void cleanup()
-    {
-        f.Close();
-        w = nullptr;
-    }
-
     void startsAtRest();
     void clickAreasOverTheSchematic();
     void helpKeys_data();
@@ -103,10 +82,6 @@ private slots:
     void resistanceBoxes_data();
     void resistanceBoxes();
     void rangeButtons();
-    void knobRightClick_data();
-    void knobRightClick();
-    void k50ReadsOnlyPhaseA_data();
-    void k50ReadsOnlyPhaseA();
     void powerDirectionTurnsTheWattmeter();
     void overloadOpensTheBreakerLate();
     void reloadStartsAfresh();
@@ -159,14 +134,10 @@ void TestLab4Bench::clickAreasOverTheSchematic()
 
 void TestLab4Bench::helpKeys_data()
 {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("key");
     test::BenchFixture::AddHotspotKeyRows({"oSSSSS", "oS", "oS", "oAA", "oK", "oA", "oA", "oL", "oL", "oR", "oR"});
-    QTest::newRow("Picture3") << "Picture3" << "oA";
-    QTest::newRow("Picture4") << "Picture4" << "oA";
-    QTest::newRow("Command5(1)") << "Command5(1)" << "oSSS";
-    QTest::newRow("Command6(3)") << "Command6(3)" << "oSSS";
-    QTest::newRow("K-50 Picture7") << "Picture7" << "oA";
+    test::BenchFixture::AddSinglePhaseControlRows(QStringLiteral("oA"));
+    QTest::newRow("Command5(1)") << QStringLiteral("Command5(1)") << QStringLiteral("oSSS");
+    QTest::newRow("K-50 Picture7") << QStringLiteral("Picture7") << QStringLiteral("oA");
 }
 
 void TestLab4Bench::helpKeys()
@@ -360,73 +331,6 @@ void TestLab4Bench::rangeButtons()
     QVERIFY(w->A2().Value() > 100.0f);
 }
 
-void TestLab4Bench::knobRightClick_data()
-{
-    QTest::addColumn<QString>("knob");
-    QTest::addColumn<float>("start");
-    QTest::addColumn<bool>("shift");
-    QTest::addColumn<bool>("popup");
-    QTest::addColumn<float>("after");
-
-    for (const char *k : {"Picture9", "Picture16", "Picture14"}) {
-        QTest::addRow("%s at 1: help once", k) << k << 1.0f << false << true << 1.0f;
-        QTest::addRow("%s at 1 with Shift: help once", k) << k << 1.0f << true << true << 1.0f;
-        QTest::addRow("%s at 3: turns back", k) << k << 3.0f << false << false << 2.0f;
-        QTest::addRow("%s at 3 with Shift: help, turns", k) << k << 3.0f << true << true << 2.0f;
-    }
-    QTest::newRow("regulator at 13: turns") << "Picture12" << 13.0f << false << false << 12.0f;
-    QTest::newRow("regulator at 1: help") << "Picture12" << 1.0f << false << true << 1.0f;
-}
-
-void TestLab4Bench::knobRightClick()
-{
-    QFETCH(QString, knob);
-    QFETCH(float, start);
-    QFETCH(bool, shift);
-    QFETCH(bool, popup);
-    QFETCH(float, after);
-    Switcher &s = knob == QLatin1String("Picture9")    ? w->FirstSelector()
-                  : knob == QLatin1String("Picture16") ? w->SecondSelector()
-                  : knob == QLatin1String("Picture14") ? w->ConnectionSwitch()
-                                                       : w->Regulator();
-    s.setValue(start);
-    model().RecalcPending = false;
-    int shown = 0;
-    QObject::connect(w->contextMenu(), &QMenu::aboutToShow, w, [&shown] { ++shown; });
-    f.ClickKnob(knob, Qt::RightButton, shift ? Qt::ShiftModifier : Qt::NoModifier);
-    QCOMPARE(Shell::instance().HelpKey, QStringLiteral("oSS"));
-    QCOMPARE(shown, popup ? 1 : 0);
-    f.CloseMenu();
-    QCOMPARE(s.Value(), after);
-    QVERIFY(model().RecalcPending);
-}
-
-void TestLab4Bench::k50ReadsOnlyPhaseA_data()
-{
-    QTest::addColumn<int>("rightClicks"); // on the phase selector
-    QTest::newRow("phase B") << 1;
-    QTest::newRow("phase C") << 2;
-}
-
-void TestLab4Bench::k50ReadsOnlyPhaseA()
-{
-    QFETCH(int, rightClicks);
-    f.ClickKnob(QStringLiteral("Picture14"), Qt::LeftButton);
-    f.ClickKnob(QStringLiteral("Picture14"), Qt::LeftButton); // position 3
-    fullVoltage();
-    QCOMPARE(Reading(w->K50()->Ammeter(), 5, 3), QStringLiteral("4.139"));
-    for (int i = 0; i < rightClicks; ++i)
-        f.ClickKnob(QStringLiteral("Picture11"), Qt::RightButton);
-    f.CloseMenu();
-    QCOMPARE(w->K50()->SelectedPhase(), 1 + rightClicks);
-    ticks(100);
-    for (Pribor *m : {&w->K50()->Voltmeter(), &w->K50()->Ammeter(), &w->K50()->Wattmeter()})
-        QVERIFY2(std::fabs(m->Value()) < 0.01f, qPrintable(m->Caption()));
-    // A1 and A2 are in the branches, not behind the selector.
-    QCOMPARE(Reading(w->A1(), 10, 3), QStringLiteral("2.255"));
-    QCOMPARE(Reading(w->A2(), 10, 3), QStringLiteral("1.911"));
-}
-
 void TestLab4Bench::powerDirectionTurnsTheWattmeter()
 {
     f.ClickKnob(QStringLiteral("Picture14"), Qt::LeftButton);
@@ -460,13 +364,8 @@ void TestLab4Bench::overloadOpensTheBreakerLate()
     ticks(1);
     QCOMPARE(QString::number(double(model().CircuitCurrent), 'f', 3), QStringLiteral("14.906"));
     QCOMPARE(model().SwitchState[0], std::int16_t(1));
-    const double start = model().Protection.OverloadStart;
-    QCOMPARE(start, f.clock.now());
-    while (f.clock.now() + 0.03 <= start + 8.0)
-        ticks(1);
-    QCOMPARE(model().SwitchState[0], std::int16_t(1));
-    ticks(1);
-    QCOMPARE(model().SwitchState[0], std::int16_t(0));
+    QCOMPARE(model().Protection.OverloadStart, f.clock.now());
+    f.ExpectDelayedTrip();
 
     // The next tick shows the breaker open and the pointers start falling.
     const float a1 = w->A1().Value();
@@ -487,11 +386,7 @@ void TestLab4Bench::reloadStartsAfresh()
     f.Click(QStringLiteral("Command5(0)"));
     f.TypeInto(QStringLiteral("Text1(1)"), QStringLiteral("50"));
     ticks(5);
-    w->Unload();
-    QVERIFY(!w->isLoaded());
-    w->Show();
-    QCoreApplication::processEvents();
-    w->timer()->stop();
+    f.Reopen();
     QCOMPARE(model().SwitchState, (std::array<std::int16_t, 4>{0, 0, 0, 0}));
     QCOMPARE(model().ExternalResistance, (std::array<float, 2>{100.0f, 100.0f}));
     QCOMPARE(model().VariantSelect, (std::array<std::int16_t, 2>{1, 1}));

@@ -27,11 +27,9 @@ constexpr int kSettleTicks = 120; // pointers within 1e-9 of their targets
 
 } // namespace
 
-class TestLab5Bench : public QObject {
+class TestLab5Bench : public test::BenchTest<Lab5Window, 5> {
     Q_OBJECT
 private:
-    test::BenchFixture f;
-    Lab5Window *w = nullptr;
 
     void Settle() { f.Ticks(kSettleTicks); }
     ClickArea *Area(int index) const { return f.Area(index); }
@@ -46,20 +44,14 @@ private:
     // turns it from A towards C.
     void TurnSelector(Qt::MouseButton button) { f.ClickKnob(QStringLiteral("Picture11"), button); }
 
-private Q_SLOTS:
-    void init()
+    void Opened() override
     {
         // The timer keeps running here: the bench is ticked by the test and
         // by its timer alike.
-        QVERIFY(w = f.Open<Lab5Window>(5));
         w->timer()->start();
     }
-    void cleanup()
-    {
-        f.Close();
-        w = nullptr;
-    }
 
+private Q_SLOTS:
     void firstOpen()
     {
         QCOMPARE(w->form()->objectName(), QStringLiteral("Form4"));
@@ -295,10 +287,7 @@ private Q_SLOTS:
         const double overloadStart = w->Model().Protection.OverloadStart;
         QVERIFY(overloadStart > 0);
 
-        w->Unload();
-        QVERIFY(!w->isLoaded());
-        f.clock.advance(3);
-        w->Show();
+        f.Reopen(3);
         // Switches and the overload clock as they were; entries and ranges
         // back to their load values.
         QCOMPARE(w->Model().SwitchState, (std::array<std::int16_t, 5>{1, 1, 0, 0, 1}));

@@ -26,11 +26,9 @@ using Switches = std::array<std::int16_t, Lab6Model::kSwitches>;
 
 } // namespace
 
-class TestLab6Bench : public QObject {
+class TestLab6Bench : public test::BenchTest<Lab6Window, 6> {
     Q_OBJECT
 private:
-    test::BenchFixture f;
-    Lab6Window *w = nullptr;
 
     void Settle() { f.Ticks(kSettleTicks); }
     ClickArea *Area(int index) const { return f.Area(index); }
@@ -45,13 +43,6 @@ private:
     void TurnSelectorTowardsC() { f.ClickKnob(QStringLiteral("Picture11"), Qt::RightButton); }
 
 private Q_SLOTS:
-    void init() { QVERIFY(w = f.Open<Lab6Window>(6)); }
-    void cleanup()
-    {
-        f.Close();
-        w = nullptr;
-    }
-
     void firstOpen()
     {
         QCOMPARE(w->form()->objectName(), QStringLiteral("Form5"));
@@ -257,10 +248,7 @@ private Q_SLOTS:
         QVERIFY(overloadStart > 0);
         SetSwitches("1101101");
 
-        w->Unload();
-        QVERIFY(!w->isLoaded());
-        f.clock.advance(3);
-        w->Show();
+        f.Reopen(3);
         // Switches and the overload clock as they were; entries and ranges
         // back to their load values.
         QCOMPARE(w->Model().SwitchState, (Switches{1, 1, 0, 1, 1, 0, 1}));

@@ -42,14 +42,10 @@ bool RedNear(const QImage &img, QPointF p, int radius = 2)
 
 } // namespace
 
-class TestLab7Bench : public QObject {
+class TestLab7Bench : public test::BenchTest<Lab7Window, 7, 100> {
     Q_OBJECT
 
 private:
-    test::BenchFixture f;
-    Lab7Window *w = nullptr;
-
-    ClickArea *area(int k) const { return f.Area(k); }
     QLineEdit *box(int k) const { return w->Control<QLineEdit>(ArrayName(QStringLiteral("Text1"), k)); }
     PictureBox *picture(const char *name) const { return w->Control<PictureBox>(QLatin1String(name)); }
     void run(double seconds)
@@ -66,20 +62,14 @@ private:
         return TwipsToPixels(QPointF(x + len * std::cos(angle), g.yb - 3 * g.b - len * std::sin(angle)));
     }
 
-private Q_SLOTS:
-    void init()
+    void Opened() override
     {
-        QVERIFY(w = f.Open<Lab7Window>(7, 100.0));
         QVERIFY(QTest::qWaitForWindowActive(w->form()));
         w->timer()->stop();
         run(0.5);
     }
-    void cleanup()
-    {
-        f.Close();
-        w = nullptr;
-    }
 
+private Q_SLOTS:
     void loadStoresDefaultsWithOffset()
     {
         const std::array<float, 5> expected{24.0001f, 240.0001f, 140.0001f, 10.0001f, 200.0001f};

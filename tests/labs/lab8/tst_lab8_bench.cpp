@@ -69,12 +69,10 @@ QStringList AllBoxes()
 
 } // namespace
 
-class TestLab8Bench : public QObject {
+class TestLab8Bench : public test::BenchTest<Lab8Window, 8, 100> {
     Q_OBJECT
 
 private:
-    test::BenchFixture f;
-    Lab8Window *w = nullptr;
 
     QPushButton *button(const QString &name) const { return w->Control<QPushButton>(name); }
     QPushButton *source(int k) const { return button(ArrayName(QStringLiteral("Command2"), k)); }
@@ -94,20 +92,14 @@ private:
         return BladeEnd(b.pivot, 0.85 * b.length, b.wireAngle, state) / kTwipsPerPixel;
     }
 
-private Q_SLOTS:
-    void init()
+    void Opened() override
     {
-        QVERIFY(w = f.Open<Lab8Window>(8, 100.0));
         QVERIFY(QTest::qWaitForWindowActive(w->form()));
         w->timer()->stop();
         tick();
     }
-    void cleanup()
-    {
-        f.Close();
-        w = nullptr;
-    }
 
+private Q_SLOTS:
     void loadSequence()
     {
         const Lab8Model &m = w->Model();
