@@ -61,6 +61,12 @@ public:
     void Command1_Click();
     void Text1_Change(int index);
 
+    // Both oscilloscope channels on: the screens record.
+    QStringList BusyStateControls() const override
+    {
+        return {QStringLiteral("Command3"), QStringLiteral("Command5")};
+    }
+
     // Grid of the schematic as the last layout computed it.
     const Lab7Grid &grid() const { return m_grid; }
 
