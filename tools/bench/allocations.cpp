@@ -3,10 +3,12 @@
 #include "allocations.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
 #include <execinfo.h>
+#include <unistd.h>
 
 extern "C" {
 void *__libc_malloc(std::size_t size);
@@ -27,12 +29,55 @@ struct ThreadState {
 
 thread_local ThreadState t_state;
 
-// Qt's repaint request: QWidget::update(...) and QWidget::repaint(...), by
-// their mangled names (any overload).
+// Qt's bookkeeping of what needs repainting: QWidget::update and repaint,
+// and the marking of dirty areas they and a moved or resized widget end in,
+// by their mangled names (any overload).
 bool IsRepaintRequest(const char *symbol)
 {
-    return symbol && (std::strncmp(symbol, "_ZN7QWidget6update", 18) == 0 ||
-                      std::strncmp(symbol, "_ZN7QWidget7repaint", 19) == 0);
+    constexpr const char *kPrefixes[] = {
+        "_ZN7QWidget6update",
+        "_ZN7QWidget7repaint",
+        "_ZN21QWidgetRepaintManager9markDirty",
+        "_ZN14QWidgetPrivate22invalidateBackingStore",
+    };
+    if (!symbol)
+        return false;
+    for (const char *prefix : kPrefixes)
+        if (std::strncmp(symbol, prefix, std::strlen(prefix)) == 0)
+            return true;
+    return false;
+}
+
+// OHMARIS_ALLOC_TRACE set in the environment prints the stack of every
+// allocation attributed to the program's own code, to find where it is.
+const bool kTrace = std::getenv("OHMARIS_ALLOC_TRACE") != nullptr;
+
+// Whether a return address lies in one of those functions. Looking a symbol
+// up is slow and the same few addresses come back all the time, so the
+// answers are kept in a small table (no allocation: this runs inside
+// malloc).
+bool InRepaintRequest(void *address)
+{
+    struct Entry {
+        void *address = nullptr;
+        bool inside = false;
+    };
+    constexpr std::size_t kSize = 4096;
+    static Entry known[kSize];
+    const std::size_t start = (reinterpret_cast<std::uintptr_t>(address) >> 4) % kSize;
+    for (std::size_t k = 0; k < 16; ++k) {
+        Entry &e = known[(start + k) % kSize];
+        if (e.address == address)
+            return e.inside;
+        if (!e.address) {
+            Dl_info info;
+            e.inside = dladdr(address, &info) && IsRepaintRequest(info.dli_sname);
+            e.address = address;
+            return e.inside;
+        }
+    }
+    Dl_info info;
+    return dladdr(address, &info) && IsRepaintRequest(info.dli_sname);
 }
 
 bool UnderRepaintRequest()
@@ -40,10 +85,13 @@ bool UnderRepaintRequest()
     constexpr int kFrames = 64;
     void *frames[kFrames];
     const int n = backtrace(frames, kFrames);
-    for (int i = 1; i < n; ++i) {
-        Dl_info info;
-        if (dladdr(frames[i], &info) && IsRepaintRequest(info.dli_sname))
+    for (int i = 1; i < n; ++i)
+        if (InRepaintRequest(frames[i]))
             return true;
+    if (kTrace) {
+        static const char kRule[] = "-- an allocation in the program's own tick code:\n";
+        [[maybe_unused]] const auto written = write(2, kRule, sizeof kRule - 1);
+        backtrace_symbols_fd(frames, n, 2);
     }
     return false;
 }

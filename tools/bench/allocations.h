@@ -4,9 +4,10 @@
 // and Qt's containers end there too) with versions that count while a
 // Counting scope is open on the calling thread.
 //
-// An allocation made under QWidget::update or QWidget::repaint is Qt's
-// bookkeeping of a repaint request (the dirty region, the posted update
-// event); when attribution is on, those are counted apart from the rest,
+// An allocation made under QWidget::update or QWidget::repaint, or where
+// Qt marks a moved widget's area dirty, is Qt's bookkeeping of a repaint
+// request (the dirty region, the posted update event); when attribution is
+// on, those are counted apart from the rest,
 // which is the program's own code and what it asks Qt for itself (strings,
 // lists). Attribution walks the stack of each allocation, so it is slow:
 // the benchmark times its ticks with it off.
@@ -18,7 +19,7 @@ namespace ohmaris::alloc {
 
 struct Counts {
     std::int64_t total = 0;         // every allocation in the scope
-    std::int64_t repaintRequest = 0; // of those, under QWidget::update/repaint (attribution on)
+    std::int64_t repaintRequest = 0; // of those, Qt's repaint requests (attribution on)
     std::int64_t own() const { return total - repaintRequest; }
 };
 

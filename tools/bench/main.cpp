@@ -1,4 +1,5 @@
-// ohmaris-bench [--size WxH] [--ticks N] [--settle N] [--lab N] [--json]:
+// ohmaris-bench [--size WxH] [--ticks N] [--settle N] [--lab N] [--json]
+// [--profile]:
 // what a timer tick of every lab window costs, headless, on an offscreen
 // screen of the given size (1280 x 1024 by default). For each lab of the
 // lab table: the busy bench (switches closing and opening, knobs turning,
@@ -8,7 +9,9 @@
 // an input, paint events and painted pixels, and heap allocations in the
 // tick and in the repaint. Then the time from start to the chooser's first
 // frame and the peak resident memory with every lab opened once, each from
-// a fresh process. The figures are printed, never judged.
+// a fresh process. The figures are printed, never judged. --profile leaves
+// out what a profiler should not see: the attribution of allocations (it
+// walks the stack) and the child processes.
 #include "allocations.h"
 #include "benchdrive.h"
 
@@ -42,6 +45,7 @@ struct Options {
     int settle = 20000;
     int lab = 0; // all
     bool json = false;
+    bool profile = false; // no attribution pass and no child processes (for a profiler)
     QString probe; // "startup" or "memory": the child processes
 };
 
@@ -113,15 +117,15 @@ LabFigures MeasureLab(int lab, const Options &o)
 
     // Whose the tick's allocations are, on ticks of their own: telling
     // them apart walks the stack, which the timed ticks must not pay for.
-    const int attributed = std::max(1, o.ticks / 4);
+    const int attributed = o.profile ? 0 : std::max(1, o.ticks / 4);
     std::int64_t own = 0, request = 0;
     for (int k = 0; k < attributed; ++k) {
         const bench::LabDriver::BusyTick t = d.Busy(true);
         own += t.cost.tickAllocs.own();
         request += t.cost.tickAllocs.repaintRequest;
     }
-    f.ownAllocs = double(own) / attributed;
-    f.requestAllocs = double(request) / attributed;
+    f.ownAllocs = attributed ? double(own) / attributed : 0.0;
+    f.requestAllocs = attributed ? double(request) / attributed : 0.0;
 
     f.settleTicks = d.Settle(o.settle);
     std::vector<double> rest, restCpu;
@@ -286,10 +290,12 @@ bool ParseOptions(const QStringList &args, Options &o, QTextStream &err)
                 return false;
         } else if (a == QLatin1String("--json")) {
             o.json = true;
+        } else if (a == QLatin1String("--profile")) {
+            o.profile = true;
         } else if (a == QLatin1String("--probe") && i + 1 < args.size()) {
             o.probe = args.at(++i);
         } else {
-            err << "usage: ohmaris-bench [--size WxH] [--ticks N] [--settle N] [--lab N] [--json]\n";
+            err << "usage: ohmaris-bench [--size WxH] [--ticks N] [--settle N] [--lab N] [--json] [--profile]\n";
             return false;
         }
     }
@@ -399,17 +405,17 @@ int main(int argc, char **argv)
     }
 
     std::vector<double> starts;
-    for (int k = 0; k < 5; ++k) {
+    for (int k = 0; k < (o.profile ? 0 : 5); ++k) {
         double ms = 0;
         if (RunProbe(QStringLiteral("startup"), o, &ms) == QLatin1String("frame"))
             starts.push_back(ms);
     }
     const double startup = SpreadOf(starts).median;
-    const double rssMb = RunProbe(QStringLiteral("memory"), o).toDouble() / 1024.0;
+    const double rssMb = o.profile ? 0.0 : RunProbe(QStringLiteral("memory"), o).toDouble() / 1024.0;
 
     if (o.json)
         PrintJson(labs, startup, rssMb, o);
     else
         PrintText(labs, startup, rssMb, o);
-    return starts.empty() || rssMb <= 0 ? 1 : 0;
+    return !o.profile && (starts.empty() || rssMb <= 0) ? 1 : 0;
 }

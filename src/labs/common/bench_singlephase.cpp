@@ -2,7 +2,6 @@
 #include "labs/common/bench_singlephase.h"
 
 #include "calc/clock.h"
-#include "calc/meterdrive.h"
 #include "labs/common/bench_singlephase_draw.h"
 #include "shell/picturebox.h"
 #include "shell/schematic.h"
@@ -132,6 +131,8 @@ void SinglePhaseBench::FormLoad()
     for (int k = 0; k < m_design.toggles; ++k)
         c.SwitchState[std::size_t(k)] = 0;
     c.RecalcPending = true;
+    // The window is painted whole when it shows.
+    m_schematicShown = c.SwitchState;
 
     LayoutKnobPanel(m_picture10, m_label8, m_picture12, kRegulatorPanelGap);
     LayoutHotspots();
@@ -145,8 +146,17 @@ void SinglePhaseBench::LayoutHotspots()
 
 void SinglePhaseBench::RedrawSchematic()
 {
+    m_schematicShown = Circuit().SwitchState;
     if (m_picture1)
         m_picture1->update();
+}
+
+bool SinglePhaseBench::SchematicChanged()
+{
+    // The schematic shows every switch state but the regulator's step.
+    std::array<std::int16_t, 4> now = Circuit().SwitchState;
+    now[SinglePhaseCircuit::kStep] = m_schematicShown[SinglePhaseCircuit::kStep];
+    return now != m_schematicShown;
 }
 
 void SinglePhaseBench::PaintSchematic(QPainter &p)
@@ -186,7 +196,10 @@ void SinglePhaseBench::Timer1_Timer()
         c.SwitchState[SinglePhaseCircuit::kStep] =
             Rounded(double(m_regulator.Polojenii()) - double(m_regulator.Value()));
         ReadKnobs();
-        RedrawSchematic();
+        // A switch's click has redrawn the schematic already; a breaker the
+        // protection opened, or a new variant, is drawn here.
+        if (SchematicChanged())
+            RedrawSchematic();
         c.ComputeCircuit(now);
     }
     UpdateInstruments(now);
@@ -197,7 +210,7 @@ void SinglePhaseBench::UpdateInstruments(double now)
     SinglePhaseCircuit &c = Circuit();
     const std::array<double, 2> t = c.MeterTargets();
     for (int k = 0; k < 2; ++k)
-        Meter(k).setValue(MeterStep(Meter(k).Value(), t[std::size_t(k)]));
+        Meter(k).StepTowards(t[std::size_t(k)]);
     // The K-50 follows the panel's ranges; the power direction enters no
     // target on a single-phase bench.
     const K50PhaseReadings r = c.K50Readings();

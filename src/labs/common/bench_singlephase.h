@@ -78,6 +78,7 @@ protected:
     // opening only at position 1 or with Shift alone), a turn asks for a
     // recomputation.
     void BindKnob(Switcher &knob);
+    // Asks for the schematic's repaint, noting the switch states it shows.
     void RedrawSchematic();
     void LayoutHotspots();
     PictureBox *Picture1() const { return m_picture1; }
@@ -90,6 +91,9 @@ private:
     // protection.
     void UpdateInstruments(double now);
     void PaintSchematic(QPainter &p);
+    // Whether the switch states differ from those the schematic was last
+    // asked to show.
+    bool SchematicChanged();
 
     SinglePhaseDesign m_design;
     Switcher m_regulator;
@@ -100,6 +104,7 @@ private:
     QPointer<QLabel> m_label8;
     std::array<QPointer<PictureBox>, 2> m_meterBoxes;
     ClickAreas m_image1;
+    std::array<std::int16_t, 4> m_schematicShown{};
 };
 
 class CoilCapacitorBench : public SinglePhaseBench {

@@ -174,8 +174,7 @@ void DrawSelectorPanel(QPainter &p, QSizeF panelTwips, QRectF knobTwips, const Q
     p.restore();
 }
 
-void DrawScopeScreen(QPainter &p, double widthPx, double heightPx, const std::array<float, 141> &trace,
-                     double gain, bool on)
+void DrawScopeGrid(QPainter &p, double widthPx, double heightPx)
 {
     p.save();
     p.fillRect(QRectF(0, 0, widthPx, heightPx), QColor(40, 70, 40));
@@ -185,15 +184,21 @@ void DrawScopeScreen(QPainter &p, double widthPx, double heightPx, const std::ar
         p.drawLine(QPointF(0, k * dy), QPointF(widthPx, k * dy));
         p.drawLine(QPointF(k * dx, 0), QPointF(k * dx, heightPx));
     }
-    if (on) {
-        p.setPen(QPen(QColor(50, 200, 50), 1));
-        p.drawLine(QPointF(0, 7 * dy), QPointF(widthPx, 7 * dy));
-        std::array<QPointF, ScopeRecorder::kSamples> points;
-        for (int k = 0; k < ScopeRecorder::kSamples; ++k)
-            points[std::size_t(k)] = TracePoint(k, trace[std::size_t(k)], widthPx, heightPx, gain);
-        p.setClipRect(QRectF(0, 0, widthPx, heightPx));
-        p.drawPolyline(points.data(), int(points.size()));
-    }
+    p.restore();
+}
+
+void DrawScopeTrace(QPainter &p, double widthPx, double heightPx, const std::array<float, 141> &trace,
+                    double gain)
+{
+    p.save();
+    const double dy = heightPx / kScreenDivisions;
+    p.setPen(QPen(QColor(50, 200, 50), 1));
+    p.drawLine(QPointF(0, 7 * dy), QPointF(widthPx, 7 * dy));
+    std::array<QPointF, ScopeRecorder::kSamples> points;
+    for (int k = 0; k < ScopeRecorder::kSamples; ++k)
+        points[std::size_t(k)] = TracePoint(k, trace[std::size_t(k)], widthPx, heightPx, gain);
+    p.setClipRect(QRectF(0, 0, widthPx, heightPx));
+    p.drawPolyline(points.data(), int(points.size()));
     p.restore();
 }
 

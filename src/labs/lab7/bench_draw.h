@@ -25,10 +25,12 @@ void DrawLab7Schematic(QPainter &p, const Lab7Grid &g, int circuit, int s1, int 
 void DrawSelectorPanel(QPainter &p, QSizeF panelTwips, QRectF knobTwips, const QFont &font, double points,
                        const QColor &back);
 
-// One oscilloscope screen of widthPx x heightPx: grid, and for a channel
-// that is on, the zero line and the trace.
-void DrawScopeScreen(QPainter &p, double widthPx, double heightPx, const std::array<float, 141> &trace,
-                     double gain, bool on);
+// One oscilloscope screen of widthPx x heightPx: the glass and its grid,
+// the same whatever the screen shows (the bench keeps it as a picture)...
+void DrawScopeGrid(QPainter &p, double widthPx, double heightPx);
+// ...and over it, for a channel that is on, the zero line and the trace.
+void DrawScopeTrace(QPainter &p, double widthPx, double heightPx, const std::array<float, 141> &trace,
+                    double gain);
 
 // A channel's front panel: bevel, the "On" caption above the button
 // (rectangle in the panel's twips) and the two-line title.
