@@ -14,6 +14,7 @@
 // walks the stack) and the child processes.
 #include "allocations.h"
 #include "benchdrive.h"
+#include "offscreen.h"
 
 #include "labs/labtable.h"
 #include "labs/registry.h"
@@ -23,11 +24,8 @@
 #include "shell/shell.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTextStream>
 #include <QTimer>
 #include <algorithm>
@@ -146,21 +144,6 @@ LabFigures MeasureLab(int lab, const Options &o)
     return f;
 }
 
-// The offscreen platform takes its screen from a small JSON file.
-QByteArray ScreenPlatform(int width, int height)
-{
-    const QString path = QDir::temp().filePath(QStringLiteral("ohmaris-bench-%1x%2.json").arg(width).arg(height));
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(QStringLiteral("{ \"synchronousWindowSystemEvents\": false, \"windowFrameMargins\": false, "
-                               "\"screens\": [ { \"name\": \"bench\", \"x\": 0, \"y\": 0, \"width\": %1, "
-                               "\"height\": %2, \"logicalDpi\": 96 } ] }\n")
-                    .arg(width)
-                    .arg(height)
-                    .toUtf8());
-    return "offscreen:configfile=" + path.toLocal8Bit();
-}
-
 // The program's own start: the shell, the lab table, the language, the
 // chooser.
 bool StartLikeTheProgram()
@@ -271,14 +254,10 @@ bool ParseOptions(const QStringList &args, Options &o, QTextStream &err)
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args.at(i);
         if (a == QLatin1String("--size") && i + 1 < args.size()) {
-            const QRegularExpressionMatch m =
-                QRegularExpression(QStringLiteral("^(\\d{3,5})x(\\d{3,5})$")).match(args.at(++i));
-            if (!m.hasMatch()) {
+            if (!tools::ParseScreenSize(args.at(++i), o.width, o.height)) {
                 err << "ohmaris-bench: --size takes WIDTHxHEIGHT, e.g. 1280x1024\n";
                 return false;
             }
-            o.width = m.captured(1).toInt();
-            o.height = m.captured(2).toInt();
         } else if (a == QLatin1String("--ticks")) {
             if (!count(i, o.ticks, 1))
                 return false;
@@ -384,7 +363,7 @@ int main(int argc, char **argv)
     QTextStream err(stderr);
     if (!ParseOptions(args, o, err))
         return 2;
-    qputenv("QT_QPA_PLATFORM", ScreenPlatform(o.width, o.height));
+    qputenv("QT_QPA_PLATFORM", tools::OffscreenPlatform(QStringLiteral("ohmaris-bench"), o.width, o.height));
     QApplication app(argc, argv);
     if (o.probe == QLatin1String("startup"))
         return ProbeStartup();
