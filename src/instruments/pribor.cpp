@@ -279,8 +279,7 @@ void Pribor::setValue(float v)
         return;
     const float old = m_value;
     m_value = v;
-    RepaintPointer(old);
-    RepaintPointer(v);
+    RepaintPointer(old, v);
 }
 
 double Pribor::TipDistance(double v) const
@@ -303,7 +302,7 @@ void Pribor::StepTowards(double target)
         setValue(MeterStep(m_value, target));
 }
 
-void Pribor::RepaintPointer(float v)
+void Pribor::RepaintPointer(float from, float to)
 {
     if (!m_box)
         return;
@@ -312,25 +311,32 @@ void Pribor::RepaintPointer(float v)
         m_box->update();
         return;
     }
-    // The pointer from where it comes out from under the panel to its tip,
-    // in pieces, in the box's pixels (the face lies inside the border).
+    // The pointer at both values, from where it comes out from under the
+    // panel to its tip, in pieces, in the box's pixels (the face lies inside
+    // the border); the k-th pieces of the two are asked for together.
     const meter::Geometry g = meter::GeometryFor(face.width(), face.height());
-    const double theta = meter::ValueAngle(m_scale, g.a, double(v));
     const QRectF band = PointerBand(face);
-    const double from = PointerEntry(g, theta, band.bottom());
-    const auto pixel = [&](double f) {
-        const QPointF at = meter::RayPoint(g, f, theta);
+    const QRectF visible = band.translated(1, 1);
+    struct Ray {
+        double theta, entry;
+    };
+    std::array<Ray, 2> rays;
+    for (std::size_t k = 0; k < 2; ++k) {
+        const double theta = meter::ValueAngle(m_scale, g.a, double(k == 0 ? from : to));
+        rays[k] = {theta, PointerEntry(g, theta, band.bottom())};
+    }
+    const auto pixel = [&](const Ray &ray, int piece) {
+        const double f = ray.entry + (meter::kNeedleTip - ray.entry) * piece / kPointerPieces;
+        const QPointF at = meter::RayPoint(g, f, ray.theta);
         return QPointF(1 + at.x(), 1 + g.h - at.y());
     };
-    const QRectF visible = band.translated(1, 1);
-    QPointF a = pixel(from);
     for (int k = 1; k <= kPointerPieces; ++k) {
-        const QPointF b = pixel(from + (meter::kNeedleTip - from) * k / kPointerPieces);
-        const QRectF piece = QRectF(a, b).normalized().adjusted(-kPointerMargin, -kPointerMargin, kPointerMargin,
-                                                                 kPointerMargin) & visible;
+        QRectF piece;
+        for (const Ray &ray : rays)
+            piece |= QRectF(pixel(ray, k - 1), pixel(ray, k)).normalized();
+        piece = piece.adjusted(-kPointerMargin, -kPointerMargin, kPointerMargin, kPointerMargin) & visible;
         if (!piece.isEmpty())
             m_box->update(piece.toAlignedRect());
-        a = b;
     }
 }
 

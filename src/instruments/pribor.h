@@ -135,8 +135,8 @@ public:
 private:
     void FaceChanged();
     void Repaint();
-    // Asks for the repaint of what the pointer covers at value v.
-    void RepaintPointer(float v);
+    // Asks for the repaint of what the pointer covers at either value.
+    void RepaintPointer(float from, float to);
     void KeepShape();
     void BuildFace(const QSize &size, const QFont &font, qreal dpr);
 

@@ -70,6 +70,7 @@ struct LabFigures {
     int lab = 0;
     Spread busy, recompute, rest, input;
     Spread busyCpu, recomputeCpu, restCpu; // processor time of the same ticks
+    Spread painting; // the busy ticks that painted something
     double busyPaints = 0, busyPixels = 0;
     double restPaints = 0, restPixels = 0, restAllocs = 0;
     double ownAllocs = 0;     // per busy tick, the program's own tick code
@@ -89,12 +90,14 @@ LabFigures MeasureLab(int lab, const Options &o)
     for (int k = 0; k < 3 * bench::LabDriver::kInputEvery * std::max(1, d.inputCount()); ++k)
         d.Busy();
 
-    std::vector<double> busy, recompute, input, busyCpu, recomputeCpu;
+    std::vector<double> busy, recompute, input, busyCpu, recomputeCpu, painting;
     std::int64_t paints = 0, pixels = 0, paintAllocs = 0;
     for (int k = 0; k < o.ticks; ++k) {
         const bench::LabDriver::BusyTick t = d.Busy();
         busy.push_back(t.cost.ms);
         busyCpu.push_back(t.cost.cpuMs);
+        if (t.cost.paints > 0)
+            painting.push_back(t.cost.ms);
         if (t.recomputes) {
             recompute.push_back(t.cost.ms);
             recomputeCpu.push_back(t.cost.cpuMs);
@@ -107,6 +110,7 @@ LabFigures MeasureLab(int lab, const Options &o)
     f.busy = SpreadOf(busy);
     f.recompute = SpreadOf(recompute);
     f.busyCpu = SpreadOf(busyCpu);
+    f.painting = SpreadOf(painting);
     f.recomputeCpu = SpreadOf(recomputeCpu);
     f.input = SpreadOf(input);
     f.busyPaints = double(paints) / o.ticks;
@@ -291,6 +295,8 @@ void PrintText(const std::vector<LabFigures> &labs, double startup, double rssMb
         out << "  busy       " << Number(f.busy.median, 4) << " / " << Number(f.busy.p99, 4) << " (processor "
             << Number(f.busyCpu.median, 4) << " / " << Number(f.busyCpu.p99, 4) << "), "
             << Number(f.busyPaints, 2) << " paints and " << Number(f.busyPixels, 0) << " pixels a tick\n";
+        out << "  painting   " << Number(f.painting.median, 4) << " / " << Number(f.painting.p99, 4) << " over the "
+            << f.painting.count << " busy ticks that repainted something\n";
         out << "  recompute  " << Number(f.recompute.median, 4) << " / " << Number(f.recompute.p99, 4)
             << " (processor " << Number(f.recomputeCpu.median, 4) << " / " << Number(f.recomputeCpu.p99, 4)
             << ") over " << f.recompute.count << " ticks after an input (the input and its repaint "
@@ -327,7 +333,8 @@ void PrintJson(const std::vector<LabFigures> &labs, double startup, double rssMb
             << ", \"rest_allocs\": " << Number(f.restAllocs, 3)
             << ", \"repaint_request_allocs_per_tick\": " << Number(f.requestAllocs, 2)
             << ", \"paint_allocs_per_tick\": " << Number(f.paintAllocs, 2) << ", \"settle_ticks\": " << f.settleTicks
-            << ", \"busy_cpu_ms\": " << Number(f.busyCpu.median, 4) << ", \"recompute_cpu_ms\": "
+            << ", \"busy_painting_ms\": " << Number(f.painting.median, 4) << ", \"busy_painting_ticks\": "
+            << f.painting.count << ", \"busy_cpu_ms\": " << Number(f.busyCpu.median, 4) << ", \"recompute_cpu_ms\": "
             << Number(f.recomputeCpu.median, 4) << ", \"rest_cpu_ms\": " << Number(f.restCpu.median, 6)
             << "}";
         first = false;
