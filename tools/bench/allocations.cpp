@@ -30,8 +30,9 @@ struct ThreadState {
 thread_local ThreadState t_state;
 
 // Qt's bookkeeping of what needs repainting: QWidget::update and repaint,
-// and the marking of dirty areas they and a moved or resized widget end in,
-// by their mangled names (any overload).
+// the marking of dirty areas they and a moved or resized widget end in, and
+// the moving of a moved widget's pixels, by their mangled names (any
+// overload).
 bool IsRepaintRequest(const char *symbol)
 {
     constexpr const char *kPrefixes[] = {
@@ -39,6 +40,8 @@ bool IsRepaintRequest(const char *symbol)
         "_ZN7QWidget7repaint",
         "_ZN21QWidgetRepaintManager9markDirty",
         "_ZN14QWidgetPrivate22invalidateBackingStore",
+        "_ZN14QWidgetPrivate8moveRect",
+        "_ZN14QWidgetPrivate10scrollRect",
     };
     if (!symbol)
         return false;
