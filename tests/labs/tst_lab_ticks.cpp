@@ -1,6 +1,6 @@
 // Every lab window of the table, worked by the benchmark's driver (its
-// switches, knobs and first box in turn) on the 1280 x 1024 screen: what its
-// ticks repaint, and what they allocate. The screen after many partial
+// switches, knobs and first box in turn), on the 1280 x 1024 screen and on
+// the design one: what its ticks repaint, and what they allocate. The screen after many partial
 // repaints shows what a full repaint shows; a bench at rest paints and
 // allocates nothing; the program's own tick code never allocates (Qt's
 // bookkeeping of a repaint request aside).
