@@ -1,7 +1,6 @@
 // K-50 measuring set panel: controls, range state and pointer drive.
 #include "instruments/k50panel.h"
 
-#include "calc/meterdrive.h"
 #include "instruments/face.h"
 #include "shell/controls.h"
 
@@ -240,9 +239,9 @@ void K50Panel::Tick(bool applyPowerSign)
 {
     const size_t j = size_t(SelectedPhase() - 1);
     const k50::Targets t = k50::TargetsFor(m_ranges, m_u[j], m_i[j], m_p[j], applyPowerSign);
-    m_voltmeter.setValue(MeterStep(m_voltmeter.Value(), t.voltmeter));
-    m_ammeter.setValue(MeterStep(m_ammeter.Value(), t.ammeter));
-    m_wattmeter.setValue(MeterStep(m_wattmeter.Value(), t.wattmeter));
+    m_voltmeter.StepTowards(t.voltmeter);
+    m_ammeter.StepTowards(t.ammeter);
+    m_wattmeter.StepTowards(t.wattmeter);
 }
 
 } // namespace ohmaris

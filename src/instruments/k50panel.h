@@ -81,7 +81,8 @@ public:
     // model gives them (0 where a phase is not connected).
     void SetReadings(const std::array<float, 3> &u, const std::array<float, 3> &i, const std::array<float, 3> &p);
     // Moves each pointer a fifth of the way to the reading of the selected
-    // phase. `applyPowerSign`: whether the power direction enters the
+    // phase (stopping there once it is as good as reached, as every meter
+    // does). `applyPowerSign`: whether the power direction enters the
     // wattmeter target (the three-phase labs).
     void Tick(bool applyPowerSign);
 

@@ -2,6 +2,7 @@
 #include "instruments/pribor.h"
 
 #include "calc/entry.h"
+#include "calc/meterdrive.h"
 #include "calc/phasor.h"
 #include "instruments/face.h"
 
@@ -122,20 +123,61 @@ constexpr QRgb kPanelColour = face::Rgb(115, 115, 115);
 constexpr QRgb kStripColour = face::Rgb(105, 105, 105);
 constexpr QRgb kBorderColour = face::Rgb(0, 0, 0);
 constexpr double kAspect = 0.9; // face height / width
+// The grey lower panel of the case covers this part of the face's height:
+// the pointer shows only above it.
+constexpr double kPanelHeight = 0.44;
+// A pointer's repaint is asked for in this many pieces along its visible
+// length, each a little wider than the pointer's pen and its smoothing.
+constexpr int kPointerPieces = 4;
+constexpr int kPointerMargin = 3;
+// How far under the band the pointer's drawn part begins (pixels): its round
+// end and smoothing stay under the panel.
+constexpr double kPointerHidden = 4;
+// A tip closer to its target than this (pixels) stops there.
+constexpr double kStopDistance = 0.1;
+
+QSize FaceSize(const QWidget *box)
+{
+    return {std::max(1, box->width() - 2), std::max(1, box->height() - 2)};
+}
+
+// Where the pointer can show, in the face's pixels: the face above the
+// lower panel, and a row more for its top edge rounded to whole pixels.
+QRectF PointerBand(const QSize &face)
+{
+    return {0, 0, double(face.width()), std::ceil((1.0 - kPanelHeight) * face.height()) + 1};
+}
+
+// The radius factor at which the pointer at angle theta crosses the face's
+// pixel row `row` (counted down from the face's top), between the pivot and
+// the tip.
+double PointerEntry(const meter::Geometry &g, double theta, double row)
+{
+    const double rise = std::max(std::sin(theta), 0.05) * g.r;
+    return std::clamp((g.h - row - g.cy) / rise, 0.0, meter::kNeedleTip);
+}
 
 } // namespace
 
 Pribor::Pribor(QObject *parent) : QObject(parent) {}
 
-Pribor::~Pribor() = default;
+Pribor::~Pribor()
+{
+    setPicCtl(nullptr);
+}
 
 void Pribor::setPicCtl(PictureBox *box)
 {
     m_binding.Release();
+    // A box let go of paints its own background again.
+    if (m_box)
+        m_box->setAttribute(Qt::WA_OpaquePaintEvent, false);
     m_box = box;
     m_faceValid = false;
     if (!box)
         return;
+    // The face covers the whole box: nothing behind it needs painting.
+    box->setAttribute(Qt::WA_OpaquePaintEvent);
     m_binding.Add(connect(box, &PictureBox::painting, this, &Pribor::Pic1_Paint));
     m_binding.Add(connect(box, &PictureBox::resized, this, &Pribor::KeepShape));
     KeepShape();
@@ -235,8 +277,67 @@ void Pribor::setValue(float v)
     v = meter::ClampValue(m_scale, v);
     if (v == m_value)
         return;
+    const float old = m_value;
     m_value = v;
-    Repaint();
+    RepaintPointer(old, v);
+}
+
+double Pribor::TipDistance(double v) const
+{
+    if (!m_box)
+        return 0.0;
+    const QSize face = FaceSize(m_box);
+    const meter::Geometry g = meter::GeometryFor(face.width(), face.height());
+    const meter::ValueLimits l = meter::Limits(m_scale);
+    v = std::clamp(v, double(l.low), double(l.high));
+    const double turn = meter::ValueAngle(m_scale, g.a, v) - meter::ValueAngle(m_scale, g.a, double(m_value));
+    return std::fabs(turn) * meter::kNeedleTip * g.r;
+}
+
+void Pribor::StepTowards(double target)
+{
+    if (m_box && TipDistance(target) < kStopDistance)
+        setValue(float(target));
+    else
+        setValue(MeterStep(m_value, target));
+}
+
+void Pribor::RepaintPointer(float from, float to)
+{
+    if (!m_box)
+        return;
+    const QSize face = FaceSize(m_box);
+    if (!m_faceValid || face != m_faceSize) {
+        m_box->update();
+        return;
+    }
+    // The pointer at both values, from where it comes out from under the
+    // panel to its tip, in pieces, in the box's pixels (the face lies inside
+    // the border); the k-th pieces of the two are asked for together.
+    const meter::Geometry g = meter::GeometryFor(face.width(), face.height());
+    const QRectF band = PointerBand(face);
+    const QRectF visible = band.translated(1, 1);
+    struct Ray {
+        double theta, entry;
+    };
+    std::array<Ray, 2> rays;
+    for (std::size_t k = 0; k < 2; ++k) {
+        const double theta = meter::ValueAngle(m_scale, g.a, double(k == 0 ? from : to));
+        rays[k] = {theta, PointerEntry(g, theta, band.bottom())};
+    }
+    const auto pixel = [&](const Ray &ray, int piece) {
+        const double f = ray.entry + (meter::kNeedleTip - ray.entry) * piece / kPointerPieces;
+        const QPointF at = meter::RayPoint(g, f, ray.theta);
+        return QPointF(1 + at.x(), 1 + g.h - at.y());
+    };
+    for (int k = 1; k <= kPointerPieces; ++k) {
+        QRectF piece;
+        for (const Ray &ray : rays)
+            piece |= QRectF(pixel(ray, k - 1), pixel(ray, k)).normalized();
+        piece = piece.adjusted(-kPointerMargin, -kPointerMargin, kPointerMargin, kPointerMargin) & visible;
+        if (!piece.isEmpty())
+            m_box->update(piece.toAlignedRect());
+    }
 }
 
 void Pribor::setCaption(const QString &v)
@@ -256,12 +357,18 @@ void Pribor::BuildFace(const QSize &size, const QFont &boxFont, qreal dpr)
     QFont font = boxFont;
     font.setPointSize(fs);
 
-    // Below the pointer: dial, ticks, numbers, caption.
-    m_under = QPixmap(size * dpr);
+    // Below the pointer: dial, ticks, numbers, caption, and the border
+    // round them.
+    const QSize outer = size + QSize(2, 2);
+    m_under = QPixmap(outer * dpr);
     m_under.setDevicePixelRatio(dpr);
     m_under.fill(Qt::white);
     {
         QPainter p(&m_under);
+        p.setPen(QColor(kBorderColour));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(0.5, 0.5, outer.width() - 1, outer.height() - 1));
+        p.translate(1, 1);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
         p.setFont(font);
@@ -308,7 +415,7 @@ void Pribor::BuildFace(const QSize &size, const QFont &boxFont, qreal dpr)
         QPainter p(&m_over);
         p.setRenderHint(QPainter::TextAntialiasing);
         face::Canvas cv(p, H);
-        cv.Box(0, 0, W, 0.44 * H, QColor(kPanelColour));
+        cv.Box(0, 0, W, kPanelHeight * H, QColor(kPanelColour));
         cv.Box(0, 0, 0.01 * W, H, QColor(kStripColour));
         cv.Box(0, H, W, 0.99 * H, QColor(kStripColour));
         cv.Box(W, 0, 0.99 * W, H, QColor(kStripColour));
@@ -377,9 +484,9 @@ void Pribor::Pic1_Paint(QPainter &p)
 {
     if (!m_box)
         return;
-    // The face lies inside a one-pixel border.
-    const QSize outer = m_box->size();
-    const QSize size(std::max(1, outer.width() - 2), std::max(1, outer.height() - 2));
+    // The face lies inside a one-pixel border; the face and the border are
+    // kept in m_under, so the box paints every one of its pixels.
+    const QSize size = FaceSize(m_box);
     const qreal dpr = m_box->devicePixelRatioF();
     if (!m_faceValid || size != m_faceSize || m_box->font() != m_faceFont || dpr != m_under.devicePixelRatio())
         BuildFace(size, m_box->font(), dpr);
@@ -388,21 +495,26 @@ void Pribor::Pic1_Paint(QPainter &p)
     const double theta = meter::ValueAngle(m_scale, g.a, double(m_value));
 
     p.save();
-    p.translate(1, 1);
     p.drawPixmap(0, 0, m_under);
+    p.translate(1, 1);
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     face::Canvas cv(p, g.h);
+    // The pointer's black part is drawn from a few pixels under the panel's
+    // top edge, not from the pivot far below it: smoothing a line costs by
+    // its length, and the rest would be covered anyway. So the pointer stays
+    // inside the face, clear of the border.
+    const double from = PointerEntry(g, theta, PointerBand(size).bottom() + kPointerHidden);
     const QPointF mid = meter::RayPoint(g, meter::kNeedleJoint, theta);
     const QPointF tip = meter::RayPoint(g, meter::kNeedleTip, theta);
-    cv.Line(g.cx, g.cy, mid.x(), mid.y(), Qt::black, 2);
+    if (from < meter::kNeedleJoint) {
+        const QPointF start = meter::RayPoint(g, from, theta);
+        cv.Line(start.x(), start.y(), mid.x(), mid.y(), Qt::black, 2);
+    }
     cv.Line(mid.x(), mid.y(), tip.x(), tip.y(), QColor(kNeedleTipColour), 1);
-    p.setRenderHint(QPainter::Antialiasing, false);
+    p.restore();
     p.drawPixmap(0, 0, m_over);
     p.restore();
-
-    p.setPen(QColor(kBorderColour));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(0.5, 0.5, outer.width() - 1, outer.height() - 1));
 }
 
 void SetUpMeter(Pribor &meter, PictureBox *box, const MeterSpec &spec)

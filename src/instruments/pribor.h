@@ -115,6 +115,14 @@ public:
     // Pointer position in scale units, clamped to meter::Limits.
     void setValue(float v);
     float Value() const { return m_value; }
+    // One tick of the pointer drive towards `target` (scale units): the
+    // pointer takes MeterStep, or, once its tip is less than a tenth of a
+    // pixel from where the target puts it, stops at the target. A meter
+    // that is not bound to a box has no pixels and always takes MeterStep.
+    void StepTowards(double target);
+    // How far the pointer tip lies from where value `v` would put it, in
+    // the bound box's pixels (0 when unbound).
+    double TipDistance(double v) const;
     void setCaption(const QString &v);
     QString Caption() const { return m_caption; }
 
@@ -127,6 +135,8 @@ public:
 private:
     void FaceChanged();
     void Repaint();
+    // Asks for the repaint of what the pointer covers at either value.
+    void RepaintPointer(float from, float to);
     void KeepShape();
     void BuildFace(const QSize &size, const QFont &font, qreal dpr);
 
@@ -139,7 +149,9 @@ private:
     QString m_caption = QStringLiteral("Амперметр");
 
     // The face without the pointer, drawn once per size and property set:
-    // m_under lies below the pointer, m_over (the case) above it.
+    // m_under (the whole box: the dial, ticks, numbers and caption inside
+    // the one-pixel border) lies below the pointer, m_over (the case,
+    // inside the border) above it.
     QPixmap m_under;
     QPixmap m_over;
     bool m_faceValid = false;

@@ -89,7 +89,13 @@ bool OverKnob(const Geometry &g, QPointF pos)
 
 namespace {
 constexpr QRgb kOutline = face::Rgb(255, 255, 255);
+constexpr char kKnobProperty[] = "ohmarisKnob";
 } // namespace
+
+bool Switcher::IsKnobBox(const QWidget *w)
+{
+    return w && w->property(kKnobProperty).toBool();
+}
 
 Switcher::Switcher(QObject *parent) : QObject(parent)
 {
@@ -106,6 +112,7 @@ void Switcher::setPicCtl(PictureBox *box)
         return;
     box->setBackColor(QColor());
     box->setMouseTracking(true);
+    box->setProperty(kKnobProperty, true);
     m_binding.Add(connect(box, &PictureBox::painting, this, &Switcher::Pic1_Paint));
     m_binding.Add(connect(box, &PictureBox::mouseDown, this, &Switcher::Pic1_MouseDown));
     m_binding.Add(connect(box, &PictureBox::mouseMoved, this,

@@ -57,6 +57,9 @@ public:
     // square and transparent, so the knob stands on its parent's drawing.
     void setPicCtl(PictureBox *box);
     PictureBox *Pic1() const { return m_box; }
+    // Whether a knob has been bound to the widget (tools that work a bench
+    // through its controls find its knobs so).
+    static bool IsKnobBox(const QWidget *w);
 
     float Max() const { return m_max; }
     void setMax(float v);

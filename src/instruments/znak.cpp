@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace ohmaris {
@@ -30,24 +31,57 @@ const std::array<std::array<bool, 7>, 13> kSegments{{
 
 namespace {
 
+// A short text in a fixed buffer: the encoder works on the digits of a
+// number without allocating, since a bench hands its indicators a value on
+// every tick.
+struct Text {
+    std::array<char, 48> c{};
+    int n = 0;
+    int IndexOf(char ch) const
+    {
+        for (int i = 0; i < n; ++i)
+            if (c[std::size_t(i)] == ch)
+                return i;
+        return -1;
+    }
+};
+
 // |x| in plain decimal notation, "." as separator, no zero before the point.
-QString PlainText(double x)
+// Only numbers of at most kMaxDigits whole digits reach it.
+Text PlainText(double x)
 {
-    QString s = QString::number(std::fabs(x), 'f', kMaxDigits);
-    while (s.endsWith(QLatin1Char('0')))
-        s.chop(1);
-    if (s.endsWith(QLatin1Char('.')))
-        s.chop(1);
-    if (s.isEmpty())
-        return QStringLiteral("0");
-    if (s.startsWith(QLatin1String("0.")))
-        s.remove(0, 1);
-    return s;
+    Text t;
+    const auto r = std::to_chars(t.c.data(), t.c.data() + t.c.size(), std::fabs(x), std::chars_format::fixed,
+                                 kMaxDigits);
+    t.n = r.ec == std::errc() ? int(r.ptr - t.c.data()) : 0;
+    while (t.n > 0 && t.c[std::size_t(t.n - 1)] == '0')
+        --t.n;
+    if (t.n > 0 && t.c[std::size_t(t.n - 1)] == '.')
+        --t.n;
+    if (t.n == 0) {
+        t.c[0] = '0';
+        t.n = 1;
+    } else if (t.n >= 2 && t.c[0] == '0' && t.c[1] == '.') {
+        std::copy(t.c.begin() + 1, t.c.begin() + t.n, t.c.begin());
+        --t.n;
+    }
+    return t;
 }
 
-QString WithoutPoint(QString s)
+Text WithoutPoint(const Text &s)
 {
-    return s.remove(QLatin1Char('.'));
+    Text t;
+    for (int i = 0; i < s.n; ++i)
+        if (s.c[std::size_t(i)] != '.')
+            t.c[std::size_t(t.n++)] = s.c[std::size_t(i)];
+    return t;
+}
+
+void Prepend(Text &t, char ch)
+{
+    std::copy_backward(t.c.begin(), t.c.begin() + t.n, t.c.begin() + t.n + 1);
+    t.c[0] = ch;
+    ++t.n;
 }
 
 } // namespace
@@ -67,32 +101,30 @@ Display Encode(double v, int digits)
         places = digits - 1;
     }
     if (std::fabs(v) <= std::pow(10.0, places) - 1.0) {
-        QString s = PlainText(x);
-        int p = int(s.indexOf(QLatin1Char('.'))) + 1;
-        if (p > 0)
-            p = p - 1;
+        Text s = PlainText(x);
+        const int p = std::max(0, s.IndexOf('.'));
         x = face::RoundPlaces(x, std::max(0, places - (leadingZero ? 1 : 0) - p));
         s = PlainText(x);
-        QString t = WithoutPoint(s);
+        Text t = WithoutPoint(s);
         // Rounding may have carried a fraction to 0 or to 1, and the zero
         // kept in front of it would then push the number past the cells.
-        if (leadingZero && int(t.size()) + 1 + (negative ? 1 : 0) > digits)
+        if (leadingZero && t.n + 1 + (negative ? 1 : 0) > digits)
             leadingZero = false;
         if (leadingZero)
-            t.prepend(QLatin1Char('0'));
+            Prepend(t, '0');
         if (negative)
-            t.prepend(QLatin1Char('-'));
-        if (t.size() > digits)
-            t = t.right(digits);
-        const int n = int(t.size());
+            Prepend(t, '-');
+        // Only the rightmost `digits` characters fit.
+        const int skip = std::max(0, t.n - digits);
+        const int n = t.n - skip;
         for (int i = 0; i < n; ++i) {
             const int k = digits - n + 1 + i;
-            const QChar ch = t.at(i);
-            d.cells[size_t(k)] = ch == QLatin1Char('-') ? short(Minus) : short(ch.digitValue());
+            const char ch = t.c[std::size_t(skip + i)];
+            d.cells[size_t(k)] = ch == '-' ? short(Minus) : short(ch - '0');
         }
         d.firstCell = digits - n + 1;
-        const int point = int(s.indexOf(QLatin1Char('.')));
-        d.dotPlace = point >= 0 ? int(s.size()) - (point + 1) + 1 : 1;
+        const int point = s.IndexOf('.');
+        d.dotPlace = point >= 0 ? s.n - (point + 1) + 1 : 1;
     } else {
         if (digits == 1) {
             d.cells[1] = LetterE;
@@ -108,6 +140,13 @@ Display Encode(double v, int digits)
     }
     d.stored = x;
     return d;
+}
+
+bool SameDisplay(const Display &a, const Display &b)
+{
+    // Two values that are not numbers show the same cells.
+    const bool sameValue = a.stored == b.stored || (std::isnan(a.stored) && std::isnan(b.stored));
+    return sameValue && a.cells == b.cells && a.firstCell == b.firstCell && a.dotPlace == b.dotPlace;
 }
 
 bool SegmentLit(const Display &d, int digits, int k, int j)
@@ -139,14 +178,21 @@ constexpr QRgb kGlass = face::Rgb(40, 70, 40);
 
 Znak::Znak(QObject *parent) : QObject(parent) {}
 
-Znak::~Znak() = default;
+Znak::~Znak()
+{
+    setPicCtl(nullptr);
+}
 
 void Znak::setPicCtl(PictureBox *box)
 {
     m_binding.Release();
+    if (m_box)
+        m_box->setAttribute(Qt::WA_OpaquePaintEvent, false);
     m_box = box;
     if (!box)
         return;
+    // The case covers the whole box: nothing behind it needs painting.
+    box->setAttribute(Qt::WA_OpaquePaintEvent);
     m_binding.Add(connect(box, &PictureBox::painting, this, &Znak::Pic1_Paint));
     m_binding.Add(connect(box, &PictureBox::resized, this, &Znak::KeepShape));
     KeepShape();
@@ -169,7 +215,12 @@ void Znak::Repaint()
 
 void Znak::setValue(double v)
 {
-    m_display = znak::Encode(v, m_digits);
+    // The benches hand over their values on every tick; a display that
+    // would not change is not repainted.
+    const znak::Display d = znak::Encode(v, m_digits);
+    if (znak::SameDisplay(d, m_display))
+        return;
+    m_display = d;
     Repaint();
 }
 

@@ -33,6 +33,8 @@ struct Display {
 // E, Er or Err when the number does not fit. A count of digits outside
 // 1..kMaxDigits is taken as the nearest end of that range.
 Display Encode(double v, int digits);
+// Whether two displays show the same (and store the same value).
+bool SameDisplay(const Display &a, const Display &b);
 
 // Whether segment j (1..7) of cell k is lit, the dark cells and the minus
 // before a lone zero accounted for; `digits` is brought into range as in

@@ -272,6 +272,29 @@ ClickArea::ClickArea(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
+void ClickAreas::Raise()
+{
+    if (m_areas.empty() || !m_areas.front())
+        return;
+    const QObjectList &children = m_areas.front()->parent()->children();
+    // The widgets among the picture's last children, from the top down,
+    // against the areas from the last.
+    auto child = children.crbegin();
+    bool onTop = true;
+    for (auto area = m_areas.crbegin(); onTop && area != m_areas.crend(); ++area) {
+        while (child != children.crend() && !(*child)->isWidgetType())
+            ++child;
+        onTop = child != children.crend() && *child == area->data();
+        if (onTop)
+            ++child;
+    }
+    if (onTop)
+        return;
+    for (const QPointer<ClickArea> &a : m_areas)
+        if (a)
+            a->raise();
+}
+
 void ClickArea::mousePressEvent(QMouseEvent *e)
 {
     Q_EMIT mouseDown(e->button(), e->modifiers());

@@ -138,17 +138,21 @@ public:
     {
         std::size_t i = 0;
         for (const QRectF &r : twips) {
-            if (i < m_areas.size() && m_areas[i]) {
+            if (i < m_areas.size() && m_areas[i])
                 m_areas[i]->setGeometry(TwipsToPixels(r));
-                m_areas[i]->raise();
-            }
             ++i;
         }
+        Raise();
     }
     int count() const { return int(m_areas.size()); }
     ClickArea *operator[](int i) const { return i >= 0 && i < count() ? m_areas[std::size_t(i)].data() : nullptr; }
 
 private:
+    // Raises the areas in their order, unless they already are the
+    // picture's topmost children in it: a raise repaints what lies under
+    // the (transparent) area.
+    void Raise();
+
     std::vector<QPointer<ClickArea>> m_areas;
 };
 

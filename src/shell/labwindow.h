@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 class QAction;
 class QMenu;
@@ -80,6 +81,11 @@ public:
     // any button; the right button pops the one-item help menu at the cursor.
     void ContextHelp(const QString &key, Qt::MouseButton button, bool allowPopup = true);
     QMenu *contextMenu() const { return m_mnuQestion; }
+
+    // Controls a benchmark presses once, after load, to bring the bench into
+    // its busy state beyond what its schematic, knobs and boxes do (such as
+    // an oscilloscope's channels); none by default.
+    virtual QStringList BusyStateControls() const { return {}; }
 
     // Re-applies captions after a language change (called by the loader).
     void OnLanguageApplied();

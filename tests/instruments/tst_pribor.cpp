@@ -1,5 +1,6 @@
 // Pointer meter: property rules, scale geometry, tick loop, and the few
 // faults only the pixels show.
+#include "calc/meterdrive.h"
 #include "calc/phasor.h"
 #include "instruments/pribor.h"
 #include "shell/fonts.h"
@@ -354,6 +355,57 @@ private slots:
         m->setPicCtl(&second);
         m.reset();
         QVERIFY(!dialShown(second));
+    }
+
+    // Every tick the pointer either glides a fifth of the way, or, with its
+    // tip within a tenth of a pixel of the target's place, lands on the
+    // target; so it comes to rest on the target within a few dozen ticks
+    // instead of creeping on.
+    void pointerStopsOnItsTarget_data()
+    {
+        QTest::addColumn<int>("shcala");
+        QTest::addColumn<double>("start");
+        QTest::addColumn<double>("target");
+        QTest::addColumn<double>("rest");
+        QTest::newRow("linear, up the scale") << 1 << 0.0 << 63.3 << 63.3;
+        QTest::newRow("linear, down to zero") << 1 << 80.0 << 0.0 << 0.0;
+        QTest::newRow("square law") << 2 << 10.0 << 41.7 << 41.7;
+        QTest::newRow("past the end: held at the limit") << 1 << 20.0 << 500.0 << 106.0;
+    }
+    void pointerStopsOnItsTarget()
+    {
+        QFETCH(int, shcala);
+        QFETCH(double, start);
+        QFETCH(double, target);
+        QFETCH(double, rest);
+        PictureBox box;
+        box.resize(302, 100);
+        Pribor m;
+        m.setPicCtl(&box);
+        m.setShcala(shcala);
+        m.setValue(float(start));
+        int ticks = 0;
+        for (float before = NAN; m.Value() != before && ticks < 1000; ++ticks) {
+            before = m.Value();
+            const bool close = m.TipDistance(target) < 0.1;
+            m.StepTowards(target);
+            const float expected = close ? float(rest) : meter::ClampValue(m.scale(), MeterStep(before, target));
+            QCOMPARE(m.Value(), expected);
+        }
+        QCOMPARE(m.Value(), float(rest));
+        QVERIFY2(ticks < 60, qPrintable(QString::number(ticks)));
+    }
+
+    void unboundPointerOnlyGlides()
+    {
+        Pribor m;
+        float v = 0.0f;
+        for (int k = 0; k < 200; ++k) {
+            m.StepTowards(50.0);
+            v = MeterStep(v, 50.0);
+            QCOMPARE(m.Value(), v);
+        }
+        QCOMPARE(m.TipDistance(0.0), 0.0);
     }
 
     void pointerIsDrawn_data()

@@ -57,6 +57,17 @@ int LitPixels(const QImage &img)
 
 } // namespace
 
+// Paint events a widget receives.
+struct PaintCount : QObject {
+    explicit PaintCount(QWidget *w) { w->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        count += e->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+    int count = 0;
+};
+
 class TestZnak : public QObject {
     Q_OBJECT
 
@@ -91,6 +102,8 @@ private slots:
         QTest::newRow("-0.4 on two cells, no minus before a lone zero") << 2 << -0.4 << " 0" << 0.0;
         QTest::newRow("-0.96 on two cells") << 2 << -0.96 << "-1" << -1.0;
         QTest::newRow("0.96 on two cells keeps its zero") << 2 << 0.96 << "01" << 1.0;
+        QTest::newRow("nine whole digits") << 9 << 123456789.0 << "123456789" << 123456789.0;
+        QTest::newRow("nine cells of a fraction") << 9 << 0.123456789 << "0.12345679" << 0.12345679;
         QTest::newRow("NaN does not fit") << 3 << double(NAN) << "Err" << double(NAN);
         QTest::newRow("infinity does not fit") << 2 << double(INFINITY) << "Er" << double(INFINITY);
     }
@@ -183,6 +196,28 @@ private slots:
         QCOMPARE(box.height(), 30); // 1.5 x 100 / 5
         z.setDigits(2);
         QCOMPARE(box.height(), 75);
+    }
+
+    // The benches hand their indicators a value on every tick: one that
+    // shows the same cells asks for no repaint.
+    void unchangedValueRepaintsNothing()
+    {
+        PictureBox box;
+        box.resize(100, 10);
+        Znak z;
+        z.setPicCtl(&box);
+        z.setDigits(2);
+        z.setValue(9.0);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        PaintCount paints(&box);
+        z.setValue(9.0);
+        z.setValue(9.001); // rounds to the same cells
+        QCoreApplication::processEvents();
+        QCOMPARE(paints.count, 0);
+        z.setValue(9.5);
+        QCoreApplication::processEvents();
+        QCOMPARE(paints.count, 1);
     }
 
     void disabledShowsNothingLit()

@@ -2,6 +2,7 @@
 // every window and instrument sheet of the program to PNG files, headless,
 // on an offscreen screen of the given size (1024 x 768 by default).
 #include "gallery.h"
+#include "offscreen.h"
 
 #include "calc/clock.h"
 #include "labs/labtable.h"
@@ -10,8 +11,6 @@
 #include "shell/labwindow.h"
 #include "shell/shell.h"
 
-#include <QFile>
-#include <QRegularExpression>
 
 #include <QApplication>
 #include <QDir>
@@ -114,21 +113,6 @@ void usage(QTextStream &err)
     err << '\n';
 }
 
-// The offscreen platform takes its screen from a small JSON file.
-QByteArray screenPlatform(int width, int height)
-{
-    const QString path = QDir::temp().filePath(QStringLiteral("ohmaris-gallery-%1x%2.json").arg(width).arg(height));
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(QStringLiteral("{ \"synchronousWindowSystemEvents\": false, \"windowFrameMargins\": false, "
-                               "\"screens\": [ { \"name\": \"gallery\", \"x\": 0, \"y\": 0, \"width\": %1, "
-                               "\"height\": %2, \"logicalDpi\": 96 } ] }\n")
-                    .arg(width)
-                    .arg(height)
-                    .toUtf8());
-    return "offscreen:configfile=" + path.toLocal8Bit();
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -149,14 +133,10 @@ int main(int argc, char **argv)
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args.at(i);
         if (a == QLatin1String("--size") && i + 1 < args.size()) {
-            const QRegularExpressionMatch m =
-                QRegularExpression(QStringLiteral("^(\\d{3,5})x(\\d{3,5})$")).match(args.at(++i));
-            if (!m.hasMatch()) {
+            if (!ohmaris::tools::ParseScreenSize(args.at(++i), width, height)) {
                 err << "ohmaris-gallery: --size takes WIDTHxHEIGHT, e.g. 1280x1024\n";
                 return 2;
             }
-            width = m.captured(1).toInt();
-            height = m.captured(2).toInt();
         } else if (a == QLatin1String("--lang") && i + 1 < args.size()) {
             const QString l = args.at(++i);
             if (l != QLatin1String("en") && l != QLatin1String("ru")) {
@@ -182,7 +162,7 @@ int main(int argc, char **argv)
     }
     // Always this screen, also when the environment already asks for the
     // offscreen platform (whose own screen is 800 x 800).
-    qputenv("QT_QPA_PLATFORM", screenPlatform(width, height));
+    qputenv("QT_QPA_PLATFORM", ohmaris::tools::OffscreenPlatform(QStringLiteral("ohmaris-gallery"), width, height));
 
     QApplication app(argc, argv);
     ohmaris::InstallFontSubstitutes();

@@ -2,7 +2,6 @@
 #include "labs/common/bench_singlephase.h"
 
 #include "calc/clock.h"
-#include "calc/meterdrive.h"
 #include "labs/common/bench_singlephase_draw.h"
 #include "shell/picturebox.h"
 #include "shell/schematic.h"
@@ -137,6 +136,8 @@ void SinglePhaseBench::FormLoad()
     for (int k = 0; k < m_design.toggles; ++k)
         c.SwitchState[std::size_t(k)] = 0;
     c.RecalcPending = true;
+    // The window is painted whole when it shows.
+    m_schematicShown = Shown();
 
     LayoutKnobPanel(m_picture10, m_label8, m_picture12, kRegulatorPanelGap);
     LayoutHotspots();
@@ -150,8 +151,24 @@ void SinglePhaseBench::LayoutHotspots()
 
 void SinglePhaseBench::RedrawSchematic()
 {
+    m_schematicShown = Shown();
     if (m_picture1)
         m_picture1->update();
+}
+
+SinglePhaseBench::SchematicState SinglePhaseBench::Shown()
+{
+    const SinglePhaseCircuit &c = Circuit();
+    SchematicState s{};
+    for (std::size_t k = 0; k < c.SwitchState.size(); ++k)
+        if (k != std::size_t(SinglePhaseCircuit::kStep))
+            s[k] = c.SwitchState[k];
+    return s;
+}
+
+bool SinglePhaseBench::SchematicChanged()
+{
+    return Shown() != m_schematicShown;
 }
 
 void SinglePhaseBench::PaintSchematic(QPainter &p)
@@ -191,7 +208,10 @@ void SinglePhaseBench::Timer1_Timer()
         c.SwitchState[SinglePhaseCircuit::kStep] =
             Rounded(double(m_regulator.Polojenii()) - double(m_regulator.Value()));
         ReadKnobs();
-        RedrawSchematic();
+        // A switch's click has redrawn the schematic already; a breaker the
+        // protection opened, or a new variant, is drawn here.
+        if (SchematicChanged())
+            RedrawSchematic();
         c.ComputeCircuit(now);
     }
     UpdateInstruments(now);
@@ -202,7 +222,7 @@ void SinglePhaseBench::UpdateInstruments(double now)
     SinglePhaseCircuit &c = Circuit();
     const std::array<double, 2> t = c.MeterTargets();
     for (int k = 0; k < 2; ++k)
-        Meter(k).setValue(MeterStep(Meter(k).Value(), t[std::size_t(k)]));
+        Meter(k).StepTowards(t[std::size_t(k)]);
     // The K-50 follows the panel's ranges; the power direction enters the
     // wattmeter's target only where the bench says so.
     const K50PhaseReadings r = c.K50Readings();

@@ -57,6 +57,10 @@ QLabel *MakePanelCaption(QWidget *panel, const QString &name, double height);
 class SinglePhaseBench : public AcBench {
     Q_OBJECT
 public:
+    // What the schematic shows of the bench's state, compared from tick to
+    // tick so the picture is redrawn only when it changed.
+    using SchematicState = std::array<std::int16_t, 8>;
+
     SinglePhaseBench(LabWindowSetup setup, SinglePhaseDesign design);
     ~SinglePhaseBench() override;
 
@@ -78,6 +82,9 @@ protected:
     virtual void LoadBench() {}
     // Knob positions the computation takes, read at the tick before it.
     virtual void ReadKnobs() {}
+    // What the schematic shows: every switch state but the regulator's step;
+    // a bench whose picture shows more adds it after them.
+    virtual SchematicState Shown();
     // The load side of the schematic, after the supply side.
     virtual void DrawLoadSide(Schematic &s, const AcGrid &g) = 0;
     // Image1(0..n-1) over the elements, in Picture1's twips.
@@ -87,6 +94,7 @@ protected:
     // opening only at position 1 or with Shift alone), a turn asks for a
     // recomputation.
     void BindKnob(Switcher &knob);
+    // Asks for the schematic's repaint, noting the switch states it shows.
     void RedrawSchematic();
     void LayoutHotspots();
     // A knob's position as a whole number, as the tick reads it.
@@ -101,6 +109,9 @@ private:
     // protection.
     void UpdateInstruments(double now);
     void PaintSchematic(QPainter &p);
+    // Whether the switch states differ from those the schematic was last
+    // asked to show.
+    bool SchematicChanged();
 
     SinglePhaseDesign m_design;
     Switcher m_regulator;
@@ -111,6 +122,7 @@ private:
     QPointer<QLabel> m_label8;
     std::array<QPointer<PictureBox>, 2> m_meterBoxes;
     ClickAreas m_image1;
+    SchematicState m_schematicShown{};
 };
 
 // The design both coil-and-capacitor labs (2 and 3) share: the click areas'

@@ -2,13 +2,13 @@
 #include "labs/common/bench_threephase.h"
 
 #include "calc/clock.h"
-#include "calc/meterdrive.h"
 #include "shell/picturebox.h"
 #include "shell/schematic.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
 
 namespace ohmaris {
 
@@ -116,6 +116,8 @@ void ThreePhaseBench::FormLoad()
         c.MeterRange(int(k)) = m_design.meters[k].ranges.back();
         SetUpMeter(Meter(int(k)), m_meterBoxes[k], m_design.meters[k].spec);
     }
+    // The window is painted whole when it shows.
+    m_schematicShown = SwitchesNow();
 }
 
 double ThreePhaseBench::PictureWidth() const
@@ -136,8 +138,18 @@ void ThreePhaseBench::LayoutClickAreas()
 
 void ThreePhaseBench::RedrawSchematic()
 {
+    m_schematicShown = SwitchesNow();
     if (m_picture1)
         m_picture1->update();
+}
+
+ThreePhaseBench::Switches ThreePhaseBench::SwitchesNow()
+{
+    Switches s{};
+    ThreePhaseCircuit &c = Circuit();
+    for (int k = 0; k < std::min(c.SwitchCount(), int(s.size())); ++k)
+        s[std::size_t(k)] = c.Switch(k);
+    return s;
 }
 
 void ThreePhaseBench::Timer1_Timer()
@@ -149,7 +161,9 @@ void ThreePhaseBench::Timer1_Timer()
     // began with.
     ThreePhaseCircuit &c = Circuit();
     if (c.RecalcPending) {
-        RedrawSchematic();
+        // A switch's click has redrawn the schematic already.
+        if (SwitchesNow() != m_schematicShown)
+            RedrawSchematic();
         c.ComputeCircuit(appClock().now());
     }
     UpdateInstruments();
@@ -160,7 +174,7 @@ void ThreePhaseBench::UpdateInstruments()
     ThreePhaseCircuit &c = Circuit();
     const std::array<double, ThreePhaseCircuit::kMaxMeters> t = c.MeterTargets();
     for (int k = 0; k < meterCount(); ++k)
-        Meter(k).setValue(MeterStep(Meter(k).Value(), t[std::size_t(k)]));
+        Meter(k).StepTowards(t[std::size_t(k)]);
     // The K-50 follows the panel's ranges and power direction on the phase
     // its selector stands at.
     const K50PhaseReadings r = c.K50Readings();

@@ -84,7 +84,10 @@ private:
     void FormLoad() final;
     void Timer1_Timer() final;
     void LayoutClickAreas();
+    // Asks for the schematic's repaint, noting the switch states it shows.
     void RedrawSchematic();
+    using Switches = std::array<std::int16_t, 16>;
+    Switches SwitchesNow();
 
     ThreePhaseDesign m_design;
 
@@ -93,6 +96,7 @@ private:
     QPointer<ParamBox> m_text1;
     std::array<QPointer<ParamBox>, 9> m_text2;
     ClickAreas m_image1;
+    Switches m_schematicShown{};
 };
 
 // A three-phase lab's window: the shared bench on the lab's model, its

@@ -146,12 +146,11 @@ void Lab1Window::Timer1_Timer()
 {
     if (m_model.RecalcPending)
         m_model.ComputeCircuit();
-    const Lab1Meters next = Lab1MeterStep(
-        {m_meters[0].Value(), m_meters[1].Value(), m_meters[2].Value(), m_meters[3].Value()}, m_model);
-    m_meters[0].setValue(next.A1);
-    m_meters[1].setValue(next.A3);
-    m_meters[2].setValue(next.A2);
-    m_meters[3].setValue(next.V);
+    const Lab1Meters t = Lab1MeterTargets(m_model);
+    m_meters[0].StepTowards(t.A1);
+    m_meters[1].StepTowards(t.A3);
+    m_meters[2].StepTowards(t.A2);
+    m_meters[3].StepTowards(t.V);
 }
 
 void Lab1Window::Image1_MouseDown(int index, Qt::MouseButton button)

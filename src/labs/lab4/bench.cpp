@@ -148,6 +148,15 @@ void Lab4Window::ReadKnobs()
     m_model.Connection = KnobPosition(m_connection);
 }
 
+SinglePhaseBench::SchematicState Lab4Window::Shown()
+{
+    SchematicState s = SinglePhaseBench::Shown();
+    s[4] = m_model.VariantSelect[0];
+    s[5] = m_model.VariantSelect[1];
+    s[6] = std::int16_t(m_model.Connection);
+    return s;
+}
+
 void Lab4Window::Text1_Change(int index)
 {
     if (index < 0 || index > 1 || !m_text1[std::size_t(index)])

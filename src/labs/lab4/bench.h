@@ -32,6 +32,8 @@ protected:
     void BuildBench(QWidget *client) override;
     void LoadBench() override;
     void ReadKnobs() override;
+    // The schematic also shows both coils' subscripts and the joining wires.
+    SchematicState Shown() override;
     void DrawLoadSide(Schematic &s, const AcGrid &g) override;
     std::vector<QRectF> Hotspots(const AcGrid &g) const override;
 

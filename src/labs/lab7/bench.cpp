@@ -5,6 +5,7 @@
 #include "calc/entry.h"
 #include "calc/meterdrive.h"
 #include "instruments/face.h"
+#include "labs/common/bench_scope.h"
 #include "labs/lab7/bench_draw.h"
 #include "labs/lab7/lab.h"
 #include "shell/picturebox.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <cstring>
 
 namespace ohmaris {
 
@@ -214,11 +216,21 @@ void Lab7Window::BuildControls(QWidget *client)
                            entry(channel == 1 ? 2 : 1), entry(channel == 1 ? 3 : 4), panel->font(),
                            panel->font().pointSizeF());
         });
+        // The screen covers its box; its grid is drawn once per size.
+        screen->setAttribute(Qt::WA_OpaquePaintEvent);
         connect(screen, &PictureBox::painting, this, [this, screen, channel](QPainter &p) {
-            const bool v = channel == 1;
-            const double indicator = v ? m_voltsPerDivision.Value() : m_milliampsPerDivision.Value();
-            DrawScopeScreen(p, screen->width(), screen->height(), v ? m_scope.VoltageTrace : m_scope.CurrentTrace,
-                            ScreenGain(channel, indicator), m_scope.ChannelOn[std::size_t(channel)] != 0);
+            QPixmap &grid = m_screenGrid[std::size_t(channel - 1)];
+            const qreal dpr = screen->devicePixelRatioF();
+            if (grid.size() != screen->size() * dpr || grid.devicePixelRatio() != dpr) {
+                grid = QPixmap(screen->size() * dpr);
+                grid.setDevicePixelRatio(dpr);
+                QPainter g(&grid);
+                DrawScopeGrid(g, screen->width(), screen->height(), kScreenDivisions);
+            }
+            p.drawPixmap(0, 0, grid);
+            const ScreenShows shows = ScreenNow(channel);
+            if (shows.on)
+                DrawScopeTrace(p, screen->width(), screen->height(), shows.trace, shows.gain);
         });
         c.scope[std::size_t(channel - 1)] = {panel, screen, onOff, knob, sensitivity, timeBase};
     }
@@ -274,6 +286,9 @@ void Lab7Window::FormLoad()
     setUpIndicator(m_timeBase2, c.scope[1].timeBase, 1, 2);
 
     m_model.SwitchState = {std::int16_t(face::RoundHalfEven(m_selector.Value())), 0, 0};
+    // The window is painted whole when it shows.
+    m_schematicShown = m_model.SwitchState;
+    m_screenShown = {};
     c.Picture9->setEnabled(true);
 
     m_a1Range = 1.0f;
@@ -313,18 +328,56 @@ void Lab7Window::Timer1_Timer()
     // transient now, and derive the meter targets.
     if (m_model.Tick(clock.now(), std::int16_t(face::RoundHalfEven(m_selector.Value())))) {
         LayoutClickAreas();
-        c.Picture1->update();
+        // A switch's click has redrawn its blade already; a new circuit
+        // is drawn here.
+        if (m_model.SwitchState != m_schematicShown)
+            RedrawSchematic();
     }
     // Sweep step and sample (the screen paint only draws what was recorded
-    // here), then the readouts.
+    // here), then the readouts; a screen is repainted when what it shows
+    // has changed: a sample that moved its trace, its channel, its scale.
     m_scope.OnTick(clock, m_model);
     m_voltsPerDivision.setValue(m_knob1.Value());
     m_milliampsPerDivision.setValue(double(m_knob2.Value()) * 10.0);
-    for (const Controls::Channel &ch : c.scope)
-        ch.screen->update();
-    // Pointers a fifth of the way to their targets.
-    m_meterA1.setValue(MeterStep(m_meterA1.Value(), ScaleDivisions(m_model.MeterTarget1, 100.0, m_a1Range)));
-    m_meterA2.setValue(MeterStep(m_meterA2.Value(), ScaleDivisions(m_model.MeterTarget2, 100.0, m_a2Range)));
+    for (int channel = 1; channel <= 2; ++channel) {
+        ScreenShows &shown = m_screenShown[std::size_t(channel - 1)];
+        const ScreenShows now = ScreenNow(channel);
+        if (SameScreen(now, shown))
+            continue;
+        shown = now;
+        if (QWidget *screen = c.scope[std::size_t(channel - 1)].screen)
+            screen->update();
+    }
+    // Pointers a fifth of the way to their targets, or onto them once there.
+    m_meterA1.StepTowards(ScaleDivisions(m_model.MeterTarget1, 100.0, m_a1Range));
+    m_meterA2.StepTowards(ScaleDivisions(m_model.MeterTarget2, 100.0, m_a2Range));
+}
+
+void Lab7Window::RedrawSchematic()
+{
+    m_schematicShown = m_model.SwitchState;
+    if (c.Picture1)
+        c.Picture1->update();
+}
+
+Lab7Window::ScreenShows Lab7Window::ScreenNow(int channel) const
+{
+    ScreenShows s;
+    s.on = m_scope.ChannelOn[std::size_t(channel)] != 0;
+    if (!s.on)
+        return s;
+    const bool v = channel == 1;
+    s.gain = ScreenGain(channel, v ? m_voltsPerDivision.Value() : m_milliampsPerDivision.Value());
+    s.trace = v ? m_scope.VoltageTrace : m_scope.CurrentTrace;
+    return s;
+}
+
+bool Lab7Window::SameScreen(const ScreenShows &a, const ScreenShows &b)
+{
+    // Compared as stored, so a sample that is not a number still compares
+    // equal to itself.
+    return a.on == b.on && std::memcmp(&a.gain, &b.gain, sizeof a.gain) == 0 &&
+           std::memcmp(a.trace.data(), b.trace.data(), sizeof a.trace) == 0;
 }
 
 void Lab7Window::FocusSchematic()
@@ -339,6 +392,7 @@ void Lab7Window::Image1_MouseDown(int index, Qt::MouseButton button, Qt::Keyboar
     if (button != Qt::LeftButton || (index != 0 && index != 1))
         return;
     m_model.ToggleSwitch(index == 0 ? Lab7Model::kS1 : Lab7Model::kS2, appClock().now());
+    m_schematicShown = m_model.SwitchState;
     if (c.Picture1)
         c.Picture1->repaint();
     m_scope.NoteSwitch();

@@ -14,6 +14,7 @@
 #include "shell/controls.h"
 #include "shell/labwindow.h"
 
+#include <QPixmap>
 #include <QPointer>
 #include <array>
 
@@ -58,6 +59,12 @@ public:
     void Command1_Click();
     void Text1_Change(int index);
 
+    // Both oscilloscope channels on: the screens record.
+    QStringList BusyStateControls() const override
+    {
+        return {QStringLiteral("Command3"), QStringLiteral("Command5")};
+    }
+
     // Grid of the schematic as the last layout computed it.
     const Lab7Grid &grid() const { return m_grid; }
 
@@ -74,6 +81,17 @@ private:
     void FocusSchematic();
     // Whether the parameter boxes are locked: a switch is closed.
     bool EditingLocked() const { return m_model.anySwitchClosed(); }
+    void RedrawSchematic();
+
+    // What an oscilloscope screen shows: its trace and scale while its
+    // channel is on, the empty grid otherwise.
+    struct ScreenShows {
+        bool on = false;
+        double gain = 0;
+        std::array<float, ScopeRecorder::kSamples> trace{};
+    };
+    ScreenShows ScreenNow(int channel) const;
+    static bool SameScreen(const ScreenShows &a, const ScreenShows &b);
 
     Lab7Model m_model;
     ScopeRecorder m_scope;
@@ -121,6 +139,11 @@ private:
     Controls c;
     ClickAreas m_image1;
     Lab7Grid m_grid;
+    // What the schematic and the screens were last asked to show: a tick
+    // repaints them only when that changes. The screens' grids, drawn once.
+    std::array<std::int16_t, 3> m_schematicShown{};
+    std::array<ScreenShows, 2> m_screenShown;
+    std::array<QPixmap, 2> m_screenGrid;
 };
 
 } // namespace ohmaris

@@ -175,21 +175,18 @@ void DrawSelectorPanel(QPainter &p, QSizeF panelTwips, QRectF knobTwips, const Q
     p.restore();
 }
 
-void DrawScopeScreen(QPainter &p, double widthPx, double heightPx, const std::array<float, 141> &trace,
-                     double gain, bool on)
+void DrawScopeTrace(QPainter &p, double widthPx, double heightPx, const std::array<float, 141> &trace,
+                    double gain)
 {
     p.save();
-    DrawScopeGrid(p, widthPx, heightPx, kScreenDivisions);
     const double dy = heightPx / kScreenDivisions;
-    if (on) {
-        p.setPen(QPen(QColor(50, 200, 50), 1));
-        p.drawLine(QPointF(0, 7 * dy), QPointF(widthPx, 7 * dy));
-        std::array<QPointF, ScopeRecorder::kSamples> points;
-        for (int k = 0; k < ScopeRecorder::kSamples; ++k)
-            points[std::size_t(k)] = TracePoint(k, trace[std::size_t(k)], widthPx, heightPx, gain);
-        p.setClipRect(QRectF(0, 0, widthPx, heightPx));
-        p.drawPolyline(points.data(), int(points.size()));
-    }
+    p.setPen(QPen(QColor(50, 200, 50), 1));
+    p.drawLine(QPointF(0, 7 * dy), QPointF(widthPx, 7 * dy));
+    std::array<QPointF, ScopeRecorder::kSamples> points;
+    for (int k = 0; k < ScopeRecorder::kSamples; ++k)
+        points[std::size_t(k)] = TracePoint(k, trace[std::size_t(k)], widthPx, heightPx, gain);
+    p.setClipRect(QRectF(0, 0, widthPx, heightPx));
+    p.drawPolyline(points.data(), int(points.size()));
     p.restore();
 }
 

@@ -25,10 +25,11 @@ void DrawLab7Schematic(QPainter &p, const Lab7Grid &g, int circuit, int s1, int 
 void DrawSelectorPanel(QPainter &p, QSizeF panelTwips, QRectF knobTwips, const QFont &font, double points,
                        const QColor &back);
 
-// One oscilloscope screen of widthPx x heightPx: grid, and for a channel
-// that is on, the zero line and the trace.
-void DrawScopeScreen(QPainter &p, double widthPx, double heightPx, const std::array<float, 141> &trace,
-                     double gain, bool on);
+// Over an oscilloscope screen of widthPx x heightPx (its glass and grid,
+// DrawScopeGrid of the shared scope drawing, which the bench keeps as a
+// picture), for a channel that is on: the zero line and the trace.
+void DrawScopeTrace(QPainter &p, double widthPx, double heightPx, const std::array<float, 141> &trace,
+                    double gain);
 
 // A channel's front panel: bevel, the "On" caption above the button
 // (rectangle in the panel's twips) and the two-line title.
