@@ -423,6 +423,22 @@ LanguageResult ParseLanguageText(const QString &text, Language language, const Q
     return {LanguageTable(language, blocks), std::nullopt};
 }
 
+LanguageResult ParseLanguageBytes(const QByteArray &bytes, Language language, const QString &fileName)
+{
+    const DecodedLanguageText decoded = DecodeLanguageBytes(bytes, language);
+    if (!decoded.text) {
+        LanguageError error;
+        error.file = fileName;
+        error.line = decoded.badLine;
+        const QString hex = QStringLiteral("%1").arg(uint(decoded.badByte), 2, 16, QLatin1Char('0')).toUpper();
+        error.what = QStringLiteral("byte 0x%1 is not UTF-8, though the file is UTF-8 elsewhere; "
+                                    "save the file as UTF-8 throughout")
+                         .arg(hex);
+        return {std::nullopt, error};
+    }
+    return ParseLanguageText(*decoded.text, language, fileName);
+}
+
 LanguageResult ReadLanguageFile(const QString &path, Language language)
 {
     QFile file(path);
@@ -435,18 +451,7 @@ LanguageResult ReadLanguageFile(const QString &path, Language language)
     }
     const QByteArray bytes = file.readAll();
     file.close();
-    const DecodedLanguageText decoded = DecodeLanguageBytes(bytes, language);
-    if (!decoded.text) {
-        LanguageError error;
-        error.file = path;
-        error.line = decoded.badLine;
-        const QString hex = QStringLiteral("%1").arg(uint(decoded.badByte), 2, 16, QLatin1Char('0')).toUpper();
-        error.what = QStringLiteral("byte 0x%1 is not UTF-8, though the file is UTF-8 elsewhere; "
-                                    "save the file as UTF-8 throughout")
-                         .arg(hex);
-        return {std::nullopt, error};
-    }
-    return ParseLanguageText(*decoded.text, language, path);
+    return ParseLanguageBytes(bytes, language, path);
 }
 
 LanguageResult LoadLanguageTable(int &language)

@@ -131,6 +131,10 @@ DecodedLanguageText DecodeLanguageBytes(const QByteArray &bytes, Language langua
 // Splits decoded text into the nine blocks. `fileName` only labels errors.
 LanguageResult ParseLanguageText(const QString &text, Language language, const QString &fileName);
 
+// Decodes and parses the bytes of one file, refusing bytes that are not text
+// as ReadLanguageFile does. `fileName` only labels errors.
+LanguageResult ParseLanguageBytes(const QByteArray &bytes, Language language, const QString &fileName);
+
 // Reads, decodes and parses one file.
 LanguageResult ReadLanguageFile(const QString &path, Language language);
 
