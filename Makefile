@@ -66,3 +66,43 @@ package: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Fuzzing with clang's libFuzzer, in a build folder of its own: each harness
+# of tests/fuzz runs FUZZ_SECONDS on a copy of its seed corpus (the repository's
+# stays as it is). A crash fails the target; its input is kept in
+# $(FUZZ_BUILD)/artifacts and the report in $(FUZZ_BUILD)/HARNESS.log.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_PACKAGES = clang libclang-rt-14-dev
+FUZZ_TARGETS = fuzz_languagefile fuzz_entry fuzz_calcargs
+
+.PHONY: fuzz
+fuzz: deps
+	@if ! command -v clang++ >/dev/null 2>&1; then \
+	  missing=""; \
+	  for p in $(FUZZ_PACKAGES); do \
+	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	  done; \
+	  if [ -n "$$missing" ]; then \
+	    echo "Installing:$$missing"; \
+	    if [ "$$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi; \
+	    $$SUDO apt-get update && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y --no-install-recommends $$missing; \
+	  fi; \
+	fi
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DOHMARIS_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j 2 --target $(FUZZ_TARGETS)
+	@failed=""; \
+	for h in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$h $(FUZZ_BUILD)/artifacts; \
+	  cp tests/fuzz/corpus/$$h/* $(FUZZ_BUILD)/corpus/$$h/; \
+	  echo "$$h: fuzzing for $(FUZZ_SECONDS) s"; \
+	  if $(FUZZ_BUILD)/bin/$$h -max_total_time=$(FUZZ_SECONDS) -timeout=30 \
+	       -artifact_prefix=$(FUZZ_BUILD)/artifacts/$$h- $(FUZZ_BUILD)/corpus/$$h >$(FUZZ_BUILD)/$$h.log 2>&1; then \
+	    echo "$$h: $$(grep '^Done ' $(FUZZ_BUILD)/$$h.log | tail -n 1)"; \
+	  else \
+	    tail -n 40 $(FUZZ_BUILD)/$$h.log; \
+	    echo "$$h: FAILED after $$(grep -o '^#[0-9]*' $(FUZZ_BUILD)/$$h.log | tail -n 1 | tr -d '#') runs, see $(FUZZ_BUILD)/$$h.log"; \
+	    failed="$$failed $$h"; \
+	  fi; \
+	done; \
+	if [ -n "$$failed" ]; then echo "make fuzz: crash found by:$$failed"; exit 1; fi
