@@ -315,11 +315,13 @@ ParamBox::ParamBox(QWidget *parent, Filter filter) : QLineEdit(parent), m_filter
 void ParamBox::keyPressEvent(QKeyEvent *e)
 {
     // Navigation and editing keys that type no character keep working;
-    // shortcuts (paste, cut, undo) and any typed character go through the
+    // the clipboard shortcuts (paste, cut and copy too: a box never touches
+    // the clipboard) do nothing, and any typed character goes through the
     // filter, which refuses all but digits, one comma and backspace.
     const QString text = e->text();
     const bool typesCharacter = !text.isEmpty() && (text.at(0).isPrint() || text.at(0) == QChar(8));
-    if (e->matches(QKeySequence::Paste) || e->matches(QKeySequence::Cut) || e->key() == Qt::Key_Insert) {
+    if (e->matches(QKeySequence::Paste) || e->matches(QKeySequence::Cut) || e->matches(QKeySequence::Copy)
+        || e->key() == Qt::Key_Insert) {
         e->accept();
         return;
     }
@@ -330,9 +332,8 @@ void ParamBox::keyPressEvent(QKeyEvent *e)
             QLineEdit::keyPressEvent(e);
             return;
         default:
-            if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier) && !e->matches(QKeySequence::SelectAll)
-                && !e->matches(QKeySequence::Copy)) {
-                e->accept(); // no editing shortcuts besides copy and select-all
+            if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier) && !e->matches(QKeySequence::SelectAll)) {
+                e->accept(); // no editing shortcuts besides select-all
                 return;
             }
             QLineEdit::keyPressEvent(e);

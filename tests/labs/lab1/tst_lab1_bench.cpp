@@ -47,7 +47,7 @@ private slots:
     void typing_data();
     void typing();
     void emptiedBoxKeepsValue();
-    void pasteRefusedClipboardKept();
+    void clipboardNeverTouched();
     void metersSettle();
 };
 
@@ -254,7 +254,7 @@ void TestLab1Bench::emptiedBoxKeepsValue()
     QCOMPARE(w->model().ElementValues[4], 12.0f);
 }
 
-void TestLab1Bench::pasteRefusedClipboardKept()
+void TestLab1Bench::clipboardNeverTouched()
 {
     QApplication::clipboard()->setText(QStringLiteral("123"));
     for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
@@ -262,6 +262,15 @@ void TestLab1Bench::pasteRefusedClipboardKept()
     box(5)->setFocus();
     QTest::keyClick(box(5), Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(box(5), Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(box(5)->text(), QStringLiteral("15"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("123"));
+    // Nor does a selected value leave the box: copy and cut write nothing.
+    box(5)->selectAll();
+    // With the control characters a keyboard sends for them.
+    const std::pair<Qt::Key, QString> copyCut[] = {
+        {Qt::Key_C, QString(QChar(3))}, {Qt::Key_X, QString(QChar(24))}, {Qt::Key_Insert, QString()}};
+    for (const auto &[key, text] : copyCut)
+        QTest::sendKeyEvent(QTest::Click, box(5), key, text, Qt::ControlModifier);
     QCOMPARE(box(5)->text(), QStringLiteral("15"));
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("123"));
 }
