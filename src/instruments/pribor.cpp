@@ -170,12 +170,16 @@ void Pribor::setPicCtl(PictureBox *box)
 {
     m_binding.Release();
     // A box let go of paints its own background again.
-    if (m_box)
+    if (m_box) {
         m_box->setAttribute(Qt::WA_OpaquePaintEvent, false);
+        if (m_box->instrument() == this)
+            m_box->setInstrument(nullptr);
+    }
     m_box = box;
     m_faceValid = false;
     if (!box)
         return;
+    box->setInstrument(this);
     // The face covers the whole box: nothing behind it needs painting.
     box->setAttribute(Qt::WA_OpaquePaintEvent);
     m_binding.Add(connect(box, &PictureBox::painting, this, &Pribor::Pic1_Paint));

@@ -89,12 +89,12 @@ bool OverKnob(const Geometry &g, QPointF pos)
 
 namespace {
 constexpr QRgb kOutline = face::Rgb(255, 255, 255);
-constexpr char kKnobProperty[] = "ohmarisKnob";
 } // namespace
 
 bool Switcher::IsKnobBox(const QWidget *w)
 {
-    return w && w->property(kKnobProperty).toBool();
+    const auto *box = qobject_cast<const PictureBox *>(w);
+    return box && qobject_cast<const Switcher *>(box->instrument());
 }
 
 Switcher::Switcher(QObject *parent) : QObject(parent)
@@ -107,12 +107,14 @@ Switcher::~Switcher() = default;
 void Switcher::setPicCtl(PictureBox *box)
 {
     m_binding.Release();
+    if (m_box && m_box->instrument() == this)
+        m_box->setInstrument(nullptr);
     m_box = box;
     if (!box)
         return;
     box->setBackColor(QColor());
     box->setMouseTracking(true);
-    box->setProperty(kKnobProperty, true);
+    box->setInstrument(this);
     m_binding.Add(connect(box, &PictureBox::painting, this, &Switcher::Pic1_Paint));
     m_binding.Add(connect(box, &PictureBox::mouseDown, this, &Switcher::Pic1_MouseDown));
     m_binding.Add(connect(box, &PictureBox::mouseMoved, this,

@@ -186,11 +186,15 @@ Znak::~Znak()
 void Znak::setPicCtl(PictureBox *box)
 {
     m_binding.Release();
-    if (m_box)
+    if (m_box) {
         m_box->setAttribute(Qt::WA_OpaquePaintEvent, false);
+        if (m_box->instrument() == this)
+            m_box->setInstrument(nullptr);
+    }
     m_box = box;
     if (!box)
         return;
+    box->setInstrument(this);
     // The case covers the whole box: nothing behind it needs painting.
     box->setAttribute(Qt::WA_OpaquePaintEvent);
     m_binding.Add(connect(box, &PictureBox::painting, this, &Znak::Pic1_Paint));
@@ -217,6 +221,7 @@ void Znak::setValue(double v)
 {
     // The benches hand over their values on every tick; a display that
     // would not change is not repainted.
+    m_given = v;
     const znak::Display d = znak::Encode(v, m_digits);
     if (znak::SameDisplay(d, m_display))
         return;

@@ -58,6 +58,8 @@ public:
 
     void setValue(double v);
     double Value() const { return m_display.stored; }
+    // The value last handed over, before rounding: what the cells encode.
+    double GivenValue() const { return m_given; }
     // 1..9; anything else is ignored. Clears the cells.
     void setDigits(int v);
     int Digits() const { return m_digits; }
@@ -77,6 +79,7 @@ private:
     BoxBinding m_binding;
     int m_digits = 5;
     bool m_enable = true;
+    double m_given = 1.0;
     znak::Display m_display;
 };
 

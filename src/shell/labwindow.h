@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -86,6 +87,13 @@ public:
     // its busy state beyond what its schematic, knobs and boxes do (such as
     // an oscilloscope's channels); none by default.
     virtual QStringList BusyStateControls() const { return {}; }
+
+    // What a checking tool reads of the model behind the bench: whether a
+    // recomputation is still due (the next tick must have done it) and
+    // every result of the model, appended to `out`. The frame alone has
+    // no model.
+    virtual bool RecalcDue() const { return false; }
+    virtual void ModelOutputs(std::vector<double> &out) const { (void)out; }
 
     // Re-applies captions after a language change (called by the loader).
     void OnLanguageApplied();

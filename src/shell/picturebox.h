@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
 #include <vector>
 
@@ -27,6 +28,12 @@ public:
     // Size in twips (15 per pixel), the unit schematics are drawn in.
     double twipsWidth() const { return width() * 15.0; }
     double twipsHeight() const { return height() * 15.0; }
+
+    // The instrument drawn into the box, if any (a meter, a knob, a
+    // display): it records itself when it binds the box, so tools that work
+    // or check a window find its instruments from its boxes.
+    void setInstrument(QObject *instrument) { m_instrument = instrument; }
+    QObject *instrument() const { return m_instrument; }
 
 Q_SIGNALS:
     // Emitted from paintEvent with the box's painter; receivers draw and
@@ -53,6 +60,7 @@ protected:
 private:
     QColor m_back;
     bool m_pressedInside = false;
+    QPointer<QObject> m_instrument;
 };
 
 // The connections that bind an object to one picture box at a time.

@@ -177,6 +177,8 @@ class CoilCapacitorWindow : public CoilCapacitorBench {
 public:
     using CoilCapacitorBench::CoilCapacitorBench;
     LabModel &Model() { return m_model; }
+    bool RecalcDue() const override { return m_model.RecalcPending; }
+    void ModelOutputs(std::vector<double> &out) const override { m_model.Outputs(out); }
 
 protected:
     CoilCapacitorCircuit &Coil() final { return m_model; }

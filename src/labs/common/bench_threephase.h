@@ -115,6 +115,8 @@ public:
     }
 
     LabModel &Model() { return m_model; }
+    bool RecalcDue() const override { return m_model.RecalcPending; }
+    void ModelOutputs(std::vector<double> &out) const override { m_model.Outputs(out); }
     // The grid of the schematic as it stands.
     LabGrid Grid() const
     {

@@ -35,4 +35,16 @@ bool CoilCapacitorCircuit::ApplyProtection(double now)
     return TripOn(ProtectedCurrent(), now);
 }
 
+void SinglePhaseCircuit::Outputs(std::vector<double> &out) const
+{
+    const K50PhaseReadings k50 = K50Readings();
+    AppendOutputs(out, MeterTargets(), k50.U, k50.I, k50.P);
+}
+
+void CoilCapacitorCircuit::Outputs(std::vector<double> &out) const
+{
+    SinglePhaseCircuit::Outputs(out);
+    AppendOutputs(out, SupplyVoltage, CoilResistance, CoilInductance, Capacitance, CircuitCurrent, ActivePower);
+}
+
 } // namespace ohmaris

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "calc/entry.h"
+#include "calc/outputs.h"
 #include "calc/protection.h"
 #include "labs/common/supply.h"
 
@@ -40,6 +41,9 @@ public:
     // The per-tick supply protection, after every pointer has moved: may
     // open the breaker and ask for a recomputation; true when it opened.
     virtual bool ApplyProtection(double now) = 0;
+    // Every result of the last computation, for tools that check them: the
+    // meter targets and the K-50 readings, then the lab's own.
+    virtual void Outputs(std::vector<double> &out) const;
 
 protected:
     // Opens the breaker when the protection trips on `protectedCurrent`.
@@ -73,6 +77,7 @@ public:
     // phase A, nothing on B and C.
     K50PhaseReadings K50Readings() const override;
     bool ApplyProtection(double now) override;
+    void Outputs(std::vector<double> &out) const override;
 };
 
 } // namespace ohmaris

@@ -56,6 +56,12 @@ void ThreePhaseCircuit::ToggleSwitch(int index)
     RecalcPending = true;
 }
 
+void ThreePhaseCircuit::Outputs(std::vector<double> &out) const
+{
+    const K50PhaseReadings k50 = K50Readings();
+    AppendOutputs(out, PhaseVoltage, PhasePower, MaxPhaseCurrent, MeterTargets(), k50.U, k50.I, k50.P);
+}
+
 bool ThreePhaseCircuit::ApplyProtection(double now)
 {
     if (!Protection.Check(MaxPhaseCurrent, now))

@@ -8,6 +8,7 @@
 
 #include "calc/entry.h"
 #include "calc/phasor.h"
+#include "calc/outputs.h"
 #include "calc/protection.h"
 #include "labs/common/supply.h"
 
@@ -89,6 +90,8 @@ public:
     // The per-tick breaker check on MaxPhaseCurrent: opens S0 and requests a
     // recomputation when the protection trips; returns whether it did.
     bool ApplyProtection(double now);
+    // Every result of the last computation, for tools that check them.
+    virtual void Outputs(std::vector<double> &out) const;
 };
 
 } // namespace ohmaris

@@ -77,4 +77,9 @@ Lab1Meters Lab1MeterStep(const Lab1Meters &present, const Lab1Model &model)
             MeterStep(present.A2, t.A2), MeterStep(present.V, t.V)};
 }
 
+void Lab1Model::Outputs(std::vector<double> &out) const
+{
+    AppendOutputs(out, NodeVoltage, BranchCurrent, VoltmeterTarget);
+}
+
 } // namespace ohmaris

@@ -39,4 +39,10 @@ std::array<double, 2> Lab3Model::MeterTargets() const
     return {ScaleDivisions(CoilCurrent, 100.0, A1Range), ScaleDivisions(CapacitorCurrent, 100.0, A2Range)};
 }
 
+void Lab3Model::Outputs(std::vector<double> &out) const
+{
+    CoilCapacitorCircuit::Outputs(out);
+    AppendOutputs(out, CoilCurrent, CapacitorCurrent);
+}
+
 } // namespace ohmaris

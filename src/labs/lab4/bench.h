@@ -19,6 +19,8 @@ public:
     ~Lab4Window() override;
 
     Lab4Model &Model() { return m_model; }
+    bool RecalcDue() const override { return m_model.RecalcPending; }
+    void ModelOutputs(std::vector<double> &out) const override { m_model.Outputs(out); }
     Pribor &A1() { return Meter(0); }
     Pribor &A2() { return Meter(1); }
     Switcher &FirstSelector() { return m_select1; }

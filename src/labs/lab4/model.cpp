@@ -114,4 +114,11 @@ bool Lab4Model::ApplyProtection(double now)
     return TripOn(RegulatedCurrent(SwitchState[kStep], CircuitCurrent), now);
 }
 
+void Lab4Model::Outputs(std::vector<double> &out) const
+{
+    SinglePhaseCircuit::Outputs(out);
+    AppendOutputs(out, SupplyVoltage, CircuitCurrent, ActivePower, BranchCurrent, Inductance, Coupling,
+                  WindingResistance, MutualInductance);
+}
+
 } // namespace ohmaris

@@ -90,4 +90,10 @@ K50PhaseReadings Lab5Model::K50Readings() const
     return {PhaseVoltage, PhaseCurrent, PhasePower};
 }
 
+void Lab5Model::Outputs(std::vector<double> &out) const
+{
+    ThreePhaseCircuit::Outputs(out);
+    AppendOutputs(out, PhaseCurrent, NeutralCurrent, NeutralVoltage);
+}
+
 } // namespace ohmaris

@@ -130,4 +130,10 @@ K50PhaseReadings Lab6Model::K50Readings() const
     return {PhaseVoltage, LineCurrent, PhasePower};
 }
 
+void Lab6Model::Outputs(std::vector<double> &out) const
+{
+    ThreePhaseCircuit::Outputs(out);
+    AppendOutputs(out, BranchCurrent, LineCurrent);
+}
+
 } // namespace ohmaris

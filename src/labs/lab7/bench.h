@@ -33,6 +33,8 @@ public:
 
     // Window state: lives for the whole run.
     Lab7Model &Model() { return m_model; }
+    bool RecalcDue() const override { return m_model.RecalcPending; }
+    void ModelOutputs(std::vector<double> &out) const override { m_model.Outputs(out); }
     ScopeRecorder &Scope() { return m_scope; }
     float DrawUnit() const { return m_drawUnit; }
     float A1Range() const { return m_a1Range; }

@@ -251,4 +251,10 @@ void Lab7Model::SelectorTurned()
     RecalcPending = true;
 }
 
+void Lab7Model::Outputs(std::vector<double> &out) const
+{
+    AppendOutputs(out, Alpha, Beta, Phase, CoefA, CoefB, FinalVoltage, FinalCurrent, ScopeVoltage, ScopeCurrent,
+                  JumpVoltage, JumpCurrent, MeterTarget1, MeterTarget2);
+}
+
 } // namespace ohmaris

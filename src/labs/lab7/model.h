@@ -9,6 +9,7 @@
 #pragma once
 
 #include "calc/entry.h"
+#include "calc/outputs.h"
 
 #include <array>
 #include <cstdint>
@@ -75,6 +76,8 @@ public:
     void Evaluate(double now);
     // Ammeter targets (amperes) from the present u and i.
     void UpdateMeterTargets();
+    // Every result, for tools that check them.
+    void Outputs(std::vector<double> &out) const;
 
     // The model's share of one timer tick: if a recomputation is pending,
     // take the selector position and recompute; then evaluate at `now` and

@@ -30,6 +30,8 @@ public:
 
     // Window state: lives for the whole run.
     Lab8Model &Model() { return m_model; }
+    bool RecalcDue() const override { return m_model.RecalcPending; }
+    void ModelOutputs(std::vector<double> &out) const override { m_model.Outputs(out); }
     float DrawUnit() const { return m_drawUnit; }
     const Lab8Anchors &Anchors() const { return m_anchors; }
     bool VoltmeterOn() const { return m_voltmeterOn; }

@@ -118,4 +118,13 @@ bool Lab8Model::AnySourceOn() const
     return false;
 }
 
+void Lab8Model::Outputs(std::vector<double> &out) const
+{
+    AppendOutputs(out, VoltageWave, VoltageRms, CurrentRms);
+    for (int k = 0; k < kSources; ++k) {
+        const SourceHarmonic h = GetSourceHarmonic(k);
+        AppendOutputs(out, h.Amplitude, h.Phase, h.Omega);
+    }
+}
+
 } // namespace ohmaris

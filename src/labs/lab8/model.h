@@ -9,6 +9,7 @@
 #pragma once
 
 #include "calc/entry.h"
+#include "calc/outputs.h"
 
 #include <QString>
 #include <array>
@@ -80,6 +81,8 @@ public:
     void ComputeCircuit();
 
     bool AnySourceOn() const;
+    // Every result, for tools that check them.
+    void Outputs(std::vector<double> &out) const;
 };
 
 } // namespace ohmaris
