@@ -1,0 +1,181 @@
+// The random-input driver: a short run over every window finds nothing,
+// faults planted in a run are found at the event that made them, and a
+// seed replays the same events.
+#include "monkey.h"
+
+#include "labs/lab2/bench.h"
+#include "labs/lab7/bench.h"
+#include "shell/shell.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
+#include <cmath>
+#include <limits>
+
+using namespace ohmaris;
+using namespace ohmaris::monkey;
+
+class TestMonkey : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void runsCleanOverEveryWindow_data();
+    void runsCleanOverEveryWindow();
+    void findsPlantedFaults_data();
+    void findsPlantedFaults();
+    void seedReplaysTheSameEvents();
+};
+
+namespace {
+
+// The run's lines, kept rather than printed.
+struct Quiet {
+    explicit Quiet(Monkey &m)
+    {
+        m.print = [this](const QString &line) { lines.append(line); };
+    }
+    QStringList lines;
+};
+
+template <class Window> Window *Loaded(int lab)
+{
+    for (LabWindow *w : Shell::instance().labWindows())
+        if (w->formName() == QStringLiteral("Form%1").arg(lab) && w->isLoaded())
+            return dynamic_cast<Window *>(w);
+    return nullptr;
+}
+
+} // namespace
+
+void TestMonkey::runsCleanOverEveryWindow_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("whole program") << QString();
+    for (int lab = 1; lab <= 8; ++lab)
+        QTest::newRow(qPrintable(QStringLiteral("Form%1").arg(lab))) << QStringLiteral("Form%1").arg(lab);
+}
+
+void TestMonkey::runsCleanOverEveryWindow()
+{
+    QFETCH(QString, window);
+    Options o;
+    o.seed = 20261210;
+    o.events = 400;
+    o.window = window;
+    Monkey m(o);
+    Quiet quiet(m);
+    const int failures = m.Run();
+    QVERIFY2(failures == 0, qPrintable(quiet.lines.join(QLatin1Char('\n'))));
+    QCOMPARE(m.eventsDone(), o.events);
+    QCOMPARE(quiet.lines.last(), QStringLiteral("400 events, 0 failures"));
+}
+
+void TestMonkey::findsPlantedFaults_data()
+{
+    // Each fault is planted once the window it needs is open (from event
+    // 20 on), and must be reported at that very event.
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QString>("report");
+    QTest::newRow("Qt warning") << QStringLiteral("Form1") << 0 << QStringLiteral("Qt warning: planted");
+    QTest::newRow("clipboard written") << QStringLiteral("Form3") << 1 << QStringLiteral("the clipboard was changed");
+    QTest::newRow("model result not a number") << QStringLiteral("Form2") << 2 << QStringLiteral("is nan");
+    QTest::newRow("display not showing its value") << QStringLiteral("Form7") << 3
+                                                   << QStringLiteral("the display does not show");
+}
+
+void TestMonkey::findsPlantedFaults()
+{
+    QFETCH(QString, window);
+    QFETCH(int, fault);
+    QFETCH(QString, report);
+    long planted = -1;
+    auto plant = [&](Monkey &m) {
+        m.afterEvent = [&, fault](long event) {
+            if (planted >= 0 || event < 20)
+                return;
+            switch (fault) {
+            case 0:
+                if (!Loaded<LabWindow>(1))
+                    return;
+                qWarning("planted");
+                break;
+            case 1:
+                if (!Loaded<LabWindow>(3))
+                    return;
+                QGuiApplication::clipboard()->setText(QStringLiteral("planted"));
+                break;
+            case 2: {
+                Lab2Window *w = Loaded<Lab2Window>(2);
+                if (!w)
+                    return;
+                w->Model().CircuitCurrent = std::numeric_limits<float>::quiet_NaN();
+                break;
+            }
+            case 3: {
+                Lab7Window *w = Loaded<Lab7Window>(7);
+                if (!w)
+                    return;
+                w->TimeBase1().setDigits(w->TimeBase1().Digits() == 3 ? 4 : 3);
+                break;
+            }
+            }
+            planted = event;
+        };
+    };
+
+    Options o;
+    o.seed = 7;
+    o.events = 300;
+    o.window = window;
+    {
+        Monkey m(o);
+        Quiet quiet(m);
+        plant(m);
+        m.Run();
+        QVERIFY2(planted > 0, "the window never opened");
+        QVERIFY(!m.failures().empty());
+        QCOMPARE(m.failures().front().event, planted);
+        QVERIFY2(m.failures().front().what.contains(report), qPrintable(m.failures().front().what));
+        // The report names the seed and the event, and how to replay them.
+        const QString replay = m.ReplayCommand(planted);
+        QVERIFY(quiet.lines.contains(QStringLiteral("  replay: ") + replay));
+        QVERIFY(replay.contains(QStringLiteral("--seed 7 --events %1 --window %2").arg(planted).arg(window)));
+        QVERIFY(quiet.lines.last().endsWith(QStringLiteral("failures")));
+        QVERIFY(!quiet.lines.last().endsWith(QStringLiteral(" 0 failures")));
+    }
+    // The replay stops at the failing event and fails there again.
+    const long first = planted;
+    planted = -1;
+    o.events = first;
+    Monkey again(o);
+    Quiet quiet(again);
+    plant(again);
+    QCOMPARE(again.Run(), 1);
+    QCOMPARE(again.failures().front().event, first);
+}
+
+void TestMonkey::seedReplaysTheSameEvents()
+{
+    auto trace = [](std::uint64_t seed) {
+        Options o;
+        o.seed = seed;
+        o.events = 150;
+        o.traceFrom = 1;
+        Monkey m(o);
+        Quiet quiet(m);
+        m.Run();
+        QStringList events;
+        for (const QString &line : quiet.lines)
+            if (line.startsWith(QStringLiteral("event ")))
+                events.append(line);
+        return events;
+    };
+    const QStringList first = trace(11);
+    QCOMPARE(first.size(), 150);
+    QCOMPARE(trace(11), first);
+    QVERIFY(trace(12) != first);
+}
+
+QTEST_MAIN(TestMonkey)
+#include "tst_monkey.moc"
