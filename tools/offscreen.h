@@ -4,7 +4,7 @@
 
 #include <QByteArray>
 #include <QDir>
-#include <QFile>
+#include <QSaveFile>
 #include <QRegularExpression>
 #include <QString>
 
@@ -28,8 +28,10 @@ inline bool ParseScreenSize(const QString &text, int &width, int &height)
 inline QByteArray OffscreenPlatform(const QString &tool, int width, int height)
 {
     const QString path = QDir::temp().filePath(QStringLiteral("%1-%2x%3.json").arg(tool).arg(width).arg(height));
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Written whole and then renamed into place: tools started side by
+    // side must never read each other's half-written file.
+    QSaveFile f(path);
+    if (f.open(QIODevice::WriteOnly)) {
         f.write(QStringLiteral("{ \"synchronousWindowSystemEvents\": false, \"windowFrameMargins\": false, "
                                "\"screens\": [ { \"name\": \"%1\", \"x\": 0, \"y\": 0, \"width\": %2, "
                                "\"height\": %3, \"logicalDpi\": 96 } ] }\n")
@@ -37,6 +39,8 @@ inline QByteArray OffscreenPlatform(const QString &tool, int width, int height)
                     .arg(width)
                     .arg(height)
                     .toUtf8());
+        f.commit();
+    }
     return "offscreen:configfile=" + path.toLocal8Bit();
 }
 
