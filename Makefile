@@ -3,6 +3,9 @@
 #   make test   the same, then every test (headless)
 #   make package        the Debian package, build/ohmaris_VERSION_ARCH.deb
 #   make screenshots    the README's pictures, rendered into docs/screenshots
+#   make check-sanitize every test, the gallery and the random-input driver
+#                       built with AddressSanitizer and UndefinedBehaviorSanitizer
+#   make fuzz           each fuzz harness for FUZZ_SECONDS (clang's libFuzzer)
 
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -13,20 +16,25 @@ PACKAGES = cmake make g++ qt6-base-dev libgl-dev fontconfig fonts-liberation2 fo
   librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base xvfb xauth xdotool locales
 SHOTS = $(BUILD)/screenshots
 
-.PHONY: all deps configure build run test gallery screenshots install package clean
+.PHONY: all deps configure build run test gallery screenshots install package clean check-sanitize
 
 all: build
 
+# Installs those of the Debian packages given that are missing.
+define install_missing
+missing=""; \
+for p in $(1); do \
+  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+done; \
+if [ -n "$$missing" ]; then \
+  echo "Installing:$$missing"; \
+  if [ "$$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi; \
+  $$SUDO apt-get update && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y --no-install-recommends $$missing; \
+fi
+endef
+
 deps:
-	@missing=""; \
-	for p in $(PACKAGES); do \
-	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:$$missing"; \
-	  if [ "$$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi; \
-	  $$SUDO apt-get update && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y --no-install-recommends $$missing; \
-	fi
+	@$(call install_missing,$(PACKAGES))
 
 configure: deps
 	cmake -S . -B $(BUILD)
@@ -67,6 +75,31 @@ package: build
 clean:
 	rm -rf $(BUILD)
 
+# The checking build, in a folder of its own: every test, the gallery and a
+# short run of the random-input driver over the whole program and each lab
+# window, with AddressSanitizer and UndefinedBehaviorSanitizer. The first
+# report ends the program that made it, and fails the target.
+SANITIZE_BUILD ?= build-sanitize
+MONKEY_EVENTS ?= 4000
+MONKEY_SEED ?= 1
+SANITIZE_ENV = ASAN_OPTIONS=abort_on_error=1:detect_stack_use_after_return=1:strict_init_order=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+check-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DOHMARIS_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	rm -rf $(SANITIZE_BUILD)/gallery
+	$(SANITIZE_ENV) env -u QT_QPA_PLATFORM $(SANITIZE_BUILD)/bin/ohmaris-gallery $(SANITIZE_BUILD)/gallery
+	@for w in "" Form1 Form2 Form3 Form4 Form5 Form6 Form7 Form8; do \
+	  echo "ohmaris-monkey --seed $(MONKEY_SEED) --events $(MONKEY_EVENTS) $${w:+--window $$w}"; \
+	  $(SANITIZE_ENV) env -u QT_QPA_PLATFORM $(SANITIZE_BUILD)/bin/ohmaris-monkey --seed $(MONKEY_SEED) \
+	    --events $(MONKEY_EVENTS) $${w:+--window $$w} > $(SANITIZE_BUILD)/monkey$$w.log 2>&1; rc=$$?; \
+	  tail -n 2 $(SANITIZE_BUILD)/monkey$$w.log; \
+	  if [ $$rc -ne 0 ]; then grep -A 3 '^failure' $(SANITIZE_BUILD)/monkey$$w.log | head -n 40; \
+	    echo "make check-sanitize: the driver failed (exit $$rc), see $(SANITIZE_BUILD)/monkey$$w.log"; exit 1; fi; \
+	done
+
 # Fuzzing with clang's libFuzzer, in a build folder of its own: each harness
 # of tests/fuzz runs FUZZ_SECONDS on a copy of its seed corpus (the repository's
 # stays as it is). A crash fails the target; its input is kept in
@@ -78,17 +111,7 @@ FUZZ_TARGETS = fuzz_languagefile fuzz_entry fuzz_calcargs
 
 .PHONY: fuzz
 fuzz: deps
-	@if ! command -v clang++ >/dev/null 2>&1; then \
-	  missing=""; \
-	  for p in $(FUZZ_PACKAGES); do \
-	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
-	  done; \
-	  if [ -n "$$missing" ]; then \
-	    echo "Installing:$$missing"; \
-	    if [ "$$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi; \
-	    $$SUDO apt-get update && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y --no-install-recommends $$missing; \
-	  fi; \
-	fi
+	@$(call install_missing,$(FUZZ_PACKAGES))
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DOHMARIS_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j 2 --target $(FUZZ_TARGETS)
 	@failed=""; \

@@ -58,10 +58,7 @@ void TestMonkey::runsCleanOverEveryWindow_data()
 void TestMonkey::runsCleanOverEveryWindow()
 {
     QFETCH(QString, window);
-    Options o;
-    o.seed = 20261210;
-    o.events = 400;
-    o.window = window;
+    const Options o{.seed = 20261210, .events = 400, .window = window};
     Monkey m(o);
     Quiet quiet(m);
     const int failures = m.Run();
@@ -124,10 +121,7 @@ void TestMonkey::findsPlantedFaults()
         };
     };
 
-    Options o;
-    o.seed = 7;
-    o.events = 300;
-    o.window = window;
+    Options o{.seed = 7, .events = 300, .window = window};
     {
         Monkey m(o);
         Quiet quiet(m);
@@ -158,11 +152,7 @@ void TestMonkey::findsPlantedFaults()
 void TestMonkey::seedReplaysTheSameEvents()
 {
     auto trace = [](std::uint64_t seed) {
-        Options o;
-        o.seed = seed;
-        o.events = 150;
-        o.traceFrom = 1;
-        Monkey m(o);
+        Monkey m(Options{.seed = seed, .events = 150, .traceFrom = 1});
         Quiet quiet(m);
         m.Run();
         QStringList events;
