@@ -124,7 +124,22 @@ LabWindow::LabWindow(LabWindowSetup setup, QObject *parent) : QObject(parent), m
 
 LabWindow::~LabWindow()
 {
+    Discard();
+}
+
+void LabWindow::Discard()
+{
+    if (m_form) {
+        m_timer->stop();
+        FormUnload();
+    }
+    delete m_unloadedForm;
     delete m_form;
+    m_client = nullptr;
+    m_timer = nullptr;
+    m_cancel = nullptr;
+    m_mnuQestion = nullptr;
+    m_mnuEnglish = m_mnuRussian = nullptr;
 }
 
 void LabWindow::Load()
@@ -193,6 +208,7 @@ void LabWindow::Unload()
     m_mnuEnglish = m_mnuRussian = nullptr;
     form->hide();
     form->deleteLater();
+    m_unloadedForm = form;
     m_unloading = false;
     Q_EMIT unloaded();
 }

@@ -74,6 +74,11 @@ public:
     void Show();
     // Form_Unload: stops the timer, shows the chooser, destroys the controls.
     void Unload();
+    // Destroys the form now, loaded or unloaded and waiting for deletion,
+    // with nothing shown instead. The shell calls it before it destroys the
+    // lab window: the controls' handlers reach into the bench, so the form
+    // must go while the bench is still whole.
+    void Discard();
 
     // Runs one timer tick now (what the timer does every interval).
     void Tick() { Timer1_Timer(); }
@@ -137,6 +142,7 @@ private:
 
     LabWindowSetup m_setup;
     QPointer<LabForm> m_form;
+    QPointer<LabForm> m_unloadedForm; // deleted later, unless discarded first
     QWidget *m_client = nullptr;
     QTimer *m_timer = nullptr;
     QPushButton *m_cancel = nullptr;

@@ -39,6 +39,10 @@ Shell::Shell() = default;
 
 Shell::~Shell()
 {
+    // Every form first, while each bench is whole: a control being
+    // destroyed may still reach its bench's handlers.
+    for (auto &[lab, w] : m_labs)
+        w->Discard();
     m_labs.clear();
     delete m_help;
     delete m_about;
