@@ -37,5 +37,8 @@ public:
 // Whether the replacement allocator is the one the process uses (another
 // preloaded allocator, such as a memory checker's, would bypass it).
 bool Active();
+// Whether this build has the replacement at all: a build with
+// AddressSanitizer leaves malloc to the sanitizer and counts nothing.
+bool Available();
 
 } // namespace ohmaris::alloc
