@@ -80,10 +80,11 @@ clean:
 # window, with AddressSanitizer and UndefinedBehaviorSanitizer. The first
 # report ends the program that made it, and fails the target.
 SANITIZE_BUILD ?= build-sanitize
-MONKEY_EVENTS ?= 4000
+MONKEY_EVENTS ?= 12000
 MONKEY_SEED ?= 1
 SANITIZE_ENV = ASAN_OPTIONS=abort_on_error=1:detect_stack_use_after_return=1:strict_init_order=1 \
-  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0
 
 check-sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -DOHMARIS_SANITIZE=ON
