@@ -152,7 +152,7 @@ void TestMonkey::findsPlantedFaults()
 void TestMonkey::seedReplaysTheSameEvents()
 {
     auto trace = [](std::uint64_t seed) {
-        Monkey m(Options{.seed = seed, .events = 150, .traceFrom = 1});
+        Monkey m(Options{.seed = seed, .events = 150, .window = {}, .traceFrom = 1});
         Quiet quiet(m);
         m.Run();
         QStringList events;

@@ -28,6 +28,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <malloc.h>
 #include <unistd.h>
 
 namespace ohmaris::monkey {
@@ -169,6 +170,12 @@ long Monkey::ResidentKiB()
     return read == 2 ? resident * (sysconf(_SC_PAGESIZE) / 1024) : 0;
 }
 
+long Monkey::HeapInUseKiB()
+{
+    const struct mallinfo2 m = mallinfo2();
+    return long((m.uordblks + m.hblkhd) / 1024);
+}
+
 QString Monkey::ReplayCommand(long event) const
 {
     QString c = QStringLiteral("ohmaris-monkey --seed %1 --events %2").arg(m_options.seed).arg(event);
@@ -256,6 +263,13 @@ int Monkey::Run()
                 for (int k = 1 + Below(3); k > 0 && m_pending.isEmpty(); --k)
                     Tick(lab);
         ++m_done;
+        // Resident memory at each tenth of the run: it must level off once
+        // every window and cache has been made, and not grow after that.
+        if (m_options.events >= 10 && m_event % (m_options.events / 10) == 0)
+            say(QStringLiteral("event %1: resident memory %2 KiB, heap in use %3 KiB")
+                    .arg(m_event)
+                    .arg(ResidentKiB())
+                    .arg(HeapInUseKiB()));
         if (!m_pending.isEmpty()) {
             m_failures.push_back({m_event, m_pending.join(QStringLiteral("; "))});
             say(QStringLiteral("failure at event %1 (seed %2): %3").arg(m_event).arg(m_options.seed).arg(m_failures.back().what));

@@ -67,6 +67,8 @@ public:
 
     // Resident memory of this process in KiB (0 where it cannot be read).
     static long ResidentKiB();
+    // What the program's allocations hold, in KiB (the C library's count).
+    static long HeapInUseKiB();
 
 private:
     void Start();
