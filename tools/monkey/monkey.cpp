@@ -266,7 +266,7 @@ int Monkey::Run()
         // Resident memory at each tenth of the run: it must level off once
         // every window and cache has been made, and not grow after that.
         if (m_options.events >= 10 && m_event % (m_options.events / 10) == 0)
-            say(QStringLiteral("event %1: resident memory %2 KiB, heap in use %3 KiB")
+            say(QStringLiteral("at event %1: resident memory %2 KiB, heap in use %3 KiB")
                     .arg(m_event)
                     .arg(ResidentKiB())
                     .arg(HeapInUseKiB()));
