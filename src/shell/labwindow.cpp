@@ -135,6 +135,11 @@ void LabWindow::Discard()
     }
     delete m_unloadedForm;
     delete m_form;
+    ForgetControls();
+}
+
+void LabWindow::ForgetControls()
+{
     m_client = nullptr;
     m_timer = nullptr;
     m_cancel = nullptr;
@@ -201,11 +206,7 @@ void LabWindow::Unload()
     Shell::instance().ShowChooser();
     LabForm *form = m_form;
     m_form = nullptr;
-    m_client = nullptr;
-    m_timer = nullptr;
-    m_cancel = nullptr;
-    m_mnuQestion = nullptr;
-    m_mnuEnglish = m_mnuRussian = nullptr;
+    ForgetControls();
     form->hide();
     form->deleteLater();
     m_unloadedForm = form;

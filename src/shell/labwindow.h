@@ -139,6 +139,8 @@ private:
     void BuildMenus();
     void ScaleControls();
     void UpdateLanguageChecks();
+    // The frame's pointers into a form that is going.
+    void ForgetControls();
 
     LabWindowSetup m_setup;
     QPointer<LabForm> m_form;
