@@ -112,8 +112,6 @@ Q_SIGNALS:
 
 private:
     void FocusPanel();
-    // Keeps every meter whole inside the panel after the panel is resized.
-    void FitMeters();
 
     k50::Ranges m_ranges;
     std::array<float, 3> m_u{}, m_i{}, m_p{};

@@ -16,6 +16,8 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOption>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QVariant>
 #include <algorithm>
 
@@ -25,6 +27,7 @@ namespace {
 constexpr const char *kDesignRect = "ohmarisDesignRect";
 constexpr const char *kDesignFont = "ohmarisDesignFont";
 constexpr const char *kOverlay = "ohmarisOverlay";
+constexpr const char *kPlacedByBench = "ohmarisPlacedByBench";
 constexpr const char *kButtonColour = "ohmarisButtonColour";
 
 // Draws a button's panel as a flat fill of its palette's button colour
@@ -157,6 +160,16 @@ bool IsOverlay(const QWidget *w)
     return w->property(kOverlay).toBool();
 }
 
+void MarkPlacedByBench(QWidget *w)
+{
+    w->setProperty(kPlacedByBench, true);
+}
+
+bool IsPlacedByBench(const QWidget *w)
+{
+    return w->property(kPlacedByBench).toBool();
+}
+
 QColor ButtonFaceColour()
 {
     return QApplication::palette().color(QPalette::Button);
@@ -237,6 +250,41 @@ void FitIntoRow(const GrownControl &g, const QList<GrownControl> &grown)
     g.widget->setGeometry(qRound(row.left()), qRound(middle - height / 2.0), qRound(row.width()), height);
 }
 
+// Whether a control's line of text fits its height: the height a label
+// asks for, the font's line in a button's or a box's contents. A wrapped
+// label, a frame and any other control count as fitting.
+bool LineFits(const QWidget *w)
+{
+    if (const auto *l = qobject_cast<const QLabel *>(w))
+        return l->wordWrap() || l->sizeHint().height() <= l->height();
+    if (const auto *b = qobject_cast<const QPushButton *>(w)) {
+        QStyleOptionButton opt;
+        opt.initFrom(b);
+        return b->fontMetrics().height() <= b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).height();
+    }
+    if (const auto *e = qobject_cast<const QLineEdit *>(w)) {
+        QStyleOptionFrame opt;
+        opt.initFrom(e);
+        opt.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e) : 0;
+        return e->fontMetrics().height() <= e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e).height();
+    }
+    return true;
+}
+
+// A font scaled with its control mostly keeps fitting it, but a font's line
+// height is rounded to whole pixels on its own: a control designed just high
+// enough for its text can come out a pixel short. Its font then steps down a
+// little (never below nine tenths of the scaled size) until the line fits.
+void FitFontToLine(QWidget *w)
+{
+    const double scaled = w->font().pointSizeF();
+    while (!LineFits(w) && w->font().pointSizeF() - 0.25 >= 0.9 * scaled) {
+        QFont smaller = w->font();
+        smaller.setPointSizeF(smaller.pointSizeF() - 0.25);
+        w->setFont(smaller);
+    }
+}
+
 } // namespace
 
 void ScaleDesignedControls(QWidget *root, ScaleFactors factors, ScalingVariant variant)
@@ -255,11 +303,13 @@ void ScaleDesignedControls(QWidget *root, ScaleFactors factors, ScalingVariant v
             QFont font = w->font();
             font.setPointSizeF(s.fontSize);
             w->setFont(font);
+            FitFontToLine(w);
         }
         QRectF once = s.rect;
         once.setHeight(double(float(design.height() * double(factors.ScaleY))));
         if (s.rect.height() > once.height() + kTwipsPerPixel / 2)
-            grown.append({w, QRectF(TwipsToPixels(once)), s.rect.height() / kTwipsPerPixel});
+            grown.append({w, QRectF(once.topLeft() / kTwipsPerPixel, once.size() / kTwipsPerPixel),
+                          s.rect.height() / kTwipsPerPixel});
     }
     // After the whole pass, so every neighbour stands at its final place.
     for (const GrownControl &g : grown)

@@ -72,6 +72,11 @@ double DesignFontSize(const QWidget *w);   // 0 if none recorded
 void MarkOverlay(QWidget *w);
 bool IsOverlay(const QWidget *w);
 
+// Marks a control its bench places itself after the scaling pass (beside an
+// element of its schematic, say), not at its design rectangle scaled.
+void MarkPlacedByBench(QWidget *w);
+bool IsPlacedByBench(const QWidget *w);
+
 // Rescales every control below `root` that has a design rectangle, by the
 // name-prefix rule of the lab windows.
 void ScaleDesignedControls(QWidget *root, ScaleFactors factors, ScalingVariant variant);

@@ -18,6 +18,9 @@
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 
+#include <algorithm>
+#include <cmath>
+
 namespace ohmaris {
 
 namespace {
@@ -76,6 +79,49 @@ private:
 };
 
 } // namespace
+
+// The form's central widget: the bench, the design screen scaled by the one
+// factor, centred in the window; any spare width or height shows the
+// window's own colour. The design screen's top edge lies under the menu bar,
+// as it did on the design screen, so on a 4:3 screen the bench stands where
+// it always stood. The bench's widget is cut at the window's bottom edge:
+// what the design left under the menu bar's height stays out of sight.
+class BenchFrame final : public QWidget {
+public:
+    BenchFrame(QMainWindow *form, QWidget *bench) : QWidget(form), m_form(form), m_bench(bench)
+    {
+        setObjectName(QStringLiteral("benchFrame"));
+        bench->setParent(this);
+    }
+
+    void setFactors(ScaleFactors f)
+    {
+        m_factors = f;
+        Place();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *e) override
+    {
+        QWidget::resizeEvent(e);
+        Place();
+    }
+
+private:
+    void Place()
+    {
+        const QRectF area =
+            BenchArea(m_form->width() * kTwipsPerPixel, m_form->height() * kTwipsPerPixel, m_factors);
+        const int left = std::max(0, int(std::lround(area.left() / kTwipsPerPixel)));
+        const int top = std::max(0, int(std::lround(area.top() / kTwipsPerPixel)));
+        const int width = int(std::lround(area.width() / kTwipsPerPixel));
+        m_bench->setGeometry(left, top, width, std::max(0, height() - top));
+    }
+
+    QMainWindow *m_form;
+    QWidget *m_bench;
+    ScaleFactors m_factors;
+};
 
 LabForm::LabForm(LabWindow *owner) : QMainWindow(nullptr), m_owner(owner)
 {
@@ -141,6 +187,7 @@ void LabWindow::Discard()
 void LabWindow::ForgetControls()
 {
     m_client = nullptr;
+    m_frame = nullptr;
     m_timer = nullptr;
     m_cancel = nullptr;
     m_mnuQestion = nullptr;
@@ -155,7 +202,8 @@ void LabWindow::Load()
     m_form->setObjectName(m_setup.formName);
     m_client = new QWidget(m_form);
     m_client->setObjectName(QStringLiteral("client"));
-    m_form->setCentralWidget(m_client);
+    m_frame = new BenchFrame(m_form, m_client);
+    m_form->setCentralWidget(m_frame);
 
     m_timer = new QTimer(m_form);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -263,6 +311,7 @@ void LabWindow::ScaleControls()
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const ScaleFactors f = ScreenScale(screen.width() * kTwipsPerPixel, screen.height() * kTwipsPerPixel);
+    m_frame->setFactors(f);
     ScaleDesignedControls(m_client, f, m_setup.scaling);
 }
 

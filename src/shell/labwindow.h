@@ -24,6 +24,7 @@ class QTimer;
 namespace ohmaris {
 
 class LabWindow;
+class BenchFrame;
 
 // The visible window of a lab; forwards its window events to the LabWindow.
 class LabForm : public QMainWindow {
@@ -64,7 +65,8 @@ public:
     const LabWindowSetup &setup() const { return m_setup; }
     bool isLoaded() const { return m_form != nullptr; }
     LabForm *form() const { return m_form; }
-    // Parent of the bench's controls (the form's central widget).
+    // Parent of the bench's controls: the design screen scaled to the
+    // screen, centred in the form's central widget.
     QWidget *client() const { return m_client; }
     QTimer *timer() const { return m_timer; }
 
@@ -146,6 +148,7 @@ private:
     QPointer<LabForm> m_form;
     QPointer<LabForm> m_unloadedForm; // deleted later, unless discarded first
     QWidget *m_client = nullptr;
+    BenchFrame *m_frame = nullptr;
     QTimer *m_timer = nullptr;
     QPushButton *m_cancel = nullptr;
     QMenu *m_mnuQestion = nullptr;

@@ -1,9 +1,11 @@
 // Every window of the program walked control by control, in both languages,
-// on the screen this test runs on (it is registered once per screen size):
-// each caption fits its control, nothing sticks out of its container, no two
-// controls cover each other unless one is laid over the other on purpose,
-// labels stand level with the boxes beside them, and every coloured button
-// shows its colour as a flat fill.
+// on the screen this test runs on (it is registered once per screen of a
+// matrix of sizes and scale factors): each caption fits its control, nothing
+// sticks out of its container or the window, no two controls cover each
+// other unless one is laid over the other on purpose, labels stand level
+// with the boxes beside them, every control of a bench stands where the
+// design and the screen's one factor put it, every picture box draws inside
+// itself, and every coloured button shows its colour as a flat fill.
 #include "labs/registry.h"
 #include "shell/aboutbox.h"
 #include "shell/chooser.h"
@@ -11,6 +13,7 @@
 #include "shell/fonts.h"
 #include "shell/helpwindow.h"
 #include "shell/labwindow.h"
+#include "shell/picturebox.h"
 #include "shell/shell.h"
 
 #include <QAbstractButton>
@@ -20,6 +23,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -39,8 +43,23 @@ constexpr double kLevelTolerancePx = 2.0;
 
 QString ScreenName()
 {
-    const QSize s = QGuiApplication::primaryScreen()->size();
-    return QStringLiteral("%1x%2").arg(s.width()).arg(s.height());
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QSize s = screen->size();
+    const qreal dpr = screen->devicePixelRatio();
+    if (dpr == 1)
+        return QStringLiteral("%1x%2").arg(s.width()).arg(s.height());
+    return QStringLiteral("%1x%2 at %3 (%4x%5)")
+        .arg(qRound(s.width() * dpr))
+        .arg(qRound(s.height() * dpr))
+        .arg(dpr)
+        .arg(s.width())
+        .arg(s.height());
+}
+
+ScaleFactors Factors()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    return ScreenScale(screen.width() * kTwipsPerPixel, screen.height() * kTwipsPerPixel);
 }
 
 QString LanguageName(int lang)
@@ -249,6 +268,119 @@ QStringList LayoutProblems(QWidget *window, const QString &where)
     return problems;
 }
 
+QString RectF(const QRectF &r)
+{
+    return QStringLiteral("(%1,%2 %3x%4)").arg(r.x(), 0, 'f', 1).arg(r.y(), 0, 'f', 1).arg(r.width(), 0, 'f', 1)
+        .arg(r.height(), 0, 'f', 1);
+}
+
+// Whether the edges of `r` lie within a pixel of those of `expected`; only
+// the left and right edges when `heightToo` is false.
+bool WithinAPixel(const QRect &r, const QRectF &expected, bool heightToo = true)
+{
+    const QRectF a(r);
+    const auto near = [](double x, double y) { return std::abs(x - y) <= 1.0 + 1e-6; };
+    return near(a.left(), expected.left()) && near(a.right(), expected.right())
+           && (!heightToo || (near(a.top(), expected.top()) && near(a.bottom(), expected.bottom())));
+}
+
+// Where the frame put the bench and its controls, against the design and the
+// screen's one factor: the scaled design screen centred in the window, each
+// control at its design rectangle times the factor (in its parent), within a
+// pixel. A control the rule gives more height than the factor (a text box
+// of the three-phase windows) keeps its column and the middle of its scaled
+// place; an instrument keeps its own shape, so only its width is checked.
+QStringList PlacementProblems(LabWindow *w, const QString &where)
+{
+    QStringList problems;
+    const auto report = [&](const QString &name, const QString &what) {
+        problems << QStringLiteral("%1: %2 %3: %4").arg(where, w->formName(), name, what);
+    };
+    const ScaleFactors f = Factors();
+    QWidget *form = w->form();
+    QWidget *bench = w->client();
+    QWidget *frame = bench->parentWidget();
+    const QRectF area(BenchArea(form->width() * kTwipsPerPixel, form->height() * kTwipsPerPixel, f).topLeft()
+                          / kTwipsPerPixel,
+                      BenchArea(form->width() * kTwipsPerPixel, form->height() * kTwipsPerPixel, f).size()
+                          / kTwipsPerPixel);
+    // The bench's widget is the design screen's place, cut at the window's
+    // bottom edge.
+    QRectF visible = area;
+    visible.setBottom(frame->height());
+    if (!WithinAPixel(bench->geometry(), visible))
+        report(QStringLiteral("bench"), QStringLiteral("%1 instead of %2 (the design screen at %3, centred)")
+                                            .arg(Rect(bench->geometry()), RectF(visible))
+                                            .arg(double(f.ScaleX)));
+    if (!frame->rect().contains(bench->geometry()))
+        report(QStringLiteral("bench"),
+               QStringLiteral("%1 leaves the window's %2").arg(Rect(bench->geometry()), Size(frame->size())));
+
+    for (QWidget *c : bench->findChildren<QWidget *>()) {
+        const QRectF design = DesignRect(c);
+        if (!design.isValid() || !c->isVisibleTo(form) || IsPlacedByBench(c))
+            continue;
+        const QWidget *parent = c->parentWidget();
+        if (parent && !parent->rect().intersects(c->geometry()))
+            continue; // parked out of sight on purpose (the hidden cancel button)
+        const ScaledControl s = ScaleControl(c->objectName(), design, DesignFontSize(c), f, w->setup().scaling);
+        if (s.skipped)
+            continue;
+        const QRectF expected(s.rect.topLeft() / kTwipsPerPixel, s.rect.size() / kTwipsPerPixel);
+        const auto *box = qobject_cast<const PictureBox *>(c);
+        const double once = design.height() * double(f.ScaleY) / kTwipsPerPixel;
+        bool placed;
+        if (box && box->instrument()) {
+            placed = WithinAPixel(c->geometry(), expected, false)
+                     && std::abs(c->geometry().top() - expected.top()) <= 1.0;
+        } else if (expected.height() > once + 0.5) {
+            const QRectF row(expected.left(), expected.top(), expected.width(), once);
+            placed = WithinAPixel(c->geometry(), row, false)
+                     && std::abs(QRectF(c->geometry()).center().y() - row.center().y()) <= 1.0
+                     && c->height() >= once - 1.0;
+        } else {
+            placed = WithinAPixel(c->geometry(), expected);
+        }
+        if (!placed)
+            report(c->objectName(), QStringLiteral("%1 instead of %2, its design %3 times %4")
+                                        .arg(Rect(c->geometry()), RectF(expected), RectF(design))
+                                        .arg(double(f.ScaleX)));
+    }
+    return problems;
+}
+
+// Picture boxes draw inside themselves: a box's painting, made on a sheet a
+// margin larger all round, leaves the margin empty but for the smoothing of
+// an edge (half a pixel, so one pixel is let pass).
+QStringList DrawingProblems(QWidget *window, const QString &where)
+{
+    QStringList problems;
+    constexpr int kMargin = 12;
+    for (PictureBox *box : window->findChildren<PictureBox *>()) {
+        if (!box->isVisibleTo(window) || box->size().isEmpty())
+            continue;
+        QImage sheet(box->size() + QSize(2 * kMargin, 2 * kMargin), QImage::Format_ARGB32_Premultiplied);
+        sheet.fill(Qt::transparent);
+        {
+            QPainter p(&sheet);
+            p.translate(kMargin, kMargin);
+            Q_EMIT box->painting(p);
+        }
+        const QRect allowed = QRect(QPoint(kMargin, kMargin), box->size()).adjusted(-1, -1, 1, 1);
+        QRect outside;
+        for (int y = 0; y < sheet.height(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(sheet.constScanLine(y));
+            for (int x = 0; x < sheet.width(); ++x)
+                if (qAlpha(line[x]) > 64 && !allowed.contains(x, y))
+                    outside |= QRect(x - kMargin, y - kMargin, 1, 1);
+        }
+        if (!outside.isEmpty())
+            problems << QStringLiteral("%1: %2 %3 (%4) draws at %5, outside the box")
+                            .arg(where, window->objectName(), box->objectName(), Size(box->size()), Rect(outside));
+    }
+    return problems;
+}
+
 // Every fault on a line of its own (a failure message is cut short), the
 // first and the count in the failure.
 QString Failures(const QStringList &problems)
@@ -350,7 +482,8 @@ private Q_SLOTS:
         start(lang);
         LabWindow *w = openLab(lab);
         QVERIFY(w && w->isLoaded());
-        const QStringList problems = LayoutProblems(w->form(), where());
+        const QStringList problems = LayoutProblems(w->form(), where()) + PlacementProblems(w, where())
+                                     + DrawingProblems(w->form(), where());
         QVERIFY2(problems.isEmpty(), qPrintable(Failures(problems)));
     }
 

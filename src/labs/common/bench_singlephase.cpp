@@ -277,8 +277,10 @@ namespace {
 // unit is wider than the box drawn for it).
 void FitWidth(QLabel *label)
 {
-    if (label)
-        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    if (!label)
+        return;
+    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    MarkPlacedByBench(label);
 }
 } // namespace
 
