@@ -6,6 +6,7 @@
 // with the boxes beside them, every control of a bench stands where the
 // design and the screen's one factor put it, every picture box draws inside
 // itself, and every coloured button shows its colour as a flat fill.
+#include "instruments/pribor.h"
 #include "labs/registry.h"
 #include "shell/aboutbox.h"
 #include "shell/chooser.h"
@@ -377,6 +378,13 @@ QStringList DrawingProblems(QWidget *window, const QString &where)
         if (!outside.isEmpty())
             problems << QStringLiteral("%1: %2 %3 (%4) draws at %5, outside the box")
                             .arg(where, window->objectName(), box->objectName(), Size(box->size()), Rect(outside));
+        // A meter's numbers stand clear of each other and of the ticks,
+        // inside its dial.
+        if (const auto *meter = qobject_cast<const Pribor *>(box->instrument()))
+            for (const QString &fault : meter::ScaleLabelFaults(meter->FaceGeometry(), meter->scale(),
+                                                                 meter->ScaleNumbers()))
+                problems << QStringLiteral("%1: %2 %3 (%4): %5")
+                                .arg(where, window->objectName(), box->objectName(), Size(box->size()), fault);
     }
     return problems;
 }
