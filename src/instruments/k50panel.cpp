@@ -122,9 +122,8 @@ K50Panel::K50Panel(QWidget *client, QRectF place)
                      std::array<QString, 3>{QStringLiteral("1 А"), QStringLiteral("2,5 А"), QStringLiteral("5 А")}}}) {
         row->Build(panel, QLatin1String(name), RowButtons(left, captions), kButtonFont, true);
         row->setFocusTarget(panel);
-        // The highest range of each row carries the window colour at design.
-        for (int i = 0; i < 3; ++i)
-            SetButtonColour(row->button(i), i == 2 ? WindowBackColour() : ButtonFaceColour());
+        // The highest range of each row is the chosen one at design.
+        row->Highlight(2);
         connect(row, &RangeRow::helpRequested, this, &K50Panel::helpRequested);
     }
     connect(&m_command2, &RangeRow::chosen, this, [this](int i) { m_ranges.SetCurrentRange(i); });

@@ -175,14 +175,19 @@ QColor ButtonFaceColour()
     return QApplication::palette().color(QPalette::Button);
 }
 
-QColor WindowBackColour()
-{
-    return QApplication::palette().color(QPalette::Base);
-}
-
 QColor ActiveBorderColour()
 {
     return QColor(180, 180, 180);
+}
+
+QColor SelectedRangeColour()
+{
+    return QColor(255, 255, 255);
+}
+
+QColor OtherRangeColour()
+{
+    return QColor(120, 120, 120);
 }
 
 void SetButtonColour(QPushButton *button, const QColor &colour)

@@ -109,11 +109,9 @@ private slots:
         QCOMPARE(panel->PowerSign(), std::int16_t(1));
         QCOMPARE(panel->Command1()->text(), QStringLiteral("+"));
         QCOMPARE(panel->SelectedPhase(), 1);
-        const QColor face = QApplication::palette().color(QPalette::Button);
-        const QColor window = QApplication::palette().color(QPalette::Base);
-        QCOMPARE(ButtonColour(panel->Command3(2)), window);
-        QCOMPARE(ButtonColour(panel->Command2(2)), window);
-        QCOMPARE(ButtonColour(panel->Command3(0)), face);
+        QCOMPARE(ButtonColour(panel->Command3(2)), SelectedRangeColour());
+        QCOMPARE(ButtonColour(panel->Command2(2)), SelectedRangeColour());
+        QCOMPARE(ButtonColour(panel->Command3(0)), OtherRangeColour());
 
         struct Expected {
             Pribor *m;
@@ -173,14 +171,13 @@ private slots:
 
     void highlight()
     {
-        const QColor face = QApplication::palette().color(QPalette::Button);
         for (int i : {1, 0, 2, 2}) {
             QTest::mouseClick(panel->Command3(i), Qt::LeftButton);
             for (int j = 0; j < 3; ++j)
-                QCOMPARE(ButtonColour(panel->Command3(j)), j == i ? QColor(Qt::white) : face);
+                QCOMPARE(ButtonColour(panel->Command3(j)), j == i ? QColor(Qt::white) : OtherRangeColour());
             QCOMPARE(panel->K50VoltageRange(), k50::kVoltageRanges[size_t(i)]);
         }
-        QCOMPARE(ButtonColour(panel->Command2(2)), QApplication::palette().color(QPalette::Base));
+        QCOMPARE(ButtonColour(panel->Command2(2)), QColor(Qt::white));
     }
 
     void powerDirection()

@@ -398,6 +398,20 @@ QString Failures(const QStringList &problems)
     return QStringLiteral("%1 (%2 faults in all, each listed above)").arg(problems.value(0)).arg(problems.size());
 }
 
+// Relative luminance of a colour and the contrast ratio of two, as the
+// usual accessibility rules define them (1 : 1 to 21 : 1).
+double Luminance(const QColor &c)
+{
+    const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double Contrast(const QColor &a, const QColor &b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 QColor CentrePixel(QPushButton *b)
 {
     // The caption is blanked for the grab so the centre shows the fill.
@@ -527,16 +541,55 @@ private Q_SLOTS:
         QTest::addColumn<QString>("other");
         QTest::addColumn<QColor>("otherColour");
         const QColor white(255, 255, 255);
-        const QColor face = ButtonFaceColour();
+        const QColor face = OtherRangeColour();
         QTest::newRow("lab 2 K-50 150 V") << 2 << "Command3(0)" << white << "Command3(2)" << face;
         QTest::newRow("lab 2 K-50 1 A") << 2 << "Command2(0)" << white << "Command2(1)" << face;
         QTest::newRow("lab 5 K-50 300 V") << 5 << "Command3(1)" << white << "Command3(0)" << face;
         QTest::newRow("lab 5 A1 0.5 A") << 5 << "Command5(0)" << white << "Command5(3)" << face;
         QTest::newRow("lab 5 V1 150 V") << 5 << "Command6(1)" << white << "Command6(2)" << face;
-        QTest::newRow("lab 7 A1 0.25 A") << 7 << "Command4(0)" << QColor(0, 255, 0) << "Command4(2)"
-                                         << QColor(180, 180, 180);
+        QTest::newRow("lab 7 A1 0.25 A") << 7 << "Command4(0)" << QColor(0, 255, 0) << "Command4(2)" << face;
         QTest::newRow("lab 7 channel 1 on") << 7 << "Command3" << QColor(255, 0, 0) << "" << QColor();
     }
+    // The chosen range of a row is seen at a glance: on the screen its
+    // button and each other button of the row differ by a contrast of at
+    // least 3 : 1, whichever button was chosen.
+    void rangeButtonsStandOut_data()
+    {
+        QTest::addColumn<int>("lab");
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<int>("count");
+        QTest::newRow("lab 2 K-50 volts") << 2 << "Command3" << 3;
+        QTest::newRow("lab 2 K-50 amperes") << 2 << "Command2" << 3;
+        QTest::newRow("lab 2 V1") << 2 << "Command5" << 4;
+        QTest::newRow("lab 3 A2") << 3 << "Command6" << 4;
+        QTest::newRow("lab 4 A1") << 4 << "Command5" << 4;
+        QTest::newRow("lab 5 A1") << 5 << "Command5" << 4;
+        QTest::newRow("lab 6 K-50 volts") << 6 << "Command3" << 3;
+        QTest::newRow("lab 6 A3") << 6 << "Command7" << 3;
+        QTest::newRow("lab 7 A1") << 7 << "Command4" << 3;
+    }
+    void rangeButtonsStandOut()
+    {
+        QFETCH(int, lab);
+        QFETCH(QString, row);
+        QFETCH(int, count);
+        start(1);
+        LabWindow *w = openLab(lab);
+        QVERIFY(w && w->isLoaded());
+        double least = 21;
+        for (int chosen = 0; chosen < count; ++chosen) {
+            auto *b = w->Control<QPushButton>(ArrayName(row, chosen));
+            QVERIFY2(b, qPrintable(ArrayName(row, chosen)));
+            QTest::mouseClick(b, Qt::LeftButton);
+            const QColor shown = CentrePixel(b);
+            for (int other = 0; other < count; ++other)
+                if (other != chosen)
+                    least = std::min(least, Contrast(shown, CentrePixel(w->Control<QPushButton>(ArrayName(row, other)))));
+        }
+        qInfo("%s: chosen against other range buttons %.2f : 1", QTest::currentDataTag(), least);
+        QVERIFY2(least >= 3.0, qPrintable(QStringLiteral("contrast %1 : 1").arg(least, 0, 'f', 2)));
+    }
+
     void clickedButtonColour()
     {
         QFETCH(int, lab);

@@ -97,9 +97,8 @@ void SinglePhaseBench::BuildControls(QWidget *client)
         m_meterBoxes[k] = box;
         RangeRow &row = Ranges(int(k));
         row.Build(box, QLatin1String(rows[k]), RangeButtons(m_design.rangeCaptions), kButton, true);
-        // The highest range carries the window colour at design.
-        for (int i = 0; i < 4; ++i)
-            SetButtonColour(row.button(i), i == 3 ? WindowBackColour() : ButtonFaceColour());
+        // The highest range is the chosen one at design.
+        row.Highlight(3);
     }
 
     FocusRangesOn(m_picture1);

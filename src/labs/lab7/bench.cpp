@@ -94,7 +94,7 @@ Lab7Window::Lab7Window()
     : LabWindow(LabSetup(7))
 {
     for (auto [row, range] : {std::pair{&m_command4, &m_a1Range}, std::pair{&m_command6, &m_a2Range}}) {
-        row->setColours(kSelectedRange, ActiveBorderColour());
+        row->setColours(kSelectedRange, OtherRangeColour());
         connect(row, &RangeRow::chosen, this, [range](int i) { *range = kRanges[std::size_t(i)]; });
         connect(row, &RangeRow::helpRequested, this, [this](const QString &key, Qt::MouseButton b) {
             ContextHelp(key, b);
@@ -293,8 +293,8 @@ void Lab7Window::FormLoad()
 
     m_a1Range = 1.0f;
     m_a2Range = 1.0f;
-    SetButtonColour(m_command4.button(2), kSelectedRange);
-    SetButtonColour(m_command6.button(2), kSelectedRange);
+    m_command4.Highlight(2);
+    m_command6.Highlight(2);
     m_scope.ChannelOn = {0, 0, 0};
     m_model.RecalcPending = true;
     m_scope.SampleStep = 1;

@@ -118,7 +118,7 @@ private Q_SLOTS:
             QCOMPARE(ammeter ? w->Model().AmmeterRange : w->Model().VoltmeterRange, range);
             for (int k = 0; k < 4; ++k)
                 QCOMPARE(Button(name.constData(), k)->palette().color(QPalette::Button),
-                         k == index ? QColor(Qt::white) : QApplication::palette().color(QPalette::Button));
+                         k == index ? QColor(Qt::white) : OtherRangeColour());
             QVERIFY(!w->Model().RecalcPending);
         }
         QCOMPARE(w->form()->focusWidget(), w->Control(QStringLiteral("Picture1")));
