@@ -43,20 +43,26 @@ public:
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
         }
+        // The edge is laid as bands of fill, each over the last: a dark
+        // frame, the shaded and the lit sides of the bevel inside it (with a
+        // line of the button's colour between the bevel's shaded sides and
+        // the frame), then the face. At a fractional scale factor lines one
+        // pixel wide would be rounded each its own way and leave the fill
+        // showing between them.
         const QPalette &pal = option->palette;
-        const QRect r = option->rect;
+        const QRectF r = option->rect;
         const bool sunken = option->state & (State_Sunken | State_On);
+        const QColor lit = pal.color(sunken ? QPalette::Mid : QPalette::Light);
+        const QColor shade = pal.color(sunken ? QPalette::Light : QPalette::Mid);
+        const double w = r.width(), h = r.height();
         painter->save();
-        painter->fillRect(r, pal.button());
-        painter->setPen(pal.color(QPalette::Dark));
-        painter->drawRect(r.adjusted(0, 0, -1, -1));
-        const QRect inner = r.adjusted(1, 1, -2, -2);
-        painter->setPen(sunken ? pal.color(QPalette::Mid) : pal.color(QPalette::Light));
-        painter->drawLine(inner.topLeft(), inner.topRight());
-        painter->drawLine(inner.topLeft(), inner.bottomLeft());
-        painter->setPen(sunken ? pal.color(QPalette::Light) : pal.color(QPalette::Mid));
-        painter->drawLine(inner.bottomLeft(), inner.bottomRight());
-        painter->drawLine(inner.topRight(), inner.bottomRight());
+        painter->translate(r.topLeft());
+        painter->fillRect(QRectF(0, 0, w, h), pal.color(QPalette::Dark));
+        painter->fillRect(QRectF(1, 1, w - 2, h - 2), pal.button());
+        painter->fillRect(QRectF(1, 1, w - 3, h - 3), shade);
+        painter->fillRect(QRectF(1, 1, w - 4, 1), lit);
+        painter->fillRect(QRectF(1, 1, 1, h - 4), lit);
+        painter->fillRect(QRectF(2, 2, w - 5, h - 5), pal.button());
         painter->restore();
     }
 };

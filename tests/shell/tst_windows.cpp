@@ -509,6 +509,49 @@ private Q_SLOTS:
         QVERIFY2(problems.isEmpty(), qPrintable(Failures(problems)));
     }
 
+    // On a screen of twice the density a meter's face is drawn in the
+    // screen's own pixels: its cached pictures made at the device pixel
+    // ratio, not a picture of half the pixels blown up (which would equal
+    // itself taken down to half its pixels and blown up again).
+    void metersAreSharp_data()
+    {
+        QTest::addColumn<int>("lab");
+        for (int lab = 1; lab <= 7; ++lab)
+            QTest::addRow("lab %d", lab) << lab;
+    }
+    void metersAreSharp()
+    {
+        QFETCH(int, lab);
+        const qreal dpr = QGuiApplication::primaryScreen()->devicePixelRatio();
+        if (dpr < 2)
+            QSKIP("a screen of scale factor 2 or more only");
+        start(1);
+        LabWindow *w = openLab(lab);
+        QVERIFY(w && w->isLoaded());
+        int meters = 0;
+        for (PictureBox *box : w->form()->findChildren<PictureBox *>()) {
+            if (!qobject_cast<Pribor *>(box->instrument()) || !box->isVisibleTo(w->form()))
+                continue;
+            ++meters;
+            const QImage shown = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(shown.size(), box->size() * dpr);
+            const QImage coarse = shown.scaled(box->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                                      .scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            qsizetype fine = 0;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    fine += shown.pixel(x, y) != coarse.pixel(x, y) ? 1 : 0;
+            // Numbers, ticks and the pointer's smoothed edges: a few in a
+            // hundred pixels at least.
+            QVERIFY2(fine * 100 >= shown.width() * shown.height(),
+                     qPrintable(QStringLiteral("%1: only %2 of %3 pixels finer than the box's own")
+                                    .arg(box->objectName())
+                                    .arg(fine)
+                                    .arg(shown.width() * shown.height())));
+        }
+        QVERIFY(meters > 0);
+    }
+
     // Whatever colour a bench gives a button is the colour on the screen.
     void colouredButtonsAreFlat_data() { labWindows_data(); }
     void colouredButtonsAreFlat()
@@ -527,6 +570,18 @@ private Q_SLOTS:
             if (shown != set)
                 problems << QStringLiteral("%1: %2 %3 shows %4 instead of %5")
                                 .arg(where(), w->formName(), b->objectName(), shown.name(), set.name());
+            // The frame runs round the whole edge, in the screen's pixels:
+            // the fill shows nowhere on it.
+            const QImage image = b->grab().toImage();
+            int onEdge = 0;
+            for (int x = 0; x < image.width(); ++x)
+                onEdge += (image.pixelColor(x, 0) == set) + (image.pixelColor(x, image.height() - 1) == set);
+            for (int y = 0; y < image.height(); ++y)
+                onEdge += (image.pixelColor(0, y) == set) + (image.pixelColor(image.width() - 1, y) == set);
+            if (onEdge > 0)
+                problems << QStringLiteral("%1: %2 %3 shows its fill on %4 pixels of its edge")
+                                .arg(where(), w->formName(), b->objectName())
+                                .arg(onEdge);
         }
         QVERIFY2(problems.isEmpty(), qPrintable(Failures(problems)));
     }

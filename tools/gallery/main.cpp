@@ -1,6 +1,8 @@
-// ohmaris-gallery OUTDIR [--size WxH] [--lang en|ru] [SHEET ...]: renders
-// every window and instrument sheet of the program to PNG files, headless,
-// on an offscreen screen of the given size (1024 x 768 by default).
+// ohmaris-gallery OUTDIR [--size WxH] [--scale F] [--lang en|ru] [SHEET ...]:
+// renders every window and instrument sheet of the program to PNG files,
+// headless, on an offscreen screen of the given size (1024 x 768 by default)
+// and scale factor (1 by default; a 2560 x 1600 screen at 2 is 1280 x 800 to
+// the program, and its pictures have the screen's own pixels).
 #include "gallery.h"
 #include "offscreen.h"
 
@@ -107,7 +109,7 @@ namespace {
 
 void usage(QTextStream &err)
 {
-    err << "usage: ohmaris-gallery OUTDIR [--size WxH] [--lang en|ru] [SHEET ...]\nsheets:";
+    err << "usage: ohmaris-gallery OUTDIR [--size WxH] [--scale F] [--lang en|ru] [SHEET ...]\nsheets:";
     for (const auto &[name, f] : ohmaris::gallery::sheets())
         err << ' ' << name;
     err << '\n';
@@ -128,6 +130,7 @@ int main(int argc, char **argv)
         args << QString::fromLocal8Bit(argv[i]);
     QTextStream err(stderr);
     int width = 1024, height = 768;
+    double scale = 1.0;
     QString out;
     QStringList only;
     for (int i = 0; i < args.size(); ++i) {
@@ -135,6 +138,11 @@ int main(int argc, char **argv)
         if (a == QLatin1String("--size") && i + 1 < args.size()) {
             if (!ohmaris::tools::ParseScreenSize(args.at(++i), width, height)) {
                 err << "ohmaris-gallery: --size takes WIDTHxHEIGHT, e.g. 1280x1024\n";
+                return 2;
+            }
+        } else if (a == QLatin1String("--scale") && i + 1 < args.size()) {
+            if (!ohmaris::tools::ParseScaleFactor(args.at(++i), scale)) {
+                err << "ohmaris-gallery: --scale takes a factor from 1 to 4, e.g. 1.25\n";
                 return 2;
             }
         } else if (a == QLatin1String("--lang") && i + 1 < args.size()) {
@@ -162,7 +170,8 @@ int main(int argc, char **argv)
     }
     // Always this screen, also when the environment already asks for the
     // offscreen platform (whose own screen is 800 x 800).
-    qputenv("QT_QPA_PLATFORM", ohmaris::tools::OffscreenPlatform(QStringLiteral("ohmaris-gallery"), width, height));
+    qputenv("QT_QPA_PLATFORM",
+            ohmaris::tools::OffscreenPlatform(QStringLiteral("ohmaris-gallery"), width, height, scale));
 
     QApplication app(argc, argv);
     ohmaris::InstallFontSubstitutes();
