@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace ohmaris {
 
@@ -88,7 +89,8 @@ private:
 // what the design left under the menu bar's height stays out of sight.
 class BenchFrame final : public QWidget {
 public:
-    BenchFrame(QMainWindow *form, QWidget *bench) : QWidget(form), m_form(form), m_bench(bench)
+    BenchFrame(QMainWindow *form, QWidget *bench, std::function<void()> placed)
+        : QWidget(form), m_form(form), m_bench(bench), m_placed(std::move(placed))
     {
         setObjectName(QStringLiteral("benchFrame"));
         bench->setParent(this);
@@ -116,10 +118,12 @@ private:
         const int top = std::max(0, int(std::lround(area.top() / kTwipsPerPixel)));
         const int width = int(std::lround(area.width() / kTwipsPerPixel));
         m_bench->setGeometry(left, top, width, std::max(0, height() - top));
+        m_placed();
     }
 
     QMainWindow *m_form;
     QWidget *m_bench;
+    std::function<void()> m_placed;
     ScaleFactors m_factors;
 };
 
@@ -132,6 +136,8 @@ bool LabForm::event(QEvent *e)
 {
     if (e->type() == QEvent::WindowActivate)
         m_owner->Form_Activate();
+    else if (e->type() == QEvent::Show)
+        m_owner->Form_Shown();
     return QMainWindow::event(e);
 }
 
@@ -202,7 +208,7 @@ void LabWindow::Load()
     m_form->setObjectName(m_setup.formName);
     m_client = new QWidget(m_form);
     m_client->setObjectName(QStringLiteral("client"));
-    m_frame = new BenchFrame(m_form, m_client);
+    m_frame = new BenchFrame(m_form, m_client, [this] { BenchPlaced(); });
     m_form->setCentralWidget(m_frame);
 
     m_timer = new QTimer(m_form);
@@ -249,6 +255,7 @@ void LabWindow::Unload()
     if (!m_form || m_unloading)
         return;
     m_unloading = true;
+    m_refitted = false;
     m_timer->stop();
     FormUnload();
     Shell::instance().ShowChooser();
@@ -307,12 +314,61 @@ void LabWindow::BuildMenus()
     UpdateLanguageChecks();
 }
 
+QSize LabWindow::s_benchRoom;
+
 void LabWindow::ScaleControls()
 {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const ScaleFactors f = ScreenScale(screen.width() * kTwipsPerPixel, screen.height() * kTwipsPerPixel);
+    // The part of the screen a maximised window gets: on a desktop with a
+    // panel the bench is scaled to what the panel leaves (the design keeps
+    // room below the bench for a title bar and a menu bar). Where a
+    // maximised lab window has shown that it gets less room than that (a
+    // compositor that keeps its panel to itself), the bench is made to fit
+    // that room.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    ScaleFactors f = ScreenScale(screen.width() * kTwipsPerPixel, screen.height() * kTwipsPerPixel);
+    if (!s_benchRoom.isEmpty()) {
+        // The part of the design screen the bench's shown controls cover.
+        QRectF used;
+        for (QWidget *c : m_client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (c != m_cancel && DesignRect(c).isValid() && c->isVisibleTo(m_form))
+                used |= DesignRect(c);
+        const float fit = FitScale(s_benchRoom.width() * kTwipsPerPixel, s_benchRoom.height() * kTwipsPerPixel, used);
+        if (fit < f.ScaleX)
+            f = {fit, fit};
+    }
     m_frame->setFactors(f);
     ScaleDesignedControls(m_client, f, m_setup.scaling);
+}
+
+bool LabWindow::BenchWhole() const
+{
+    if (m_client->geometry().right() >= m_frame->width())
+        return false;
+    const QRect room = m_client->rect();
+    for (QWidget *c : m_client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (c != m_cancel && c->isVisibleTo(m_form) && !room.contains(c->geometry()))
+            return false;
+    return true;
+}
+
+void LabWindow::BenchPlaced()
+{
+    // The room the window manager gives a maximised window is known once
+    // it is shown. A bench cut by it is loaded again, once, to fit it:
+    // right after it is shown, before a student has touched it.
+    if (!m_form || !m_form->isVisible() || m_unloading
+        || !(m_form->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    s_benchRoom = m_frame->size();
+    if (m_refitted || BenchWhole())
+        return;
+    m_refitted = true;
+    QTimer::singleShot(0, this, [this] {
+        if (!m_form)
+            return;
+        Discard();
+        Show();
+    });
 }
 
 void LabWindow::Form_Activate()
@@ -324,6 +380,15 @@ void LabWindow::Form_Activate()
     if (m_setup.focusPicture1)
         if (QWidget *p = Control(QStringLiteral("Picture1")))
             p->setFocus();
+}
+
+void LabWindow::Form_Shown()
+{
+    // A Wayland compositor decides by itself whether a new window gets the
+    // focus (a headless one never gives it): the bench runs once it is
+    // shown, so its meters move even if it has not been activated yet.
+    if (m_form && !m_timer->isActive())
+        m_timer->start();
 }
 
 void LabWindow::Form_Resize()

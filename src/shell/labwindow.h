@@ -10,6 +10,8 @@
 #include "shell/scaling.h"
 
 #include <QMainWindow>
+#include <QRectF>
+#include <QSize>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -137,9 +139,15 @@ protected:
 private:
     friend class LabForm;
     void Form_Activate();
+    void Form_Shown();
     void Form_Resize();
     void BuildMenus();
     void ScaleControls();
+    // Whether every control of the bench lies inside the window's room.
+    bool BenchWhole() const;
+    // After the bench is placed in its window: a bench a shown maximised
+    // window cuts is loaded again to fit.
+    void BenchPlaced();
     void UpdateLanguageChecks();
     // The frame's pointers into a form that is going.
     void ForgetControls();
@@ -155,6 +163,10 @@ private:
     QAction *m_mnuEnglish = nullptr;
     QAction *m_mnuRussian = nullptr;
     bool m_unloading = false;
+    bool m_refitted = false;   // loaded again to fit since it was opened
+    // The room a shown maximised lab window last gave its bench (empty
+    // until one was shown): the same for every lab window.
+    static QSize s_benchRoom;
 };
 
 } // namespace ohmaris

@@ -12,6 +12,13 @@ ScaleFactors ScreenScale(double screenWidthTwips, double screenHeightTwips)
     return {scale, scale};
 }
 
+float FitScale(double roomWidthTwips, double roomHeightTwips, const QRectF &usedTwips)
+{
+    if (!(usedTwips.right() > 0) || !(usedTwips.bottom() > 0))
+        return 1.0f;
+    return std::min(float(roomWidthTwips / usedTwips.right()), float(roomHeightTwips / usedTwips.bottom()));
+}
+
 QRectF BenchArea(double screenWidthTwips, double screenHeightTwips, ScaleFactors factors)
 {
     const double width = kDesignWidthTwips * double(factors.ScaleX);

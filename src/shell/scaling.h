@@ -39,6 +39,12 @@ ScaleFactors ScreenScale(double screenWidthTwips, double screenHeightTwips);
 // spare width or height shared equally by both sides.
 QRectF BenchArea(double screenWidthTwips, double screenHeightTwips, ScaleFactors factors);
 
+// The largest factor at which the part of the design screen a bench uses,
+// from its top-left corner to `usedTwips`' bottom-right one, stands whole in
+// a window's room for the bench (twips): for a desktop that gives a
+// maximised window less than the screen (its panels, a title bar).
+float FitScale(double roomWidthTwips, double roomHeightTwips, const QRectF &usedTwips);
+
 struct ScaledControl {
     bool skipped = false;  // timers and menus are left alone
     QRectF rect;           // twips

@@ -59,7 +59,7 @@ QString ScreenName()
 
 ScaleFactors Factors()
 {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     return ScreenScale(screen.width() * kTwipsPerPixel, screen.height() * kTwipsPerPixel);
 }
 
