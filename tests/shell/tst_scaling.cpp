@@ -36,6 +36,23 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1,%2 %3x%4").arg(a.left()).arg(a.top()).arg(a.width()).arg(a.height())));
     }
 
+    // A bench fitted to the room a window gives it: the part of the design
+    // screen it uses (up to 697 of 768 pixels down) stands whole.
+    void fitToRoom_data()
+    {
+        QTest::addColumn<QSizeF>("room"); // pixels
+        QTest::addColumn<float>("fit");
+        QTest::newRow("a 1366 x 768 desktop: the height") << QSizeF(1360, 684) << float(684.0 * 15 / 10455);
+        QTest::newRow("a narrow room: the width") << QSizeF(900, 700) << float(900.0 * 15 / 15015);
+        QTest::newRow("a large room: the width") << QSizeF(2000, 1500) << float(2000.0 * 15 / 15015);
+    }
+    void fitToRoom()
+    {
+        QFETCH(QSizeF, room);
+        QFETCH(float, fit);
+        QCOMPARE(FitScale(room.width() * 15, room.height() * 15, QRectF(120, 0, 15015 - 120, 10455)), fit);
+    }
+
     void rule_data()
     {
         QTest::addColumn<QString>("name");
