@@ -291,11 +291,7 @@ private:
     }
     bool fail(int block, int item, const QString &what)
     {
-        m_error.file = m_file;
-        m_error.block = block;
-        m_error.item = item;
-        m_error.line = m_line;
-        m_error.what = what;
+        m_error = errorAt(block, item, m_line, what);
         return false;
     }
 
