@@ -13,9 +13,10 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Building, the icon's PNG sizes (librsvg2-bin), the package (dpkg-dev), and
 # the install tests: validators, man, and a virtual X display to start the
-# installed program from its menu entry; Qt's Wayland platform and a
-# headless Wayland compositor (weston) for the Wayland smoke test.
-PACKAGES = cmake make g++ qt6-base-dev libgl-dev fontconfig fonts-liberation2 fonts-urw-base35 \
+# installed program from its menu entry; Qt's Linguist tools and translations;
+# Qt's Wayland platform and a headless Wayland compositor (weston) for the
+# Wayland smoke test.
+PACKAGES = cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fontconfig fonts-liberation2 fonts-urw-base35 \
   librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base xvfb xauth xdotool locales \
   qt6-wayland weston
 SHOTS = $(BUILD)/screenshots
