@@ -1,8 +1,12 @@
 // The lab chooser `frmSplash`: the first window and the hub every lab
-// window returns to. A column of eight options, Next and Exit.
+// window returns to. A column of options, one per lab of the lab table,
+// Next and Exit.
 #pragma once
 
+#include "labs/labtable.h"
+
 #include <QDialog>
+#include <QRect>
 #include <array>
 
 class QFrame;
@@ -17,7 +21,11 @@ class Chooser : public QDialog {
 public:
     explicit Chooser(QWidget *parent = nullptr);
 
-    static constexpr int LabCount = 8;
+    static constexpr int LabCount = kLabCount;
+    // Design place of Option1(index) in Frame1 (twips): 600 twips apart
+    // from the top one, as designed for eight labs; more labs share the
+    // same band more closely, so the last stays clear of the buttons.
+    static QRect OptionPlace(int index);
     int SelectedLab() const { return m_selectedLab; }
     QRadioButton *option(int index) const { return m_options[size_t(index)]; }
 

@@ -34,8 +34,8 @@ namespace {
 
 class DemoBench : public LabWindow {
 public:
-    explicit DemoBench(const QString &name, ScalingVariant v = ScalingVariant::Plain)
-        : LabWindow(LabWindowSetup{name, 30, QStringLiteral("Command1"), v, true, false, true})
+    explicit DemoBench(const char *name, ScalingVariant v = ScalingVariant::Plain)
+        : LabWindow(LabFrame{.form = name, .cancelButton = "Command1", .scaling = v})
     {
     }
     int ticks = 0;  // window state: survives unload
@@ -79,11 +79,11 @@ private Q_SLOTS:
         Shell &shell = Shell::instance();
         shell.setMessagesShown(false);
         shell.RegisterLab(1, [this] {
-            auto w = std::make_unique<DemoBench>(QStringLiteral("Form1"));
+            auto w = std::make_unique<DemoBench>("Form1");
             bench = w.get();
             return w;
         });
-        shell.RegisterLab(5, [] { return std::make_unique<DemoBench>(QStringLiteral("Form4"), ScalingVariant::ThreePhase); });
+        shell.RegisterLab(5, [] { return std::make_unique<DemoBench>("Form4", ScalingVariant::ThreePhase); });
         int lang = 1;
         QVERIFY2(shell.LoadLanguage(lang), qPrintable(shell.lastLanguageError()));
     }
