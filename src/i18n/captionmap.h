@@ -75,8 +75,9 @@ public:
     // A number and a unit symbol: "150 " + item.
     void rangeCaption(const QString &control, const QString &number, int block, int item);
     // The lab's title, one space before it: the window title and the
-    // chooser's option. From an item of the language files, or (a lab
-    // whose texts are not in them) made from the table's language.
+    // chooser's option. From an item of the language files, or, for a
+    // title they do not have, made by the lab (a text of its own through
+    // QCoreApplication::translate, whose translators switch with the files).
     void title(int block, int item);
     void title(Make make);
 
