@@ -148,10 +148,11 @@ Chooser::Chooser(QWidget *parent) : QDialog(parent)
     Option1_Click(0);
 }
 
-QRect Chooser::OptionPlace(int index)
+QRect Chooser::OptionPlace(int index, int count)
 {
     constexpr int kDesignLabs = 8, kTop = 2640, kPitch = 600, kHeight = 495;
-    constexpr int pitch = LabCount <= kDesignLabs ? kPitch : kPitch * (kDesignLabs - 1) / (LabCount - 1);
+    constexpr int kButtonsTop = 7320;
+    const int pitch = count <= kDesignLabs ? kPitch : (kButtonsTop - kTop) / count;
     return QRect(480, kTop + pitch * index, 9615, std::min(kHeight, pitch - 30));
 }
 

@@ -22,10 +22,10 @@ public:
     explicit Chooser(QWidget *parent = nullptr);
 
     static constexpr int LabCount = kLabCount;
-    // Design place of Option1(index) in Frame1 (twips): 600 twips apart
-    // from the top one, as designed for eight labs; more labs share the
-    // same band more closely, so the last stays clear of the buttons.
-    static QRect OptionPlace(int index);
+    // Design place of Option1(index) in Frame1 (twips) when the chooser
+    // lists `count` labs: 600 twips apart from the top one, as designed for
+    // eight; more labs share the band above the buttons more closely.
+    static QRect OptionPlace(int index, int count = LabCount);
     int SelectedLab() const { return m_selectedLab; }
     QRadioButton *option(int index) const { return m_options[size_t(index)]; }
 

@@ -101,6 +101,29 @@ private Q_SLOTS:
         QVERIFY(c->findChild<QLabel *>(QStringLiteral("lblversion"))->text().endsWith(QLatin1Char(' ') + QLatin1String(kVersionText)));
     }
 
+    // Eight labs stand at their design places; a longer table keeps every
+    // option in the band above the Exit and Next buttons (top 7320).
+    void chooserOptionsFitTheFrame_data()
+    {
+        QTest::addColumn<int>("count");
+        for (int count : {8, 9, 12})
+            QTest::addRow("%d labs", count) << count;
+    }
+    void chooserOptionsFitTheFrame()
+    {
+        QFETCH(int, count);
+        for (int i = 0; i < count; ++i) {
+            const QRect place = Chooser::OptionPlace(i, count);
+            if (count == 8)
+                QCOMPARE(place, QRect(480, 2640 + 600 * i, 9615, 495));
+            QVERIFY(place.height() >= 300);
+            if (i > 0)
+                QVERIFY(place.top() > Chooser::OptionPlace(i - 1, count).top() + Chooser::OptionPlace(i - 1, count).height());
+        }
+        if (count > 8)
+            QVERIFY(Chooser::OptionPlace(count - 1, count).top() + Chooser::OptionPlace(count - 1, count).height() <= 7320);
+    }
+
     void nextOpensTheChosenLab()
     {
         Chooser *c = Shell::instance().chooser();
