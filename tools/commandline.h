@@ -52,9 +52,7 @@ public:
         if (!m_parser.parse(QStringList{m_tool} + args)) {
             const QStringList unknown = m_parser.unknownOptionNames();
             if (!unknown.isEmpty()) {
-                const QString &name = unknown.first();
-                m_refusal = QStringLiteral("unknown option %1")
-                                .arg(QuotedArgument((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name));
+                m_refusal = QStringLiteral("unknown option %1").arg(QuotedArgument(Dashed(unknown.first())));
             } else {
                 m_refusal = m_parser.errorText();
                 if (m_refusal.endsWith(QLatin1Char('.')))
@@ -71,12 +69,32 @@ public:
         return Result::Run;
     }
 
+    // For a tool's main(): parses the arguments after the program's name
+    // and answers --help and --version on stdout (status 0) and a refusal,
+    // or an argument a tool without positional ones was given, on stderr
+    // (status 2). Returns that status, or -1 when the tool is to run.
+    int ParseForMain(int argc, char **argv, bool takesArguments)
+    {
+        QStringList args;
+        for (int i = 1; i < argc; ++i)
+            args << QString::fromLocal8Bit(argv[i]);
+        switch (Parse(args)) {
+        case Result::Help: return Print(stdout, Usage(), 0);
+        case Result::Version: return Print(stdout, VersionText(), 0);
+        case Result::Refused: return Refuse(m_refusal);
+        case Result::Run: break;
+        }
+        if (!takesArguments && !positional().isEmpty())
+            return Refuse(QStringLiteral("unexpected argument %1").arg(QuotedArgument(positional().first())));
+        return -1;
+    }
+
     bool isSet(const QCommandLineOption &option) const { return m_parser.isSet(option); }
     QString value(const QCommandLineOption &option) const { return m_parser.value(option); }
     QStringList positional() const { return m_parser.positionalArguments(); }
 
     // "usage: TOOL SYNOPSIS", what the tool does, and every option with its
-    // value's name and what it does.
+    // value's name and what it does, wrapped to 79 columns.
     QString Usage() const
     {
         QString s = QStringLiteral("usage: %1 %2\n%3\noptions:\n").arg(m_tool, m_synopsis, m_about);
@@ -85,14 +103,13 @@ public:
         for (const QCommandLineOption &o : m_options) {
             QStringList names;
             for (const QString &n : o.names())
-                names << (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n;
+                names << Dashed(n);
             QString head = names.join(QStringLiteral(", "));
             if (!o.valueName().isEmpty())
                 head += QLatin1Char(' ') + o.valueName();
             heads << head;
             width = std::max(width, head.size());
         }
-        // Descriptions are wrapped to 79 columns, under their first line.
         const qsizetype indent = width + 4;
         for (qsizetype i = 0; i < m_options.size(); ++i) {
             QString line = QStringLiteral("  ") + heads.at(i).leftJustified(width) + QStringLiteral("  ");
@@ -144,21 +161,14 @@ public:
     // Why the last Parse() refused the command line.
     const QString &Refusal() const { return m_refusal; }
 
-    // For a tool's main(): prints the usage or the version on stdout
-    // (status 0) or the refusal on stderr (status 2), and returns the
-    // status; -1 when the tool is to run.
-    int Answer(Result result) const
-    {
-        switch (result) {
-        case Result::Help: return Print(stdout, Usage(), 0);
-        case Result::Version: return Print(stdout, VersionText(), 0);
-        case Result::Refused: return Refuse(m_refusal);
-        case Result::Run: break;
-        }
-        return -1;
-    }
     // Prints `message` as a refusal on stderr; returns kUsageError.
     int Refuse(const QString &message) const { return Print(stderr, RefusalLine(message), kUsageError); }
+
+    // An option's name as it is typed: "-h", "--help".
+    static QString Dashed(const QString &name)
+    {
+        return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    }
 
 private:
     static int Print(FILE *f, const QString &text, int status)
@@ -172,8 +182,10 @@ private:
     QString m_tool, m_synopsis, m_about;
     QCommandLineParser m_parser;
     QList<QCommandLineOption> m_options;
-    QCommandLineOption m_help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Print this help and exit.")};
-    QCommandLineOption m_version{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Print the version and exit.")};
+    QCommandLineOption m_help{{QStringLiteral("h"), QStringLiteral("help")},
+                              QStringLiteral("Print this help and exit.")};
+    QCommandLineOption m_version{{QStringLiteral("v"), QStringLiteral("version")},
+                                 QStringLiteral("Print the version and exit.")};
     QString m_refusal;
 };
 

@@ -97,7 +97,8 @@ void ShellRows(std::vector<CaptionTarget> &targets)
     });
     about.addText(QStringLiteral("lblDisclaimer"), CaptionRole::Text,
                   [](const LanguageTable &t) { return AboutDeveloperLine(t.language()); });
-    about.addText(QStringLiteral("Label1"), CaptionRole::Text, [](const LanguageTable &) { return AboutContactLine(); });
+    about.addText(QStringLiteral("Label1"), CaptionRole::Text,
+                  [](const LanguageTable &) { return AboutContactLine(); });
     about.addText(QStringLiteral("Label2"), CaptionRole::Text,
                   [](const LanguageTable &t) { return AboutTranslatorLine(t.language()); });
 
@@ -117,8 +118,10 @@ void MenuRows(CaptionRows &rows)
     rows.text(QStringLiteral("MnuHelpAvtor"), 2, 5);
     rows.text(QStringLiteral("MnuLanguage"), 2, 6);
     rows.text(QStringLiteral("MnuQestionWhat"), 2, 7);
-    rows.addText(QStringLiteral("MnuEnglish"), CaptionRole::Text, [](const LanguageTable &) { return EnglishMenuCaption(); });
-    rows.addText(QStringLiteral("MnuRussian"), CaptionRole::Text, [](const LanguageTable &) { return RussianMenuCaption(); });
+    rows.addText(QStringLiteral("MnuEnglish"), CaptionRole::Text,
+                 [](const LanguageTable &) { return EnglishMenuCaption(); });
+    rows.addText(QStringLiteral("MnuRussian"), CaptionRole::Text,
+                 [](const LanguageTable &) { return RussianMenuCaption(); });
 }
 
 std::vector<CaptionTarget> BuildTargets()

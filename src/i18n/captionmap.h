@@ -50,6 +50,10 @@ struct CaptionTarget {
 
 // Control-array element `index` of `name`: "Image1(12)".
 QString CaptionElement(const QString &name, int index);
+inline QString CaptionElement(const char *name, int index)
+{
+    return CaptionElement(QLatin1String(name), index);
+}
 
 // The caption rows of one window, with the formatting rules. A lab's
 // Captions() gets one for its window; title() also writes the lab's option

@@ -63,8 +63,9 @@ private Q_SLOTS:
             QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
             QVERIFY2(r.out.startsWith(QStringLiteral("usage: %1 ").arg(QLatin1String(t.name))), qPrintable(r.out));
             for (const QString &option : t.options) {
-                const QRegularExpression listed(QStringLiteral("^  .*%1( |,|$)").arg(QRegularExpression::escape(option)),
-                                                QRegularExpression::MultilineOption);
+                const QRegularExpression listed(
+                    QStringLiteral("^  .*%1( |,|$)").arg(QRegularExpression::escape(option)),
+                    QRegularExpression::MultilineOption);
                 QVERIFY2(listed.match(r.out).hasMatch(), qPrintable(option + QLatin1String(" in:\n") + r.out));
             }
         }

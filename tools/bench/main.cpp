@@ -366,13 +366,8 @@ int ParseOptions(int argc, char **argv, Options &o)
                                    QStringLiteral("KIND"));
     for (const QCommandLineOption &option : {size, ticks, settle, lab, json, profile, probe})
         cl.Add(option);
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-    if (const int status = cl.Answer(cl.Parse(args)); status >= 0)
+    if (const int status = cl.ParseForMain(argc, argv, false); status >= 0)
         return status;
-    if (!cl.positional().isEmpty())
-        return cl.Refuse(QStringLiteral("unexpected argument %1").arg(QuotedArgument(cl.positional().first())));
 
     if (cl.isSet(size) && !tools::ParseScreenSize(cl.value(size), o.width, o.height))
         return cl.Refuse(QStringLiteral("--size takes WIDTHxHEIGHT, e.g. 1280x1024"));
@@ -383,7 +378,9 @@ int ParseOptions(int argc, char **argv, Options &o)
         into = cl.value(option).toInt(&ok);
         return ok && into >= least;
     };
-    for (const auto &[option, into] : {std::pair{&ticks, &o.ticks}, std::pair{&settle, &o.settle}, std::pair{&lab, &o.lab}})
+    const std::pair<const QCommandLineOption *, int *> counts[] = {
+        {&ticks, &o.ticks}, {&settle, &o.settle}, {&lab, &o.lab}};
+    for (const auto &[option, into] : counts)
         if (!count(*option, *into, 1))
             return cl.Refuse(QStringLiteral("--%1 takes a number of at least 1").arg(option->names().first()));
     if (o.lab > kLabCount)

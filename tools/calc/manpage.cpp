@@ -2,6 +2,7 @@
 #include "manpage.h"
 
 #include "calctool.h"
+#include "commandline.h"
 
 #include <QStringList>
 
@@ -69,7 +70,7 @@ QString OptionsSection()
     for (const QCommandLineOption &o : CalcOptions()) {
         QStringList names;
         for (const QString &n : o.names())
-            names << QStringLiteral("\\fB%1\\fR").arg(RoffText((n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n));
+            names << QStringLiteral("\\fB%1\\fR").arg(RoffText(tools::CommandLine::Dashed(n)));
         QString head = names.join(QStringLiteral(", "));
         if (!o.valueName().isEmpty())
             head += QStringLiteral(" \\fI%1\\fR").arg(RoffText(o.valueName()));

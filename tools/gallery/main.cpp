@@ -151,10 +151,7 @@ int main(int argc, char **argv)
                                   QStringLiteral("en|ru"));
     cl.Add(size);
     cl.Add(lang);
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-    if (const int status = cl.Answer(cl.Parse(args)); status >= 0)
+    if (const int status = cl.ParseForMain(argc, argv, true); status >= 0)
         return status;
 
     int width = 1024, height = 768;

@@ -34,13 +34,8 @@ int main(int argc, char **argv)
                                   QStringLiteral("Print the names --window takes, one a line, and exit."));
     for (const QCommandLineOption &o : {seed, events, window, trace, size, list})
         cl.Add(o);
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-    if (const int status = cl.Answer(cl.Parse(args)); status >= 0)
+    if (const int status = cl.ParseForMain(argc, argv, false); status >= 0)
         return status;
-    if (!cl.positional().isEmpty())
-        return cl.Refuse(QStringLiteral("unexpected argument %1").arg(ohmaris::QuotedArgument(cl.positional().first())));
     if (cl.isSet(list)) {
         QTextStream(stdout) << ohmaris::monkey::LabWindowNames().join(QLatin1Char('\n')) << '\n';
         return 0;

@@ -9,26 +9,25 @@ namespace ohmaris {
 
 void Lab3::Captions(CaptionRows &rows)
 {
-    const auto I = [](const char *name, int k) { return CaptionElement(QLatin1String(name), k); };
     rows.title(4, 1);
     AcBenchCaptions(rows);
     RegulatorCaptions(rows);
     CoilCapacitorCaptions(rows);
     // Items 8 and 10: ammeters A1 and A2.
-    rows.tips({QStringLiteral("Picture3"), I("Image1", 6)}, 2, 8);
-    rows.tips({QStringLiteral("Picture4"), I("Image1", 7)}, 2, 10);
+    rows.tips({QStringLiteral("Picture3"), CaptionElement("Image1", 6)}, 2, 8);
+    rows.tips({QStringLiteral("Picture4"), CaptionElement("Image1", 7)}, 2, 10);
     // Item 4: the K-50 set on the schematic.
-    rows.tip(I("Image1", 3), 3, 4);
+    rows.tip(CaptionElement("Image1", 3), 3, 4);
     // Items 28 to 31: the capacitor's switch, the regulator, the coil and
     // the capacitor on the schematic.
-    rows.tip(I("Image1", 1), 3, 28);
-    rows.tip(I("Image1", 2), 3, 29);
-    rows.tip(I("Image1", 4), 3, 30);
-    rows.tip(I("Image1", 5), 3, 31);
+    rows.tip(CaptionElement("Image1", 1), 3, 28);
+    rows.tip(CaptionElement("Image1", 2), 3, 29);
+    rows.tip(CaptionElement("Image1", 4), 3, 30);
+    rows.tip(CaptionElement("Image1", 5), 3, 31);
     // Block 4: the ammeters' range buttons.
     for (int k = 0; k < 4; ++k) {
-        rows.tip(I("Command5", k), 4, 2 + k);
-        rows.tip(I("Command6", k), 4, 6 + k);
+        rows.tip(CaptionElement("Command5", k), 4, 2 + k);
+        rows.tip(CaptionElement("Command6", k), 4, 6 + k);
     }
 }
 

@@ -8,28 +8,27 @@ namespace ohmaris {
 
 void Lab7::Captions(CaptionRows &rows)
 {
-    const auto I = [](const char *name, int k) { return CaptionElement(QLatin1String(name), k); };
     rows.title(7, 1);
     // Block 2: ammeters A1 and A2, switches S1 and S2, the volt and ohm
     // symbols, the source and the resistors.
-    rows.tips({QStringLiteral("Picture3"), I("Image1", 3)}, 2, 8);
-    rows.tips({QStringLiteral("Picture2"), I("Image1", 4)}, 2, 10);
+    rows.tips({QStringLiteral("Picture3"), CaptionElement("Image1", 3)}, 2, 8);
+    rows.tips({QStringLiteral("Picture2"), CaptionElement("Image1", 4)}, 2, 10);
     for (int k = 0; k < 2; ++k)
-        rows.tip(I("Image1", k), 2, 12 + k);
+        rows.tip(CaptionElement("Image1", k), 2, 12 + k);
     rows.text(QStringLiteral("Label2"), 2, 18);
     for (const char *l : {"Label4", "Label7"})
         rows.text(QLatin1String(l), 2, 19);
     // The source is "E": item 23 ("E1 ...") without its second character.
-    rows.addText(I("Image1", 2), CaptionRole::ToolTip, [](const LanguageTable &t) {
+    rows.addText(CaptionElement("Image1", 2), CaptionRole::ToolTip, [](const LanguageTable &t) {
         QString s = t.item(2, 23);
         s.remove(1, 1);
         return QLatin1Char(' ') + s + QLatin1Char(' ');
     });
-    rows.tip(I("Image1", 7), 2, 30);
-    rows.tip(I("Image1", 8), 2, 31);
+    rows.tip(CaptionElement("Image1", 7), 2, 30);
+    rows.tip(CaptionElement("Image1", 8), 2, 31);
     // Block 3: the coil, the capacitor and the microfarad symbol.
-    rows.tip(I("Image1", 10), 3, 30);
-    rows.tip(I("Image1", 9), 3, 31);
+    rows.tip(CaptionElement("Image1", 10), 3, 30);
+    rows.tip(CaptionElement("Image1", 9), 3, 31);
     rows.text(QStringLiteral("Label10"), 3, 32);
     // Block 7: the oscilloscope and the circuit selector.
     rows.text(QStringLiteral("Frame1"), 7, 2);
@@ -44,12 +43,12 @@ void Lab7::Captions(CaptionRows &rows)
             items.append(t.item(7, k));
         return items;
     });
-    rows.tips({I("Image1", 5), QStringLiteral("Picture11"), QStringLiteral("Picture12")}, 7, 9);
-    rows.tips({I("Image1", 6), QStringLiteral("Picture5"), QStringLiteral("Picture6")}, 7, 10);
+    rows.tips({CaptionElement("Image1", 5), QStringLiteral("Picture11"), QStringLiteral("Picture12")}, 7, 9);
+    rows.tips({CaptionElement("Image1", 6), QStringLiteral("Picture5"), QStringLiteral("Picture6")}, 7, 10);
     rows.tip(QStringLiteral("Picture9"), 7, 13);
     for (int k = 0; k < 3; ++k) {
-        rows.tip(I("Command4", k), 7, 14 + k);
-        rows.tip(I("Command6", k), 7, 17 + k);
+        rows.tip(CaptionElement("Command4", k), 7, 14 + k);
+        rows.tip(CaptionElement("Command6", k), 7, 17 + k);
     }
     rows.tip(QStringLiteral("Picture7"), 7, 20);
     rows.tip(QStringLiteral("Picture8"), 7, 21);
