@@ -31,8 +31,10 @@ struct CalcCommandLine {
             "the bench's entry rules (absolute value, offsets, caps). Values take a\n"
             "decimal comma or point; inputs not given keep their defaults. In a list\n"
             "(at=2.4,5 or events=S1@0,S2@3.5) the comma separates the items, so the\n"
-            "numbers in it take a decimal point. With LAB, --help lists that lab's\n"
-            "inputs and outputs only. Exit status 0, or 2 for a refused command line.\n")};
+            "numbers in it take a decimal point. NAME=@FILE reads a list from FILE,\n"
+            "one item a line or comma-separated, for lists too long for one argument.\n"
+            "With LAB, --help lists that lab's inputs and outputs only. Exit status 0,\n"
+            "or 2 for a refused command line.\n")};
 
     CalcCommandLine()
     {
