@@ -2,9 +2,12 @@
 // 1024 x 768 screen (15360 x 11520 twips) and rescaled at load by one factor,
 // the smaller of the screen's two ratios to the design one, so a bench keeps
 // its proportions on any screen and is centred in it. The rule goes by the
-// control's name prefix, with a few per-window variants; it is a pure
-// function so the arithmetic can be checked without a window.
+// control's name prefix, with a few per-window variants (the lab's entry
+// names its ScalingVariant, labs/labentry.h); it is a pure function so the
+// arithmetic can be checked without a window.
 #pragma once
+
+#include "labs/labentry.h"
 
 #include <QRectF>
 #include <QString>
@@ -13,13 +16,6 @@ namespace ohmaris {
 
 constexpr double kDesignWidthTwips = 15360.0;
 constexpr double kDesignHeightTwips = 11520.0;
-
-enum class ScalingVariant {
-    Plain,       // Form1, Form2, Form3, Form6
-    ThreePhase,  // Form4, Form5: "Comb" keep height, "Fram" fonts, "Text" height twice
-    Transients,  // Form7: "Combo" keep height
-    Harmonics,   // Form8: "Comb" keep height, "Tex" fonts
-};
 
 // The factors of the scaling pass. Both are the one factor of the screen
 // (a bench stretched by two would lose its schematic's top or bottom: the

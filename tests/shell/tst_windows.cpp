@@ -324,7 +324,7 @@ QStringList PlacementProblems(LabWindow *w, const QString &where)
         const QWidget *parent = c->parentWidget();
         if (parent && !parent->rect().intersects(c->geometry()))
             continue; // parked out of sight on purpose (the hidden cancel button)
-        const ScaledControl s = ScaleControl(c->objectName(), design, DesignFontSize(c), f, w->setup().scaling);
+        const ScaledControl s = ScaleControl(c->objectName(), design, DesignFontSize(c), f, w->frame().scaling);
         if (s.skipped)
             continue;
         const QRectF expected(s.rect.topLeft() / kTwipsPerPixel, s.rect.size() / kTwipsPerPixel);

@@ -3,18 +3,19 @@
 // Russian). Resonance is shown as a student measures it: at 76 V, where the
 // current stays under the protection's 5 A, with the K-50 on its 150 V
 // range, so every pointer stands on its scale.
-#include "gallery/gallery.h"
+#include "gallery.h"
 
 #include "calc/clock.h"
 #include "labs/lab2/bench.h"
-#include "labs/lab2/lab.h"
 #include "shell/shell.h"
 
 #include <QLineEdit>
 
 namespace ohmaris {
 
-void Lab2::RenderGallery(const QString &out)
+namespace {
+
+void RenderLab2(const QString &out)
 {
     FakeClock clock;
     setAppClock(&clock);
@@ -48,5 +49,9 @@ void Lab2::RenderGallery(const QString &out)
     gallery::SaveWidget(bench->form(), out, QStringLiteral("lab2-resonance-ru"));
     gallery::FinishLab();
 }
+
+gallery::GallerySheet lab2Sheet("lab2", &RenderLab2);
+
+} // namespace
 
 } // namespace ohmaris
