@@ -33,6 +33,7 @@
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QTest>
+#include <QWindow>
 #include <QDebug>
 
 using namespace ohmaris;
@@ -317,6 +318,22 @@ QStringList PlacementProblems(LabWindow *w, const QString &where)
         report(QStringLiteral("bench"),
                QStringLiteral("%1 leaves the window's %2").arg(Rect(bench->geometry()), Size(frame->size())));
 
+    // Every control the design puts on its screen is whole in the window: a
+    // bench cut at the window's edge would hide it (parked controls lie
+    // beyond the design screen, the hidden cancel button off the screen's
+    // right edge).
+    const QRectF designScreen(0, 0, kDesignWidthTwips, kDesignHeightTwips);
+    for (QWidget *c : bench->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        const QRectF design = DesignRect(c);
+        if (!design.isValid() || !c->isVisibleTo(form) || !designScreen.intersects(design)
+            || c->objectName() == QLatin1String(w->frame().cancelButton))
+            continue;
+        const QRect inFrame = c->geometry().translated(bench->pos());
+        if (!frame->rect().contains(inFrame))
+            report(c->objectName(), QStringLiteral("%1 is not whole in the window's %2")
+                                        .arg(Rect(inFrame), Size(frame->size())));
+    }
+
     for (QWidget *c : bench->findChildren<QWidget *>()) {
         const QRectF design = DesignRect(c);
         if (!design.isValid() || !c->isVisibleTo(form) || IsPlacedByBench(c))
@@ -447,9 +464,18 @@ private:
         c->Option1_Click(lab - 1);
         c->Command2_Click();
         LabWindow *w = Shell::instance().LabWindowFor(lab);
-        if (w && w->isLoaded() && !QTest::qWaitForWindowExposed(w->form()))
+        if (!w || !w->isLoaded())
+            return w;
+        // A bench the window cuts is loaded again to fit once shown: the
+        // form waited for may be replaced by a new one meanwhile.
+        const auto exposed = [w] {
+            const QWidget *form = w->form();
+            return form && form->windowHandle() && form->windowHandle()->isExposed();
+        };
+        if (!QTest::qWaitFor(exposed))
             return nullptr;
-        return w;
+        QTest::qWait(0);
+        return exposed() ? w : nullptr;
     }
 
 private Q_SLOTS:
