@@ -7,6 +7,7 @@
 // are handled here once for every bench.
 #pragma once
 
+#include "calc/quantity.h"
 #include "shell/scaling.h"
 
 #include <QMainWindow>
@@ -95,10 +96,10 @@ public:
 
     // What a checking tool reads of the model behind the bench: whether a
     // recomputation is still due (the next tick must have done it) and
-    // every result of the model, appended to `out`. The frame alone has
-    // no model.
+    // every result of the model, as the model lists them. The frame alone
+    // has no model.
     virtual bool RecalcDue() const { return false; }
-    virtual void ModelOutputs(std::vector<double> &out) const { (void)out; }
+    virtual Quantities ModelResults() const { return {}; }
 
     // Re-applies captions after a language change (called by the loader).
     void OnLanguageApplied();

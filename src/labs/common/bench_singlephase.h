@@ -178,7 +178,7 @@ public:
     using CoilCapacitorBench::CoilCapacitorBench;
     LabModel &Model() { return m_model; }
     bool RecalcDue() const override { return m_model.RecalcPending; }
-    void ModelOutputs(std::vector<double> &out) const override { m_model.Outputs(out); }
+    Quantities ModelResults() const override { return m_model.Results(); }
 
 protected:
     CoilCapacitorCircuit &Coil() final { return m_model; }

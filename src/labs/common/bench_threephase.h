@@ -116,7 +116,7 @@ public:
 
     LabModel &Model() { return m_model; }
     bool RecalcDue() const override { return m_model.RecalcPending; }
-    void ModelOutputs(std::vector<double> &out) const override { m_model.Outputs(out); }
+    Quantities ModelResults() const override { return m_model.Results(); }
     // The grid of the schematic as it stands.
     LabGrid Grid() const
     {

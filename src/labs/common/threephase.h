@@ -8,7 +8,7 @@
 
 #include "calc/entry.h"
 #include "calc/phasor.h"
-#include "calc/outputs.h"
+#include "calc/quantity.h"
 #include "calc/protection.h"
 #include "labs/common/supply.h"
 
@@ -90,8 +90,17 @@ public:
     // The per-tick breaker check on MaxPhaseCurrent: opens S0 and requests a
     // recomputation when the protection trips; returns whether it did.
     bool ApplyProtection(double now);
-    // Every result of the last computation, for tools that check them.
-    virtual void Outputs(std::vector<double> &out) const;
+    // Every result of the last computation, named once, in the order they
+    // are printed.
+    virtual Quantities Results() const = 0;
+
+protected:
+    // Pieces of both labs' lists: PhaseVoltage (`what` says which voltages
+    // they are), PhasePower, and MaxPhaseCurrent with OverloadFlag, which
+    // close the list (`largest` says of which currents).
+    void AddPhaseVoltage(Quantities &q, const QString &what) const;
+    void AddPhasePower(Quantities &q) const;
+    void AddMaxCurrentAndOverload(Quantities &q, const QString &largest) const;
 };
 
 } // namespace ohmaris

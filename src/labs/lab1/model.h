@@ -3,7 +3,7 @@
 // one instance and drives it from its timer.
 #pragma once
 
-#include "calc/outputs.h"
+#include "calc/quantity.h"
 
 #include <array>
 #include <cstdint>
@@ -35,8 +35,8 @@ struct Lab1Model {
 
     // The voltage the selector picks; a position outside 1..5 reads 0.
     float SelectedVoltage() const;
-    // Every result, for tools that check them.
-    void Outputs(std::vector<double> &out) const;
+    // Every result, named once, in the order they are printed.
+    Quantities Results() const;
 };
 
 // The four pointers in their update order: A1, A3, A2, V.

@@ -28,6 +28,7 @@ public:
     // Where V1 and V2 head, in scale divisions.
     std::array<double, 2> MeterTargets() const override;
     float &MeterRange(int meter) override { return meter == 0 ? V1Range : V2Range; }
+    Quantities Results() const override;
 };
 
 } // namespace ohmaris

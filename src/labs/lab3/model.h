@@ -30,7 +30,7 @@ public:
     // Where A1 and A2 head, in scale divisions.
     std::array<double, 2> MeterTargets() const override;
     float &MeterRange(int meter) override { return meter == 0 ? A1Range : A2Range; }
-    void Outputs(std::vector<double> &out) const override;
+    Quantities Results() const override;
 };
 
 } // namespace ohmaris

@@ -20,7 +20,7 @@ public:
 
     Lab4Model &Model() { return m_model; }
     bool RecalcDue() const override { return m_model.RecalcPending; }
-    void ModelOutputs(std::vector<double> &out) const override { m_model.Outputs(out); }
+    Quantities ModelResults() const override { return m_model.Results(); }
     Pribor &A1() { return Meter(0); }
     Pribor &A2() { return Meter(1); }
     Switcher &FirstSelector() { return m_select1; }

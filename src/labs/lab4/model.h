@@ -82,7 +82,7 @@ public:
     // The instant trip on the regulator-scaled current step x I / 12, the
     // delayed one on the overload flag, which watches the current itself.
     bool ApplyProtection(double now) override;
-    void Outputs(std::vector<double> &out) const override;
+    Quantities Results() const override;
 };
 
 } // namespace ohmaris

@@ -52,7 +52,7 @@ public:
     int MeterCount() const override { return 2; }
     float &MeterRange(int meter) override { return meter == 0 ? AmmeterRange : VoltmeterRange; }
     std::array<double, kMaxMeters> MeterTargets() const override;
-    void Outputs(std::vector<double> &out) const override;
+    Quantities Results() const override;
     // The phase voltages, currents and wattmeter powers as they stand.
     K50PhaseReadings K50Readings() const override;
 };

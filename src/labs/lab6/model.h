@@ -54,7 +54,7 @@ public:
     int MeterCount() const override { return 3; }
     float &MeterRange(int meter) override { return AmmeterRange[std::size_t(meter)]; }
     std::array<double, kMaxMeters> MeterTargets() const override;
-    void Outputs(std::vector<double> &out) const override;
+    Quantities Results() const override;
     // The K-50 sits in the line wires: it measures the line currents, with
     // the star-equivalent phase voltages and the powers worked from them.
     K50PhaseReadings K50Readings() const override;

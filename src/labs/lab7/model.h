@@ -9,7 +9,7 @@
 #pragma once
 
 #include "calc/entry.h"
-#include "calc/outputs.h"
+#include "calc/quantity.h"
 
 #include <array>
 #include <cstdint>
@@ -76,8 +76,10 @@ public:
     void Evaluate(double now);
     // Ammeter targets (amperes) from the present u and i.
     void UpdateMeterTargets();
-    // Every result, for tools that check them.
-    void Outputs(std::vector<double> &out) const;
+    // The solution's results, named once, in the order they are printed.
+    Quantities Results() const;
+    // What the last evaluation gave at its time: u, i and the meter targets.
+    Quantities PresentResults() const;
 
     // The model's share of one timer tick: if a recomputation is pending,
     // take the selector position and recompute; then evaluate at `now` and

@@ -73,9 +73,7 @@ CalcResult RunLab8(const LabCalc &lab, const QMap<QString, QString> &args)
             return result;
 
     model.ComputeCircuit();
-    result.outputs.insert(QStringLiteral("VoltageRms"), model.VoltageRms);
-    result.outputs.insert(QStringLiteral("CurrentRms"), model.CurrentRms);
-    result.outputs.insert(QStringLiteral("VoltageWave"), FloatJson(model.VoltageWave));
+    result.outputs = model.Results();
     return result;
 }
 
@@ -123,13 +121,7 @@ LabCalc MakeLab8Calc()
                               QLatin1String(switches[std::size_t(s)])});
     lab.example = QStringLiteral("ohmaris-calc 8 on1=1 on2=1 on3=1 on4=1 S1=1 S2=0 S3=0 S4=1 S5=1  "
                                  "(all sources on, the whole filter in)");
-    lab.outputs = {
-        {QStringLiteral("VoltageRms"), QStringLiteral("V"), QStringLiteral("effective load voltage (digital voltmeter)")},
-        {QStringLiteral("CurrentRms"), QStringLiteral("A"),
-         QStringLiteral("effective load current (the milliammeter shows it x 1000)")},
-        {QStringLiteral("VoltageWave"), QStringLiteral("V"),
-         QStringLiteral("101 load voltage samples, t = 0, 0.2, ..., 20 ms")},
-    };
+    lab.outputs = M().Results();
     return lab;
 }
 

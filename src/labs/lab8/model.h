@@ -9,7 +9,7 @@
 #pragma once
 
 #include "calc/entry.h"
-#include "calc/outputs.h"
+#include "calc/quantity.h"
 
 #include <QString>
 #include <array>
@@ -81,8 +81,8 @@ public:
     void ComputeCircuit();
 
     bool AnySourceOn() const;
-    // Every result, for tools that check them.
-    void Outputs(std::vector<double> &out) const;
+    // Every result, named once, in the order they are printed.
+    Quantities Results() const;
 };
 
 } // namespace ohmaris
