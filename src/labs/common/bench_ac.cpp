@@ -3,12 +3,12 @@
 
 namespace ohmaris {
 
-AcBench::AcBench(LabWindowSetup setup, int meters, std::function<void(int, int)> range)
+AcBench::AcBench(LabWindowSetup setup, int meters, std::function<float(int, int)> range)
     : LabWindow(std::move(setup)), m_meterCount(meters)
 {
     for (int k = 0; k < m_meterCount; ++k) {
         RangeRow &row = m_rows[std::size_t(k)];
-        connect(&row, &RangeRow::chosen, this, [range, k](int i) { range(k, i); });
+        connect(&row, &RangeRow::chosen, this, [this, range, k](int i) { Meter(k).setRange(range(k, i)); });
         connect(&row, &RangeRow::helpRequested, this,
                 [this](const QString &key, Qt::MouseButton b) { ContextHelp(key, b); });
     }

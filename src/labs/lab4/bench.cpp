@@ -55,14 +55,6 @@ KnobPanel MakeKnobPanel(QWidget *client, const QString &panel, const QRectF &pla
     return {p, c, k};
 }
 
-void SetUpSelector(Switcher &s, PictureBox *box, float min, float max, int positions)
-{
-    s.setPicCtl(box);
-    s.setMax(max);
-    s.setMin(min);
-    s.setPolojenii(positions);
-    s.setValue(1);
-}
 
 } // namespace
 
@@ -132,9 +124,9 @@ void Lab4Window::LoadBench()
     m.CircuitCurrent = m.ActivePower = 0.0f;
     m.BranchCurrent = {0.0f, 0.0f};
 
-    SetUpSelector(m_select1, m_picture9, 45, 315, kVariantCount);
-    SetUpSelector(m_connection, m_picture14, 90, 225, Lab4Model::kConnections);
-    SetUpSelector(m_select2, m_picture16, 45, 315, kVariantCount);
+    SetUpKnob(m_select1, m_picture9, {QStringLiteral("coil L1"), 45, 315, kVariantCount, 1});
+    SetUpKnob(m_connection, m_picture14, {QStringLiteral("connection"), 90, 225, Lab4Model::kConnections, 1});
+    SetUpKnob(m_select2, m_picture16, {QStringLiteral("coil L2"), 45, 315, kVariantCount, 1});
     m.VariantSelect = {1, 1};
     m.Connection = 1;
 
