@@ -78,10 +78,13 @@ clean:
 # The checking build, in a folder of its own: every test (but the install
 # checks, which look at files and the package, in make test), the gallery and a
 # short run of the random-input driver over the whole program and each lab
-# window, with AddressSanitizer and UndefinedBehaviorSanitizer. The first
-# report ends the program that made it, and fails the target.
+# window (with every input, then with keys only), with AddressSanitizer and
+# UndefinedBehaviorSanitizer. The first report ends the program that made it,
+# and fails the target.
 SANITIZE_BUILD ?= build-sanitize
 MONKEY_EVENTS ?= 12000
+# The keyboard-only runs: the keys a student without a mouse has.
+MONKEY_KEY_EVENTS ?= 3000
 MONKEY_SEED ?= 1
 SANITIZE_ENV = ASAN_OPTIONS=abort_on_error=1:detect_stack_use_after_return=1:strict_init_order=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
@@ -100,6 +103,14 @@ check-sanitize: deps
 	  tail -n 2 $(SANITIZE_BUILD)/monkey$$w.log; \
 	  if [ $$rc -ne 0 ]; then grep -A 3 '^failure' $(SANITIZE_BUILD)/monkey$$w.log | head -n 40; \
 	    echo "make check-sanitize: the driver failed (exit $$rc), see $(SANITIZE_BUILD)/monkey$$w.log"; exit 1; fi; \
+	done
+	@for w in "" Form1 Form2 Form3 Form4 Form5 Form6 Form7 Form8; do \
+	  echo "ohmaris-monkey --keys-only --seed $(MONKEY_SEED) --events $(MONKEY_KEY_EVENTS) $${w:+--window $$w}"; \
+	  $(SANITIZE_ENV) env -u QT_QPA_PLATFORM $(SANITIZE_BUILD)/bin/ohmaris-monkey --keys-only --seed $(MONKEY_SEED) \
+	    --events $(MONKEY_KEY_EVENTS) $${w:+--window $$w} > $(SANITIZE_BUILD)/monkey-keys$$w.log 2>&1; rc=$$?; \
+	  tail -n 3 $(SANITIZE_BUILD)/monkey-keys$$w.log; \
+	  if [ $$rc -ne 0 ]; then grep -A 3 '^failure' $(SANITIZE_BUILD)/monkey-keys$$w.log | head -n 40; \
+	    echo "make check-sanitize: the keyboard-only driver failed (exit $$rc), see $(SANITIZE_BUILD)/monkey-keys$$w.log"; exit 1; fi; \
 	done
 
 # Fuzzing with clang's libFuzzer, in a build folder of its own: each harness

@@ -1,5 +1,5 @@
 // ohmaris-monkey: the seeded random-input driver, headless.
-//   ohmaris-monkey --seed S --events N [--window FormK] [--trace-from E] [--size WxH]
+//   ohmaris-monkey --seed S --events N [--window FormK] [--keys-only] [--trace-from E] [--size WxH]
 // Prints each failure with the command line that replays it, and ends with
 // "N events, M failures"; the exit status is 1 when anything failed.
 #include "monkey.h"
@@ -46,7 +46,9 @@ int main(int argc, char **argv)
     const QCommandLineOption window(QStringLiteral("window"), QStringLiteral("Only this lab window (Form1 .. Form8)."), QStringLiteral("NAME"));
     const QCommandLineOption trace(QStringLiteral("trace-from"), QStringLiteral("Print every event from this one on."), QStringLiteral("E"));
     const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("Screen size, such as 1024x768."), QStringLiteral("WxH"));
-    parser.addOptions({seed, events, window, trace, size});
+    const QCommandLineOption keysOnly(QStringLiteral("keys-only"),
+                                      QStringLiteral("Only the keys a student without a mouse has; count the controls reached."));
+    parser.addOptions({seed, events, window, trace, size, keysOnly});
     if (!parser.parse(QCoreApplication::arguments()))
         return UsageError(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
@@ -65,6 +67,7 @@ int main(int argc, char **argv)
     if (!ok || o.events < 0)
         return UsageError(QStringLiteral("--events takes a whole number, 0 or more"));
     o.window = parser.value(window);
+    o.keysOnly = parser.isSet(keysOnly);
     static const QRegularExpression form(QStringLiteral("^Form[1-8]$"));
     if (parser.isSet(window) && !form.match(o.window).hasMatch())
         return UsageError(QStringLiteral("--window takes a lab window's name, Form1 .. Form8"));
