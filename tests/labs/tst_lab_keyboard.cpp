@@ -127,7 +127,7 @@ QSet<QWidget *> Interactive(LabWindow *w)
         } else if (qobject_cast<QLineEdit *>(c)) {
             found.insert(c);
         } else if (qobject_cast<QPushButton *>(c)) {
-            if (c->objectName() != w->setup().cancelName)
+            if (c->objectName() != QLatin1String(w->frame().cancelButton))
                 found.insert(c);
         } else if (auto *box = qobject_cast<PictureBox *>(c)) {
             const auto it = elements.find(lab);
@@ -184,7 +184,7 @@ private Q_SLOTS:
         for (QWidget *c : forward) {
             const QString name = NameOf(c);
             QVERIFY2(c->window() == form, qPrintable(name + QStringLiteral(" is in another window")));
-            QVERIFY2(c->objectName() != w->setup().cancelName, "the hidden cancel button took the focus");
+            QVERIFY2(c->objectName() != QLatin1String(w->frame().cancelButton), "the hidden cancel button took the focus");
             QVERIFY2(c->isVisible() && !c->visibleRegion().isEmpty(), qPrintable(name + QStringLiteral(" is hidden")));
             const QRect onForm(c->mapTo(form, QPoint(0, 0)), c->size());
             QVERIFY2(form->rect().intersects(onForm), qPrintable(name + QStringLiteral(" is off the window")));

@@ -51,8 +51,8 @@ std::int16_t SinglePhaseBench::KnobPosition(const Switcher &knob)
     return Rounded(double(knob.Value()));
 }
 
-SinglePhaseBench::SinglePhaseBench(LabWindowSetup setup, SinglePhaseDesign design)
-    : AcBench(std::move(setup), 2,
+SinglePhaseBench::SinglePhaseBench(const LabFrame &frame, SinglePhaseDesign design)
+    : AcBench(frame, 2,
               [this](int meter, int button) {
                   return Circuit().MeterRange(meter) = m_design.ranges[std::size_t(button)];
               }),
@@ -239,9 +239,7 @@ void SinglePhaseBench::Timer1_Timer()
     // began with. The knobs are read before the computation, which is the
     // only place that clears RecalcPending.
     if (c.RecalcPending) {
-        c.SwitchState[SinglePhaseCircuit::kStep] =
-            Rounded(double(m_regulator.Polojenii()) - double(m_regulator.Value()));
-        ReadKnobs();
+        ReadKnobsInto(c);
         // A switch's click has redrawn the schematic already; a breaker the
         // protection opened, or a new variant, is drawn here.
         if (SchematicChanged())
@@ -249,6 +247,13 @@ void SinglePhaseBench::Timer1_Timer()
         c.ComputeCircuit(now);
     }
     UpdateInstruments(now);
+}
+
+void SinglePhaseBench::ReadKnobsInto(SinglePhaseCircuit &c) const
+{
+    c.SwitchState[SinglePhaseCircuit::kStep] =
+        Rounded(double(m_regulator.Polojenii()) - double(m_regulator.Value()));
+    ReadOwnKnobs(c);
 }
 
 void SinglePhaseBench::UpdateInstruments(double now)
@@ -285,8 +290,8 @@ SinglePhaseDesign CoilCapacitorDesign(const std::array<MeterSpec, 2> &meters, co
     return d;
 }
 
-CoilCapacitorBench::CoilCapacitorBench(LabWindowSetup setup, SinglePhaseDesign design, CoilCapacitorLayout layout)
-    : SinglePhaseBench(std::move(setup), std::move(design)), m_layout(std::move(layout))
+CoilCapacitorBench::CoilCapacitorBench(const LabFrame &frame, SinglePhaseDesign design, CoilCapacitorLayout layout)
+    : SinglePhaseBench(frame, std::move(design)), m_layout(std::move(layout))
 {
     BindKnob(m_variant);
 }
@@ -353,9 +358,9 @@ void CoilCapacitorBench::LoadBench()
     FitWidth(m_label6);
 }
 
-void CoilCapacitorBench::ReadKnobs()
+void CoilCapacitorBench::ReadOwnKnobs(SinglePhaseCircuit &c) const
 {
-    Coil().SwitchState[CoilCapacitorCircuit::kVariant] = Rounded(m_variant.Value());
+    c.SwitchState[CoilCapacitorCircuit::kVariant] = Rounded(m_variant.Value());
 }
 
 void CoilCapacitorBench::Text1_Change()

@@ -4,6 +4,7 @@
 #include "labs/common/bench_singlephase_draw.h"
 #include "labs/lab4/bench_draw.h"
 #include "labs/lab4/lab.h"
+#include "labs/registry.h"
 #include "shell/picturebox.h"
 #include "shell/spoken.h"
 
@@ -63,12 +64,13 @@ KnobPanel MakeKnobPanel(QWidget *client, const QString &panel, const QRectF &pla
 
 } // namespace
 
-std::unique_ptr<LabWindow> Lab4::CreateWindow()
+template <>
+std::unique_ptr<LabWindow> CreateLabWindow<Lab4>()
 {
     return std::make_unique<Lab4Window>();
 }
 
-Lab4Window::Lab4Window() : SinglePhaseBench(LabSetup(4), Lab4Design())
+Lab4Window::Lab4Window() : SinglePhaseBench(Lab4::kFrame, Lab4Design())
 {
     BindKnob(m_select1);
     BindKnob(m_select2);
@@ -154,10 +156,18 @@ void Lab4Window::LoadBench()
     LayoutKnobPanel(m_picture15, m_label11, m_picture16, kSelectorPanelGap);
 }
 
-void Lab4Window::ReadKnobs()
+void Lab4Window::ReadOwnKnobs(SinglePhaseCircuit &c) const
 {
-    m_model.VariantSelect = {KnobPosition(m_select1), KnobPosition(m_select2)};
-    m_model.Connection = KnobPosition(m_connection);
+    auto &m = static_cast<Lab4Model &>(c);
+    m.VariantSelect = {KnobPosition(m_select1), KnobPosition(m_select2)};
+    m.Connection = KnobPosition(m_connection);
+}
+
+std::vector<CalcSetting> Lab4Window::Settings() const
+{
+    Lab4Model now = m_model;
+    ReadKnobsInto(now);
+    return CalcSettings(now);
 }
 
 SinglePhaseBench::SchematicState Lab4Window::Shown()

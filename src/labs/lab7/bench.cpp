@@ -8,6 +8,7 @@
 #include "labs/common/bench_scope.h"
 #include "labs/lab7/bench_draw.h"
 #include "labs/lab7/lab.h"
+#include "labs/registry.h"
 #include "shell/picturebox.h"
 #include "shell/accessible.h"
 #include "shell/spoken.h"
@@ -89,13 +90,14 @@ private:
 
 } // namespace
 
-std::unique_ptr<LabWindow> Lab7::CreateWindow()
+template <>
+std::unique_ptr<LabWindow> CreateLabWindow<Lab7>()
 {
     return std::make_unique<Lab7Window>();
 }
 
 Lab7Window::Lab7Window()
-    : LabWindow(LabSetup(7))
+    : LabWindow(Lab7::kFrame)
 {
     for (auto [row, range, meter] : {std::tuple{&m_command4, &m_a1Range, &m_meterA1},
                                      std::tuple{&m_command6, &m_a2Range, &m_meterA2}}) {
@@ -424,6 +426,13 @@ void Lab7Window::Timer1_Timer()
     // Pointers a fifth of the way to their targets, or onto them once there.
     m_meterA1.StepTowards(ScaleDivisions(m_model.MeterTarget1, 100.0, m_a1Range));
     m_meterA2.StepTowards(ScaleDivisions(m_model.MeterTarget2, 100.0, m_a2Range));
+}
+
+std::vector<CalcSetting> Lab7Window::Settings() const
+{
+    Lab7Model now = m_model;
+    now.SwitchState[Lab7Model::kCircuit] = std::int16_t(face::RoundHalfEven(m_selector.Value()));
+    return CalcSettings(now);
 }
 
 void Lab7Window::RedrawSchematic()
