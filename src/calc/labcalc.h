@@ -35,6 +35,36 @@ struct CalcResult {
     QString error;       // non-empty: one line naming the problem
 };
 
+// One thing a student has set on a bench, as the calculator takes it: the
+// input's name and the text to give it (NAME=VALUE).
+struct CalcSetting {
+    QString name;
+    QString value;
+};
+
+// Writes a bench's settings in the order of its lab's inputs, each as the
+// text the calculator reads back to the same stored value: a position as
+// its number, an entry through the box's rule (EntryText). Each call takes
+// the next input; the lab's settings function mirrors the order in which
+// its run reads them.
+class CalcSettingWriter {
+public:
+    explicit CalcSettingWriter(const std::vector<CalcInput> &inputs) : m_inputs(inputs) {}
+
+    void Position(int position) { Text(QString::number(position)); }
+    void Entry(float stored, const EntryRule &rule) { Text(EntryText(stored, rule)); }
+    void Text(const QString &text);
+    // An input the bench holds no setting for (it is left out).
+    void Skip() { ++m_next; }
+
+    std::vector<CalcSetting> Settings() const { return m_settings; }
+
+private:
+    const std::vector<CalcInput> &m_inputs;
+    std::size_t m_next = 0;
+    std::vector<CalcSetting> m_settings;
+};
+
 // A sampling lab's records are printed under this name, with this line of
 // help above their fields.
 inline constexpr QLatin1String kCalcSamples("samples");

@@ -25,6 +25,12 @@ void AcBench::BuildK50(QWidget *client, const QRectF &place, std::function<void(
         connect(m_k50.get(), &K50Panel::selectorTurned, this, std::move(selectorTurned));
 }
 
+void AcBench::AppendReadings(std::vector<InstrumentReading> &out) const
+{
+    if (m_k50)
+        out.push_back(m_k50->DirectionReading());
+}
+
 void AcBench::FocusRangesOn(QWidget *target)
 {
     for (RangeRow &row : m_rows)

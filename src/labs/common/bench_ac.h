@@ -48,6 +48,8 @@ protected:
     // The range rows hand the focus to the schematic.
     void FocusRangesOn(QWidget *target);
     void setDrawUnit(float u) { m_drawUnit = u; }
+    // The K-50's power direction, which is no instrument of its own.
+    void AppendReadings(std::vector<InstrumentReading> &out) const override;
     int meterCount() const { return m_meterCount; }
 
 private:

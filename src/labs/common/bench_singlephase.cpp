@@ -207,9 +207,7 @@ void SinglePhaseBench::Timer1_Timer()
     // began with. The knobs are read before the computation, which is the
     // only place that clears RecalcPending.
     if (c.RecalcPending) {
-        c.SwitchState[SinglePhaseCircuit::kStep] =
-            Rounded(double(m_regulator.Polojenii()) - double(m_regulator.Value()));
-        ReadKnobs();
+        ReadKnobsInto(c);
         // A switch's click has redrawn the schematic already; a breaker the
         // protection opened, or a new variant, is drawn here.
         if (SchematicChanged())
@@ -217,6 +215,13 @@ void SinglePhaseBench::Timer1_Timer()
         c.ComputeCircuit(now);
     }
     UpdateInstruments(now);
+}
+
+void SinglePhaseBench::ReadKnobsInto(SinglePhaseCircuit &c) const
+{
+    c.SwitchState[SinglePhaseCircuit::kStep] =
+        Rounded(double(m_regulator.Polojenii()) - double(m_regulator.Value()));
+    ReadOwnKnobs(c);
 }
 
 void SinglePhaseBench::UpdateInstruments(double now)
@@ -307,9 +312,9 @@ void CoilCapacitorBench::LoadBench()
     FitWidth(m_label6);
 }
 
-void CoilCapacitorBench::ReadKnobs()
+void CoilCapacitorBench::ReadOwnKnobs(SinglePhaseCircuit &c) const
 {
-    Coil().SwitchState[CoilCapacitorCircuit::kVariant] = Rounded(m_variant.Value());
+    c.SwitchState[CoilCapacitorCircuit::kVariant] = Rounded(m_variant.Value());
 }
 
 void CoilCapacitorBench::Text1_Change()

@@ -117,6 +117,7 @@ public:
     LabModel &Model() { return m_model; }
     bool RecalcDue() const override { return m_model.RecalcPending; }
     Quantities ModelResults() const override { return m_model.Results(); }
+    std::vector<CalcSetting> Settings() const override { return CalcSettings(m_model); }
     // The grid of the schematic as it stands.
     LabGrid Grid() const
     {

@@ -134,10 +134,18 @@ void Lab4Window::LoadBench()
     LayoutKnobPanel(m_picture15, m_label11, m_picture16, kSelectorPanelGap);
 }
 
-void Lab4Window::ReadKnobs()
+void Lab4Window::ReadOwnKnobs(SinglePhaseCircuit &c) const
 {
-    m_model.VariantSelect = {KnobPosition(m_select1), KnobPosition(m_select2)};
-    m_model.Connection = KnobPosition(m_connection);
+    auto &m = static_cast<Lab4Model &>(c);
+    m.VariantSelect = {KnobPosition(m_select1), KnobPosition(m_select2)};
+    m.Connection = KnobPosition(m_connection);
+}
+
+std::vector<CalcSetting> Lab4Window::Settings() const
+{
+    Lab4Model now = m_model;
+    ReadKnobsInto(now);
+    return CalcSettings(now);
 }
 
 SinglePhaseBench::SchematicState Lab4Window::Shown()

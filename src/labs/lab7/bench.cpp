@@ -350,6 +350,13 @@ void Lab7Window::Timer1_Timer()
     m_meterA2.StepTowards(ScaleDivisions(m_model.MeterTarget2, 100.0, m_a2Range));
 }
 
+std::vector<CalcSetting> Lab7Window::Settings() const
+{
+    Lab7Model now = m_model;
+    now.SwitchState[Lab7Model::kCircuit] = std::int16_t(face::RoundHalfEven(m_selector.Value()));
+    return CalcSettings(now);
+}
+
 void Lab7Window::RedrawSchematic()
 {
     m_schematicShown = m_model.SwitchState;

@@ -218,4 +218,23 @@ const LabCalc &Lab7::Calc()
     return lab;
 }
 
+
+std::vector<CalcSetting> CalcSettings(const Lab7Model &model)
+{
+    // As RunLab7 reads them: the circuit, the five elements, then the
+    // switches, which the calculator takes as toggles; a closed switch is
+    // one thrown at 0 s from rest. No sample times.
+    CalcSettingWriter w(Lab7::Calc().inputs);
+    w.Position(model.SwitchState[Lab7Model::kCircuit]);
+    for (float element : model.ElementValues)
+        w.Entry(element, kLab7EntryRule);
+    QStringList closed;
+    for (int s : {Lab7Model::kS1, Lab7Model::kS2})
+        if (model.SwitchState[std::size_t(s)] != 0)
+            closed << QStringLiteral("S%1@0").arg(s);
+    w.Text(closed.join(QLatin1Char(',')));
+    w.Skip();
+    return w.Settings();
+}
+
 } // namespace ohmaris

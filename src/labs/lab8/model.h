@@ -8,6 +8,7 @@
 // Pure computation on the window's state.
 #pragma once
 
+#include "calc/labcalc.h"
 #include "calc/entry.h"
 #include "calc/quantity.h"
 
@@ -84,5 +85,9 @@ public:
     // Every result, named once, in the order they are printed.
     Quantities Results() const;
 };
+
+// The calculator's inputs as this model holds them, under the calculator's
+// names (calc.cpp): given to the lab's calculator, they make the same model.
+std::vector<CalcSetting> CalcSettings(const Lab8Model &model);
 
 } // namespace ohmaris
