@@ -1,7 +1,7 @@
-// Gallery sheet of the lab protocol: lab 2's protocol window with three
-// rows (one taken while the pointers still moved), and the printed
-// protocol as a PDF (pdftoppm turns its pages into pictures), in each
-// asked-for language.
+// Gallery sheet of the lab protocol: lab 2's window with its Protocol menu
+// open, its protocol window with three rows (one taken while the pointers
+// still moved), and the printed protocol as a PDF (pdftoppm turns its
+// pages into pictures), in each asked-for language.
 #include "gallery.h"
 
 #include "calc/clock.h"
@@ -10,8 +10,13 @@
 #include "shell/protocolwindow.h"
 #include "shell/shell.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPrinter>
 
 namespace {
@@ -45,6 +50,26 @@ void renderProtocol(const QString &out)
         protocol.Record();
 
         const QString suffix = lang == 1 ? QStringLiteral("-en") : QStringLiteral("-ru");
+        // The lab window with its Protocol menu open under the menu bar.
+        QWidget *form = bench->form();
+        auto *menu = form->findChild<QMenu *>(QStringLiteral("MnuProtocolMenu"));
+        auto *bar = form->findChild<QMenuBar *>();
+        const QPoint at = bar->mapTo(form, bar->actionGeometry(menu->menuAction()).bottomLeft());
+        bar->setActiveAction(menu->menuAction());
+        menu->popup(form->mapToGlobal(at));
+        QCoreApplication::processEvents();
+        QPixmap shot = form->grab();
+        {
+            QPainter p(&shot);
+            p.drawPixmap(at, menu->grab());
+        }
+        menu->hide();
+        bar->setActiveAction(nullptr);
+        QLabel picture;
+        picture.setPixmap(shot);
+        picture.resize(shot.size() / shot.devicePixelRatio());
+        gallery::SaveWidget(&picture, out, QStringLiteral("protocol-menu") + suffix);
+
         protocol.ShowWindow();
         gallery::SaveWidget(protocol.window(), out, QStringLiteral("protocol-window") + suffix);
 
