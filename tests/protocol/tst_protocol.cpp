@@ -8,6 +8,7 @@
 // again under ru_RU.UTF-8 (decimal comma: semicolons between fields).
 #include "benchtest.h"
 #include "csvreader.h"
+#include "filesizelimit.h"
 #include "testlocale.h"
 
 #include "calc/clock.h"
@@ -37,8 +38,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace ohmaris;
 
@@ -133,27 +132,6 @@ QString PdfText(const QString &path)
         return QString();
     return QString::fromUtf8(p.readAllStandardOutput()).simplified();
 }
-
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_handler)(int) = nullptr;
-};
 
 } // namespace
 
@@ -540,7 +518,7 @@ private Q_SLOTS:
         const QString path = dir.filePath(where);
         bool saved = true;
         {
-            FileSizeLimit limit(where.startsWith(QLatin1String("full")) ? 300 : RLIM_INFINITY);
+            test::FileSizeLimit limit(where.startsWith(QLatin1String("full")) ? 300 : RLIM_INFINITY);
             if (format == QLatin1String("csv"))
                 saved = P().SaveCsv(path);
             else if (format == QLatin1String("png"))

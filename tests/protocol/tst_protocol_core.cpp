@@ -7,6 +7,7 @@
 #include "calc/protocol.h"
 #include "calc/savefile.h"
 #include "csvreader.h"
+#include "filesizelimit.h"
 #include "testlocale.h"
 
 #include <QDir>
@@ -14,8 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace ohmaris;
@@ -84,30 +83,6 @@ QString WriteTemp(const QTemporaryDir &dir, const QString &name, const QString &
     const QString reason = SaveWhole(path, text.toUtf8());
     return reason.isEmpty() ? path : QString();
 }
-
-// The process may write no file larger than `bytes` while it lives; a
-// longer write fails with "File too large" instead of a signal, as on a
-// full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 } // namespace
 
@@ -293,7 +268,7 @@ private Q_SLOTS:
         QString reason;
         {
             const QByteArray data(bytes, 'x');
-            FileSizeLimit limit(where.startsWith(QLatin1String("full")) ? 300 : RLIM_INFINITY);
+            test::FileSizeLimit limit(where.startsWith(QLatin1String("full")) ? 300 : RLIM_INFINITY);
             reason = SaveWhole(path, data);
         }
         QFile::setPermissions(dir.filePath(QStringLiteral("readonly")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
