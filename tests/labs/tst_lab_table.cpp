@@ -1,10 +1,12 @@
 // The lab table and the windows it gives: each listed lab opens its own
-// bench (its window name, its calculator for the same lab), and every
-// target of the caption table names a real control of its window, so a
-// misspelt name cannot leave a caption unwritten without a word. Read
-// without knowing the lab, every bench says what is set on it, which its
-// calculator turns into the model it computes, and what each of its
-// instruments reads, under a name of its own.
+// bench with the frame settings of its entry (window name, tick, cancel
+// button), its calculator is for the same lab, its caption rows write only
+// its own window and its option in the chooser, and every target of the
+// caption table names a real control of its window, so a misspelt name
+// cannot leave a caption unwritten without a word. Read without knowing the
+// lab, every bench says what is set on it, which its calculator turns into
+// the model it computes, and what each of its instruments reads, under a
+// name of its own.
 #include "benchtest.h"
 #include "calc/labcalc.h"
 #include "i18n/captionmap.h"
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -31,11 +34,12 @@ class TestLabTable : public QObject {
 private:
     test::BenchFixture f;
 
-    static QList<int> TableLabs()
+    static void labs_data()
     {
-        QList<int> labs;
-        LabTable::ForEach([&labs]<class Lab>() { labs << Lab::kNumber; });
-        return labs;
+        QTest::addColumn<int>("lab");
+        LabTable::ForEach([]<class Lab>() {
+            QTest::newRow(qPrintable(QStringLiteral("lab %1").arg(Lab::kNumber))) << Lab::kNumber;
+        });
     }
 
     static const LabCalc *CalcOf(int lab)
@@ -141,30 +145,61 @@ private Q_SLOTS:
 
     void entriesAreDistinctAndMatch()
     {
-        QSet<int> seen;
-        LabTable::ForEach([&seen]<class Lab>() {
-            QVERIFY2(Lab::kNumber >= 1 && Lab::kNumber <= Chooser::LabCount, "lab number out of range");
-            QVERIFY2(!seen.contains(Lab::kNumber), "lab listed twice");
-            seen.insert(Lab::kNumber);
+        QSet<QString> forms;
+        LabTable::ForEach([&forms]<class Lab>() {
+            const QString form = QLatin1String(Lab::kFrame.form);
+            QVERIFY2(!form.isEmpty() && !forms.contains(form), qPrintable(form));
+            forms.insert(form);
             QCOMPARE(Lab::Calc().lab, Lab::kNumber);
             QVERIFY(!Lab::Calc().inputs.empty());
             QVERIFY(bool(Lab::Calc().run));
         });
-        QCOMPARE(int(seen.size()), LabTable::kCount);
+        QCOMPARE(int(forms.size()), kLabCount);
+        QCOMPARE(Chooser::LabCount, kLabCount);
     }
 
-    void everyCaptionTargetNamesAControl_data()
+    void captionRowsAreTheLabsOwn_data() { labs_data(); }
+    void captionRowsAreTheLabsOwn()
     {
-        QTest::addColumn<int>("lab");
-        for (int lab : TableLabs())
-            QTest::newRow(qPrintable(QStringLiteral("lab %1").arg(lab))) << lab;
+        QFETCH(int, lab);
+        LabTable::ForEach([lab]<class Lab>() {
+            if (Lab::kNumber != lab)
+                return;
+            std::vector<CaptionTarget> rows;
+            CaptionRows captions(rows, QLatin1String(Lab::kFrame.form), lab - 1);
+            Lab::Captions(captions);
+            bool titled = false, listed = false;
+            for (const CaptionTarget &t : rows) {
+                if (t.window == QLatin1String("frmSplash")) {
+                    QCOMPARE(t.control, QStringLiteral("Option1(%1)").arg(lab - 1));
+                    listed = true;
+                } else {
+                    QCOMPARE(t.window, QLatin1String(Lab::kFrame.form));
+                    titled = titled || t.role == CaptionRole::WindowTitle;
+                }
+            }
+            QVERIFY2(titled && listed, "no title for the window and the chooser");
+        });
     }
+
+    void opensWithItsFrame_data() { labs_data(); }
+    void opensWithItsFrame()
+    {
+        QFETCH(int, lab);
+        const LabFrame &frame = LabTable::kFrames[std::size_t(lab - 1)];
+        LabWindow *w = f.Open(lab);
+        QVERIFY(w && w->isLoaded());
+        QCOMPARE(w->form()->objectName(), QLatin1String(frame.form));
+        QCOMPARE(w->timer()->interval(), frame.tickMs);
+        QVERIFY(w->Control<QPushButton>(QLatin1String(frame.cancelButton)));
+    }
+
+    void everyCaptionTargetNamesAControl_data() { labs_data(); }
     void everyCaptionTargetNamesAControl()
     {
         QFETCH(int, lab);
         LabWindow *w = f.Open(lab);
         QVERIFY(w && w->isLoaded());
-        QCOMPARE(w->form()->objectName(), LabSetup(lab).formName);
         QStringList missing;
         for (const CaptionTarget &t : CaptionTargets()) {
             if (t.window != w->formName() || t.control.isEmpty())
@@ -181,7 +216,7 @@ private Q_SLOTS:
     // worked (lab 7's solution: its switches closed from rest, as the
     // calculator closes them at 0 s; the values of the moment depend on
     // when that was).
-    void settingsReproduceResults_data() { everyCaptionTargetNamesAControl_data(); }
+    void settingsReproduceResults_data() { labs_data(); }
     void settingsReproduceResults()
     {
         QFETCH(int, lab);
@@ -200,7 +235,7 @@ private Q_SLOTS:
 
     // Every instrument reads under a name of its own, and what it reads is
     // a reading of its kind.
-    void everyInstrumentNamed_data() { everyCaptionTargetNamesAControl_data(); }
+    void everyInstrumentNamed_data() { labs_data(); }
     void everyInstrumentNamed()
     {
         QFETCH(int, lab);

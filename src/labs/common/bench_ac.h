@@ -36,7 +36,7 @@ public:
 protected:
     // `range(meter, button)` puts the meter's range where a click on a
     // range button does, and returns it; the meter reads at it from then on.
-    AcBench(LabWindowSetup setup, int meters, std::function<float(int meter, int button)> range);
+    AcBench(const LabFrame &frame, int meters, std::function<float(int meter, int button)> range);
     ~AcBench() override;
 
     // Makes the K-50 panel at `place` with the controls; its help goes to
