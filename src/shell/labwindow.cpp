@@ -2,9 +2,11 @@
 #include "shell/labwindow.h"
 
 #include "instruments/instrument.h"
+#include "instruments/pribor.h"
 #include "shell/captions.h"
 #include "shell/controls.h"
 #include "shell/picturebox.h"
+#include "shell/protocolactions.h"
 #include "shell/shell.h"
 #include "shell/spoken.h"
 
@@ -115,7 +117,7 @@ void LabForm::closeEvent(QCloseEvent *e)
 }
 
 LabWindow::LabWindow(const LabFrame &frame, QObject *parent)
-    : QObject(parent), m_frame(frame), m_formName(QLatin1String(frame.form))
+    : QObject(parent), m_frame(frame), m_formName(QLatin1String(frame.form)), m_protocol(new LabProtocol(*this))
 {
 }
 
@@ -142,6 +144,7 @@ void LabWindow::ForgetControls()
     m_cancel = nullptr;
     m_mnuQestion = nullptr;
     m_mnuEnglish = m_mnuRussian = nullptr;
+    m_mnuProtocol = nullptr;
 }
 
 void LabWindow::Load()
@@ -235,6 +238,8 @@ void LabWindow::BuildMenus()
     connect(m_mnuEnglish, &QAction::triggered, this, [this] { MnuEnglish_Click(); });
     connect(m_mnuRussian, &QAction::triggered, this, [this] { MnuRussian_Click(); });
 
+    BuildProtocolMenu();
+
     QMenu *help = bar->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("MnuHelpMenu"));
     named(help->menuAction(), "MnuHelp");
@@ -258,6 +263,66 @@ void LabWindow::BuildMenus()
     connect(what, &QAction::triggered, this, [this] { MnuQestionWhat_Click(); });
     new MenuBarKeys(m_form);
     UpdateLanguageChecks();
+}
+
+void LabWindow::BuildProtocolMenu()
+{
+    m_mnuProtocol = m_form->menuBar()->addMenu(QString());
+    m_mnuProtocol->setObjectName(QStringLiteral("MnuProtocolMenu"));
+    m_mnuProtocol->menuAction()->setObjectName(QStringLiteral("MnuProtocol"));
+    struct Item {
+        const char *name;
+        QKeySequence keys;
+        void (LabWindow::*handler)();
+    };
+    const Item items[] = {
+        {"MnuRecord", QKeySequence(Qt::CTRL | Qt::Key_R), &LabWindow::MnuRecord_Click},
+        {"MnuShowProtocol", QKeySequence(Qt::CTRL | Qt::Key_T), &LabWindow::MnuShowProtocol_Click},
+        {"MnuSaveCsv", QKeySequence(Qt::CTRL | Qt::Key_S), &LabWindow::MnuSaveCsv_Click},
+        {"MnuSavePicture", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &LabWindow::MnuSavePicture_Click},
+        {"MnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P), &LabWindow::MnuPrint_Click},
+        {"MnuSaveScope", QKeySequence(), &LabWindow::MnuSaveScope_Click},
+    };
+    const bool scope = ScopeData().has_value();
+    for (const Item &item : items) {
+        if (!scope && item.handler == &LabWindow::MnuSaveScope_Click)
+            continue;
+        QAction *a = m_mnuProtocol->addAction(QString());
+        a->setObjectName(QLatin1String(item.name));
+        if (!item.keys.isEmpty()) {
+            a->setShortcut(item.keys);
+            a->setShortcutContext(Qt::WindowShortcut);
+            // The keys work while the menu is closed.
+            m_form->addAction(a);
+        }
+        // Queued: a file dialog or the print dialog must not run inside
+        // the menu's own event handling.
+        connect(a, &QAction::triggered, this, [this, h = item.handler] {
+            QTimer::singleShot(0, this, [this, h] { (this->*h)(); });
+        });
+    }
+    RetranslateProtocolMenu();
+}
+
+void LabWindow::RetranslateProtocolMenu()
+{
+    if (!m_mnuProtocol)
+        return;
+    m_mnuProtocol->setTitle(tr("&Protocol"));
+    const struct {
+        const char *name;
+        QString text;
+    } texts[] = {
+        {"MnuRecord", tr("&Record")},
+        {"MnuShowProtocol", tr("&Show protocol")},
+        {"MnuSaveCsv", tr("Save as &CSV...")},
+        {"MnuSavePicture", tr("Save p&icture of the window...")},
+        {"MnuPrint", tr("&Print...")},
+        {"MnuSaveScope", tr("Save &oscilloscope data...")},
+    };
+    for (const auto &t : texts)
+        if (QAction *a = m_mnuProtocol->findChild<QAction *>(QLatin1String(t.name)))
+            a->setText(t.text);
 }
 
 void LabWindow::ScaleControls()
@@ -309,6 +374,18 @@ std::vector<InstrumentReading> LabWindow::Readings() const
             out.push_back(instrument->Reading());
     AppendReadings(out);
     return out;
+}
+
+bool LabWindow::PointersMoving() const
+{
+    if (RecalcDue())
+        return true;
+    if (!m_form)
+        return false;
+    for (const PictureBox *box : m_form->findChildren<PictureBox *>())
+        if (const auto *meter = qobject_cast<const Pribor *>(box->instrument()); meter && !meter->AtRest())
+            return true;
+    return false;
 }
 
 void LabWindow::ContextHelp(const QString &key, Qt::MouseButton button, bool allowPopup)
@@ -463,6 +540,7 @@ void LabWindow::ArrangeTabOrder()
 void LabWindow::OnLanguageApplied()
 {
     UpdateLanguageChecks();
+    RetranslateProtocolMenu();
     LanguageChanged();
     // Names a screen reader has heard are in the old language.
     Speech::RefreshAll(m_form);
@@ -503,6 +581,36 @@ void LabWindow::MnuQestionWhat_Click()
 void LabWindow::MnuHelpAvtor_Click()
 {
     Shell::instance().ShowAbout(m_form);
+}
+
+void LabWindow::MnuRecord_Click()
+{
+    m_protocol->Record();
+}
+
+void LabWindow::MnuShowProtocol_Click()
+{
+    m_protocol->ShowWindow();
+}
+
+void LabWindow::MnuSaveCsv_Click()
+{
+    m_protocol->SaveCsv();
+}
+
+void LabWindow::MnuSavePicture_Click()
+{
+    m_protocol->SavePicture();
+}
+
+void LabWindow::MnuPrint_Click()
+{
+    m_protocol->Print();
+}
+
+void LabWindow::MnuSaveScope_Click()
+{
+    m_protocol->SaveScope();
 }
 
 } // namespace ohmaris

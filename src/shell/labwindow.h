@@ -8,6 +8,7 @@
 #pragma once
 
 #include "calc/labcalc.h"
+#include "calc/protocol.h"
 #include "calc/quantity.h"
 #include "calc/reading.h"
 #include "shell/scaling.h"
@@ -17,6 +18,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -26,6 +28,7 @@ class QTimer;
 
 namespace ohmaris {
 
+class LabProtocol;
 class LabWindow;
 class PictureBox;
 
@@ -120,6 +123,16 @@ public:
     // the bench adds (the K-50's power direction); the chosen ranges are in
     // the meters' readings. Empty while the window is unloaded.
     std::vector<InstrumentReading> Readings() const;
+    // Whether a pointer of the bench is still on its way (or a
+    // recomputation is due, which will move them): a reading taken now may
+    // not be the one the bench settles on.
+    bool PointersMoving() const;
+    // What the bench's oscilloscope shows, sample for sample; none for a
+    // bench without one (its lab window has no menu item for it).
+    virtual std::optional<ScopeTraces> ScopeData() const { return std::nullopt; }
+    // The lab's protocol: its rows live as long as this object, for the
+    // whole run.
+    LabProtocol &Protocol() const { return *m_protocol; }
 
     // Re-applies captions after a language change (called by the loader).
     void OnLanguageApplied();
@@ -137,6 +150,13 @@ public:
     void MnuHelpSpravka_Click();
     void MnuQestionWhat_Click();
     void MnuHelpAvtor_Click();
+    // The Protocol menu.
+    void MnuRecord_Click();
+    void MnuShowProtocol_Click();
+    void MnuSaveCsv_Click();
+    void MnuSavePicture_Click();
+    void MnuPrint_Click();
+    void MnuSaveScope_Click();
 
 Q_SIGNALS:
     void loaded();
@@ -166,6 +186,8 @@ private:
     // The stops and the panels and schematic that hold them, in Tab's order.
     QList<QWidget *> FocusOrder() const;
     void UpdateLanguageChecks();
+    void BuildProtocolMenu();
+    void RetranslateProtocolMenu();
     // The frame's pointers into a form that is going.
     void ForgetControls();
 
@@ -179,6 +201,8 @@ private:
     QMenu *m_mnuQestion = nullptr;
     QAction *m_mnuEnglish = nullptr;
     QAction *m_mnuRussian = nullptr;
+    QMenu *m_mnuProtocol = nullptr;
+    LabProtocol *m_protocol = nullptr;
     bool m_unloading = false;
 };
 

@@ -435,6 +435,25 @@ std::vector<CalcSetting> Lab7Window::Settings() const
     return CalcSettings(now);
 }
 
+std::optional<ScopeTraces> Lab7Window::ScopeData() const
+{
+    ScopeTraces t;
+    // Ten samples to a division of 2 ms.
+    for (int k = 0; k < ScopeRecorder::kSamples; ++k)
+        t.timeMs.push_back(k / 5.0);
+    if (m_scope.ChannelOn[1])
+        t.channels.push_back({QStringLiteral("u"), QStringLiteral("V"),
+                              std::vector<float>(m_scope.VoltageTrace.begin(), m_scope.VoltageTrace.end())});
+    if (m_scope.ChannelOn[2]) {
+        // The trace holds amperes; the channel reads in milliamperes.
+        ScopeChannel i{QStringLiteral("i"), QStringLiteral("mA"), {}};
+        for (float a : m_scope.CurrentTrace)
+            i.samples.push_back(a * 1000.0f);
+        t.channels.push_back(std::move(i));
+    }
+    return t;
+}
+
 void Lab7Window::RedrawSchematic()
 {
     m_schematicShown = m_model.SwitchState;

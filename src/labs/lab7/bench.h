@@ -43,6 +43,9 @@ public:
     // The circuit as the selector shows it (the tick reads it into the
     // model before it computes).
     std::vector<CalcSetting> Settings() const override;
+    // The traces of the channels that are on, as the screens draw them:
+    // 141 samples, 0.2 ms of circuit time apart, the oldest at 0.
+    std::optional<ScopeTraces> ScopeData() const override;
     ScopeRecorder &Scope() { return m_scope; }
     float DrawUnit() const { return m_drawUnit; }
     float A1Range() const { return m_a1Range; }

@@ -377,6 +377,17 @@ void Lab8Window::LanguageChanged()
         housing->update();
 }
 
+std::optional<ScopeTraces> Lab8Window::ScopeData() const
+{
+    ScopeTraces t;
+    for (int k = 0; k < Lab8Model::kSamples; ++k)
+        t.timeMs.push_back(k / 5.0);
+    if (m_scopeOn)
+        t.channels.push_back({QStringLiteral("u"), QStringLiteral("V"),
+                              std::vector<float>(m_model.VoltageWave.begin(), m_model.VoltageWave.end())});
+    return t;
+}
+
 void Lab8Window::LockBoxes()
 {
     const bool editable = !m_model.AnySourceOn();
