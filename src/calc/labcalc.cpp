@@ -39,7 +39,7 @@ void CalcSettingWriter::Text(const QString &text)
     // A settings function that writes more than its lab has inputs is
     // wrong; what it writes past them has no name to go under.
     if (m_next < m_inputs.size())
-        m_settings.push_back({m_inputs[m_next].name, text});
+        m_settings.push_back({m_inputs[m_next].name, text, m_inputs[m_next].unit});
     ++m_next;
 }
 

@@ -40,6 +40,7 @@ struct CalcResult {
 struct CalcSetting {
     QString name;
     QString value;
+    QString unit = QString(); // the input's unit, empty for a position
 };
 
 // Writes a bench's settings in the order of its lab's inputs, each as the

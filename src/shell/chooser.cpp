@@ -185,15 +185,32 @@ void Chooser::Command2_Click()
     chosen->Show();
 }
 
-void Chooser::Command1_Click()
+QString Chooser::ExitPrompt() const
+{
+    QString prompt = Shell::instance().Messages.value(3);
+    const auto unsaved = Shell::instance().UnsavedProtocolRows();
+    if (unsaved.empty())
+        return prompt;
+    prompt += QStringLiteral("\n\n") + tr("Protocol rows not yet saved, lost when the program ends:");
+    for (const auto &[lab, rows] : unsaved)
+        prompt += QLatin1Char('\n') + tr("lab %1: %n row(s)", nullptr, rows).arg(lab);
+    return prompt;
+}
+
+bool Chooser::ConfirmExit()
 {
     int answer = m_testAnswer;
     if (answer < 0) {
         const QStringList &m = Shell::instance().Messages;
-        answer = QMessageBox::question(this, m.value(4), m.value(3), QMessageBox::Ok | QMessageBox::Cancel,
+        answer = QMessageBox::question(this, m.value(4), ExitPrompt(), QMessageBox::Ok | QMessageBox::Cancel,
                                        QMessageBox::Cancel);
     }
-    if (answer == QMessageBox::Ok) {
+    return answer == QMessageBox::Ok;
+}
+
+void Chooser::Command1_Click()
+{
+    if (ConfirmExit()) {
         m_closing = true;
         Shell::instance().UnloadAll();
     }
@@ -206,8 +223,13 @@ void Chooser::reject()
 
 void Chooser::closeEvent(QCloseEvent *e)
 {
-    // The window's own close command ends the program without asking.
+    // The window's own close command ends the program without asking,
+    // unless protocol rows not yet saved would be lost with it.
     if (!m_closing) {
+        if (!Shell::instance().UnsavedProtocolRows().empty() && !ConfirmExit()) {
+            e->ignore();
+            return;
+        }
         m_closing = true;
         Shell::instance().UnloadAll();
     }

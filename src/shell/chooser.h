@@ -33,6 +33,11 @@ public:
     void Command2_Click(); // Next
     void Command1_Click(); // Exit, after confirmation
 
+    // The exit confirmation's text: the language file's question, and
+    // which labs have protocol rows not yet saved, which the end of the
+    // program would lose.
+    QString ExitPrompt() const;
+
     // Colour of a selected option's caption.
     static QColor HighlightColour() { return QColor(90, 40, 150); }
 
@@ -45,6 +50,8 @@ protected:
 
 private:
     void setCaptionColour(int index, const QColor &c);
+    // Asks before the end; true when the answer is OK.
+    bool ConfirmExit();
 
     QFrame *m_frame = nullptr;
     std::array<QRadioButton *, LabCount> m_options{};

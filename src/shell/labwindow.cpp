@@ -2,15 +2,21 @@
 #include "shell/labwindow.h"
 
 #include "instruments/instrument.h"
+#include "instruments/pribor.h"
 #include "shell/captions.h"
 #include "shell/controls.h"
+#include "shell/picturebox.h"
+#include "shell/protocolactions.h"
 #include "shell/shell.h"
+#include "shell/spoken.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -149,6 +155,12 @@ void LabForm::changeEvent(QEvent *e)
         m_owner->Form_Resize();
 }
 
+bool LabForm::focusNextPrevChild(bool next)
+{
+    m_owner->ArrangeTabOrder();
+    return QMainWindow::focusNextPrevChild(next);
+}
+
 void LabForm::closeEvent(QCloseEvent *e)
 {
     // However the window is closed, it unloads; the object stays.
@@ -157,7 +169,7 @@ void LabForm::closeEvent(QCloseEvent *e)
 }
 
 LabWindow::LabWindow(const LabFrame &frame, QObject *parent)
-    : QObject(parent), m_frame(frame), m_formName(QLatin1String(frame.form))
+    : QObject(parent), m_frame(frame), m_formName(QLatin1String(frame.form)), m_protocol(new LabProtocol(*this))
 {
 }
 
@@ -185,6 +197,7 @@ void LabWindow::ForgetControls()
     m_cancel = nullptr;
     m_mnuQestion = nullptr;
     m_mnuEnglish = m_mnuRussian = nullptr;
+    m_mnuProtocol = nullptr;
 }
 
 void LabWindow::Load()
@@ -205,6 +218,9 @@ void LabWindow::Load()
 
     m_cancel = new QPushButton(m_client);
     SetDesign(m_cancel, QLatin1String(m_frame.cancelButton), 0, 0, 1215, 375);
+    // Off the screen and never focused: Esc presses it.
+    m_cancel->setFocusPolicy(Qt::NoFocus);
+    Speech::Attach(m_cancel, [] { return tr("Close the lab window"); });
     connect(m_cancel, &QPushButton::clicked, this, [this] {
         QTimer::singleShot(0, this, [this] { Unload(); });
     });
@@ -226,6 +242,7 @@ void LabWindow::Load()
         m_frame.cancelFarOffScreen ? 2 * screenTwips : m_cancel->width() * kTwipsPerPixel + screenTwips;
     m_cancel->move(int(cancelLeft / kTwipsPerPixel), m_cancel->y());
     FormLoad();
+    PrepareKeyboard();
     Q_EMIT loaded();
 }
 
@@ -276,6 +293,8 @@ void LabWindow::BuildMenus()
     connect(m_mnuEnglish, &QAction::triggered, this, [this] { MnuEnglish_Click(); });
     connect(m_mnuRussian, &QAction::triggered, this, [this] { MnuRussian_Click(); });
 
+    BuildProtocolMenu();
+
     QMenu *help = bar->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("MnuHelpMenu"));
     named(help->menuAction(), "MnuHelp");
@@ -302,6 +321,66 @@ void LabWindow::BuildMenus()
 }
 
 QSize LabWindow::s_benchRoom;
+
+void LabWindow::BuildProtocolMenu()
+{
+    m_mnuProtocol = m_form->menuBar()->addMenu(QString());
+    m_mnuProtocol->setObjectName(QStringLiteral("MnuProtocolMenu"));
+    m_mnuProtocol->menuAction()->setObjectName(QStringLiteral("MnuProtocol"));
+    struct Item {
+        const char *name;
+        QKeySequence keys;
+        void (LabWindow::*handler)();
+    };
+    const Item items[] = {
+        {"MnuRecord", QKeySequence(Qt::CTRL | Qt::Key_R), &LabWindow::MnuRecord_Click},
+        {"MnuShowProtocol", QKeySequence(Qt::CTRL | Qt::Key_T), &LabWindow::MnuShowProtocol_Click},
+        {"MnuSaveCsv", QKeySequence(Qt::CTRL | Qt::Key_S), &LabWindow::MnuSaveCsv_Click},
+        {"MnuSavePicture", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &LabWindow::MnuSavePicture_Click},
+        {"MnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P), &LabWindow::MnuPrint_Click},
+        {"MnuSaveScope", QKeySequence(), &LabWindow::MnuSaveScope_Click},
+    };
+    const bool scope = ScopeData().has_value();
+    for (const Item &item : items) {
+        if (!scope && item.handler == &LabWindow::MnuSaveScope_Click)
+            continue;
+        QAction *a = m_mnuProtocol->addAction(QString());
+        a->setObjectName(QLatin1String(item.name));
+        if (!item.keys.isEmpty()) {
+            a->setShortcut(item.keys);
+            a->setShortcutContext(Qt::WindowShortcut);
+            // The keys work while the menu is closed.
+            m_form->addAction(a);
+        }
+        // Queued: a file dialog or the print dialog must not run inside
+        // the menu's own event handling.
+        connect(a, &QAction::triggered, this, [this, h = item.handler] {
+            QTimer::singleShot(0, this, [this, h] { (this->*h)(); });
+        });
+    }
+    RetranslateProtocolMenu();
+}
+
+void LabWindow::RetranslateProtocolMenu()
+{
+    if (!m_mnuProtocol)
+        return;
+    m_mnuProtocol->setTitle(tr("&Protocol"));
+    const struct {
+        const char *name;
+        QString text;
+    } texts[] = {
+        {"MnuRecord", tr("&Record")},
+        {"MnuShowProtocol", tr("&Show protocol")},
+        {"MnuSaveCsv", tr("Save as &CSV...")},
+        {"MnuSavePicture", tr("Save p&icture of the window...")},
+        {"MnuPrint", tr("&Print...")},
+        {"MnuSaveScope", tr("Save &oscilloscope data...")},
+    };
+    for (const auto &t : texts)
+        if (QAction *a = m_mnuProtocol->findChild<QAction *>(QLatin1String(t.name)))
+            a->setText(t.text);
+}
 
 void LabWindow::ScaleControls()
 {
@@ -364,8 +443,11 @@ void LabWindow::Form_Activate()
         return;
     m_timer->start();
     UpdateLanguageChecks();
+    // The schematic takes the focus, unless the window comes back with a
+    // control of its own holding it (the keyboard returns from the help
+    // window to where it was).
     if (m_frame.focusPicture1)
-        if (QWidget *p = Control(QStringLiteral("Picture1")))
+        if (QWidget *p = Control(QStringLiteral("Picture1")); p && !m_form->focusWidget())
             p->setFocus();
 }
 
@@ -408,17 +490,174 @@ std::vector<InstrumentReading> LabWindow::Readings() const
     return out;
 }
 
+bool LabWindow::PointersMoving() const
+{
+    if (RecalcDue())
+        return true;
+    if (!m_form)
+        return false;
+    for (const PictureBox *box : m_form->findChildren<PictureBox *>())
+        if (const auto *meter = qobject_cast<const Pribor *>(box->instrument()); meter && !meter->AtRest())
+            return true;
+    return false;
+}
+
 void LabWindow::ContextHelp(const QString &key, Qt::MouseButton button, bool allowPopup)
 {
     Shell::instance().HelpKey = key;
-    if (button == Qt::RightButton && allowPopup && m_mnuQestion)
-        m_mnuQestion->popup(QCursor::pos());
+    if (button != Qt::RightButton || !allowPopup || !m_mnuQestion)
+        return;
+    // Asked from the keyboard: under the control, its item ready for Enter.
+    if (QWidget *control = KeyboardPress::Control()) {
+        m_mnuQestion->popup(control->mapToGlobal(QPoint(0, control->height())));
+        if (!m_mnuQestion->actions().isEmpty())
+            m_mnuQestion->setActiveAction(m_mnuQestion->actions().first());
+        return;
+    }
+    m_mnuQestion->popup(QCursor::pos());
+}
+
+void LabWindow::HelpOnPress(PictureBox *box, const QString &key)
+{
+    if (!box)
+        return;
+    SetHelpKey(box, key);
+    connect(box, &PictureBox::mouseDown, this,
+            [this, key](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { ContextHelp(key, b); });
+}
+
+namespace {
+
+// Whether a box below it carries the same help key: a housing whose
+// screen or display stands for it (its caption labels do not).
+bool HelpKeyBelow(const QWidget *w, const QString &key)
+{
+    for (const PictureBox *c : w->findChildren<PictureBox *>())
+        if (HelpKeyOf(c) == key)
+            return true;
+    return false;
+}
+
+// Whether Tab stops at a control: every entry box and button, every
+// instrument, every other box with a help topic of its own. Click areas
+// are reached while they lie over their schematic (ClickAreas::Place).
+bool TabStop(const QWidget *w)
+{
+    if (qobject_cast<const QLineEdit *>(w) || qobject_cast<const QAbstractButton *>(w))
+        return true;
+    if (const auto *box = qobject_cast<const PictureBox *>(w)) {
+        if (box->instrument())
+            return true;
+        const QString key = HelpKeyOf(box);
+        return !key.isEmpty() && !HelpKeyBelow(box, key);
+    }
+    return false;
+}
+
+} // namespace
+
+void LabWindow::PrepareKeyboard()
+{
+    if (!m_client)
+        return;
+    if (auto *schematic = Control<PictureBox>(QStringLiteral("Picture1")); schematic && !Speech::Of(schematic))
+        Speech::Attach(schematic, [] { return tr("Schematic"); });
+    // The words given while the controls were built, now that the captions
+    // they quote (a box's unit) are written.
+    Speech::RefreshAll(m_form);
+    for (QWidget *w : m_client->findChildren<QWidget *>()) {
+        if (qobject_cast<ClickArea *>(w))
+            continue;
+        const bool click = w->focusPolicy() & Qt::ClickFocus;
+        Qt::FocusPolicy policy;
+        if (w != m_cancel && TabStop(w))
+            policy = click ? Qt::StrongFocus : Qt::TabFocus;
+        else
+            policy = click ? Qt::ClickFocus : Qt::NoFocus;
+        if (w->focusPolicy() != policy)
+            w->setFocusPolicy(policy);
+    }
+    ArrangeTabOrder();
+}
+
+namespace {
+
+// The controls under `parent` in reading order, each before what it holds:
+// the children that are Tab stops or hold one, in rows (or, for a
+// schematic, in columns).
+void AppendInReadingOrder(QWidget *parent, QWidget *schematic, QList<QWidget *> &chain)
+{
+    std::vector<QWidget *> blocks;
+    std::vector<QRectF> rects;
+    for (QObject *o : parent->children()) {
+        auto *w = qobject_cast<QWidget *>(o);
+        if (!w || w->isWindow() || w->isHidden() || w == schematic)
+            continue;
+        const bool stop = w->focusPolicy() & Qt::TabFocus;
+        bool holds = false;
+        for (const QWidget *c : w->findChildren<QWidget *>())
+            holds = holds || (c->focusPolicy() & Qt::TabFocus);
+        if (!stop && !holds)
+            continue;
+        blocks.push_back(w);
+        rects.push_back(QRectF(w->geometry()));
+    }
+    const Qt::Orientation lines = parent == schematic ? Qt::Vertical : Qt::Horizontal;
+    for (int i : ReadingOrder(rects, lines)) {
+        QWidget *w = blocks[std::size_t(i)];
+        chain.append(w);
+        AppendInReadingOrder(w, schematic, chain);
+    }
+}
+
+} // namespace
+
+QList<QWidget *> LabWindow::TabChain() const
+{
+    QList<QWidget *> stops;
+    for (QWidget *w : FocusOrder())
+        if (w->focusPolicy() & Qt::TabFocus)
+            stops.append(w);
+    return stops;
+}
+
+QList<QWidget *> LabWindow::FocusOrder() const
+{
+    QList<QWidget *> chain;
+    if (!m_client)
+        return chain;
+    PictureBox *schematic = Control<PictureBox>(QStringLiteral("Picture1"));
+    AppendInReadingOrder(m_client, schematic, chain);
+    // The schematic last; the box itself stands before its elements, so
+    // the focus the bench gives it passes on to them.
+    if (schematic && !schematic->isHidden()) {
+        chain.append(schematic);
+        AppendInReadingOrder(schematic, schematic, chain);
+    }
+    return chain;
+}
+
+void LabWindow::ArrangeTabOrder()
+{
+    // Qt orders only widgets that take the focus in some way; a panel that
+    // holds stops but takes none is left out of the chain.
+    QWidget *previous = nullptr;
+    for (QWidget *w : FocusOrder()) {
+        if (w->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 void LabWindow::OnLanguageApplied()
 {
     UpdateLanguageChecks();
+    RetranslateProtocolMenu();
     LanguageChanged();
+    // Names a screen reader has heard are in the old language.
+    Speech::RefreshAll(m_form);
 }
 
 void LabWindow::MnuExit_Click()
@@ -456,6 +695,36 @@ void LabWindow::MnuQestionWhat_Click()
 void LabWindow::MnuHelpAvtor_Click()
 {
     Shell::instance().ShowAbout(m_form);
+}
+
+void LabWindow::MnuRecord_Click()
+{
+    m_protocol->Record();
+}
+
+void LabWindow::MnuShowProtocol_Click()
+{
+    m_protocol->ShowWindow();
+}
+
+void LabWindow::MnuSaveCsv_Click()
+{
+    m_protocol->SaveCsv();
+}
+
+void LabWindow::MnuSavePicture_Click()
+{
+    m_protocol->SavePicture();
+}
+
+void LabWindow::MnuPrint_Click()
+{
+    m_protocol->Print();
+}
+
+void LabWindow::MnuSaveScope_Click()
+{
+    m_protocol->SaveScope();
 }
 
 } // namespace ohmaris

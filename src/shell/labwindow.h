@@ -8,6 +8,7 @@
 #pragma once
 
 #include "calc/labcalc.h"
+#include "calc/protocol.h"
 #include "calc/quantity.h"
 #include "calc/reading.h"
 #include "shell/scaling.h"
@@ -19,6 +20,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -28,8 +30,10 @@ class QTimer;
 
 namespace ohmaris {
 
+class LabProtocol;
 class LabWindow;
 class BenchFrame;
+class PictureBox;
 
 // The visible window of a lab; forwards its window events to the LabWindow.
 class LabForm : public QMainWindow {
@@ -41,6 +45,9 @@ protected:
     bool event(QEvent *e) override;
     void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
+    // Tab and Shift+Tab: the order is taken again from where the controls
+    // stand now, then the focus moves on.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     LabWindow *m_owner;
@@ -79,8 +86,22 @@ public:
     void Tick() { Timer1_Timer(); }
 
     // Context-help pattern of every clickable control: the key is set for
-    // any button; the right button pops the one-item help menu at the cursor.
+    // any button; the right button pops the one-item help menu at the cursor
+    // (at the control, with its item chosen, when the keyboard asked).
     void ContextHelp(const QString &key, Qt::MouseButton button, bool allowPopup = true);
+    // The control a press on a picture box reaches: `key` becomes its help
+    // key (recorded on the box, so the keyboard and a screen reader find
+    // it) and every press on it runs the context-help pattern.
+    void HelpOnPress(PictureBox *box, const QString &key);
+
+    // The controls Tab reaches, in the order it reaches them: every control
+    // a student can use (parameter boxes, buttons, knobs, instruments and
+    // the elements with a help topic), the panels in reading order, then
+    // the schematic's elements left to right. The hidden cancel button is
+    // never among them.
+    QList<QWidget *> TabChain() const;
+    // Puts the focus chain into that order (Tab does so before it moves).
+    void ArrangeTabOrder();
     QMenu *contextMenu() const { return m_mnuQestion; }
 
     // Controls a benchmark presses once, after load, to bring the bench into
@@ -106,6 +127,16 @@ public:
     // the bench adds (the K-50's power direction); the chosen ranges are in
     // the meters' readings. Empty while the window is unloaded.
     std::vector<InstrumentReading> Readings() const;
+    // Whether a pointer of the bench is still on its way (or a
+    // recomputation is due, which will move them): a reading taken now may
+    // not be the one the bench settles on.
+    bool PointersMoving() const;
+    // What the bench's oscilloscope shows, sample for sample; none for a
+    // bench without one (its lab window has no menu item for it).
+    virtual std::optional<ScopeTraces> ScopeData() const { return std::nullopt; }
+    // The lab's protocol: its rows live as long as this object, for the
+    // whole run.
+    LabProtocol &Protocol() const { return *m_protocol; }
 
     // Re-applies captions after a language change (called by the loader).
     void OnLanguageApplied();
@@ -123,6 +154,13 @@ public:
     void MnuHelpSpravka_Click();
     void MnuQestionWhat_Click();
     void MnuHelpAvtor_Click();
+    // The Protocol menu.
+    void MnuRecord_Click();
+    void MnuShowProtocol_Click();
+    void MnuSaveCsv_Click();
+    void MnuSavePicture_Click();
+    void MnuPrint_Click();
+    void MnuSaveScope_Click();
 
 Q_SIGNALS:
     void loaded();
@@ -153,7 +191,13 @@ private:
     // After the bench is placed in its window: a bench a shown maximised
     // window cuts is loaded again to fit.
     void BenchPlaced();
+    // Which controls Tab reaches, after the bench's load steps.
+    void PrepareKeyboard();
+    // The stops and the panels and schematic that hold them, in Tab's order.
+    QList<QWidget *> FocusOrder() const;
     void UpdateLanguageChecks();
+    void BuildProtocolMenu();
+    void RetranslateProtocolMenu();
     // The frame's pointers into a form that is going.
     void ForgetControls();
 
@@ -168,6 +212,8 @@ private:
     QMenu *m_mnuQestion = nullptr;
     QAction *m_mnuEnglish = nullptr;
     QAction *m_mnuRussian = nullptr;
+    QMenu *m_mnuProtocol = nullptr;
+    LabProtocol *m_protocol = nullptr;
     bool m_unloading = false;
     bool m_refitted = false;   // loaded again to fit since it was opened
     // The room a shown maximised lab window last gave its bench (empty

@@ -2,16 +2,19 @@
 #include "shell/shell.h"
 
 #include "shell/aboutbox.h"
+#include "shell/accessible.h"
 #include "shell/captions.h"
 #include "i18n/languagefile.h"
 #include "shell/chooser.h"
 #include "shell/helpwindow.h"
 #include "shell/labwindow.h"
+#include "shell/protocolactions.h"
 #include "shell/translators.h"
 
 #include <QApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QSettings>
 #include <QWidget>
 #include <cstdio>
 
@@ -36,7 +39,22 @@ void Shell::reset()
     g_ending = false;
 }
 
-Shell::Shell() = default;
+Shell::Shell()
+{
+    // Every window's controls are read aloud through the program's own
+    // accessible interfaces.
+    InstallAccessibility();
+    KeepSettingsUnwritten();
+}
+
+void Shell::KeepSettingsUnwritten()
+{
+    // A folder below a device file can be neither made nor written, not
+    // even by root; reading from it finds nothing.
+    const QString nowhere = QStringLiteral("/dev/null/ohmaris-writes-no-settings");
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, nowhere);
+}
 
 Shell::~Shell()
 {
@@ -126,6 +144,23 @@ QList<LabWindow *> Shell::labWindows() const
     QList<LabWindow *> out;
     for (const auto &[lab, w] : m_labs)
         out.append(w.get());
+    return out;
+}
+
+int Shell::LabNumberOf(const LabWindow *window) const
+{
+    for (const auto &[lab, w] : m_labs)
+        if (w.get() == window)
+            return lab;
+    return 0;
+}
+
+std::vector<std::pair<int, int>> Shell::UnsavedProtocolRows() const
+{
+    std::vector<std::pair<int, int>> out;
+    for (const auto &[lab, w] : m_labs)
+        if (const int n = w->Protocol().protocol().Unsaved(); n > 0)
+            out.emplace_back(lab, n);
     return out;
 }
 

@@ -10,6 +10,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QLocale;
 class QWidget;
@@ -47,6 +49,7 @@ public:
     const LanguageTable *languageTable() const { return m_table.get(); }
     // Tests switch message boxes off; errors are still kept.
     void setMessagesShown(bool shown) { m_showMessages = shown; }
+    bool messagesShown() const { return m_showMessages; }
 
     // Lab number 1..8 to its window, created on first use by the factory
     // registered for it.
@@ -55,6 +58,17 @@ public:
     LabWindow *LabWindowFor(int lab);
     // Every lab window created so far.
     QList<LabWindow *> labWindows() const;
+    // The lab number of a window the shell made; 0 for any other.
+    int LabNumberOf(const LabWindow *window) const;
+    // Lab number and count of the protocol rows not yet saved to a file,
+    // for every lab that has any, in lab order.
+    std::vector<std::pair<int, int>> UnsavedProtocolRows() const;
+
+    // Qt's own dialogs keep their settings (the file dialog its folders
+    // and view) in a file of the user's; the program writes no settings,
+    // so those go where nothing can be written. The shell does it when it
+    // is made.
+    static void KeepSettingsUnwritten();
 
     Chooser *chooser();
     HelpWindow *help();

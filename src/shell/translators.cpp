@@ -47,17 +47,18 @@ bool InstallTranslators(int language)
     Installed &s = installed();
     Remove(s.program);
     Remove(s.qt);
-    if (language != 2)
-        return true;
 
+    // English has its own file for its plural forms alone.
     bool ok = true;
     auto program = std::make_unique<QTranslator>();
-    if (program->load(QStringLiteral(":/i18n/ohmaris_ru.qm"))) {
+    if (program->load(language == 2 ? QStringLiteral(":/i18n/ohmaris_ru.qm") : QStringLiteral(":/i18n/ohmaris_en.qm"))) {
         QCoreApplication::installTranslator(program.get());
         s.program = std::move(program);
     } else {
         ok = false;
     }
+    if (language != 2)
+        return ok;
     // qtbase_ru carries the standard buttons ("Отмена"), the file and print
     // dialogs.
     auto qt = std::make_unique<QTranslator>();

@@ -10,7 +10,8 @@
 namespace ohmaris {
 
 // Installs the translators of `language` (1 English, 2 Russian) in place of
-// the ones installed before; English needs none. Qt then sends every widget a
+// the ones installed before (English only for its plural forms, "1 row",
+// "2 rows"; Qt's own texts are English already). Qt then sends every widget a
 // LanguageChange event. Returns false when the program's own translation is
 // missing (Qt's own may be absent from a system without them: its texts
 // stay English, the program works on).

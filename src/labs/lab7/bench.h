@@ -43,6 +43,9 @@ public:
     // The circuit as the selector shows it (the tick reads it into the
     // model before it computes).
     std::vector<CalcSetting> Settings() const override;
+    // The traces of the channels that are on, as the screens draw them:
+    // 141 samples, 0.2 ms of circuit time apart, the oldest at 0.
+    std::optional<ScopeTraces> ScopeData() const override;
     ScopeRecorder &Scope() { return m_scope; }
     float DrawUnit() const { return m_drawUnit; }
     float A1Range() const { return m_a1Range; }
@@ -89,8 +92,14 @@ private:
     void ChannelClick(int channel);
     void KnobMouseDown(Switcher &knob, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void FocusSchematic();
-    // Whether the parameter boxes are locked: a switch is closed.
+    // Whether the parameter boxes are locked: a switch is closed. A locked
+    // box is out of Tab's reach.
     bool EditingLocked() const { return m_model.anySwitchClosed(); }
+    void LockBoxes();
+    // What a screen reader is told of a channel's screen: its title and
+    // its settings.
+    QString ScreenName(int channel) const;
+    QString ScreenSettings(int channel) const;
     void RedrawSchematic();
 
     // What an oscilloscope screen shows: its trace and scale while its

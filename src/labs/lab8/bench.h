@@ -33,6 +33,9 @@ public:
     bool RecalcDue() const override { return m_model.RecalcPending; }
     Quantities ModelResults() const override { return m_model.Results(); }
     std::vector<CalcSetting> Settings() const override { return CalcSettings(m_model); }
+    // The load voltage over one period while the oscilloscope is on: 101
+    // samples, 0.2 ms apart, as the screen draws them.
+    std::optional<ScopeTraces> ScopeData() const override;
     float DrawUnit() const { return m_drawUnit; }
     const Lab8Anchors &Anchors() const { return m_anchors; }
     bool VoltmeterOn() const { return m_voltmeterOn; }
