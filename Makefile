@@ -2,6 +2,8 @@
 #   make run    installs missing packages, builds, starts the program
 #   make test   the same, then every test (headless)
 #   make package        the Debian package, build/ohmaris_VERSION_ARCH.deb
+#   make gallery        every window and sheet, rendered into gallery/WxH
+#                       for 1024x768, 1366x768 and 1920x1080
 #   make screenshots    the README's pictures, rendered into docs/screenshots
 #   make check-sanitize every test, the gallery and the random-input driver
 #                       built with AddressSanitizer and UndefinedBehaviorSanitizer
@@ -11,13 +13,15 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Building, the icon's PNG sizes (librsvg2-bin), the package (dpkg-dev), and
 # the install tests: validators, man, and a virtual X display to start the
-# installed program from its menu entry; the screen-reader test: a D-Bus
-# session, the AT-SPI bus and its Python client; the protocol tests read their
-# files back with Python's csv module and pdftotext.
+# installed program from its menu entry; Qt's Wayland platform and a headless
+# Wayland compositor (weston) for the Wayland smoke test; the screen-reader test:
+# a D-Bus session, the AT-SPI bus and its Python client; the protocol tests read
+# their files back with Python's csv module and pdftotext.
 PACKAGES = cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fontconfig fonts-liberation2 fonts-urw-base35 \
   librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base xvfb xauth xdotool locales \
-  dbus-daemon dbus-bin at-spi2-core python3-pyatspi python3 poppler-utils
+  qt6-wayland weston dbus-daemon dbus-bin at-spi2-core python3-pyatspi python3 poppler-utils
 SHOTS = $(BUILD)/screenshots
+GALLERY_SIZES = 1024x768 1366x768 1920x1080
 
 .PHONY: all deps configure build run test gallery screenshots install package clean check-sanitize
 
@@ -57,12 +61,16 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 gallery: build
-	env -u QT_QPA_PLATFORM $(BUILD)/bin/ohmaris-gallery gallery
+	@for s in $(GALLERY_SIZES); do \
+	  echo "gallery/$$s"; \
+	  env -u QT_QPA_PLATFORM $(BUILD)/bin/ohmaris-gallery gallery/$$s --size $$s || exit 1; \
+	done
 
-# The chooser, an AC bench and the transients lab, as the README shows them.
+# The chooser, an AC bench and the transients lab, as the README shows them,
+# on a 1920 x 1080 screen.
 screenshots: build
 	rm -rf $(SHOTS)
-	env -u QT_QPA_PLATFORM $(BUILD)/bin/ohmaris-gallery $(SHOTS) --lang en shell lab2 lab7
+	env -u QT_QPA_PLATFORM $(BUILD)/bin/ohmaris-gallery $(SHOTS) --size 1920x1080 --lang en shell lab2 lab7
 	mkdir -p docs/screenshots
 	cp $(SHOTS)/chooser-en.png docs/screenshots/chooser.png
 	cp $(SHOTS)/lab2-resonance.png docs/screenshots/lab2-resonance.png

@@ -84,19 +84,6 @@ QRectF MeterPlace(double column)
     return {column + (kMeterColumnWidth - kMeterWidth) / 2, kMeterTop, kMeterWidth, kMeterAspect * kMeterWidth};
 }
 
-// On a screen relatively wider than the design one the meters, scaled by
-// the width, could again be too high for the panel, scaled by the height:
-// such a meter is narrowed to what the panel's height leaves it, keeping its
-// centre and the design's bottom margin.
-void FitMeterInPanel(QWidget *box, const QWidget *panel, double marginPx)
-{
-    const double room = panel->height() - marginPx - box->y();
-    if (room <= 0 || kMeterAspect * box->width() <= room + 1) // a pixel of rounding
-        return;
-    const int width = int(room / kMeterAspect);
-    box->setGeometry(box->x() + (box->width() - width) / 2, box->y(), width, int(kMeterAspect * width));
-}
-
 std::vector<RangeRow::Button> RowButtons(double left, const std::array<QString, 3> &captions)
 {
     std::vector<RangeRow::Button> buttons;
@@ -139,11 +126,8 @@ K50Panel::K50Panel(QWidget *client, QRectF place)
                      std::array<QString, 3>{QStringLiteral("1 А"), QStringLiteral("2,5 А"), QStringLiteral("5 А")}}}) {
         row->Build(panel, QLatin1String(name), RowButtons(left, captions), kButtonFont, true);
         row->setFocusTarget(panel);
-        // The highest range of each row carries the window colour at design.
-        for (int i = 0; i < 3; ++i) {
-            SetButtonColour(row->button(i), i == 2 ? WindowBackColour() : ButtonFaceColour());
-            SetButtonOn(row->button(i), i == 2);
-        }
+        // The highest range of each row is the chosen one at design.
+        row->Highlight(2);
         connect(row, &RangeRow::helpRequested, this, &K50Panel::helpRequested);
     }
     connect(&m_command2, &RangeRow::chosen, this, [this](int i) {
@@ -197,19 +181,6 @@ K50Panel::K50Panel(QWidget *client, QRectF place)
     });
     connect(&m_selector, &Switcher::clicked, this, &K50Panel::selectorTurned);
     connect(&m_selector, &Switcher::doubleClicked, this, &K50Panel::selectorTurned);
-    connect(panel, &PictureBox::resized, this, &K50Panel::FitMeters);
-}
-
-void K50Panel::FitMeters()
-{
-    if (!m_picture2)
-        return;
-    // The bottom margin, scaled as the panel is from its design height.
-    const double design = DesignRect(m_picture2).height();
-    const double margin = design > 0 ? (design - kMeterTop - kMeterAspect * kMeterWidth) / design : 0;
-    for (Pribor *m : {&m_voltmeter, &m_ammeter, &m_wattmeter})
-        if (PictureBox *box = m->Pic1())
-            FitMeterInPanel(box, m_picture2, std::max(0.0, margin * m_picture2->height()));
 }
 
 K50Panel::~K50Panel()

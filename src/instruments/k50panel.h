@@ -142,8 +142,6 @@ Q_SIGNALS:
 
 private:
     void FocusPanel();
-    // Keeps every meter whole inside the panel after the panel is resized.
-    void FitMeters();
     // The meters read at the ranges the rows chose; says so when a range
     // changed (the power range before the choice tells).
     void RangesChosen(float powerRangeBefore);

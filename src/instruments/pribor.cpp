@@ -10,6 +10,7 @@
 #include "shell/spoken.h"
 
 #include <QAccessible>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -53,6 +54,116 @@ QPointF LabelTopLeft(const Geometry &g, double theta, double label, double tw, d
     const double d = label < 0 ? 0.45 : 0.0;
     const QPointF at = RayPoint(g, kLabelRadius, theta);
     return {at.x() - (0.7 - d) * tw, at.y() + 0.3 * th};
+}
+
+namespace {
+
+// The white of the dial, in the face's pixels (y down): inside the case's
+// strips on the left, top and right, above the lower panel.
+QRectF DialArea(const Geometry &g)
+{
+    return QRectF(QPointF(0.01 * g.w, 0.01 * g.h), QPointF(0.99 * g.w, (1.0 - 0.44) * g.h));
+}
+
+// A point of the face (y up) in its pixels (y down).
+QPointF Down(const Geometry &g, QPointF up)
+{
+    return {up.x(), g.h - up.y()};
+}
+
+// Whether the segment a-b passes through the rectangle.
+bool SegmentMeets(QPointF a, QPointF b, const QRectF &r)
+{
+    // Clipped against the rectangle's four sides in turn (Liang-Barsky).
+    double t0 = 0, t1 = 1;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0) {
+            if (q[k] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[k] / p[k];
+        if (p[k] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    return true;
+}
+
+// Numbers stand clear of each other and of the ticks by this much (pixels).
+constexpr double kLabelClearance = 1.0;
+// The smallest size of a scale's numbers (points).
+constexpr double kSmallestLabel = 5.0;
+
+} // namespace
+
+std::vector<ScaleLabel> ScaleLabels(const Geometry &g, const Scale &s, const QFont &font)
+{
+    std::vector<ScaleLabel> labels;
+    const QFontMetricsF fm(font);
+    for (const Tick &t : Ticks(s, g.a)) {
+        if (!t.major || !t.labelled)
+            continue;
+        ScaleLabel l;
+        l.value = t.label;
+        l.text = face::NumberText(t.label);
+        const QString bare = GeneralNumber(t.label);
+        l.topLeft = LabelTopLeft(g, t.theta, t.label, fm.horizontalAdvance(bare), fm.height());
+        // The digits follow the blank; the text's top lies an ascent above
+        // its baseline.
+        const double before = fm.horizontalAdvance(l.text) - fm.horizontalAdvance(bare);
+        const QPointF baseline = Down(g, l.topLeft) + QPointF(before, fm.ascent());
+        l.ink = fm.tightBoundingRect(bare).translated(baseline);
+        labels.push_back(l);
+    }
+    return labels;
+}
+
+QStringList ScaleLabelFaults(const Geometry &g, const Scale &s, const std::vector<ScaleLabel> &labels)
+{
+    QStringList faults;
+    const double m = kLabelClearance / 2;
+    const QRectF dial = DialArea(g);
+    const std::vector<Tick> ticks = Ticks(s, g.a);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const ScaleLabel &l = labels[i];
+        const QRectF around = l.ink.adjusted(-m, -m, m, m);
+        const QString name = l.text.trimmed();
+        if (!dial.contains(l.ink))
+            faults << QStringLiteral("%1 leaves the dial").arg(name);
+        for (std::size_t j = i + 1; j < labels.size(); ++j)
+            if (around.intersects(labels[j].ink.adjusted(-m, -m, m, m)))
+                faults << QStringLiteral("%1 touches %2").arg(name, labels[j].text.trimmed());
+        for (const Tick &t : ticks) {
+            if (!t.drawn)
+                continue;
+            const double inner = t.major ? kMajorInner : kMinorInner;
+            const double outer = t.major ? kMajorOuter : kMinorOuter;
+            if (SegmentMeets(Down(g, RayPoint(g, inner, t.theta)), Down(g, RayPoint(g, outer, t.theta)), around)) {
+                faults << QStringLiteral("%1 lies on a tick").arg(name);
+                break;
+            }
+        }
+    }
+    return faults;
+}
+
+QFont ScaleLabelFont(const Geometry &g, const Scale &s, const QFont &face)
+{
+    // The face's own size where the numbers stand clear in it; else half a
+    // point smaller at a time, down to kSmallestLabel: on a small face the
+    // numbers of a finely divided scale would run together, lie on their
+    // ticks and be cut by the dial's edge.
+    QFont font = face;
+    while (font.pointSizeF() - 0.5 >= kSmallestLabel && !ScaleLabelFaults(g, s, ScaleLabels(g, s, font)).isEmpty())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
 }
 
 ValueLimits Limits(const Scale &s)
@@ -143,6 +254,14 @@ constexpr double kStopDistance = 0.1;
 QSize FaceSize(const QWidget *box)
 {
     return {std::max(1, box->width() - 2), std::max(1, box->height() - 2)};
+}
+
+// The face's base font: the box's, at its size rounded to whole points.
+QFont FaceFont(const QFont &boxFont)
+{
+    QFont font = boxFont;
+    font.setPointSize(std::max(1, int(std::lround(boxFont.pointSizeF()))));
+    return font;
 }
 
 // Where the pointer can show, in the face's pixels: the face above the
@@ -389,14 +508,29 @@ void Pribor::setCaption(const QString &v)
     FaceChanged();
 }
 
+meter::Geometry Pribor::FaceGeometry() const
+{
+    if (!m_box)
+        return {};
+    const QSize face = FaceSize(m_box);
+    return meter::GeometryFor(face.width(), face.height());
+}
+
+std::vector<meter::ScaleLabel> Pribor::ScaleNumbers() const
+{
+    if (!m_box)
+        return {};
+    const meter::Geometry g = FaceGeometry();
+    return meter::ScaleLabels(g, m_scale, meter::ScaleLabelFont(g, m_scale, FaceFont(m_box->font())));
+}
+
 void Pribor::BuildFace(const QSize &size, const QFont &boxFont, qreal dpr)
 {
     const double W = size.width();
     const double H = size.height();
     const meter::Geometry g = meter::GeometryFor(W, H);
-    const int fs = std::max(1, int(std::lround(boxFont.pointSizeF())));
-    QFont font = boxFont;
-    font.setPointSize(fs);
+    const QFont font = FaceFont(boxFont);
+    const int fs = font.pointSize();
 
     // Below the pointer: dial, ticks, numbers, caption, and the border
     // round them.
@@ -414,13 +548,12 @@ void Pribor::BuildFace(const QSize &size, const QFont &boxFont, qreal dpr)
         p.setRenderHint(QPainter::TextAntialiasing);
         p.setFont(font);
         face::Canvas cv(p, H);
+        p.setFont(meter::ScaleLabelFont(g, m_scale, font));
+        for (const meter::ScaleLabel &l : meter::ScaleLabels(g, m_scale, p.font()))
+            cv.Text(l.topLeft.x(), l.topLeft.y(), l.text);
+        p.setFont(font);
         for (const meter::Tick &t : meter::Ticks(m_scale, g.a)) {
             if (t.major) {
-                if (t.labelled) {
-                    const QString bare = GeneralNumber(t.label);
-                    const QPointF at = meter::LabelTopLeft(g, t.theta, t.label, cv.TextWidth(bare), cv.TextHeight());
-                    cv.Text(at.x(), at.y(), face::NumberText(t.label));
-                }
                 const QPointF a = meter::RayPoint(g, meter::kMajorInner, t.theta);
                 const QPointF b = meter::RayPoint(g, meter::kMajorOuter, t.theta);
                 cv.Line(a.x(), a.y(), b.x(), b.y(), Qt::black, 1);

@@ -7,7 +7,10 @@
 
 #include "instruments/instrument.h"
 
+#include <QFont>
 #include <QObject>
+#include <QRectF>
+#include <QStringList>
 #include <QPixmap>
 #include <QPointF>
 #include <QPointer>
@@ -77,6 +80,25 @@ QPointF RayPoint(const Geometry &g, double f, double theta);
 // numbers sit further right, so their minus sign does not push them off
 // their tick.
 QPointF LabelTopLeft(const Geometry &g, double theta, double label, double tw, double th);
+
+// A number of the scale as the face prints it: its value, its text (with
+// the leading blank of a non-negative number), the text's top-left corner
+// (y up, as the face draws) and the rectangle its digits cover (y down, in
+// the face's pixels).
+struct ScaleLabel {
+    double value = 0;
+    QString text;
+    QPointF topLeft;
+    QRectF ink;
+};
+// The numbers of the scale in the given font, from Min to Max.
+std::vector<ScaleLabel> ScaleLabels(const Geometry &g, const Scale &s, const QFont &font);
+// What keeps the numbers from standing clear, one line for each number
+// that touches another, lies on a tick or leaves the dial; empty when every
+// number stands clear.
+QStringList ScaleLabelFaults(const Geometry &g, const Scale &s, const std::vector<ScaleLabel> &labels);
+// The font of the scale's numbers on a face whose base font is `face`.
+QFont ScaleLabelFont(const Geometry &g, const Scale &s, const QFont &face);
 
 } // namespace meter
 
@@ -151,6 +173,11 @@ public:
     QString Caption() const { return m_caption; }
 
     const meter::Scale &scale() const { return m_scale; }
+
+    // The face's layout in the bound box and the scale's numbers as it
+    // prints them (an empty face and no numbers while unbound).
+    meter::Geometry FaceGeometry() const;
+    std::vector<meter::ScaleLabel> ScaleNumbers() const;
 
     // The pointer's reading in the meter's unit at its range, with the
     // scale's tick step and the error the accuracy class allows.

@@ -6,7 +6,7 @@
 namespace ohmaris {
 
 RangeRow::RangeRow(QString helpKey, QObject *parent)
-    : QObject(parent), m_key(std::move(helpKey)), m_selected(255, 255, 255), m_other(ButtonFaceColour())
+    : QObject(parent), m_key(std::move(helpKey)), m_selected(SelectedRangeColour()), m_other(OtherRangeColour())
 {
 }
 

@@ -29,8 +29,8 @@ public:
     // Range buttons carry the help key "oSSS" on every bench.
     explicit RangeRow(QString helpKey = QStringLiteral("oSSS"), QObject *parent = nullptr);
 
-    // Colours of the chosen button and of the others; white and the button
-    // face unless a bench says otherwise.
+    // Colours of the chosen button and of the others; SelectedRangeColour
+    // and OtherRangeColour unless a bench says otherwise.
     void setColours(const QColor &selected, const QColor &other);
     // Where the focus goes after a click (nothing moves it when unset).
     void setFocusTarget(QWidget *target) { m_focus = target; }

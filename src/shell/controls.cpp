@@ -18,6 +18,8 @@
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyleOption>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QVariant>
 #include <algorithm>
 #include <cmath>
@@ -28,6 +30,7 @@ namespace {
 constexpr const char *kDesignRect = "ohmarisDesignRect";
 constexpr const char *kDesignFont = "ohmarisDesignFont";
 constexpr const char *kOverlay = "ohmarisOverlay";
+constexpr const char *kPlacedByBench = "ohmarisPlacedByBench";
 constexpr const char *kButtonColour = "ohmarisButtonColour";
 constexpr const char *kHelpKey = "ohmarisHelpKey";
 
@@ -47,20 +50,26 @@ public:
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
         }
+        // The edge is laid as bands of fill, each over the last: a dark
+        // frame, the shaded and the lit sides of the bevel inside it (with a
+        // line of the button's colour between the bevel's shaded sides and
+        // the frame), then the face. At a fractional scale factor lines one
+        // pixel wide would be rounded each its own way and leave the fill
+        // showing between them.
         const QPalette &pal = option->palette;
-        const QRect r = option->rect;
+        const QRectF r = option->rect;
         const bool sunken = option->state & (State_Sunken | State_On);
+        const QColor lit = pal.color(sunken ? QPalette::Mid : QPalette::Light);
+        const QColor shade = pal.color(sunken ? QPalette::Light : QPalette::Mid);
+        const double w = r.width(), h = r.height();
         painter->save();
-        painter->fillRect(r, pal.button());
-        painter->setPen(pal.color(QPalette::Dark));
-        painter->drawRect(r.adjusted(0, 0, -1, -1));
-        const QRect inner = r.adjusted(1, 1, -2, -2);
-        painter->setPen(sunken ? pal.color(QPalette::Mid) : pal.color(QPalette::Light));
-        painter->drawLine(inner.topLeft(), inner.topRight());
-        painter->drawLine(inner.topLeft(), inner.bottomLeft());
-        painter->setPen(sunken ? pal.color(QPalette::Light) : pal.color(QPalette::Mid));
-        painter->drawLine(inner.bottomLeft(), inner.bottomRight());
-        painter->drawLine(inner.topRight(), inner.bottomRight());
+        painter->translate(r.topLeft());
+        painter->fillRect(QRectF(0, 0, w, h), pal.color(QPalette::Dark));
+        painter->fillRect(QRectF(1, 1, w - 2, h - 2), pal.button());
+        painter->fillRect(QRectF(1, 1, w - 3, h - 3), shade);
+        painter->fillRect(QRectF(1, 1, w - 4, 1), lit);
+        painter->fillRect(QRectF(1, 1, 1, h - 4), lit);
+        painter->fillRect(QRectF(2, 2, w - 5, h - 5), pal.button());
         painter->restore();
     }
 };
@@ -163,19 +172,34 @@ bool IsOverlay(const QWidget *w)
     return w->property(kOverlay).toBool();
 }
 
+void MarkPlacedByBench(QWidget *w)
+{
+    w->setProperty(kPlacedByBench, true);
+}
+
+bool IsPlacedByBench(const QWidget *w)
+{
+    return w->property(kPlacedByBench).toBool();
+}
+
 QColor ButtonFaceColour()
 {
     return QApplication::palette().color(QPalette::Button);
 }
 
-QColor WindowBackColour()
-{
-    return QApplication::palette().color(QPalette::Base);
-}
-
 QColor ActiveBorderColour()
 {
     return QColor(180, 180, 180);
+}
+
+QColor SelectedRangeColour()
+{
+    return QColor(255, 255, 255);
+}
+
+QColor OtherRangeColour()
+{
+    return QColor(120, 120, 120);
 }
 
 void SetButtonColour(QPushButton *button, const QColor &colour)
@@ -243,6 +267,41 @@ void FitIntoRow(const GrownControl &g, const QList<GrownControl> &grown)
     g.widget->setGeometry(qRound(row.left()), qRound(middle - height / 2.0), qRound(row.width()), height);
 }
 
+// Whether a control's line of text fits its height: the height a label
+// asks for, the font's line in a button's or a box's contents. A wrapped
+// label, a frame and any other control count as fitting.
+bool LineFits(const QWidget *w)
+{
+    if (const auto *l = qobject_cast<const QLabel *>(w))
+        return l->wordWrap() || l->sizeHint().height() <= l->height();
+    if (const auto *b = qobject_cast<const QPushButton *>(w)) {
+        QStyleOptionButton opt;
+        opt.initFrom(b);
+        return b->fontMetrics().height() <= b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).height();
+    }
+    if (const auto *e = qobject_cast<const QLineEdit *>(w)) {
+        QStyleOptionFrame opt;
+        opt.initFrom(e);
+        opt.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e) : 0;
+        return e->fontMetrics().height() <= e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e).height();
+    }
+    return true;
+}
+
+// A font scaled with its control mostly keeps fitting it, but a font's line
+// height is rounded to whole pixels on its own: a control designed just high
+// enough for its text can come out a pixel short. Its font then steps down a
+// little (never below nine tenths of the scaled size) until the line fits.
+void FitFontToLine(QWidget *w)
+{
+    const double scaled = w->font().pointSizeF();
+    while (!LineFits(w) && w->font().pointSizeF() - 0.25 >= 0.9 * scaled) {
+        QFont smaller = w->font();
+        smaller.setPointSizeF(smaller.pointSizeF() - 0.25);
+        w->setFont(smaller);
+    }
+}
+
 } // namespace
 
 void ScaleDesignedControls(QWidget *root, ScaleFactors factors, ScalingVariant variant)
@@ -261,11 +320,13 @@ void ScaleDesignedControls(QWidget *root, ScaleFactors factors, ScalingVariant v
             QFont font = w->font();
             font.setPointSizeF(s.fontSize);
             w->setFont(font);
+            FitFontToLine(w);
         }
         QRectF once = s.rect;
         once.setHeight(double(float(design.height() * double(factors.ScaleY))));
         if (s.rect.height() > once.height() + kTwipsPerPixel / 2)
-            grown.append({w, QRectF(TwipsToPixels(once)), s.rect.height() / kTwipsPerPixel});
+            grown.append({w, QRectF(once.topLeft() / kTwipsPerPixel, once.size() / kTwipsPerPixel),
+                          s.rect.height() / kTwipsPerPixel});
     }
     // After the whole pass, so every neighbour stands at its final place.
     for (const GrownControl &g : grown)

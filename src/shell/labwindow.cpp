@@ -25,6 +25,10 @@
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
 namespace ohmaris {
 
 namespace {
@@ -84,6 +88,52 @@ private:
 
 } // namespace
 
+// The form's central widget: the bench, the design screen scaled by the one
+// factor, centred in the window; any spare width or height shows the
+// window's own colour. The design screen's top edge lies under the menu bar,
+// as it did on the design screen, so on a 4:3 screen the bench stands where
+// it always stood. The bench's widget is cut at the window's bottom edge:
+// what the design left under the menu bar's height stays out of sight.
+class BenchFrame final : public QWidget {
+public:
+    BenchFrame(QMainWindow *form, QWidget *bench, std::function<void()> placed)
+        : QWidget(form), m_form(form), m_bench(bench), m_placed(std::move(placed))
+    {
+        setObjectName(QStringLiteral("benchFrame"));
+        bench->setParent(this);
+    }
+
+    void setFactors(ScaleFactors f)
+    {
+        m_factors = f;
+        Place();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *e) override
+    {
+        QWidget::resizeEvent(e);
+        Place();
+    }
+
+private:
+    void Place()
+    {
+        const QRectF area =
+            BenchArea(m_form->width() * kTwipsPerPixel, m_form->height() * kTwipsPerPixel, m_factors);
+        const int left = std::max(0, int(std::lround(area.left() / kTwipsPerPixel)));
+        const int top = std::max(0, int(std::lround(area.top() / kTwipsPerPixel)));
+        const int width = int(std::lround(area.width() / kTwipsPerPixel));
+        m_bench->setGeometry(left, top, width, std::max(0, height() - top));
+        m_placed();
+    }
+
+    QMainWindow *m_form;
+    QWidget *m_bench;
+    std::function<void()> m_placed;
+    ScaleFactors m_factors;
+};
+
 LabForm::LabForm(LabWindow *owner) : QMainWindow(nullptr), m_owner(owner)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -93,6 +143,8 @@ bool LabForm::event(QEvent *e)
 {
     if (e->type() == QEvent::WindowActivate)
         m_owner->Form_Activate();
+    else if (e->type() == QEvent::Show)
+        m_owner->Form_Shown();
     return QMainWindow::event(e);
 }
 
@@ -140,6 +192,7 @@ void LabWindow::Discard()
 void LabWindow::ForgetControls()
 {
     m_client = nullptr;
+    m_benchFrame = nullptr;
     m_timer = nullptr;
     m_cancel = nullptr;
     m_mnuQestion = nullptr;
@@ -155,7 +208,8 @@ void LabWindow::Load()
     m_form->setObjectName(m_formName);
     m_client = new QWidget(m_form);
     m_client->setObjectName(QStringLiteral("client"));
-    m_form->setCentralWidget(m_client);
+    m_benchFrame = new BenchFrame(m_form, m_client, [this] { BenchPlaced(); });
+    m_form->setCentralWidget(m_benchFrame);
 
     m_timer = new QTimer(m_form);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -205,6 +259,7 @@ void LabWindow::Unload()
     if (!m_form || m_unloading)
         return;
     m_unloading = true;
+    m_refitted = false;
     m_timer->stop();
     FormUnload();
     Shell::instance().ShowChooser();
@@ -264,6 +319,8 @@ void LabWindow::BuildMenus()
     new MenuBarKeys(m_form);
     UpdateLanguageChecks();
 }
+
+QSize LabWindow::s_benchRoom;
 
 void LabWindow::BuildProtocolMenu()
 {
@@ -327,9 +384,57 @@ void LabWindow::RetranslateProtocolMenu()
 
 void LabWindow::ScaleControls()
 {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const ScaleFactors f = ScreenScale(screen.width() * kTwipsPerPixel, screen.height() * kTwipsPerPixel);
+    // The part of the screen a maximised window gets: on a desktop with a
+    // panel the bench is scaled to what the panel leaves (the design keeps
+    // room below the bench for a title bar and a menu bar). Where a
+    // maximised lab window has shown that it gets less room than that (a
+    // compositor that keeps its panel to itself), the bench is made to fit
+    // that room.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    ScaleFactors f = ScreenScale(screen.width() * kTwipsPerPixel, screen.height() * kTwipsPerPixel);
+    if (!s_benchRoom.isEmpty()) {
+        // The part of the design screen the bench's shown controls cover.
+        QRectF used;
+        for (QWidget *c : m_client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (c != m_cancel && DesignRect(c).isValid() && c->isVisibleTo(m_form))
+                used |= DesignRect(c);
+        const float fit = FitScale(s_benchRoom.width() * kTwipsPerPixel, s_benchRoom.height() * kTwipsPerPixel, used);
+        if (fit < f.ScaleX)
+            f = {fit, fit};
+    }
+    m_benchFrame->setFactors(f);
     ScaleDesignedControls(m_client, f, m_frame.scaling);
+}
+
+bool LabWindow::BenchWhole() const
+{
+    if (m_client->geometry().right() >= m_benchFrame->width())
+        return false;
+    const QRect room = m_client->rect();
+    for (QWidget *c : m_client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (c != m_cancel && c->isVisibleTo(m_form) && !room.contains(c->geometry()))
+            return false;
+    return true;
+}
+
+void LabWindow::BenchPlaced()
+{
+    // The room the window manager gives a maximised window is known once
+    // it is shown. A bench cut by it is loaded again, once, to fit it:
+    // right after it is shown, before a student has touched it.
+    if (!m_form || !m_form->isVisible() || m_unloading
+        || !(m_form->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    s_benchRoom = m_benchFrame->size();
+    if (m_refitted || BenchWhole())
+        return;
+    m_refitted = true;
+    QTimer::singleShot(0, this, [this] {
+        if (!m_form)
+            return;
+        Discard();
+        Show();
+    });
 }
 
 void LabWindow::Form_Activate()
@@ -344,6 +449,15 @@ void LabWindow::Form_Activate()
     if (m_frame.focusPicture1)
         if (QWidget *p = Control(QStringLiteral("Picture1")); p && !m_form->focusWidget())
             p->setFocus();
+}
+
+void LabWindow::Form_Shown()
+{
+    // A Wayland compositor decides by itself whether a new window gets the
+    // focus (a headless one never gives it): the bench runs once it is
+    // shown, so its meters move even if it has not been activated yet.
+    if (m_form && !m_timer->isActive())
+        m_timer->start();
 }
 
 void LabWindow::Form_Resize()

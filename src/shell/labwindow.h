@@ -14,6 +14,8 @@
 #include "shell/scaling.h"
 
 #include <QMainWindow>
+#include <QRectF>
+#include <QSize>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -30,6 +32,7 @@ namespace ohmaris {
 
 class LabProtocol;
 class LabWindow;
+class BenchFrame;
 class PictureBox;
 
 // The visible window of a lab; forwards its window events to the LabWindow.
@@ -62,7 +65,8 @@ public:
     const LabFrame &frame() const { return m_frame; }
     bool isLoaded() const { return m_form != nullptr; }
     LabForm *form() const { return m_form; }
-    // Parent of the bench's controls (the form's central widget).
+    // Parent of the bench's controls: the design screen scaled to the
+    // screen, centred in the form's central widget.
     QWidget *client() const { return m_client; }
     QTimer *timer() const { return m_timer; }
 
@@ -178,9 +182,15 @@ protected:
 private:
     friend class LabForm;
     void Form_Activate();
+    void Form_Shown();
     void Form_Resize();
     void BuildMenus();
     void ScaleControls();
+    // Whether every control of the bench lies inside the window's room.
+    bool BenchWhole() const;
+    // After the bench is placed in its window: a bench a shown maximised
+    // window cuts is loaded again to fit.
+    void BenchPlaced();
     // Which controls Tab reaches, after the bench's load steps.
     void PrepareKeyboard();
     // The stops and the panels and schematic that hold them, in Tab's order.
@@ -196,6 +206,7 @@ private:
     QPointer<LabForm> m_form;
     QPointer<LabForm> m_unloadedForm; // deleted later, unless discarded first
     QWidget *m_client = nullptr;
+    BenchFrame *m_benchFrame = nullptr;
     QTimer *m_timer = nullptr;
     QPushButton *m_cancel = nullptr;
     QMenu *m_mnuQestion = nullptr;
@@ -204,6 +215,10 @@ private:
     QMenu *m_mnuProtocol = nullptr;
     LabProtocol *m_protocol = nullptr;
     bool m_unloading = false;
+    bool m_refitted = false;   // loaded again to fit since it was opened
+    // The room a shown maximised lab window last gave its bench (empty
+    // until one was shown): the same for every lab window.
+    static QSize s_benchRoom;
 };
 
 } // namespace ohmaris

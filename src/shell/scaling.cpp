@@ -1,11 +1,29 @@
 // Name-prefix scaling rule of the lab windows.
 #include "shell/scaling.h"
 
+#include <algorithm>
+
 namespace ohmaris {
 
 ScaleFactors ScreenScale(double screenWidthTwips, double screenHeightTwips)
 {
-    return {float(screenWidthTwips / kDesignWidthTwips), float(screenHeightTwips / kDesignHeightTwips)};
+    const float scale =
+        std::min(float(screenWidthTwips / kDesignWidthTwips), float(screenHeightTwips / kDesignHeightTwips));
+    return {scale, scale};
+}
+
+float FitScale(double roomWidthTwips, double roomHeightTwips, const QRectF &usedTwips)
+{
+    if (!(usedTwips.right() > 0) || !(usedTwips.bottom() > 0))
+        return 1.0f;
+    return std::min(float(roomWidthTwips / usedTwips.right()), float(roomHeightTwips / usedTwips.bottom()));
+}
+
+QRectF BenchArea(double screenWidthTwips, double screenHeightTwips, ScaleFactors factors)
+{
+    const double width = kDesignWidthTwips * double(factors.ScaleX);
+    const double height = kDesignHeightTwips * double(factors.ScaleY);
+    return {(screenWidthTwips - width) / 2, (screenHeightTwips - height) / 2, width, height};
 }
 
 ScaledControl ScaleControl(const QString &name, const QRectF &designTwips, double fontSize,

@@ -185,7 +185,7 @@ check_package() {
     [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version $(dpkg-deb -f "$deb" Version)"
     local depends dep
     depends=$(dpkg-deb -f "$deb" Depends)
-    for dep in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation2 fonts-urw-base35 libstdc++6 libc6; do
+    for dep in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-wayland fonts-liberation2 fonts-urw-base35 libstdc++6 libc6; do
         grep -Eq "(^|, )$(ere "$dep")( |,|\$)" <<<"$depends" || fail "Depends lacks $dep: $depends"
     done
     ok "Depends: $depends"

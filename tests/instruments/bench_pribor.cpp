@@ -17,12 +17,12 @@ namespace {
 
 // Lab 1's meter box in design twips, and the 1280 x 1024 bench's scale.
 constexpr double kDesignWidth = 3495.0, kDesignHeight = 3135.0;
-constexpr double kScaleX = 1.25, kScaleY = 1.3333;
+constexpr double kScale = 1.25;
 constexpr int kTimedRepaints = 200;
 
 QSize BenchMeterSize()
 {
-    return {int(std::lround(kDesignWidth * kScaleX / 15.0)), int(std::lround(kDesignHeight * kScaleY / 15.0))};
+    return {int(std::lround(kDesignWidth * kScale / 15.0)), int(std::lround(kDesignHeight * kScale / 15.0))};
 }
 
 } // namespace

@@ -575,6 +575,80 @@ private slots:
         m.setSystema(2);
         QVERIFY(darkAroundSymbol() > 0);
     }
+
+    // Every scale number of the benches' meters stands clear of its
+    // neighbours and of the ticks, inside the dial, at every scale factor
+    // a screen gives a bench (from 0.9375 on a 1280 x 720 screen to 1.875 on
+    // a 2560 x 1440 one), with the face's font scaled like its box.
+    void scaleNumbersStandClear_data()
+    {
+        QTest::addColumn<double>("designWidth");
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("max");
+        QTest::addColumn<double>("small");
+        QTest::addColumn<double>("big");
+        QTest::addColumn<int>("systema");
+        QTest::addColumn<double>("factor");
+        struct Meter {
+            const char *name;
+            double width, min, max, small, big;
+            int systema;
+        };
+        const Meter meters[] = {
+            {"K-50 ammeter", 2415, 0, 100, 2, 10, 2},
+            {"K-50 voltmeter", 2415, 0, 150, 5, 25, 2},
+            {"bench ammeter", 3015, 0, 100, 2, 10, 2},
+            {"lab 1 A1", 3495, -1.5, 1.5, 0.1, 0.5, 1},
+            {"lab 1 A3", 3495, 0, 2, 0.05, 0.5, 1},
+            {"lab 1 V", 3495, -25, 25, 1, 5, 1},
+            {"lab 7 ammeter", 2895, 0, 100, 2, 10, 1},
+        };
+        for (const Meter &m : meters)
+            for (double f : {0.9375, 1.0, 1.0416666, 1.125, 1.171875, 1.25, 1.40625, 1.5625, 1.875})
+                QTest::addRow("%s at %g", m.name, f) << m.width << m.min << m.max << m.small << m.big << m.systema << f;
+    }
+    void scaleNumbersStandClear()
+    {
+        QFETCH(double, designWidth);
+        QFETCH(double, min);
+        QFETCH(double, max);
+        QFETCH(double, small);
+        QFETCH(double, big);
+        QFETCH(int, systema);
+        QFETCH(double, factor);
+        // The box as the frame scales it and the meter shapes it; the face
+        // lies inside its one-pixel border, in the box's font rounded to
+        // whole points.
+        const int width = int(std::lround(designWidth * factor / 15));
+        const int height = int(std::lround(0.9 * width));
+        const meter::Geometry g = meter::GeometryFor(width - 2, height - 2);
+        const meter::Scale s = ScaleOf(float(min), float(max), float(small), float(big), 1, short(systema));
+        QFont face(QStringLiteral("Times New Roman"));
+        face.setPointSize(int(std::lround(9.75 * factor)));
+        const QFont font = meter::ScaleLabelFont(g, s, face);
+        const QStringList faults = meter::ScaleLabelFaults(g, s, meter::ScaleLabels(g, s, font));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+        // The face's own size wherever its numbers stand clear in it.
+        if (meter::ScaleLabelFaults(g, s, meter::ScaleLabels(g, s, face)).isEmpty())
+            QCOMPARE(font.pointSizeF(), face.pointSizeF());
+    }
+
+    // The faults a check finds where the face's font is too large for its
+    // scale: the K-50 ammeter on the design screen in its 10-point font.
+    void crowdedScaleNumbersFound()
+    {
+        const meter::Geometry g = meter::GeometryFor(159, 143);
+        const meter::Scale s = ScaleOf(0, 100, 2, 10, 1, 2);
+        QFont face(QStringLiteral("Times New Roman"));
+        face.setPointSize(10);
+        const QStringList faults = meter::ScaleLabelFaults(g, s, meter::ScaleLabels(g, s, face));
+        QVERIFY(faults.contains(QStringLiteral("10 touches 20")));
+        QVERIFY(faults.contains(QStringLiteral("100 leaves the dial")));
+        QVERIFY(meter::ScaleLabelFont(g, s, face).pointSizeF() < 10);
+        // Twice as large, the numbers come down onto their ticks.
+        face.setPointSize(20);
+        QVERIFY(meter::ScaleLabelFaults(g, s, meter::ScaleLabels(g, s, face)).contains(QStringLiteral("50 lies on a tick")));
+    }
 };
 
 QTEST_MAIN(TestPribor)

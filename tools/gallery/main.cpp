@@ -1,8 +1,10 @@
-// ohmaris-gallery [--size WxH] [--lang en|ru] OUTDIR [SHEET ...]: renders
-// every window and instrument sheet of the program to PNG files, headless,
-// on an offscreen screen of the given size (1024 x 768 by default). Each
-// area adds its sheets from its own file of this folder; a lab of the lab
-// table without a sheet of its own gets its bench as it opens. It ends with
+// ohmaris-gallery [--size WxH] [--scale F] [--lang en|ru] OUTDIR [SHEET ...]:
+// renders every window and instrument sheet of the program to PNG files,
+// headless, on an offscreen screen of the given size (1024 x 768 by default)
+// and scale factor (1 by default; a 2560 x 1600 screen at 2 is 1280 x 800 to
+// the program, and its pictures have the screen's own pixels). Each area adds
+// its sheets from its own file of this folder; a lab of the lab table without
+// a sheet of its own gets its bench as it opens. It ends with
 // status 1 and one line on stderr when it cannot make what was asked: a
 // language file that does not load, an output folder it cannot write, a
 // picture it could not save.
@@ -209,14 +211,23 @@ int main(int argc, char **argv)
     const QCommandLineOption lang(QStringLiteral("lang"),
                                   QStringLiteral("Only this language, en or ru (default: both)."),
                                   QStringLiteral("en|ru"));
+    const QCommandLineOption scaleOption(
+        QStringLiteral("scale"),
+        QStringLiteral("Screen scale factor, 1 to 4 (default 1; --size 2560x1600 --scale 2 is a\n"
+                       "1280 x 800 screen to the program, pictured in its 2560 x 1600 pixels)."),
+        QStringLiteral("F"));
     cl.Add(size);
+    cl.Add(scaleOption);
     cl.Add(lang);
     if (const int status = cl.ParseForMain(argc, argv, true); status >= 0)
         return status;
 
     int width = 1024, height = 768;
+    double scale = 1.0;
     if (cl.isSet(size) && !ohmaris::tools::ParseScreenSize(cl.value(size), width, height))
         return cl.Refuse(QStringLiteral("--size takes WIDTHxHEIGHT, e.g. 1280x1024"));
+    if (cl.isSet(scaleOption) && !ohmaris::tools::ParseScaleFactor(cl.value(scaleOption), scale))
+        return cl.Refuse(QStringLiteral("--scale takes a factor from 1 to 4, e.g. 1.25"));
     if (cl.isSet(lang)) {
         const QString l = cl.value(lang);
         if (l != QLatin1String("en") && l != QLatin1String("ru"))
@@ -233,7 +244,8 @@ int main(int argc, char **argv)
 
     // Always this screen, also when the environment already asks for the
     // offscreen platform (whose own screen is 800 x 800).
-    qputenv("QT_QPA_PLATFORM", ohmaris::tools::OffscreenPlatform(QStringLiteral("ohmaris-gallery"), width, height));
+    qputenv("QT_QPA_PLATFORM",
+            ohmaris::tools::OffscreenPlatform(QStringLiteral("ohmaris-gallery"), width, height, scale));
 
     QApplication app(argc, argv);
     ohmaris::InstallFontSubstitutes();

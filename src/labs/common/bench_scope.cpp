@@ -22,12 +22,17 @@ void DrawInstrumentHousing(QPainter &p, QSizeF twips)
 {
     const double W = twips.width(), H = twips.height();
     p.fillRect(QRectF(0, 0, W, H), QColor(150, 130, 120));
+    // The edge lines lie on the housing's edges: only their inner halves
+    // belong to the housing.
+    p.save();
+    p.setClipRect(QRectF(0, 0, W, H), Qt::IntersectClip);
     p.setPen(QPen(Qt::white, 15));
     p.drawLine(QPointF(0, 0), QPointF(0, H));
     p.drawLine(QPointF(0, 0), QPointF(W, 0));
     p.setPen(QPen(Qt::black, 45));
     p.drawLine(QPointF(W, H), QPointF(0, H));
     p.drawLine(QPointF(W, H), QPointF(W, 0));
+    p.restore();
 }
 
 } // namespace ohmaris

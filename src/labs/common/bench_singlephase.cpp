@@ -100,11 +100,8 @@ void SinglePhaseBench::BuildControls(QWidget *client)
         m_meterBoxes[k] = box;
         RangeRow &row = Ranges(int(k));
         row.Build(box, QLatin1String(rows[k]), RangeButtons(m_design.rangeCaptions), kButton, true);
-        // The highest range carries the window colour at design.
-        for (int i = 0; i < 4; ++i) {
-            SetButtonColour(row.button(i), i == 3 ? WindowBackColour() : ButtonFaceColour());
-            SetButtonOn(row.button(i), i == 3);
-        }
+        // The highest range is the chosen one at design.
+        row.Highlight(3);
     }
 
     FocusRangesOn(m_picture1);
@@ -329,8 +326,10 @@ namespace {
 // unit is wider than the box drawn for it).
 void FitWidth(QLabel *label)
 {
-    if (label)
-        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    if (!label)
+        return;
+    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    MarkPlacedByBench(label);
 }
 } // namespace
 

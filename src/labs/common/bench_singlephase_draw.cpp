@@ -2,6 +2,7 @@
 #include "labs/common/bench_singlephase_draw.h"
 
 #include "calc/phasor.h"
+#include "shell/controls.h"
 #include "shell/schematic.h"
 
 #include <QFontMetricsF>
@@ -106,6 +107,8 @@ void LayoutKnobPanel(QWidget *panel, QLabel *caption, QWidget *knob, double gap)
 {
     caption->setGeometry(0, 0, panel->width(), caption->height());
     knob->move((panel->width() - knob->width()) / 2, int(std::lround(gap * caption->height())));
+    MarkPlacedByBench(caption);
+    MarkPlacedByBench(knob);
 }
 
 void DrawVariantDigits(QPainter &p, const QRectF &knob)

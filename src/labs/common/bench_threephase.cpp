@@ -44,12 +44,8 @@ void ThreePhaseBench::BuildControls(QWidget *client)
         m_meterBoxes[k] = box;
         RangeRow &row = Ranges(int(k));
         row.Build(box, m.row, m.buttons, kButton, true);
-        // The load-time range carries the window colour at design.
-        const int last = row.count() - 1;
-        for (int i = 0; i <= last; ++i) {
-            SetButtonColour(row.button(i), i == last ? WindowBackColour() : ButtonFaceColour());
-            SetButtonOn(row.button(i), i == last);
-        }
+        // The load-time range is the chosen one at design.
+        row.Highlight(row.count() - 1);
         HelpOnPress(box, m.helpKey);
     }
 

@@ -101,7 +101,7 @@ Lab7Window::Lab7Window()
 {
     for (auto [row, range, meter] : {std::tuple{&m_command4, &m_a1Range, &m_meterA1},
                                      std::tuple{&m_command6, &m_a2Range, &m_meterA2}}) {
-        row->setColours(kSelectedRange, ActiveBorderColour());
+        row->setColours(kSelectedRange, OtherRangeColour());
         connect(row, &RangeRow::chosen, this, [range, meter](int i) {
             *range = kRanges[std::size_t(i)];
             meter->setRange(*range);
@@ -330,11 +330,8 @@ void Lab7Window::FormLoad()
     m_screenShown = {};
     c.Picture9->setEnabled(true);
 
-    SetButtonColour(m_command4.button(2), kSelectedRange);
-    SetButtonColour(m_command6.button(2), kSelectedRange);
-    for (RangeRow *row : {&m_command4, &m_command6})
-        for (int k = 0; k < row->count(); ++k)
-            SetButtonOn(row->button(k), k == 2);
+    m_command4.Highlight(2);
+    m_command6.Highlight(2);
     for (const Controls::Channel &ch : c.scope)
         SetButtonOn(ch.onOff, false);
     m_scope.ChannelOn = {0, 0, 0};

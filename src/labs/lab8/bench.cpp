@@ -354,6 +354,7 @@ void Lab8Window::PlaceSourceButtons()
         const double centre = Lab8SourceY(k) * m_drawUnit / kTwipsPerPixel;
         b->move(int(std::lround(kLab8SourceButtonLeft * m_drawUnit / kTwipsPerPixel)),
                 int(std::lround(centre - b->height() / 2.0)));
+        MarkPlacedByBench(b);
     }
 }
 

@@ -280,7 +280,7 @@ void TestLab2Bench::rangeButtonsChangeOnlyTargets()
     QCOMPARE(model().V2Range, 50.0f);
     QVERIFY(!model().RecalcPending);
     const QColor white(255, 255, 255);
-    const QColor face = QApplication::palette().color(QPalette::Button);
+    const QColor face = OtherRangeColour();
     for (int k = 0; k < 4; ++k) {
         const QColor c = control(ArrayName(QStringLiteral("Command5"), k))->palette().color(QPalette::Button);
         QCOMPARE(c, k == 1 ? white : face);

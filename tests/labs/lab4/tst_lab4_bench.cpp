@@ -323,7 +323,7 @@ void TestLab4Bench::rangeButtons()
     QVERIFY(!model().RecalcPending);
     const QColor white(255, 255, 255);
     for (int k = 0; k < 4; ++k)
-        QCOMPARE(ButtonColour(w->Ranges(0).button(k)), k == 1 ? white : ButtonFaceColour());
+        QCOMPARE(ButtonColour(w->Ranges(0).button(k)), k == 1 ? white : OtherRangeColour());
     ticks(60);
     QCOMPARE(model().CircuitCurrent, current);
     // 2.2551 A on 2.5 A; 1.9108 A on 1 A is past the end of the scale.

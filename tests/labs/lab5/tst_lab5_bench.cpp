@@ -118,7 +118,7 @@ private Q_SLOTS:
             QCOMPARE(ammeter ? w->Model().AmmeterRange : w->Model().VoltmeterRange, range);
             for (int k = 0; k < 4; ++k)
                 QCOMPARE(Button(name.constData(), k)->palette().color(QPalette::Button),
-                         k == index ? QColor(Qt::white) : QApplication::palette().color(QPalette::Button));
+                         k == index ? QColor(Qt::white) : OtherRangeColour());
             QVERIFY(!w->Model().RecalcPending);
         }
         QCOMPARE(w->form()->focusWidget(), w->Control(QStringLiteral("Picture1")));
@@ -306,7 +306,7 @@ private Q_SLOTS:
     {
         // Form4 scales text boxes' heights twice and the frames' fonts.
         const QSize screen = QGuiApplication::primaryScreen()->size();
-        const double sy = double(float(screen.height() * 15.0 / 11520.0));
+        const double sy = double(ScreenScale(screen.width() * 15.0, screen.height() * 15.0).ScaleY);
         QWidget *text1 = w->Control(QStringLiteral("Text1"));
         QCOMPARE(text1->height(), qRound(375 * sy * sy / 15));
         // Boxes stacked 480 twips apart keep what the rule adds as far as
