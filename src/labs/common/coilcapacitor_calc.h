@@ -36,6 +36,7 @@ LabCalc CoilCapacitorCalc(int number, const QString &title, const QString &switc
     lab.title = title;
     lab.inputs = CoilCapacitorInputs(switchHelp);
     lab.outputs = Model().Results();
+    lab.drawing = CalcDrawing::Phasors;
     lab.run = [inputs = lab.inputs](const QMap<QString, QString> &args) {
         CalcResult result;
         Model model;
@@ -43,6 +44,7 @@ LabCalc CoilCapacitorCalc(int number, const QString &title, const QString &switc
             return result;
         model.ComputeCircuit(kCoilCapacitorCalcTime);
         result.outputs = model.Results();
+        result.phasors = model.Phasors();
         return result;
     };
     return lab;
