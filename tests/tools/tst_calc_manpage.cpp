@@ -5,6 +5,7 @@
 
 #include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 
 using namespace ohmaris;
 
@@ -79,9 +80,23 @@ void TestCalcManPage::pageFromDescriptors()
     // Lab 8 has no outputs: no empty "Outputs:" heading after its section.
     QCOMPARE(page.count(QStringLiteral("Outputs:")), 1);
 
+    // Every option of the sweeps, tables and drawings is described; the
+    // examples run only labs that are there (lab 8's spectrum, not lab 2's
+    // sweep).
+    for (const char *option : {"vary", "format", "columns", "phasors", "spectrum", "lang"}) {
+        const QString tag = QStringLiteral("\\-\\-%1 \"").arg(QLatin1String(option));
+        QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                             [&tag](const QString &l) {
+                                 return l.startsWith(QStringLiteral(".BI ") + tag) || l.startsWith(QStringLiteral(".BR ") + tag);
+                             }),
+                 option);
+    }
+    QVERIFY(page.contains(QStringLiteral("ohmaris\\-calc 8 on1=1")));
+    QVERIFY(!page.contains(QStringLiteral("ohmaris\\-calc 2 ")));
+
     // A line that starts with a dot or an apostrophe is one of the page's own
     // requests, never a descriptor's text.
-    static const QRegularExpression request(QStringLiteral("^(\\.\\\\\"|\\.(TH|SH|SS|B|I|BR|RI|RB|IB|IR|TP|PP|PD|RS|RE|br|EX|EE)( |$))"));
+    static const QRegularExpression request(QStringLiteral("^(\\.\\\\\"|\\.(TH|SH|SS|B|I|BR|RI|RB|IB|BI|IR|TP|IP|PP|PD|RS|RE|br|EX|EE)( |$))"));
     for (const QString &line : lines)
         if (line.startsWith(QLatin1Char('.')) || line.startsWith(QLatin1Char('\'')))
             QVERIFY2(request.match(line).hasMatch(), qPrintable(line));
