@@ -173,30 +173,31 @@ PhasorLayout LayOutPhasors(const PhasorDiagram &diagram, const std::vector<QSize
         const QPointF aside(-direction.y(), direction.x());
         // Where the label may go, best first: beyond the tip (beside the
         // middle of a component, away from the origin first), then beside
-        // the tip on either side.
+        // the tip on either side (and beyond it, for a component).
         std::vector<std::pair<QPointF, QPointF>> places; // anchor point, side
         if (p.component) {
             const QPointF middle = (a.tail + a.tip) / 2;
             const QPointF away = QPointF::dotProduct(aside, middle) < 0 ? -aside : aside;
             places = {{middle + away * kLabelGap, away}, {middle - away * kLabelGap, -away}};
-        } else {
-            places = {{a.tip + direction * kLabelGap, direction},
-                      {a.tip + aside * kLabelGap, aside},
-                      {a.tip - aside * kLabelGap, -aside}};
         }
-        // Each place as it is, then stepped up or down, alternately, until
-        // the label covers nothing; else the first place.
-        const double step = std::max(size.height(), 0.05) * 0.6;
+        places.insert(places.end(), {{a.tip + direction * kLabelGap, direction},
+                                     {a.tip + aside * kLabelGap, aside},
+                                     {a.tip - aside * kLabelGap, -aside}});
+        // Each place as it is, then moved ever further up, down, out or in
+        // until the label covers nothing; else the first place.
+        const double step = std::max(size.height(), 0.05) * 0.5;
         const QRectF first = RectBeyond(places.front().first, places.front().second, size);
         bool clear = false;
-        for (std::size_t k = 0; k <= std::size_t(kLabelTries) && !clear; ++k) {
-            const double shift = step * double((k + 1) / 2) * (k % 2 == 1 ? 1.0 : -1.0);
-            for (const auto &[anchor, side] : places) {
-                a.label = RectBeyond(anchor, side, size).translated(0, shift);
-                clear = !Covers(a.label, placed, shafts, i);
-                if (clear)
-                    break;
-            }
+        for (int k = 0; k <= kLabelTries && !clear; ++k) {
+            const double d = step * k;
+            const std::array<QPointF, 4> shifts{QPointF(0, d), QPointF(0, -d), QPointF(d, 0), QPointF(-d, 0)};
+            for (std::size_t m = 0; m < (k == 0 ? 1 : shifts.size()) && !clear; ++m)
+                for (const auto &[anchor, side] : places) {
+                    a.label = RectBeyond(anchor, side, size).translated(shifts[m]);
+                    clear = !Covers(a.label, placed, shafts, i);
+                    if (clear)
+                        break;
+                }
         }
         if (!clear)
             a.label = first;
