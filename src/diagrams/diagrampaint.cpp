@@ -234,6 +234,14 @@ double KeyHeight(const PhasorDiagram &d, const QRectF &page)
     return (double(Key(d).size()) + 1.5 + double(AngleNote(d, page).size())) * kKeyLine;
 }
 
+// A white page, smooth lines; the caller restores the painter at the end.
+void BeginPage(QPainter &p, const QRectF &page)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(page, Qt::white);
+}
+
 void DrawArrow(QPainter &p, QPointF from, QPointF to, const QColor &colour, bool component)
 {
     const QPointF along = to - from;
@@ -354,9 +362,7 @@ void PaintPhasorDiagram(QPainter &p, const QRectF &page, const PhasorDiagram &di
 {
     const PhasorPicture pic = ArrangePhasorDiagram(diagram, caption, page);
     const PhasorLayout &lay = pic.layout;
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(page, Qt::white);
+    BeginPage(p, page);
 
     bool voltages = false, currents = false;
     for (const NamedPhasor &ph : diagram.phasors)
@@ -470,9 +476,7 @@ void PaintSpectrum(QPainter &p, const QRectF &page, const Spectrum &spectrum, co
 {
     const SpectrumPicture pic = ArrangeSpectrum(spectrum, caption, page);
     const SpectrumLayout &lay = pic.layout;
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(page, Qt::white);
+    BeginPage(p, page);
     const QString volt = QCoreApplication::translate("PhasorDiagram", "V");
     DrawHeader(p, page,
                {SpectrumTitle(spectrum.lab), caption.state,

@@ -50,6 +50,8 @@ public:
     virtual PhasorDiagram Phasors() const = 0;
 
 protected:
+    // A diagram of lab `lab` that holds the supply voltage U, at angle 0.
+    static PhasorDiagram SupplyDiagram(int lab, float supplyVoltage);
     // Opens the breaker when the protection trips on `protectedCurrent`.
     bool TripOn(double protectedCurrent, double now);
     // OverloadFlag, last in every lab's list; `help` says what it watches.

@@ -49,11 +49,7 @@ PhasorDiagram Lab2Model::Phasors() const
     const double current = -std::atan2(xl - xc, r);
     const double i = double(CircuitCurrent);
 
-    PhasorDiagram d;
-    d.lab = 2;
-    d.reference = QT_TRANSLATE_NOOP("PhasorDiagram", "the supply voltage U at 0°");
-    d.Add(K::Voltage, QStringLiteral("U"), QT_TRANSLATE_NOOP("PhasorDiagram", "supply voltage (K-50 V)"),
-          {SupplyVoltage, 0.0});
+    PhasorDiagram d = SupplyDiagram(2, SupplyVoltage);
     d.Add(K::Current, QStringLiteral("I"), QT_TRANSLATE_NOOP("PhasorDiagram", "current (K-50 A)"),
           {CircuitCurrent, current});
     d.Add(K::Voltage, QStringLiteral("U_1"), QT_TRANSLATE_NOOP("PhasorDiagram", "coil voltage (V1)"),

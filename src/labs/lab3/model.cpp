@@ -51,11 +51,7 @@ PhasorDiagram Lab3Model::Phasors() const
     // The total admittance 1/(R + jX_L) + jB is (R + j(D B - X_L)) / D.
     const double total = std::atan2(d2 * b - xl, r);
 
-    PhasorDiagram d;
-    d.lab = 3;
-    d.reference = QT_TRANSLATE_NOOP("PhasorDiagram", "the supply voltage U at 0°");
-    d.Add(K::Voltage, QStringLiteral("U"), QT_TRANSLATE_NOOP("PhasorDiagram", "supply voltage (K-50 V)"),
-          {SupplyVoltage, 0.0});
+    PhasorDiagram d = SupplyDiagram(3, SupplyVoltage);
     d.Add(K::Current, QStringLiteral("I"), QT_TRANSLATE_NOOP("PhasorDiagram", "total current (K-50 A)"),
           {CircuitCurrent, total});
     d.Add(K::Current, QStringLiteral("I_1"), QT_TRANSLATE_NOOP("PhasorDiagram", "coil current (A1)"),

@@ -121,11 +121,7 @@ bool Lab4Model::ApplyProtection(double now)
 PhasorDiagram Lab4Model::Phasors() const
 {
     using K = NamedPhasor::Kind;
-    PhasorDiagram d;
-    d.lab = 4;
-    d.reference = QT_TRANSLATE_NOOP("PhasorDiagram", "the supply voltage U at 0°");
-    d.Add(K::Voltage, QStringLiteral("U"), QT_TRANSLATE_NOOP("PhasorDiagram", "supply voltage (K-50 V)"),
-          {SupplyVoltage, 0.0});
+    PhasorDiagram d = SupplyDiagram(4, SupplyVoltage);
     if (!IsParallel(Connection)) {
         d.Add(K::Current, QStringLiteral("I"), QT_TRANSLATE_NOOP("PhasorDiagram", "current (K-50 A, A1, A2)"),
               {CircuitCurrent, CurrentAngle});

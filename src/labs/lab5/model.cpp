@@ -41,9 +41,7 @@ void Lab5Model::ComputeCircuit(double now)
             y[k] = BranchAdmittance(SwitchState[k + 1], ElementValues[3 * k],
                                     ElementValues[3 * k + 1], ElementValues[3 * k + 2]);
 
-        const std::array<Phasor, 3> u{Phasor{PhaseVoltage[0], 0.0},
-                                      Phasor{PhaseVoltage[1], -2.0 / 3.0 * kPi},
-                                      Phasor{PhaseVoltage[2], 2.0 / 3.0 * kPi}};
+        const std::array<Phasor, 3> u = SourcePhasors();
         std::array<Phasor, 3> p;
         for (int k = 0; k < 3; ++k)
             p[k] = PhasorProduct(u[k], y[k]);
@@ -99,14 +97,19 @@ K50PhaseReadings Lab5Model::K50Readings() const
     return {PhaseVoltage, PhaseCurrent, PhasePower};
 }
 
+std::array<Phasor, 3> Lab5Model::SourcePhasors() const
+{
+    return {Phasor{PhaseVoltage[0], 0.0}, Phasor{PhaseVoltage[1], -2.0 / 3.0 * kPi},
+            Phasor{PhaseVoltage[2], 2.0 / 3.0 * kPi}};
+}
+
 PhasorDiagram Lab5Model::Phasors() const
 {
     using K = NamedPhasor::Kind;
     PhasorDiagram d;
     d.lab = 5;
     d.reference = QT_TRANSLATE_NOOP("PhasorDiagram", "phase A's source voltage at 0°");
-    const std::array<Phasor, 3> u{Phasor{PhaseVoltage[0], 0.0}, Phasor{PhaseVoltage[1], -2.0 / 3.0 * kPi},
-                                  Phasor{PhaseVoltage[2], 2.0 / 3.0 * kPi}};
+    const std::array<Phasor, 3> u = SourcePhasors();
     const std::array<QString, 3> phases{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
     for (std::size_t k = 0; k < 3; ++k)
         d.Add(K::Voltage, QStringLiteral("U_") + phases[k],

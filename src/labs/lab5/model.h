@@ -53,6 +53,9 @@ public:
 
     void ComputeCircuit(double now) override;
 
+    // The source phase voltages as phasors: A at 0, B at -2pi/3, C at +2pi/3.
+    std::array<Phasor, 3> SourcePhasors() const;
+
     // A1 (neutral current, 100 divisions) and V1 (star-point displacement,
     // 150 divisions).
     int MeterCount() const override { return 2; }
