@@ -44,6 +44,36 @@ struct CalcResult {
 // The picture a lab's run can be drawn as.
 enum class CalcDrawing { None, Phasors, Spectrum };
 
+// One thing a student has set on a bench, as the calculator takes it: the
+// input's name and the text to give it (NAME=VALUE).
+struct CalcSetting {
+    QString name;
+    QString value;
+};
+
+// Writes a bench's settings in the order of its lab's inputs, each as the
+// text the calculator reads back to the same stored value: a position as
+// its number, an entry through the box's rule (EntryText). Each call takes
+// the next input; the lab's settings function mirrors the order in which
+// its run reads them.
+class CalcSettingWriter {
+public:
+    explicit CalcSettingWriter(const std::vector<CalcInput> &inputs) : m_inputs(inputs) {}
+
+    void Position(int position) { Text(QString::number(position)); }
+    void Entry(float stored, const EntryRule &rule) { Text(EntryText(stored, rule)); }
+    void Text(const QString &text);
+    // An input the bench holds no setting for (it is left out).
+    void Skip() { ++m_next; }
+
+    std::vector<CalcSetting> Settings() const { return m_settings; }
+
+private:
+    const std::vector<CalcInput> &m_inputs;
+    std::size_t m_next = 0;
+    std::vector<CalcSetting> m_settings;
+};
+
 // A sampling lab's records are printed under this name, with this line of
 // help above their fields.
 inline constexpr QLatin1String kCalcSamples("samples");
@@ -89,6 +119,27 @@ QString CalcArgument(const QMap<QString, QString> &args, const CalcInput &input)
 // Returns an empty string, or one line naming the problem.
 QString CalcEntry(const QString &name, const QString &text, const EntryRule &rule,
                   float &stored);
+
+// The items of a list input (such as lab 7's `at` and `events`): the text
+// split at its commas, empty items skipped. "@FILE" reads them from FILE
+// instead, one a line or comma-separated, blanks round an item and empty
+// lines skipped: a list too long for one argument (the system caps the
+// length of one) fits in a file.
+struct CalcList {
+    QStringList items;
+    QString file;           // the file they came from; empty for a list given inline
+    std::vector<int> lines; // from a file: the 1-based line of each item
+    // Where item `index` came from, to end an error line: empty inline,
+    // " (file 'times.txt', line 3)" from a file.
+    QString place(qsizetype index) const;
+};
+
+// The largest list file read (a million samples take about 10 MiB).
+constexpr qint64 kCalcListFileMaxBytes = 16 * 1024 * 1024;
+
+// Fills `list` from the text given for input `name`. Returns an empty
+// string, or one line naming the input, the file and what is wrong with it.
+QString CalcListItems(const QString &name, const QString &text, CalcList &list);
 
 // Reads a switch state or knob position: a whole number in min..max.
 // Returns an empty string, or one line naming the problem.

@@ -7,7 +7,9 @@
 // are handled here once for every bench.
 #pragma once
 
+#include "calc/labcalc.h"
 #include "calc/quantity.h"
+#include "calc/reading.h"
 #include "shell/scaling.h"
 
 #include <QMainWindow>
@@ -41,28 +43,16 @@ private:
     LabWindow *m_owner;
 };
 
-struct LabWindowSetup {
-    QString formName;       // "Form1" .. "Form8"
-    int timerInterval = 30; // ms
-    QString cancelName;     // hidden cancel button: Command1, Command4 or Command10
-    ScalingVariant scaling = ScalingVariant::Plain;
-    bool keepMaximised = true;   // labs 1 to 6 restore themselves maximised
-    bool focusPicture1 = false;  // labs 7 and 8 focus the oscilloscope screen
-    bool exitClearsHelpKey = true;
-};
-
-// The frame settings of lab 1..8 (window name, tick, cancel button,
-// scaling variant, maximised rule, focus and help-key rules).
-LabWindowSetup LabSetup(int lab);
-
 class LabWindow : public QObject {
     Q_OBJECT
 public:
-    explicit LabWindow(LabWindowSetup setup, QObject *parent = nullptr);
+    // `frame`: the lab's entry in the lab table says how the frame treats
+    // this window (its name, tick, cancel button, scaling and rules).
+    explicit LabWindow(const LabFrame &frame, QObject *parent = nullptr);
     ~LabWindow() override;
 
-    const QString &formName() const { return m_setup.formName; }
-    const LabWindowSetup &setup() const { return m_setup; }
+    const QString &formName() const { return m_formName; }
+    const LabFrame &frame() const { return m_frame; }
     bool isLoaded() const { return m_form != nullptr; }
     LabForm *form() const { return m_form; }
     // Parent of the bench's controls (the form's central widget).
@@ -101,6 +91,18 @@ public:
     virtual bool RecalcDue() const { return false; }
     virtual Quantities ModelResults() const { return {}; }
 
+    // The bench as it stands, for a tool that records or announces it
+    // without knowing the lab. What the student has set (switch states,
+    // knob positions, stored entries), under the lab calculator's input
+    // names and as the texts it takes: given to the calculator, they make
+    // the model the bench computes. The frame alone has none.
+    virtual std::vector<CalcSetting> Settings() const { return {}; }
+    // What every instrument reads, under its name: each instrument drawn in
+    // a picture box of the form, in the order the form made them, then what
+    // the bench adds (the K-50's power direction); the chosen ranges are in
+    // the meters' readings. Empty while the window is unloaded.
+    std::vector<InstrumentReading> Readings() const;
+
     // Re-applies captions after a language change (called by the loader).
     void OnLanguageApplied();
 
@@ -132,6 +134,8 @@ protected:
     virtual void FormUnload() {}
     // After every caption reload (some benches rebuild texts of their own).
     virtual void LanguageChanged() {}
+    // Readings of controls that are not instruments of their own.
+    virtual void AppendReadings(std::vector<InstrumentReading> &out) const { Q_UNUSED(out); }
 
 private:
     friend class LabForm;
@@ -143,7 +147,8 @@ private:
     // The frame's pointers into a form that is going.
     void ForgetControls();
 
-    LabWindowSetup m_setup;
+    LabFrame m_frame;
+    QString m_formName;
     QPointer<LabForm> m_form;
     QPointer<LabForm> m_unloadedForm; // deleted later, unless discarded first
     QWidget *m_client = nullptr;

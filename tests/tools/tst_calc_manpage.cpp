@@ -1,6 +1,7 @@
 // The manual page of ohmaris-calc: roff escaping of the descriptors' texts,
-// and a page that lists every lab's inputs and outputs and nothing roff would
-// take for a request.
+// a page that lists every lab's inputs and outputs and nothing roff would
+// take for a request, and every option the tool's parser takes.
+#include "calctool.h"
 #include "manpage.h"
 
 #include <QRegularExpression>
@@ -16,6 +17,7 @@ private slots:
     void roffText_data();
     void roffText();
     void pageFromDescriptors();
+    void optionsAsTheToolTakesThem();
 };
 
 void TestCalcManPage::roffText_data()
@@ -80,17 +82,17 @@ void TestCalcManPage::pageFromDescriptors()
     // Lab 8 has no outputs: no empty "Outputs:" heading after its section.
     QCOMPARE(page.count(QStringLiteral("Outputs:")), 1);
 
-    // Every option of the sweeps, tables and drawings is described; the
-    // examples run only labs that are there (lab 8's spectrum, not lab 2's
-    // sweep).
-    for (const char *option : {"vary", "format", "columns", "phasors", "spectrum", "lang"}) {
-        const QString tag = QStringLiteral("\\-\\-%1 \"").arg(QLatin1String(option));
-        QVERIFY2(std::any_of(lines.begin(), lines.end(),
-                             [&tag](const QString &l) {
-                                 return l.startsWith(QStringLiteral(".BI ") + tag) || l.startsWith(QStringLiteral(".BR ") + tag);
-                             }),
-                 option);
-    }
+    // The options of the sweeps, tables and drawings are the tool's own, so
+    // the OPTIONS section lists them (optionsAsTheToolTakesThem); their
+    // subsections say more. The examples run only labs that are there (lab
+    // 8's spectrum, not lab 2's sweep).
+    QStringList names;
+    for (const QCommandLineOption &o : CalcOptions())
+        names += o.names();
+    for (const char *option : {"vary", "format", "columns", "phasors", "spectrum", "lang"})
+        QVERIFY2(names.contains(QLatin1String(option)), option);
+    QVERIFY(lines.contains(QStringLiteral(".SS Sweeps and tables")));
+    QVERIFY(lines.contains(QStringLiteral(".SS Drawings")));
     QVERIFY(page.contains(QStringLiteral("ohmaris\\-calc 8 on1=1")));
     QVERIFY(!page.contains(QStringLiteral("ohmaris\\-calc 2 ")));
 
@@ -100,6 +102,23 @@ void TestCalcManPage::pageFromDescriptors()
     for (const QString &line : lines)
         if (line.startsWith(QLatin1Char('.')) || line.startsWith(QLatin1Char('\'')))
             QVERIFY2(request.match(line).hasMatch(), qPrintable(line));
+}
+
+void TestCalcManPage::optionsAsTheToolTakesThem()
+{
+    const QString page = CalcManPage({}, QStringLiteral("2.1.0"), QStringLiteral("2030-01-02"));
+    const qsizetype options = page.indexOf(QStringLiteral("\n.SH OPTIONS\n"));
+    const qsizetype next = page.indexOf(QStringLiteral("\n.SH "), options + 1);
+    QVERIFY(options > 0 && next > options);
+    const QString section = page.mid(options, next - options);
+    QVERIFY(!CalcOptions().isEmpty());
+    for (const QCommandLineOption &o : CalcOptions()) {
+        for (const QString &name : o.names()) {
+            const QString dashed = (name.size() == 1 ? QStringLiteral("\\-") : QStringLiteral("\\-\\-")) + name;
+            QVERIFY2(section.contains(QStringLiteral("\\fB%1\\fR").arg(dashed)), qPrintable(dashed + QLatin1Char('\n') + section));
+        }
+        QVERIFY2(section.contains(RoffText(o.description())), qPrintable(o.description()));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestCalcManPage)

@@ -258,7 +258,7 @@ void TestCalcSweep::refused_data()
     QTest::addColumn<QString>("named");
     QTest::newRow("no list") << QStringList{"2", "--vary", "C"} << "'C'";
     QTest::newRow("empty list") << QStringList{"2", "--vary", "C="} << "'C='";
-    QTest::newRow("no value after the option") << QStringList{"2", "--vary"} << "--vary needs a value";
+    QTest::newRow("no value after the option") << QStringList{"2", "--vary"} << "missing value after '--vary'";
     QTest::newRow("empty item") << QStringList{"2", "--vary", "C=1,,2"} << "''";
     QTest::newRow("decimal comma splits into a bad item") << QStringList{"2", "--vary", "C=1,5x"} << "'5x'";
     QTest::newRow("letters") << QStringList{"2", "--vary=C=ten"} << "'ten'";

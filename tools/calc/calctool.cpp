@@ -1,10 +1,14 @@
-// ohmaris-calc's command line: options, the lab and its NAME=VALUE inputs,
-// the help listing, the text or JSON output of one run, the tables of
-// sweeps and the drawings.
+// ohmaris-calc's command line: options (through the tools' shared
+// QCommandLineParser set-up), the lab and its NAME=VALUE inputs, the help
+// listing, the text or JSON output of one run, the tables of sweeps and the
+// drawings.
 #include "calctool.h"
 
+#include "commandline.h"
 #include "diagrams/diagrampaint.h"
 #include "i18n/programtranslator.h"
+#include "manpage.h"
+#include "ohmaris_version.h"
 #include "svgfile.h"
 #include "sweep.h"
 #include "table.h"
@@ -19,50 +23,88 @@ namespace ohmaris {
 
 namespace {
 
+// The command line with its options, and what the usage and the manual
+// page say of them.
+struct CalcCommandLine {
+    QCommandLineOption json{QStringLiteral("json"),
+                            QStringLiteral("Print one line of JSON: the lab number, the inputs as stored (after "
+                                           "offsets and caps) and the outputs under the model's own names.")};
+    QCommandLineOption vary{QStringLiteral("vary"),
+                            QStringLiteral("Run the lab for each value of LIST: values separated by commas, each "
+                                           "with a decimal point (C=10,22.5,47), or a range START:STEP:STOP "
+                                           "(C=10:10:100). Repeated, every combination, the first changing "
+                                           "slowest; at most 100000 rows. Prints a table."),
+                            QStringLiteral("NAME=LIST")};
+    QCommandLineOption format{QStringLiteral("format"),
+                              QStringLiteral("Print a table, one row per run: text (aligned columns), csv (the "
+                                             "system locale's decimal mark, and ';' between fields where it is a "
+                                             "comma) or json (one object per line). Units are in the header."),
+                              QStringLiteral("text|csv|json")};
+    QCommandLineOption columns{QStringLiteral("columns"),
+                               QStringLiteral("The table's columns, comma-separated: inputs, outputs, elements "
+                                              "such as BranchCurrent[1]. Default: the varied inputs, then every "
+                                              "output."),
+                               QStringLiteral("NAME,...")};
+    QCommandLineOption phasors{QStringLiteral("phasors"),
+                               QStringLiteral("Draw the run's phasor diagram into an SVG file (labs 2 to 6)."),
+                               QStringLiteral("FILE.svg")};
+    QCommandLineOption spectrum{QStringLiteral("spectrum"),
+                                QStringLiteral("Draw the run's amplitude spectrum into an SVG file (lab 8)."),
+                                QStringLiteral("FILE.svg")};
+    QCommandLineOption lang{QStringLiteral("lang"),
+                            QStringLiteral("The drawing's language: English (en) or Russian (ru); by default the "
+                                           "system locale's."),
+                            QStringLiteral("en|ru")};
+    QCommandLineOption man{QStringLiteral("man"), QStringLiteral("Print the manual page (roff) and exit.")};
+    tools::CommandLine cl{
+        QStringLiteral("ohmaris-calc"), QStringLiteral("[OPTIONS] LAB [NAME=VALUE ...]"),
+        QStringLiteral(
+            "Computes a lab's model from the inputs a student sets on the bench, with\n"
+            "the bench's entry rules (absolute value, offsets, caps). Values take a\n"
+            "decimal comma or point; inputs not given keep their defaults. In a list\n"
+            "(at=2.4,5 or events=S1@0,S2@3.5) the comma separates the items, so the\n"
+            "numbers in it take a decimal point. NAME=@FILE reads a list from FILE,\n"
+            "one item a line or comma-separated, for lists too long for one argument.\n"
+            "--vary runs the lab for every value of an input and prints a table;\n"
+            "--phasors and --spectrum draw one run into an SVG file.\n"
+            "With LAB, --help lists that lab's inputs and outputs only. Exit status 0,\n"
+            "2 for a refused command line, 1 for a drawing that cannot be written.\n")};
+
+    CalcCommandLine()
+    {
+        cl.DescribeHelp(QStringLiteral("List the inputs and outputs of every lab, or of LAB when one is given."));
+        for (const QCommandLineOption *o : {&json, &vary, &format, &columns, &phasors, &spectrum, &lang, &man})
+            cl.Add(*o);
+    }
+};
+
 // Every refusal comes back through this one line. Messages quote what they
 // echo; a line break that still reaches here (a lab that forgot to quote)
 // is escaped all the same, so stderr never gets a second line.
-int Fail(QString &err, const QString &message, int status = kCalcUsageError)
+int Fail(const tools::CommandLine &cl, QString &err, const QString &message, int status = kCalcUsageError)
 {
-    QString line = message;
-    line.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
-    line.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-    err = QStringLiteral("ohmaris-calc: %1\n").arg(line);
+    err = cl.RefusalLine(message);
     return status;
 }
 
-QString Usage()
+// The examples the usage ends with, those of the manual page: what each
+// does, wrapped to 79 columns, and the command under it.
+QString ExamplesText(const std::vector<const LabCalc *> &labs)
 {
-    return QStringLiteral(
-        "usage: ohmaris-calc LAB [NAME=VALUE ...] [--json]\n"
-        "       ohmaris-calc LAB [NAME=VALUE ...] [--vary NAME=LIST ...] [--format text|csv|json]\n"
-        "                    [--columns NAME,...]\n"
-        "       ohmaris-calc LAB [NAME=VALUE ...] --phasors FILE.svg | --spectrum FILE.svg [--lang en|ru]\n"
-        "       ohmaris-calc [LAB] --help\n"
-        "Computes a lab's model from the inputs a student sets on the bench, with\n"
-        "the bench's entry rules (absolute value, offsets, caps). Values take a\n"
-        "decimal comma or point; inputs not given keep their defaults. In a list\n"
-        "(at=2.4,5 or events=S1@0,S2@3.5) the comma separates the items, so the\n"
-        "numbers in it take a decimal point.\n"
-        "\n"
-        "  --json               one run as one line of JSON\n"
-        "  --vary NAME=LIST     run the lab for each value of LIST (values separated by\n"
-        "                       commas, with a decimal point, or START:STEP:STOP); several\n"
-        "                       --vary run every combination, the first changing slowest;\n"
-        "                       at most 100000 rows\n"
-        "  --format FORMAT      a table, one row per run: text (aligned columns), csv (the\n"
-        "                       system locale's decimal mark; ';' between fields where it\n"
-        "                       is a comma) or json (one object per line)\n"
-        "  --columns LIST       the table's columns (comma-separated): inputs, outputs,\n"
-        "                       elements such as BranchCurrent[1]; default: the varied\n"
-        "                       inputs, then every output\n"
-        "  --phasors FILE.svg   draw the run's phasor diagram (labs 2 to 6)\n"
-        "  --spectrum FILE.svg  draw the run's amplitude spectrum (lab 8)\n"
-        "  --lang en|ru         the drawing's language (default: the system locale's)\n"
-        "\n"
-        "examples:\n"
-        "  ohmaris-calc 2 step=12 SF=1 --vary variant=1:1:7 --vary C=10:10:100 --format csv\n"
-        "  ohmaris-calc 5 S0=1 S1=1 S2=1 S3=1 --phasors star.svg --lang ru\n");
+    QString s = QStringLiteral("\nexamples:\n");
+    for (const CalcExample &e : CalcExamples(labs)) {
+        QString line = QStringLiteral(" ");
+        for (const QString &word : e.what.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (line.size() + 1 + word.size() > 79) {
+                s += line + QLatin1Char('\n');
+                line = QStringLiteral(" ");
+            }
+            line += QLatin1Char(' ') + word;
+        }
+        s += line + QLatin1Char('\n');
+        s += QStringLiteral("    %1\n").arg(QString(e.command).replace(QStringLiteral("\n"), QStringLiteral("\n  ")));
+    }
+    return s;
 }
 
 QString LabHelp(const LabCalc &lab)
@@ -113,7 +155,7 @@ QString TextOutput(const LabCalc &lab, const CalcResult &r)
 }
 
 // What the command line asks besides the lab and its inputs.
-struct CalcOptions {
+struct CalcRequest {
     bool json = false;
     bool help = false;
     bool formatGiven = false;
@@ -124,75 +166,42 @@ struct CalcOptions {
     QString phasorsFile;
     QString spectrumFile;
     int language = 0;      // 1 English, 2 Russian, 0 the system locale's
-    QStringList words;     // the lab and its NAME=VALUE inputs
 
     bool table() const { return formatGiven || columnsGiven || !vary.isEmpty(); }
 };
 
-// Options that take a value, as "--NAME VALUE" or "--NAME=VALUE".
-const QStringList &ValueOptions()
+// Reads the parsed options into `o`; returns an empty string or one line
+// naming the problem.
+QString ReadRequest(const CalcCommandLine &line, CalcRequest &o)
 {
-    static const QStringList names{QStringLiteral("--vary"),    QStringLiteral("--format"),
-                                   QStringLiteral("--columns"), QStringLiteral("--phasors"),
-                                   QStringLiteral("--spectrum"), QStringLiteral("--lang")};
-    return names;
-}
-
-QString SetOption(CalcOptions &o, const QString &name, const QString &value)
-{
-    if (value.isEmpty())
-        return QStringLiteral("%1 needs a value").arg(name);
-    if (name == QLatin1String("--vary")) {
-        o.vary << value;
-    } else if (name == QLatin1String("--format")) {
+    const tools::CommandLine &cl = line.cl;
+    for (const QCommandLineOption *option :
+         {&line.vary, &line.format, &line.columns, &line.phasors, &line.spectrum, &line.lang})
+        if (cl.isSet(*option) && cl.value(*option).isEmpty())
+            return QStringLiteral("%1 needs a value").arg(tools::CommandLine::Dashed(option->names().first()));
+    o.json = cl.isSet(line.json);
+    o.vary = cl.values(line.vary);
+    if (cl.isSet(line.format)) {
+        const QString value = cl.value(line.format);
         if (!ParseTableFormat(value, o.format))
             return QStringLiteral("--format: expected text, csv or json, got %1").arg(QuotedArgument(value));
         o.formatGiven = true;
-    } else if (name == QLatin1String("--columns")) {
+    }
+    if (cl.isSet(line.columns)) {
         o.columnsGiven = true;
-        o.columns += value.split(QLatin1Char(','), Qt::SkipEmptyParts);
-    } else if (name == QLatin1String("--phasors")) {
-        o.phasorsFile = value;
-    } else if (name == QLatin1String("--spectrum")) {
-        o.spectrumFile = value;
-    } else if (name == QLatin1String("--lang")) {
+        for (const QString &value : cl.values(line.columns))
+            o.columns += value.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    }
+    o.phasorsFile = cl.value(line.phasors);
+    o.spectrumFile = cl.value(line.spectrum);
+    if (cl.isSet(line.lang)) {
+        const QString value = cl.value(line.lang);
         if (value == QLatin1String("en"))
             o.language = 1;
         else if (value == QLatin1String("ru"))
             o.language = 2;
         else
             return QStringLiteral("--lang: expected en or ru, got %1").arg(QuotedArgument(value));
-    }
-    return {};
-}
-
-// Sorts the command line into options and words; returns an empty string
-// or one line naming the problem.
-QString ReadCalcOptions(const QStringList &argv, CalcOptions &o)
-{
-    for (qsizetype i = 0; i < argv.size(); ++i) {
-        const QString &a = argv.at(i);
-        const QString name = a.section(QLatin1Char('='), 0, 0);
-        if (a == QLatin1String("--json")) {
-            o.json = true;
-        } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            o.help = true;
-        } else if (ValueOptions().contains(name)) {
-            QString value;
-            if (a.contains(QLatin1Char('=')))
-                value = a.mid(name.size() + 1);
-            else if (i + 1 < argv.size())
-                value = argv.at(++i);
-            else
-                return QStringLiteral("%1 needs a value").arg(name);
-            const QString error = SetOption(o, name, value);
-            if (!error.isEmpty())
-                return error;
-        } else if (a.startsWith(QLatin1Char('-')) && !a.contains(QLatin1Char('='))) {
-            return QStringLiteral("unknown option %1").arg(QuotedArgument(a));
-        } else {
-            o.words << a;
-        }
     }
     if (o.json && o.table())
         return QStringLiteral("--json prints one run; for a table use --format json");
@@ -237,7 +246,7 @@ QString RunCommand(const LabCalc &lab, const QMap<QString, QString> &args)
 }
 
 // Whether the lab has the drawing asked for; an empty string, or one line.
-QString CheckDrawing(const LabCalc &lab, const CalcOptions &o)
+QString CheckDrawing(const LabCalc &lab, const CalcRequest &o)
 {
     if (!o.phasorsFile.isEmpty() && lab.drawing != CalcDrawing::Phasors)
         return QStringLiteral("--phasors: lab %1 has no phasor diagram (labs 2 to 6 have)").arg(lab.lab);
@@ -251,7 +260,7 @@ QString CheckDrawing(const LabCalc &lab, const CalcOptions &o)
 
 // Draws the run into the file the options name, in the language asked.
 // Returns an empty string, or one line naming the file and the reason.
-QString Draw(const LabCalc &lab, const QMap<QString, QString> &args, const CalcResult &r, const CalcOptions &o)
+QString Draw(const LabCalc &lab, const QMap<QString, QString> &args, const CalcResult &r, const CalcRequest &o)
 {
     const bool phasors = !o.phasorsFile.isEmpty();
     const int language =
@@ -284,20 +293,20 @@ QMap<QString, QString> RowArguments(const QMap<QString, QString> &args, const st
 // tried first, so a value the lab refuses stops the command before a row is
 // written (each input is read on its own, so a row cannot fail once each
 // of its values has passed).
-int RunTable(const LabCalc &lab, const QMap<QString, QString> &args, const std::vector<Variation> &variations,
-             const CalcOptions &o, Output &out, QString &err)
+int RunTable(const tools::CommandLine &cl, const LabCalc &lab, const QMap<QString, QString> &args, const std::vector<Variation> &variations,
+             const CalcRequest &o, Output &out, QString &err)
 {
     std::vector<std::size_t> first(variations.size(), 0);
     const CalcResult head = lab.run(RowArguments(args, variations, first));
     if (!head.error.isEmpty())
-        return Fail(err, QStringLiteral("lab %1: %2").arg(QString::number(lab.lab), head.error));
+        return Fail(cl, err, QStringLiteral("lab %1: %2").arg(QString::number(lab.lab), head.error));
     for (std::size_t k = 0; k < variations.size(); ++k)
         for (qsizetype j = 1; j < variations[k].values.size(); ++j) {
             std::vector<std::size_t> index = first;
             index[k] = std::size_t(j);
             const CalcResult r = lab.run(RowArguments(args, variations, index));
             if (!r.error.isEmpty())
-                return Fail(err, QStringLiteral("lab %1: %2").arg(QString::number(lab.lab), r.error));
+                return Fail(cl, err, QStringLiteral("lab %1: %2").arg(QString::number(lab.lab), r.error));
         }
 
     QStringList varied;
@@ -308,7 +317,7 @@ int RunTable(const LabCalc &lab, const QMap<QString, QString> &args, const std::
         std::vector<TableColumn> chosen;
         const QString error = SelectColumns(lab, o.columns, columns, head, chosen);
         if (!error.isEmpty())
-            return Fail(err, error);
+            return Fail(cl, err, error);
         columns = std::move(chosen);
     }
     TableWriter writer(o.format, std::move(columns), CsvStyle::System());
@@ -330,6 +339,11 @@ int RunTable(const LabCalc &lab, const QMap<QString, QString> &args, const std::
 
 } // namespace
 
+QList<QCommandLineOption> CalcOptions()
+{
+    return CalcCommandLine().cl.options();
+}
+
 int RunCalc(const QStringList &argv, const std::vector<const LabCalc *> &labs, QString &out, QString &err)
 {
     out.clear();
@@ -343,17 +357,30 @@ int RunCalc(const QStringList &argv, const std::vector<const LabCalc *> &labs, c
 {
     err.clear();
     Output out(write);
-    CalcOptions o;
-    const QString optionError = ReadCalcOptions(argv, o);
+    CalcCommandLine line;
+    tools::CommandLine &cl = line.cl;
+    const tools::CommandLine::Result parsed = cl.Parse(argv);
+    if (parsed == tools::CommandLine::Result::Refused)
+        return Fail(cl, err, cl.Refusal());
+    if (parsed == tools::CommandLine::Result::Version) {
+        out << cl.VersionText();
+        return 0;
+    }
+    if (cl.isSet(line.man)) {
+        out << CalcManPage(labs, QLatin1String(kVersionText), QLatin1String(kReleaseDate));
+        return 0;
+    }
+    CalcRequest o;
+    const QString optionError = ReadRequest(line, o);
     if (!optionError.isEmpty())
-        return Fail(err, optionError);
-    const QStringList &words = o.words;
-    const bool help = o.help;
+        return Fail(cl, err, optionError);
+    const bool help = parsed == tools::CommandLine::Result::Help;
+    const QStringList words = cl.positional();
 
     if (words.isEmpty()) {
         if (!help)
-            return Fail(err, QStringLiteral("no lab given (try --help)"));
-        out << Usage();
+            return Fail(cl, err, QStringLiteral("no lab given (try --help)"));
+        out << cl.Usage() + ExamplesText(labs);
         for (const LabCalc *lab : labs)
             out << QLatin1Char('\n') + LabHelp(*lab);
         return 0;
@@ -366,7 +393,7 @@ int RunCalc(const QStringList &argv, const std::vector<const LabCalc *> &labs, c
         if (ok && l->lab == number)
             lab = l;
     if (!lab)
-        return Fail(err, QStringLiteral("unknown lab %1").arg(QuotedArgument(words.first())));
+        return Fail(cl, err, QStringLiteral("unknown lab %1").arg(QuotedArgument(words.first())));
 
     const auto known = [lab](const QString &name) {
         return std::any_of(lab->inputs.begin(), lab->inputs.end(), [&name](const CalcInput &in) { return in.name == name; });
@@ -376,12 +403,12 @@ int RunCalc(const QStringList &argv, const std::vector<const LabCalc *> &labs, c
         const QString &w = words.at(i);
         const qsizetype eq = w.indexOf(QLatin1Char('='));
         if (eq <= 0)
-            return Fail(err, QStringLiteral("expected NAME=VALUE, got %1").arg(QuotedArgument(w)));
+            return Fail(cl, err, QStringLiteral("expected NAME=VALUE, got %1").arg(QuotedArgument(w)));
         const QString name = w.left(eq);
         if (!known(name))
-            return Fail(err, QStringLiteral("lab %1 has no input %2").arg(QString::number(lab->lab), QuotedArgument(name)));
+            return Fail(cl, err, QStringLiteral("lab %1 has no input %2").arg(QString::number(lab->lab), QuotedArgument(name)));
         if (args.contains(name))
-            return Fail(err, QStringLiteral("input %1 given twice").arg(QuotedArgument(name)));
+            return Fail(cl, err, QStringLiteral("input %1 given twice").arg(QuotedArgument(name)));
         args.insert(name, w.mid(eq + 1));
     }
 
@@ -390,19 +417,19 @@ int RunCalc(const QStringList &argv, const std::vector<const LabCalc *> &labs, c
         Variation v;
         const QString error = ParseVariation(spec, v);
         if (!error.isEmpty())
-            return Fail(err, error);
+            return Fail(cl, err, error);
         if (!known(v.name))
-            return Fail(err, QStringLiteral("lab %1 has no input %2").arg(QString::number(lab->lab), QuotedArgument(v.name)));
+            return Fail(cl, err, QStringLiteral("lab %1 has no input %2").arg(QString::number(lab->lab), QuotedArgument(v.name)));
         const bool twice = args.contains(v.name)
                            || std::any_of(variations.begin(), variations.end(),
                                           [&v](const Variation &w) { return w.name == v.name; });
         if (twice)
-            return Fail(err, QStringLiteral("input %1 given twice").arg(QuotedArgument(v.name)));
+            return Fail(cl, err, QStringLiteral("input %1 given twice").arg(QuotedArgument(v.name)));
         variations.push_back(v);
     }
     const double rows = SweepRowCount(variations);
     if (rows > kMaxSweepRows)
-        return Fail(err, QStringLiteral("the sweep makes %1 rows, more than %2")
+        return Fail(cl, err, QStringLiteral("the sweep makes %1 rows, more than %2")
                              .arg(QString::number(rows, 'g', 6), QString::number(kMaxSweepRows)));
 
     if (help) {
@@ -411,19 +438,19 @@ int RunCalc(const QStringList &argv, const std::vector<const LabCalc *> &labs, c
     }
     const QString drawingError = CheckDrawing(*lab, o);
     if (!drawingError.isEmpty())
-        return Fail(err, drawingError);
+        return Fail(cl, err, drawingError);
 
     if (o.table())
-        return RunTable(*lab, args, variations, o, out, err);
+        return RunTable(cl, *lab, args, variations, o, out, err);
 
     const CalcResult r = lab->run(args);
     if (!r.error.isEmpty())
-        return Fail(err, QStringLiteral("lab %1: %2").arg(QString::number(lab->lab), r.error));
+        return Fail(cl, err, QStringLiteral("lab %1: %2").arg(QString::number(lab->lab), r.error));
 
     if (!o.phasorsFile.isEmpty() || !o.spectrumFile.isEmpty()) {
         const QString error = Draw(*lab, args, r, o);
         if (!error.isEmpty())
-            return Fail(err, error, kCalcFileError);
+            return Fail(cl, err, error, kCalcFileError);
     }
 
     if (o.json) {

@@ -5,6 +5,8 @@
 
 #include "calc/labcalc.h"
 
+#include <QCommandLineOption>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -17,7 +19,12 @@ constexpr int kCalcUsageError = 2;
 // Exit status when a file asked for could not be written.
 constexpr int kCalcFileError = 1;
 
-// Returns the exit status: 0 with `out` filled, or kCalcUsageError or
+// The options the tool takes besides LAB and NAME=VALUE, --help and
+// --version first, in the order the usage and the manual page list them.
+QList<QCommandLineOption> CalcOptions();
+
+// Returns the exit status: 0 with `out` filled (the results, a table, the
+// help, the version or the manual page), or kCalcUsageError or
 // kCalcFileError with `err` holding one line (ending in a line feed) and
 // `out` empty.
 int RunCalc(const QStringList &args, const std::vector<const LabCalc *> &labs, QString &out, QString &err);

@@ -8,6 +8,7 @@
 //   ohmaris-calc LAB [NAME=VALUE ...] --phasors FILE.svg | --spectrum FILE.svg [--lang L]
 //   ohmaris-calc [LAB] --help
 //   ohmaris-calc --man        (the manual page, roff)
+//   ohmaris-calc --version
 //
 // Errors (unknown lab or name, bad value) print one line on stderr and exit
 // with status 2, printing nothing on stdout; a file that cannot be written,
@@ -15,8 +16,6 @@
 // the labs, starts Qt and writes the texts.
 #include "calc/labcalc.h"
 #include "calctool.h"
-#include "manpage.h"
-#include "ohmaris_version.h"
 
 #include "labs/labtable.h"
 
@@ -72,10 +71,6 @@ int main(int argc, char *argv[])
     const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    if (args == QStringList{QStringLiteral("--man")}) {
-        Print(stdout, CalcManPage(Labs(), QLatin1String(kVersionText), QLatin1String(kReleaseDate)));
-        return 0;
-    }
     QString err;
     const int status = RunCalc(args, Labs(), [](const QString &text) { Print(stdout, text); }, err);
     Print(stderr, err);

@@ -1,6 +1,9 @@
 // The manual page of ohmaris-calc.
 #include "manpage.h"
 
+#include "calctool.h"
+#include "commandline.h"
+
 #include <QStringList>
 #include <algorithm>
 
@@ -99,6 +102,23 @@ QString LabSection(const LabCalc &lab)
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
+// Every option the tool takes, as tagged paragraphs: the same list the
+// parser takes and the usage prints.
+QString OptionsSection()
+{
+    QString section;
+    for (const QCommandLineOption &o : CalcOptions()) {
+        QStringList names;
+        for (const QString &n : o.names())
+            names << QStringLiteral("\\fB%1\\fR").arg(RoffText(tools::CommandLine::Dashed(n)));
+        QString head = names.join(QStringLiteral(", "));
+        if (!o.valueName().isEmpty())
+            head += QStringLiteral(" \\fI%1\\fR").arg(RoffText(o.valueName()));
+        section += QStringLiteral(".TP\n%1\n%2\n").arg(head, RoffText(o.description()));
+    }
+    return section;
+}
+
 } // namespace
 
 QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &version,
@@ -138,6 +158,8 @@ QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &ver
         ".B \\-\\-help\n"
         ".br\n"
         ".B ohmaris\\-calc \\-\\-man\n"
+        ".br\n"
+        ".B ohmaris\\-calc \\-\\-version\n"
         ".SH DESCRIPTION\n"
         ".B ohmaris\\-calc\n"
         "computes the model of one lab work of the Ohmaris laboratory from the values a\n"
@@ -149,6 +171,18 @@ QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &ver
         "default, the value the bench starts with.\n"
         ".PP\n"
         "Switches are 0 (open) or 1 (closed); knobs take their position numbers.\n"
+        "In a list value (lab 7's\n"
+        ".B at\n"
+        "and\n"
+        ".BR events )\n"
+        "commas separate the items, so the numbers in it take a decimal point.\n"
+        "A list too long for one argument can come from a file:\n"
+        ".IB NAME =@ FILE\n"
+        "reads the items from\n"
+        ".IR FILE ,\n"
+        "one a line or comma-separated; blanks round an item and empty lines are\n"
+        "skipped, and an error in the file names the file and the line.\n"
+        ".PP\n"
         "The text output lists one\n"
         ".IB NAME \" = \" VALUE\n"
         "line per quantity, in the order listed below, arrays on one line separated by\n"
@@ -166,20 +200,10 @@ QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &ver
         ".B \\-\\-spectrum\n"
         "the amplitude spectrum of lab 8, as SVG files.\n"
         ".SH OPTIONS\n"
-        ".TP\n"
-        ".B \\-\\-json\n"
-        "Print one line of JSON: the lab number, the inputs as stored (after offsets and\n"
-        "caps) and the outputs under the model's own names.\n"
-        ".TP\n"
-        ".BR \\-\\-help \", \" \\-h\n"
-        "List the inputs and outputs of every lab, or of\n"
-        ".I LAB\n"
-        "when one is given.\n"
-        ".TP\n"
-        ".BI \\-\\-vary \" NAME\" = LIST\n"
-        "Run the lab once for each value of the input\n"
-        ".IR NAME .\n"
-        ".I LIST\n"
+        "%3"
+        ".SS Sweeps and tables\n"
+        "A list of\n"
+        ".B \\-\\-vary\n"
         "is values separated by commas, each with a decimal point (such as\n"
         ".BR C=10,22.5,47 ),\n"
         "or a range\n"
@@ -188,16 +212,18 @@ QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &ver
         ".BR C=10:10:100 ,\n"
         "which ends at the last value not past\n"
         ".IR STOP ).\n"
-        "The option may be repeated: the runs then take every combination of the lists,\n"
-        "the first list changing slowest. A sweep of more than 100000 rows is refused\n"
-        "before anything is computed, and every value is checked before the first row is\n"
-        "printed. Without\n"
+        "Several\n"
+        ".B \\-\\-vary\n"
+        "take every combination of their lists, the first list changing slowest. A sweep\n"
+        "of more than 100000 rows is refused before anything is computed, and every value\n"
+        "is checked before the first row is printed. Without\n"
         ".B \\-\\-format\n"
-        "the table is text.\n"
-        ".TP\n"
-        ".BI \\-\\-format \" FORMAT\"\n"
-        "Print the runs as a table, one row per run (one row without\n"
-        ".BR \\-\\-vary ).\n"
+        "the table is text;\n"
+        ".B \\-\\-format\n"
+        "or\n"
+        ".B \\-\\-columns\n"
+        "alone make a table of the one run.\n"
+        ".PP\n"
         ".B text\n"
         "aligns the columns under a header line;\n"
         ".B csv\n"
@@ -207,60 +233,51 @@ QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &ver
         ".B json\n"
         "writes one object per line, each column under its name.\n"
         "The header of text and CSV gives each column's unit in brackets, as\n"
-        ".BR \\-\\-help\n"
+        ".B \\-\\-help\n"
         "lists them. Text and JSON numbers always take a decimal point.\n"
-        ".TP\n"
-        ".BI \\-\\-columns \" NAME\" , .\\|.\\|.\n"
-        "The table's columns, in this order. By default they are the varied inputs and\n"
-        "then every output, an array by its elements\n"
+        ".PP\n"
+        "The columns are by default the varied inputs and then every output, an array by\n"
+        "its elements\n"
         ".RB ( BranchCurrent[0] ,\n"
         ".BR BranchCurrent[1] ,\n"
         "\\&.\\|.\\|.) and the sample records of lab 7 by theirs\n"
         ".RB ( samples[0].ScopeVoltage ,\n"
         "\\&.\\|.\\|.).\n"
-        "A name picks that column, or every column under it\n"
+        "A name in\n"
+        ".B \\-\\-columns\n"
+        "picks that column, or every column under it\n"
         ".RB ( BranchCurrent\n"
         "its elements); any input of the lab may be named for its stored value.\n"
-        ".TP\n"
-        ".BI \\-\\-phasors \" FILE.svg\"\n"
-        "Draw the run's phasor diagram into\n"
-        ".I FILE.svg\n"
-        "(labs 2 to 6): the supply voltage, the element and branch voltages and the\n"
+        ".SS Drawings\n"
+        ".B \\-\\-phasors\n"
+        "draws (labs 2 to 6) the supply voltage, the element and branch voltages and the\n"
         "currents as arrows from one origin, voltages and currents each on a stated scale,\n"
         "each labelled with its name, magnitude and angle; for the three\\-phase labs the\n"
         "phase voltages and currents and, with the neutral wire open, the shift of the\n"
         "star point with the load's phase voltages drawn from it. The supply voltage (phase\n"
         "A's in the three\\-phase labs) lies at angle 0.\n"
-        ".TP\n"
-        ".BI \\-\\-spectrum \" FILE.svg\"\n"
-        "Draw the run's amplitude spectrum into\n"
-        ".I FILE.svg\n"
-        "(lab 8): for each frequency a source that is on runs at, the amplitude of the\n"
-        "sources' EMF and of the load voltage.\n"
-        ".IP\n"
+        ".B \\-\\-spectrum\n"
+        "draws (lab 8), for each frequency a source that is on runs at, the amplitude of\n"
+        "the sources' EMF and of the load voltage.\n"
+        "A drawing's words and numbers are in the language of\n"
+        ".BR \\-\\-lang ,\n"
+        "by default the system locale's (Russian for a Russian locale, else English).\n"
         "A drawing file is written whole or not at all: if it cannot be written, an\n"
         "existing file of that name is left as it was.\n"
-        ".TP\n"
-        ".BR \\-\\-lang \" \" en | ru\n"
-        "The language of a drawing's words and numbers; by default, the system locale's\n"
-        "(Russian for a Russian locale, else English).\n"
-
-        ".TP\n"
-        ".B \\-\\-man\n"
-        "Print this manual page.\n"
         ".SH LABS\n"
         "Each lab lists its inputs as\n"
         ".IR NAME = DEFAULT\n"
         "with the unit, and its outputs with the unit in brackets.\n")
-                       .arg(date, RoffText(version));
+                       .arg(date, RoffText(version), OptionsSection());
     for (const LabCalc *lab : labs)
         page += LabSection(*lab);
     page += QStringLiteral(
         ".SH EXIT STATUS\n"
-        "0 when the model was computed or the help printed; 2 for an unknown lab, option\n"
-        "or input, an input given twice, a value that is not a number or out of range, a\n"
-        "sweep of too many rows or a drawing the lab does not have; 1 when a drawing's\n"
-        "file cannot be written (the message names the file and the reason).\n"
+        "0 when the model was computed or the help, the version or this page printed; 2\n"
+        "for an unknown lab, option or input, an option without its value, an input given\n"
+        "twice, a value that is not a number or out of range, a list file that cannot be\n"
+        "read, a sweep of too many rows or a drawing the lab does not have; 1 when a\n"
+        "drawing's file cannot be written (the message names the file and the reason).\n"
         "The error is one line on standard error and nothing is printed on standard output.\n");
     if (!labs.empty() && !labs.front()->inputs.empty()) {
         // Examples built from the first lab's own names, so they always run.

@@ -52,4 +52,18 @@ bool ReadCoilCapacitorInputs(const std::vector<CalcInput> &inputs, const QMap<QS
     return true;
 }
 
+
+std::vector<CalcSetting> CoilCapacitorSettings(const std::vector<CalcInput> &inputs,
+                                               const CoilCapacitorCircuit &circuit)
+{
+    // In the order of InputIndex, as ReadCoilCapacitorInputs reads them.
+    CalcSettingWriter w(inputs);
+    w.Position(circuit.SwitchState[CoilCapacitorCircuit::kVariant]);
+    w.Position(circuit.SwitchState[SinglePhaseCircuit::kStep]);
+    w.Position(circuit.SwitchState[SinglePhaseCircuit::kBreaker]);
+    w.Position(circuit.SwitchState[CoilCapacitorCircuit::kCapacitorSwitch]);
+    w.Entry(circuit.Capacitance, CoilCapacitorCircuit::kCapacitanceRule);
+    return w.Settings();
+}
+
 } // namespace ohmaris

@@ -22,6 +22,10 @@ std::vector<CalcInput> CoilCapacitorInputs(const QString &switchHelp);
 bool ReadCoilCapacitorInputs(const std::vector<CalcInput> &inputs, const QMap<QString, QString> &args,
                              CoilCapacitorCircuit &circuit, CalcResult &result);
 
+// The same inputs as a circuit holds them, for the calculator to read back.
+std::vector<CalcSetting> CoilCapacitorSettings(const std::vector<CalcInput> &inputs,
+                                               const CoilCapacitorCircuit &circuit);
+
 // Any non-zero time: the calculator runs no clock, and 0 means "no overload".
 inline constexpr double kCoilCapacitorCalcTime = 1.0;
 

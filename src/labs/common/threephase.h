@@ -72,6 +72,7 @@ public:
     // Switches S0..S(n-1), 0 open, 1 closed.
     virtual int SwitchCount() const = 0;
     virtual std::int16_t &Switch(int index) = 0;
+    virtual std::int16_t Switch(int index) const = 0;
     // A left click on a switch: S becomes 1 - S, and a recomputation is due.
     void ToggleSwitch(int index);
 

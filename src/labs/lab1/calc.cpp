@@ -81,4 +81,15 @@ const LabCalc &Lab1::Calc()
     return lab;
 }
 
+
+std::vector<CalcSetting> CalcSettings(const Lab1Model &model)
+{
+    CalcSettingWriter w(Lab1::Calc().inputs);
+    for (int i = 0; i < kElementCount; ++i)
+        w.Entry(model.ElementValues[std::size_t(i)], kLab1Entry);
+    for (int k = 0; k < kSwitchCount; ++k)
+        w.Position(model.SwitchState[std::size_t(k)]);
+    return w.Settings();
+}
+
 } // namespace ohmaris

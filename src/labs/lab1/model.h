@@ -3,6 +3,7 @@
 // one instance and drives it from its timer.
 #pragma once
 
+#include "calc/labcalc.h"
 #include "calc/quantity.h"
 
 #include <array>
@@ -51,5 +52,9 @@ struct Lab1Meters {
 Lab1Meters Lab1MeterTargets(const Lab1Model &model);
 // Moves every pointer one step towards its target, A1, A3, A2, V in that order.
 Lab1Meters Lab1MeterStep(const Lab1Meters &present, const Lab1Model &model);
+
+// The calculator's inputs as this model holds them, under the calculator's
+// names (calc.cpp): given to the lab's calculator, they make the same model.
+std::vector<CalcSetting> CalcSettings(const Lab1Model &model);
 
 } // namespace ohmaris

@@ -3,6 +3,7 @@
 
 #include "labs/lab2/bench_draw.h"
 #include "labs/lab2/lab.h"
+#include "labs/registry.h"
 
 namespace ohmaris {
 
@@ -11,8 +12,9 @@ namespace {
 // V1 and V2: 150-division AC voltmeters on the 50, 150, 300 and 750 V ranges.
 SinglePhaseDesign Lab2Design()
 {
-    return CoilCapacitorDesign({MeterSpec{QStringLiteral("V1"), 150, 25, 5, 0.5f, 1, 2, 2},
-                                MeterSpec{QStringLiteral("V2"), 150, 25, 5, 0.5f, 1, 2, 2}},
+    const QString volt = QStringLiteral("V");
+    return CoilCapacitorDesign({MeterSpec{QStringLiteral("V1"), 150, 25, 5, 0.5f, 1, 2, 2, 0, volt},
+                                MeterSpec{QStringLiteral("V2"), 150, 25, 5, 0.5f, 1, 2, 2, 0, volt}},
                                QStringLiteral("oV"), {50.0f, 150.0f, 300.0f, 750.0f},
                                {QStringLiteral("50 В"), QStringLiteral("150 В"), QStringLiteral("300 В"),
                                 QStringLiteral("750 В")});
@@ -32,12 +34,13 @@ CoilCapacitorLayout Lab2Layout()
 
 } // namespace
 
-std::unique_ptr<LabWindow> Lab2::CreateWindow()
+template <>
+std::unique_ptr<LabWindow> CreateLabWindow<Lab2>()
 {
     return std::make_unique<Lab2Window>();
 }
 
-Lab2Window::Lab2Window() : CoilCapacitorWindow(LabSetup(2), Lab2Design(), Lab2Layout()) {}
+Lab2Window::Lab2Window() : CoilCapacitorWindow(Lab2::kFrame, Lab2Design(), Lab2Layout()) {}
 
 void Lab2Window::LoadBench()
 {

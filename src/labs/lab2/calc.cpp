@@ -16,4 +16,10 @@ const LabCalc &Lab2::Calc()
     return lab;
 }
 
+
+std::vector<CalcSetting> CalcSettings(const Lab2Model &model)
+{
+    return CoilCapacitorSettings(Lab2::Calc().inputs, model);
+}
+
 } // namespace ohmaris

@@ -4,6 +4,7 @@
 // window's state; the window passes in the time from its clock.
 #pragma once
 
+#include "calc/labcalc.h"
 #include "labs/common/singlephase.h"
 
 #include <array>
@@ -33,5 +34,9 @@ public:
     // they add up to U_1), and the capacitor's U_2.
     PhasorDiagram Phasors() const override;
 };
+
+// The calculator's inputs as this model holds them, under the calculator's
+// names (calc.cpp): given to the lab's calculator, they make the same model.
+std::vector<CalcSetting> CalcSettings(const Lab2Model &model);
 
 } // namespace ohmaris

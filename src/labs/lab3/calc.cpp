@@ -16,4 +16,10 @@ const LabCalc &Lab3::Calc()
     return lab;
 }
 
+
+std::vector<CalcSetting> CalcSettings(const Lab3Model &model)
+{
+    return CoilCapacitorSettings(Lab3::Calc().inputs, model);
+}
+
 } // namespace ohmaris

@@ -6,6 +6,7 @@
 // clock.
 #pragma once
 
+#include "calc/labcalc.h"
 #include "labs/common/singlephase.h"
 
 #include <array>
@@ -35,5 +36,9 @@ public:
     // (capacitor).
     PhasorDiagram Phasors() const override;
 };
+
+// The calculator's inputs as this model holds them, under the calculator's
+// names (calc.cpp): given to the lab's calculator, they make the same model.
+std::vector<CalcSetting> CalcSettings(const Lab3Model &model);
 
 } // namespace ohmaris

@@ -105,4 +105,21 @@ const LabCalc &Lab4::Calc()
     return lab;
 }
 
+
+std::vector<CalcSetting> CalcSettings(const Lab4Model &model)
+{
+    // In the order of InputIndex, as RunLab4 reads them.
+    CalcSettingWriter w(Lab4::Calc().inputs);
+    w.Position(model.VariantSelect[0]);
+    w.Position(model.VariantSelect[1]);
+    w.Position(model.Connection);
+    w.Position(model.SwitchState[SinglePhaseCircuit::kStep]);
+    w.Position(model.SwitchState[SinglePhaseCircuit::kBreaker]);
+    w.Position(model.SwitchState[Lab4Model::kS1]);
+    w.Position(model.SwitchState[Lab4Model::kS2]);
+    for (float r : model.ExternalResistance)
+        w.Entry(r, Lab4Model::kResistanceRule);
+    return w.Settings();
+}
+
 } // namespace ohmaris

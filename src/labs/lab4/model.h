@@ -6,6 +6,7 @@
 // passes in the time from its clock.
 #pragma once
 
+#include "calc/labcalc.h"
 #include "calc/entry.h"
 #include "calc/phasor.h"
 #include "labs/common/singlephase.h"
@@ -91,5 +92,9 @@ public:
     // parallel the branch currents I_1 and I_2.
     PhasorDiagram Phasors() const override;
 };
+
+// The calculator's inputs as this model holds them, under the calculator's
+// names (calc.cpp): given to the lab's calculator, they make the same model.
+std::vector<CalcSetting> CalcSettings(const Lab4Model &model);
 
 } // namespace ohmaris

@@ -59,4 +59,10 @@ const LabCalc &Lab5::Calc()
     return lab;
 }
 
+
+std::vector<CalcSetting> CalcSettings(const Lab5Model &model)
+{
+    return ThreePhaseSettings(Lab5::Calc(), model);
+}
+
 } // namespace ohmaris

@@ -64,4 +64,10 @@ const LabCalc &Lab6::Calc()
     return lab;
 }
 
+
+std::vector<CalcSetting> CalcSettings(const Lab6Model &model)
+{
+    return ThreePhaseSettings(Lab6::Calc(), model);
+}
+
 } // namespace ohmaris

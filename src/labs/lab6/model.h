@@ -6,6 +6,7 @@
 // largest of the six currents. Pure computation: times arrive as arguments.
 #pragma once
 
+#include "calc/labcalc.h"
 #include "labs/common/threephase.h"
 
 #include <array>
@@ -50,6 +51,7 @@ public:
 
     int SwitchCount() const override { return kSwitches; }
     std::int16_t &Switch(int index) override { return SwitchState[std::size_t(index)]; }
+    std::int16_t Switch(int index) const override { return SwitchState[std::size_t(index)]; }
 
     void ComputeCircuit(double now) override;
 
@@ -65,5 +67,9 @@ public:
     // the star-equivalent phase voltages and the powers worked from them.
     K50PhaseReadings K50Readings() const override;
 };
+
+// The calculator's inputs as this model holds them, under the calculator's
+// names (calc.cpp): given to the lab's calculator, they make the same model.
+std::vector<CalcSetting> CalcSettings(const Lab6Model &model);
 
 } // namespace ohmaris

@@ -40,6 +40,9 @@ public:
         q.Add(m_model.PresentResults());
         return q;
     }
+    // The circuit as the selector shows it (the tick reads it into the
+    // model before it computes).
+    std::vector<CalcSetting> Settings() const override;
     ScopeRecorder &Scope() { return m_scope; }
     float DrawUnit() const { return m_drawUnit; }
     float A1Range() const { return m_a1Range; }

@@ -8,6 +8,7 @@
 // clock: every evaluation is given the present time in seconds.
 #pragma once
 
+#include "calc/labcalc.h"
 #include "calc/entry.h"
 #include "calc/quantity.h"
 
@@ -94,5 +95,9 @@ public:
 
     bool anySwitchClosed() const { return SwitchState[kS1] + SwitchState[kS2] > 0; }
 };
+
+// The calculator's inputs as this model holds them, under the calculator's
+// names (calc.cpp): given to the lab's calculator, they make the same model.
+std::vector<CalcSetting> CalcSettings(const Lab7Model &model);
 
 } // namespace ohmaris

@@ -139,4 +139,25 @@ const LabCalc &Lab8::Calc()
     return lab;
 }
 
+
+std::vector<CalcSetting> CalcSettings(const Lab8Model &model)
+{
+    // As RunLab8 reads them.
+    CalcSettingWriter w(Lab8::Calc().inputs);
+    for (std::int16_t on : model.SourceOn)
+        w.Position(on);
+    for (float em : model.SourceParams[M::kAmplitude])
+        w.Entry(em, kLab8SourceRule);
+    // A multiple is stored as a whole number of at least 1: its digits.
+    for (int k = 1; k < M::kSources; ++k)
+        w.Text(QString::number(qint64(model.SourceParams[M::kMultiple][std::size_t(k)])));
+    for (float phase : model.SourceParams[M::kPhase])
+        w.Entry(phase, kLab8SourceRule);
+    for (float element : model.ElementValues)
+        w.Entry(element, kLab8ElementRule);
+    for (int s = M::kS1; s < M::kS1 + M::kSwitches; ++s)
+        w.Position(model.SwitchState[std::size_t(s)]);
+    return w.Settings();
+}
+
 } // namespace ohmaris

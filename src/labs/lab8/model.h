@@ -8,6 +8,7 @@
 // Pure computation on the window's state.
 #pragma once
 
+#include "calc/labcalc.h"
 #include "calc/entry.h"
 #include "calc/phasor.h"
 #include "calc/spectrum.h"
@@ -93,5 +94,9 @@ public:
     // and the load voltage at it (sources at one frequency add as phasors).
     Spectrum Amplitudes() const;
 };
+
+// The calculator's inputs as this model holds them, under the calculator's
+// names (calc.cpp): given to the lab's calculator, they make the same model.
+std::vector<CalcSetting> CalcSettings(const Lab8Model &model);
 
 } // namespace ohmaris

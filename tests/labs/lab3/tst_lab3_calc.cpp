@@ -34,7 +34,6 @@ private slots:
     void fullVoltage();
     void defaults();
     void resonance();
-    void capacitorSwitchChecked();
 };
 
 void TestLab3Calc::fullVoltage()
@@ -81,13 +80,6 @@ void TestLab3Calc::resonance()
     QCOMPARE(FiveDigits(Outputs(r)["CircuitCurrent"]), QStringLiteral("0.063591"));
     QCOMPARE(FiveDigits(Outputs(r)["CapacitorCurrent"]), QStringLiteral("0.84905"));
     QCOMPARE(Outputs(r)["OverloadFlag"].toInt(-1), 0);
-}
-
-void TestLab3Calc::capacitorSwitchChecked()
-{
-    const CalcResult r = Lab3::Calc().run({{"S", "2"}});
-    QVERIFY2(r.error.startsWith(QLatin1String("S:")), qPrintable(r.error));
-    QVERIFY(r.outputs.empty());
 }
 
 QTEST_GUILESS_MAIN(TestLab3Calc)
