@@ -11,13 +11,14 @@
 
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-# Building, the icon's PNG sizes (librsvg2-bin), the package (dpkg-dev), and
-# the install tests: validators, man, and a virtual X display to start the
-# installed program from its menu entry; Qt's Wayland platform and a headless
-# Wayland compositor (weston) for the Wayland smoke test; the screen-reader test:
-# a D-Bus session, the AT-SPI bus and its Python client; the protocol tests read
-# their files back with Python's csv module and pdftotext.
-PACKAGES = cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fontconfig fonts-liberation2 fonts-urw-base35 \
+# Building (Qt's SVG module draws ohmaris-calc's diagrams), the icon's PNG
+# sizes (librsvg2-bin), the package (dpkg-dev), and the tests: validators, man,
+# and a virtual X display to start the installed program from its menu entry;
+# Qt's Wayland platform and a headless Wayland compositor (weston) for the
+# Wayland smoke test; the screen-reader test: a D-Bus session, the AT-SPI bus
+# and its Python client; Python's csv module and pdftotext read the protocol's
+# and the calculator's files back.
+PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fontconfig fonts-liberation2 fonts-urw-base35 \
   librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base xvfb xauth xdotool locales \
   qt6-wayland weston dbus-daemon dbus-bin at-spi2-core python3-pyatspi python3 poppler-utils
 SHOTS = $(BUILD)/screenshots

@@ -1,7 +1,7 @@
 // The command line every tool shares: QCommandLineParser with --help and
 // --version, a usage text that lists every option, and a refusal as one
 // line on stderr with exit status 2. A tool adds its options and reads
-// their values; adding an option is one Add() and one isSet() or value().
+// their values; adding an option is one Add() and one isSet(), value() or values().
 #pragma once
 
 #include "calc/labcalc.h"
@@ -91,6 +91,8 @@ public:
 
     bool isSet(const QCommandLineOption &option) const { return m_parser.isSet(option); }
     QString value(const QCommandLineOption &option) const { return m_parser.value(option); }
+    // Every value of an option given more than once, in order.
+    QStringList values(const QCommandLineOption &option) const { return m_parser.values(option); }
     QStringList positional() const { return m_parser.positionalArguments(); }
 
     // "usage: TOOL SYNOPSIS", what the tool does, and every option with its

@@ -4,7 +4,9 @@
 #pragma once
 
 #include "calc/entry.h"
+#include "calc/phasordiagram.h"
 #include "calc/quantity.h"
+#include "calc/spectrum.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -32,8 +34,15 @@ struct CalcResult {
     // the order the times were given, each with the fields of
     // LabCalc::sampleFields.
     std::vector<Quantities> samples;
+    // What the lab's drawing shows (LabCalc::drawing): the phasors or the
+    // spectrum of the run.
+    PhasorDiagram phasors;
+    Spectrum spectrum;
     QString error;       // non-empty: one line naming the problem
 };
+
+// The picture a lab's run can be drawn as.
+enum class CalcDrawing { None, Phasors, Spectrum };
 
 // One thing a student has set on a bench, as the calculator takes it: the
 // input's name and the text to give it (NAME=VALUE).
@@ -85,6 +94,8 @@ struct LabCalc {
     // For a lab that samples its model in time, the fields of one sample
     // record (empty: the lab takes no samples).
     Quantities sampleFields;
+    // What CalcResult::phasors or ::spectrum holds after a run.
+    CalcDrawing drawing = CalcDrawing::None;
     // Arguments hold only names listed in `inputs`; missing ones take their
     // defaults. Bad values are reported through CalcResult::error.
     std::function<CalcResult(const QMap<QString, QString> &args)> run;

@@ -92,11 +92,21 @@ QJsonValue QuantityJson(const Quantity &q)
     return a;
 }
 
+QString NumberText(Quantity::Type type, double value)
+{
+    return QString::number(NumberJson(type, value).toDouble(), 'g', QLocale::FloatingPointShortest);
+}
+
+QString QuantityValueText(const Quantity &q, std::size_t index)
+{
+    return NumberText(q.type, q.value(index));
+}
+
 QString QuantityText(const Quantity &q)
 {
     QStringList parts;
     for (double v : q.values)
-        parts << QString::number(NumberJson(q.type, v).toDouble(), 'g', QLocale::FloatingPointShortest);
+        parts << NumberText(q.type, v);
     return parts.join(QLatin1Char(' '));
 }
 

@@ -83,5 +83,9 @@ QJsonValue QuantityJson(const Quantity &q);
 // As text: the numbers in their shortest form, an array's separated by
 // single spaces; a point for the decimal mark, whatever the locale.
 QString QuantityText(const Quantity &q);
+// One number of a quantity (element `index` of an array) in that form.
+QString QuantityValueText(const Quantity &q, std::size_t index = 0);
+// A number as the JSON and text forms print one of that type.
+QString NumberText(Quantity::Type type, double value);
 
 } // namespace ohmaris

@@ -1,6 +1,8 @@
 // Program and Qt translators for the current language.
 #include "shell/translators.h"
 
+#include "i18n/programtranslator.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -12,7 +14,6 @@ namespace ohmaris {
 namespace {
 
 struct Installed {
-    std::unique_ptr<QTranslator> program;
     std::unique_ptr<QTranslator> qt;
 };
 
@@ -45,20 +46,11 @@ bool QtTranslationLoaded()
 bool InstallTranslators(int language)
 {
     Installed &s = installed();
-    Remove(s.program);
     Remove(s.qt);
-
-    // English has its own file for its plural forms alone.
-    bool ok = true;
-    auto program = std::make_unique<QTranslator>();
-    if (program->load(language == 2 ? QStringLiteral(":/i18n/ohmaris_ru.qm") : QStringLiteral(":/i18n/ohmaris_en.qm"))) {
-        QCoreApplication::installTranslator(program.get());
-        s.program = std::move(program);
-    } else {
-        ok = false;
-    }
+    const bool ok = InstallProgramTranslator(language);
     if (language != 2)
         return ok;
+
     // qtbase_ru carries the standard buttons ("Отмена"), the file and print
     // dialogs.
     auto qt = std::make_unique<QTranslator>();

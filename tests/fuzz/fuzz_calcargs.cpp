@@ -3,6 +3,8 @@
 // through RunCalc with every lab of the lab table. Either status 0 with
 // output and no error text, or status 2 with no output and one error line
 // that cannot pass for two; a --json answer is one JSON object naming its lab.
+// There is no QGuiApplication here, so a drawing is refused and no file is
+// ever written.
 #include "fuzzcheck.h"
 
 #include "calctool.h"
@@ -96,7 +98,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(err.isEmpty() && !out.isEmpty() && out.endsWith(QLatin1Char('\n')), detail);
     if (IsAnswer(out))
         return 0;
-    if (words.contains(QStringLiteral("--json"))) {
+    bool table = false;
+    for (const QString &w : words)
+        for (const char *option : {"--vary", "--format", "--columns"})
+            table = table || w.startsWith(QLatin1String(option));
+    if (table) {
+        // A table: a header (but in JSON) and rows, each on its line.
+        FUZZ_CHECK(out.count(QLatin1Char('\n')) >= 1, detail);
+    } else if (words.contains(QStringLiteral("--json"))) {
         FUZZ_CHECK(out.indexOf(QLatin1Char('\n')) == out.size() - 1, detail);
         QJsonParseError error;
         const QJsonDocument doc = QJsonDocument::fromJson(out.toUtf8(), &error);

@@ -68,7 +68,7 @@ check_desktop_entry() {
         fail "desktop-file-validate: $(cat "$work/dfv")"
     fi
     local exec icon
-    exec=$(sed -n 's/^Exec=//p' "$desktop")
+    exec=$(sed -n 's/^Exec=//p' "$desktop" | head -1)
     icon=$(sed -n 's/^Icon=//p' "$desktop")
     [ -x "$prefix/bin/${exec%% *}" ] || fail "Exec=$exec is not an installed program"
     [ "$icon" = "$app_id" ] || fail "Icon=$icon is not $app_id"
@@ -76,6 +76,19 @@ check_desktop_entry() {
     for c in Education Science Electronics; do
         grep -q "^Categories=.*\b$c;" "$desktop" || fail "category $c missing"
     done
+    # One action per lab, named as the lab's window is titled in each
+    # language file, opening that lab.
+    local n en ru group
+    for n in 1 2 3 4 5 6 7 8; do
+        grep -q "^Actions=.*\blab$n;" "$desktop" || fail "Actions lacks lab$n"
+        group=$(sed -n "/^\[Desktop Action lab$n\]/,/^\[/p" "$desktop")
+        en=$(sed -n "s/\r\$//; s/^\"//; s/\"\$//; /^Lab $n\. /{p;q}" "$prefix/share/ohmaris/Data/Eng.txt")
+        ru=$(sed -n "s/\r\$//; s/^\"//; s/\"\$//; /^Работа $n\. /{p;q}" "$prefix/share/ohmaris/Data/Rus.txt")
+        grep -qxF "Exec=ohmaris --lab $n" <<<"$group" || fail "action lab$n does not run ohmaris --lab $n"
+        grep -qxF "Name=$en" <<<"$group" || fail "action lab$n is not named '$en'"
+        grep -qxF "Name[ru]=$ru" <<<"$group" || fail "action lab$n is not named '$ru' in Russian"
+    done
+    ok "one action per lab, named in English and Russian"
 }
 
 check_metainfo() {
@@ -110,6 +123,16 @@ check_program_starts() {
             fail "ohmaris from the Exec line with LANG=${lang%%:*}: status $rc: $(cat "$work/out")"
         fi
     done
+    # The lab 5 action, with --lang ru added, under an English locale: lab 5's
+    # window comes up at once, titled in Russian.
+    title=$(sed -n 's/\r$//; /^Работа 5\. /{p;q}' "$prefix/share/ohmaris/Data/Rus.txt")
+    (cd "$work" && LANG=C.UTF-8 xvfb-run -a -n "$display" -s "-screen 0 1024x768x24" \
+        bash "$here/start_lab_action.sh" "$prefix" "$desktop" lab5 --lang ru >"$work/out" 2>&1)
+    if [ "$(sed 's/^ *//' "$work/out")" = "$title" ]; then
+        ok "the lab5 action with --lang ru opens lab 5 at once, titled '$title'"
+    else
+        fail "the lab5 action with --lang ru: first window '$(cat "$work/out")', not '$title'"
+    fi
     mv "$prefix/share/ohmaris/Data" "$prefix/share/ohmaris/Data.away"
     (cd "$work" && LANG=C.UTF-8 ERR_FILE="$work/err" "${start[@]}" Exit >"$work/out" 2>&1)
     rc=$?
@@ -143,7 +166,7 @@ check_man_pages() {
         "  outputs:") section=out; continue ;;
         "  example:") section=""; continue ;;
         "      "*) # a sample record's field, indented under "samples"
-                 [ $section = out ] || continue
+                 [ "$section" = out ] || continue
                  read -r -a words <<<"$line"
                  expected="^ {14}$(ere "${words[0]}")( |\$)" ;;
         "    "*) [ -n "$section" ] || continue

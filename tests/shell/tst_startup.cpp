@@ -1,7 +1,8 @@
 // The program's start with a language file it cannot read, run as a
 // process: the message reaches stderr at once, before the message box that
 // waits for a click, so a start from a script or a terminal says what is
-// wrong instead of waiting on a box nobody may see.
+// wrong instead of waiting on a box nobody may see. And its command line:
+// help, the version and refusals need no display.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -19,6 +20,44 @@ class TestStartup : public QObject {
     Q_OBJECT
 
 private slots:
+    void commandLineWithoutDisplay_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("out"); // what stdout starts with
+        QTest::addColumn<QByteArray>("err"); // what the one line on stderr holds
+        QTest::newRow("help") << QStringList{"--help"} << 0 << QByteArray("Usage: ohmaris [options]") << QByteArray();
+        QTest::newRow("version") << QStringList{"--version"} << 0 << QByteArray("ohmaris 1.") << QByteArray();
+        QTest::newRow("no such lab") << QStringList{"--lab", "9"} << 2 << QByteArray() << QByteArray("--lab: no lab '9'");
+        QTest::newRow("no such language") << QStringList{"--lang", "fr"} << 2 << QByteArray() << QByteArray("'fr'");
+    }
+
+    void commandLineWithoutDisplay()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QByteArray, out);
+        QFETCH(QByteArray, err);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(QLatin1String(name));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(OHMARIS_PROGRAM_PATH), args);
+        QVERIFY(p.waitForFinished(kWaitMs));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        const QByteArray stdoutText = p.readAllStandardOutput();
+        const QByteArray stderrText = p.readAllStandardError();
+        QCOMPARE(p.exitCode(), status);
+        QVERIFY2(stdoutText.startsWith(out), stdoutText.constData());
+        if (err.isEmpty()) {
+            QVERIFY2(stderrText.isEmpty(), stderrText.constData());
+        } else {
+            QVERIFY2(stderrText.startsWith("ohmaris: ") && stderrText.count('\n') == 1 && stderrText.contains(err),
+                     stderrText.constData());
+        }
+    }
+
     void unreadableLanguageFile_data()
     {
         QTest::addColumn<QByteArray>("file");    // Eng.txt, or nothing for none at all

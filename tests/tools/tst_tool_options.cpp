@@ -17,7 +17,9 @@ struct Tool {
 };
 
 const Tool kTools[] = {
-    {"ohmaris-calc", OHMARIS_CALC_PATH, {"--json", "--man", "--help", "-h", "--version", "-v"}},
+    {"ohmaris-calc", OHMARIS_CALC_PATH,
+     {"--json", "--vary NAME=LIST", "--format text|csv|json", "--columns NAME,...", "--phasors FILE.svg",
+      "--spectrum FILE.svg", "--lang en|ru", "--man", "--help", "-h", "--version", "-v"}},
     {"ohmaris-gallery", OHMARIS_GALLERY_PATH, {"--size WxH", "--lang en|ru", "--help", "--version"}},
     {"ohmaris-bench", OHMARIS_BENCH_PATH,
      {"--size WxH", "--ticks N", "--settle N", "--lab N", "--json", "--profile", "--probe KIND", "--help",

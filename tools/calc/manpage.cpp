@@ -5,6 +5,7 @@
 #include "commandline.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace ohmaris {
 
@@ -23,6 +24,35 @@ QString RoffText(const QString &text)
     if (s.startsWith(QLatin1Char('.')) || s.startsWith(QLatin1Char('\'')))
         s.prepend(QLatin1String("\\&"));
     return s;
+}
+
+std::vector<CalcExample> CalcExamples(const std::vector<const LabCalc *> &labs)
+{
+    // Each example is given only when the lab it runs is built in.
+    const auto has = [&labs](int number) {
+        return std::any_of(labs.begin(), labs.end(), [number](const LabCalc *l) { return l->lab == number; });
+    };
+    std::vector<CalcExample> examples;
+    if (has(2))
+        examples.push_back({QStringLiteral("The answer key of lab 2 at 228 V for all seven variants and ten "
+                                           "capacitances, seventy rows for a spreadsheet:"),
+                            QStringLiteral("ohmaris-calc 2 step=12 SF=1 --vary variant=1:1:7 \\\n"
+                                           "    --vary C=10:10:100 --format csv > lab2.csv")});
+    if (has(6))
+        examples.push_back({QStringLiteral("The branch and line currents of the balanced delta of lab 6 as the line "
+                                           "voltage rises, as aligned text:"),
+                            QStringLiteral("ohmaris-calc 6 S0=1 S1=1 S2=1 S3=1 S4=1 S5=1 S6=1 \\\n"
+                                           "    --vary U=100:50:400 --columns U,BranchCurrent,LineCurrent")});
+    if (has(5))
+        examples.push_back({QStringLiteral("The phasor diagram of lab 5 with phase C and the neutral wire open, "
+                                           "labelled in Russian:"),
+                            QStringLiteral("ohmaris-calc 5 S0=1 S1=1 S2=1 --phasors star.svg --lang ru")});
+    if (has(8))
+        examples.push_back({QStringLiteral("The amplitude spectrum of lab 8 with all four sources and the whole "
+                                           "filter in:"),
+                            QStringLiteral("ohmaris-calc 8 on1=1 on2=1 on3=1 on4=1 S1=1 S2=0 S3=0 S4=1 S5=1 \\\n"
+                                           "    --spectrum filter.svg")});
+    return examples;
 }
 
 namespace {
@@ -106,6 +136,24 @@ QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &ver
         ".RB [ \\-\\-json ]\n"
         ".br\n"
         ".B ohmaris\\-calc\n"
+        ".I LAB\n"
+        ".RI [ NAME = VALUE \" .\\|.\\|.]\\&\"\n"
+        ".BI \\-\\-vary \" NAME\" = LIST\n"
+        ".RI .\\|.\\|.\n"
+        ".RB [ \\-\\-format\n"
+        ".IR FORMAT ]\n"
+        ".RB [ \\-\\-columns\n"
+        ".IR NAME , .\\|.\\|.]\n"
+        ".br\n"
+        ".B ohmaris\\-calc\n"
+        ".I LAB\n"
+        ".RI [ NAME = VALUE \" .\\|.\\|.]\\&\"\n"
+        ".RB ( \\-\\-phasors \" | \" \\-\\-spectrum )\n"
+        ".I FILE.svg\n"
+        ".RB [ \\-\\-lang\n"
+        ".IR en | ru ]\n"
+        ".br\n"
+        ".B ohmaris\\-calc\n"
         ".RI [ LAB ]\n"
         ".B \\-\\-help\n"
         ".br\n"
@@ -140,8 +188,82 @@ QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &ver
         "line per quantity, in the order listed below, arrays on one line separated by\n"
         "spaces; the sample records of a lab that takes samples follow on one line, each as\n"
         "(NAME=VALUE .\\|.\\|.) with its fields in their listed order.\n"
+        ".PP\n"
+        "For a class, one command gives the answer key of every variant and every state:\n"
+        ".B \\-\\-vary\n"
+        "runs the lab once for each value of an input, several of them for every\n"
+        "combination, and the results come as one table with a row per run. The rows are\n"
+        "computed in the one process, each exactly as the single run with the same inputs.\n"
+        "For the students' reports,\n"
+        ".B \\-\\-phasors\n"
+        "draws the phasor diagram of labs 2 to 6 and\n"
+        ".B \\-\\-spectrum\n"
+        "the amplitude spectrum of lab 8, as SVG files.\n"
         ".SH OPTIONS\n"
         "%3"
+        ".SS Sweeps and tables\n"
+        "A list of\n"
+        ".B \\-\\-vary\n"
+        "is values separated by commas, each with a decimal point (such as\n"
+        ".BR C=10,22.5,47 ),\n"
+        "or a range\n"
+        ".IB START : STEP : STOP\n"
+        "(such as\n"
+        ".BR C=10:10:100 ,\n"
+        "which ends at the last value not past\n"
+        ".IR STOP ).\n"
+        "Several\n"
+        ".B \\-\\-vary\n"
+        "take every combination of their lists, the first list changing slowest. A sweep\n"
+        "of more than 100000 rows is refused before anything is computed, and every value\n"
+        "is checked before the first row is printed. Without\n"
+        ".B \\-\\-format\n"
+        "the table is text;\n"
+        ".B \\-\\-format\n"
+        "or\n"
+        ".B \\-\\-columns\n"
+        "alone make a table of the one run.\n"
+        ".PP\n"
+        ".B text\n"
+        "aligns the columns under a header line;\n"
+        ".B csv\n"
+        "writes RFC\\~4180 records (CR LF line ends, fields quoted where needed) for a\n"
+        "spreadsheet in the system locale: numbers take its decimal mark, and where that\n"
+        "mark is a comma the fields are separated by semicolons;\n"
+        ".B json\n"
+        "writes one object per line, each column under its name.\n"
+        "The header of text and CSV gives each column's unit in brackets, as\n"
+        ".B \\-\\-help\n"
+        "lists them. Text and JSON numbers always take a decimal point.\n"
+        ".PP\n"
+        "The columns are by default the varied inputs and then every output, an array by\n"
+        "its elements\n"
+        ".RB ( BranchCurrent[0] ,\n"
+        ".BR BranchCurrent[1] ,\n"
+        "\\&.\\|.\\|.) and the sample records of lab 7 by theirs\n"
+        ".RB ( samples[0].ScopeVoltage ,\n"
+        "\\&.\\|.\\|.).\n"
+        "A name in\n"
+        ".B \\-\\-columns\n"
+        "picks that column, or every column under it\n"
+        ".RB ( BranchCurrent\n"
+        "its elements); any input of the lab may be named for its stored value.\n"
+        ".SS Drawings\n"
+        ".B \\-\\-phasors\n"
+        "draws (labs 2 to 6) the supply voltage, the element and branch voltages and the\n"
+        "currents as arrows from one origin, voltages and currents each on a stated scale,\n"
+        "each labelled with its name, magnitude and angle; for the three\\-phase labs the\n"
+        "phase voltages and currents and, with the neutral wire open, the shift of the\n"
+        "star point with the load's phase voltages drawn from it. The supply voltage (phase\n"
+        "A's in the three\\-phase labs) lies at angle 0.\n"
+        ".B \\-\\-spectrum\n"
+        "draws (lab 8), for each frequency a source that is on runs at, the amplitude of\n"
+        "the sources' EMF and of the load voltage.\n"
+        "A drawing's words and numbers are in the language of\n"
+        ".BR \\-\\-lang ,\n"
+        "by default the system locale's (Russian for a Russian locale, else English).\n"
+        "A drawing file is written whole or not at all: if it cannot be written, an\n"
+        "existing file of that name is left as it was.\n"
         ".SH LABS\n"
         "Each lab lists its inputs as\n"
         ".IR NAME = DEFAULT\n"
@@ -153,8 +275,9 @@ QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &ver
         ".SH EXIT STATUS\n"
         "0 when the model was computed or the help, the version or this page printed; 2\n"
         "for an unknown lab, option or input, an option without its value, an input given\n"
-        "twice, a value that is not a number or out of range, or a list file that cannot\n"
-        "be read.\n"
+        "twice, a value that is not a number or out of range, a list file that cannot be\n"
+        "read, a sweep of too many rows or a drawing the lab does not have; 1 when a\n"
+        "drawing's file cannot be written (the message names the file and the reason).\n"
         "The error is one line on standard error and nothing is printed on standard output.\n");
     if (!labs.empty() && !labs.front()->inputs.empty()) {
         // Examples built from the first lab's own names, so they always run.
@@ -172,6 +295,8 @@ QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &ver
                     .arg(lab.lab)
                     .arg(RoffText(in.name), RoffText(in.defaultText));
     }
+    for (const CalcExample &example : CalcExamples(labs))
+        page += QStringLiteral(".PP\n%1\n.PP\n.EX\n%2\n.EE\n").arg(RoffText(example.what), RoffText(example.command));
     page += QStringLiteral(
         ".SH SEE ALSO\n"
         ".BR ohmaris (1)\n");

@@ -14,6 +14,14 @@ namespace ohmaris {
 // leading dot or apostrophe (which roff would read as a request) guarded.
 QString RoffText(const QString &text);
 
+// Commands the page shows as examples, each with a line saying what it
+// does; only those whose lab is in `labs`.
+struct CalcExample {
+    QString what;
+    QString command;
+};
+std::vector<CalcExample> CalcExamples(const std::vector<const LabCalc *> &labs);
+
 // The whole page. `version` goes into the footer ("Ohmaris 1.0.0") and `date`
 // (YYYY-MM-DD) into the header.
 QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &version,

@@ -40,6 +40,7 @@ LabCalc CoilCapacitorCalc(int number, const QString &title, const QString &switc
     lab.title = title;
     lab.inputs = CoilCapacitorInputs(switchHelp);
     lab.outputs = Model().Results();
+    lab.drawing = CalcDrawing::Phasors;
     lab.run = [inputs = lab.inputs](const QMap<QString, QString> &args) {
         CalcResult result;
         Model model;
@@ -47,6 +48,7 @@ LabCalc CoilCapacitorCalc(int number, const QString &title, const QString &switc
             return result;
         model.ComputeCircuit(kCoilCapacitorCalcTime);
         result.outputs = model.Results();
+        result.phasors = model.Phasors();
         return result;
     };
     return lab;

@@ -1,6 +1,8 @@
 // Shared single-phase circuit duties.
 #include "labs/common/singlephase.h"
 
+#include <QCoreApplication>
+
 namespace ohmaris {
 
 bool SinglePhaseCircuit::TripOn(double protectedCurrent, double now)
@@ -33,6 +35,16 @@ K50PhaseReadings CoilCapacitorCircuit::K50Readings() const
 bool CoilCapacitorCircuit::ApplyProtection(double now)
 {
     return TripOn(ProtectedCurrent(), now);
+}
+
+PhasorDiagram SinglePhaseCircuit::SupplyDiagram(int lab, float supplyVoltage)
+{
+    PhasorDiagram d;
+    d.lab = lab;
+    d.reference = QT_TRANSLATE_NOOP("PhasorDiagram", "the supply voltage U at 0°");
+    d.Add(NamedPhasor::Kind::Voltage, QStringLiteral("U"), QT_TRANSLATE_NOOP("PhasorDiagram", "supply voltage (K-50 V)"),
+          {supplyVoltage, 0.0});
+    return d;
 }
 
 void SinglePhaseCircuit::AddOverloadFlag(Quantities &q, const QString &help) const

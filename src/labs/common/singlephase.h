@@ -6,6 +6,7 @@
 #pragma once
 
 #include "calc/entry.h"
+#include "calc/phasordiagram.h"
 #include "calc/quantity.h"
 #include "calc/protection.h"
 #include "labs/common/supply.h"
@@ -44,8 +45,13 @@ public:
     // Every result of the last computation, named once, in the order they
     // are printed.
     virtual Quantities Results() const = 0;
+    // The phasors of the last computation, the supply voltage at angle 0:
+    // what a phasor diagram of the bench shows.
+    virtual PhasorDiagram Phasors() const = 0;
 
 protected:
+    // A diagram of lab `lab` that holds the supply voltage U, at angle 0.
+    static PhasorDiagram SupplyDiagram(int lab, float supplyVoltage);
     // Opens the breaker when the protection trips on `protectedCurrent`.
     bool TripOn(double protectedCurrent, double now);
     // OverloadFlag, last in every lab's list; `help` says what it watches.

@@ -8,6 +8,7 @@
 
 #include "calc/entry.h"
 #include "calc/phasor.h"
+#include "calc/phasordiagram.h"
 #include "calc/quantity.h"
 #include "calc/protection.h"
 #include "labs/common/supply.h"
@@ -94,6 +95,9 @@ public:
     // Every result of the last computation, named once, in the order they
     // are printed.
     virtual Quantities Results() const = 0;
+    // The phasors of the last computation, phase A's source voltage at
+    // angle 0: what a phasor diagram of the bench shows.
+    virtual PhasorDiagram Phasors() const = 0;
 
 protected:
     // Pieces of both labs' lists: PhaseVoltage (`what` says which voltages

@@ -4,6 +4,7 @@
 #include "calc/meterdrive.h"
 #include "calc/phasor.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace ohmaris {
@@ -32,6 +33,35 @@ void Lab2Model::ComputeCircuit(double now)
 std::array<double, 2> Lab2Model::MeterTargets() const
 {
     return {ScaleDivisions(CoilVoltage, 150.0, V1Range), ScaleDivisions(CapacitorVoltage, 150.0, V2Range)};
+}
+
+PhasorDiagram Lab2Model::Phasors() const
+{
+    using K = NamedPhasor::Kind;
+    const double omega = double(kOmega);
+    const double r = double(CoilResistance);
+    const double open = double(1 - SwitchState[kCapacitorSwitch]);
+    const double xl = double(CoilInductance) * omega;
+    const double xc = open * 1000000.0 / (double(Capacitance) * omega);
+    // The current lags the supply by the circuit's angle; the coil's
+    // voltage leads the current by the coil's own, the capacitor's lags it
+    // by a quarter turn.
+    const double current = -std::atan2(xl - xc, r);
+    const double i = double(CircuitCurrent);
+
+    PhasorDiagram d = SupplyDiagram(2, SupplyVoltage);
+    d.Add(K::Current, QStringLiteral("I"), QT_TRANSLATE_NOOP("PhasorDiagram", "current (K-50 A)"),
+          {CircuitCurrent, current});
+    d.Add(K::Voltage, QStringLiteral("U_1"), QT_TRANSLATE_NOOP("PhasorDiagram", "coil voltage (V1)"),
+          {CoilVoltage, current + std::atan2(xl, r)});
+    const int ur = d.Add(K::Voltage, QStringLiteral("U_R"),
+                         QT_TRANSLATE_NOOP("PhasorDiagram", "active component of the coil voltage"),
+                         {float(i * r), current}, -1, true);
+    d.Add(K::Voltage, QStringLiteral("U_L"), QT_TRANSLATE_NOOP("PhasorDiagram", "reactive component of the coil voltage"),
+          {float(i * xl), current + kHalfPi}, ur, true);
+    d.Add(K::Voltage, QStringLiteral("U_2"), QT_TRANSLATE_NOOP("PhasorDiagram", "capacitor voltage (V2)"),
+          {CapacitorVoltage, current - kHalfPi});
+    return d;
 }
 
 Quantities Lab2Model::Results() const

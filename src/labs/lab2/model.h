@@ -30,6 +30,9 @@ public:
     std::array<double, 2> MeterTargets() const override;
     float &MeterRange(int meter) override { return meter == 0 ? V1Range : V2Range; }
     Quantities Results() const override;
+    // U, I, the coil's U_1 with its components U_R and U_L (drawn where
+    // they add up to U_1), and the capacitor's U_2.
+    PhasorDiagram Phasors() const override;
 };
 
 // The calculator's inputs as this model holds them, under the calculator's

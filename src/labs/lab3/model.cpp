@@ -4,6 +4,7 @@
 #include "calc/meterdrive.h"
 #include "calc/phasor.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace ohmaris {
@@ -37,6 +38,27 @@ void Lab3Model::ComputeCircuit(double now)
 std::array<double, 2> Lab3Model::MeterTargets() const
 {
     return {ScaleDivisions(CoilCurrent, 100.0, A1Range), ScaleDivisions(CapacitorCurrent, 100.0, A2Range)};
+}
+
+PhasorDiagram Lab3Model::Phasors() const
+{
+    using K = NamedPhasor::Kind;
+    const double omega = double(kOmega);
+    const double r = double(CoilResistance);
+    const double xl = omega * double(CoilInductance);
+    const double d2 = r * r + xl * xl;
+    const double b = omega * 0.000001 * double(Capacitance) * double(SwitchState[kCapacitorSwitch]);
+    // The total admittance 1/(R + jX_L) + jB is (R + j(D B - X_L)) / D.
+    const double total = std::atan2(d2 * b - xl, r);
+
+    PhasorDiagram d = SupplyDiagram(3, SupplyVoltage);
+    d.Add(K::Current, QStringLiteral("I"), QT_TRANSLATE_NOOP("PhasorDiagram", "total current (K-50 A)"),
+          {CircuitCurrent, total});
+    d.Add(K::Current, QStringLiteral("I_1"), QT_TRANSLATE_NOOP("PhasorDiagram", "coil current (A1)"),
+          {CoilCurrent, -std::atan2(xl, r)});
+    d.Add(K::Current, QStringLiteral("I_2"), QT_TRANSLATE_NOOP("PhasorDiagram", "capacitor current (A2)"),
+          {CapacitorCurrent, kHalfPi});
+    return d;
 }
 
 Quantities Lab3Model::Results() const

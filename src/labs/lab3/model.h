@@ -32,6 +32,9 @@ public:
     std::array<double, 2> MeterTargets() const override;
     float &MeterRange(int meter) override { return meter == 0 ? A1Range : A2Range; }
     Quantities Results() const override;
+    // U, the total current I and the branch currents I_1 (coil) and I_2
+    // (capacitor).
+    PhasorDiagram Phasors() const override;
 };
 
 // The calculator's inputs as this model holds them, under the calculator's

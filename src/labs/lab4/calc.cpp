@@ -60,6 +60,7 @@ CalcResult RunLab4(const LabCalc &lab, const QMap<QString, QString> &args)
 
     model.ComputeCircuit(kCalcTime);
     result.outputs = model.Results();
+    result.phasors = model.Phasors();
     return result;
 }
 
@@ -88,6 +89,7 @@ LabCalc MakeLab4Calc()
     lab.example = QStringLiteral("ohmaris-calc 4 step=12 SF=1 S1=1 S2=1 conn=3  "
                                  "(both branches in parallel at 228 V)");
     lab.outputs = Lab4Model().Results();
+    lab.drawing = CalcDrawing::Phasors;
     return lab;
 }
 

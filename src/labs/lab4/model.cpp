@@ -4,6 +4,7 @@
 
 #include "calc/meterdrive.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace ohmaris {
@@ -79,6 +80,7 @@ void Lab4Model::ComputeCircuit(double now)
         }
         CircuitCurrent = float(double(y.Magnitude) * u);
         BranchCurrent = {CircuitCurrent, CircuitCurrent};
+        BranchCurrentAngle = {y.Angle, y.Angle};
     } else {
         // The mutual impedance a branch sees, present only while the other
         // branch carries a current.
@@ -91,7 +93,9 @@ void Lab4Model::ComputeCircuit(double now)
         y = PhasorSum(a1, a2);
         CircuitCurrent = float(double(y.Magnitude) * u);
         BranchCurrent = {float(double(a1.Magnitude) * u), float(double(a2.Magnitude) * u)};
+        BranchCurrentAngle = {a1.Angle, a2.Angle};
     }
+    CurrentAngle = y.Angle;
 
     ActivePower = float(u * double(CircuitCurrent) * std::cos(y.Angle));
     // The delayed trip watches the current itself in this lab.
@@ -112,6 +116,35 @@ K50PhaseReadings Lab4Model::K50Readings() const
 bool Lab4Model::ApplyProtection(double now)
 {
     return TripOn(RegulatedCurrent(SwitchState[kStep], CircuitCurrent), now);
+}
+
+PhasorDiagram Lab4Model::Phasors() const
+{
+    using K = NamedPhasor::Kind;
+    PhasorDiagram d = SupplyDiagram(4, SupplyVoltage);
+    if (!IsParallel(Connection)) {
+        d.Add(K::Current, QStringLiteral("I"), QT_TRANSLATE_NOOP("PhasorDiagram", "current (K-50 A, A1, A2)"),
+              {CircuitCurrent, CurrentAngle});
+        // Each branch's voltage: I (R + r + jw(L + M)); the two add up to U.
+        const double omega = double(kOmega);
+        const double m = double(MutualInductance);
+        const std::array<const char *, 2> meanings{QT_TRANSLATE_NOOP("PhasorDiagram", "voltage of branch 1"),
+                                                   QT_TRANSLATE_NOOP("PhasorDiagram", "voltage of branch 2")};
+        for (std::size_t k = 0; k < 2; ++k) {
+            const double r = double(ExternalResistance[k]) + double(WindingResistance[k]);
+            const double x = omega * (Inductance[k] + m);
+            d.Add(K::Voltage, QStringLiteral("U_%1").arg(k + 1), meanings[k],
+                  {float(double(CircuitCurrent) * std::hypot(r, x)), CurrentAngle + std::atan2(x, r)});
+        }
+    } else {
+        d.Add(K::Current, QStringLiteral("I"), QT_TRANSLATE_NOOP("PhasorDiagram", "total current (K-50 A)"),
+              {CircuitCurrent, CurrentAngle});
+        d.Add(K::Current, QStringLiteral("I_1"), QT_TRANSLATE_NOOP("PhasorDiagram", "current of branch 1 (A1)"),
+              {BranchCurrent[0], BranchCurrentAngle[0]});
+        d.Add(K::Current, QStringLiteral("I_2"), QT_TRANSLATE_NOOP("PhasorDiagram", "current of branch 2 (A2)"),
+              {BranchCurrent[1], BranchCurrentAngle[1]});
+    }
+    return d;
 }
 
 Quantities Lab4Model::Results() const

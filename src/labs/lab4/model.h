@@ -59,6 +59,10 @@ public:
     float Coupling = 0.0f;                    // k
     std::array<float, 2> WindingResistance{}; // r1, r2 (ohm)
     float MutualInductance = 0.0f;            // M (H), negative when subtracted
+    // The angles of the currents against the supply voltage (radians): the
+    // total current's and each branch's (in series, all the same).
+    double CurrentAngle = 0.0;
+    std::array<double, 2> BranchCurrentAngle{};
 
     float A1Range = 10.0f;
     float A2Range = 10.0f;
@@ -84,6 +88,9 @@ public:
     // delayed one on the overload flag, which watches the current itself.
     bool ApplyProtection(double now) override;
     Quantities Results() const override;
+    // U and I; in series the voltages U_1 and U_2 of the two branches, in
+    // parallel the branch currents I_1 and I_2.
+    PhasorDiagram Phasors() const override;
 };
 
 // The calculator's inputs as this model holds them, under the calculator's

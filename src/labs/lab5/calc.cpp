@@ -24,6 +24,7 @@ CalcResult RunLab5(const LabCalc &lab, const QMap<QString, QString> &args)
 
     model.ComputeCircuit(kThreePhaseCalcTime);
     result.outputs = model.Results();
+    result.phasors = model.Phasors();
     return result;
 }
 
@@ -42,6 +43,7 @@ LabCalc MakeLab5Calc()
     lab.inputs.push_back({QStringLiteral("S4"), QStringLiteral("0"), {},
                           QStringLiteral("switch S4, neutral wire (0 open, 1 closed)")});
     lab.outputs = Lab5Model().Results();
+    lab.drawing = CalcDrawing::Phasors;
     return lab;
 }
 

@@ -34,6 +34,12 @@ public:
     std::array<float, 3> PhaseCurrent{};
     float NeutralCurrent = 0.0f;
     float NeutralVoltage = 0.0f;
+    // The same as phasors, against phase A's source voltage: the phase
+    // currents, the star point's displacement (zero while the neutral wire
+    // holds it) and the neutral-wire current.
+    std::array<Phasor, 3> PhaseCurrentPhasor{};
+    Phasor NeutralVoltagePhasor;
+    Phasor NeutralCurrentPhasor;
 
     // Ranges of the meters A1 and V1 (the K-50 panel keeps its own).
     float AmmeterRange = 5.0f;   // A1: 0.5, 1, 2.5 or 5 A
@@ -49,12 +55,19 @@ public:
 
     void ComputeCircuit(double now) override;
 
+    // The source phase voltages as phasors: A at 0, B at -2pi/3, C at +2pi/3.
+    std::array<Phasor, 3> SourcePhasors() const;
+
     // A1 (neutral current, 100 divisions) and V1 (star-point displacement,
     // 150 divisions).
     int MeterCount() const override { return 2; }
     float &MeterRange(int meter) override { return meter == 0 ? AmmeterRange : VoltmeterRange; }
     std::array<double, kMaxMeters> MeterTargets() const override;
     Quantities Results() const override;
+    // The source phase voltages, the phase currents, and either the
+    // neutral-wire current or the star point's shift U_N with the load's
+    // phase voltages drawn from the shifted point.
+    PhasorDiagram Phasors() const override;
     // The phase voltages, currents and wattmeter powers as they stand.
     K50PhaseReadings K50Readings() const override;
 };

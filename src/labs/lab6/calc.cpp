@@ -24,6 +24,7 @@ CalcResult RunLab6(const LabCalc &lab, const QMap<QString, QString> &args)
 
     model.ComputeCircuit(kThreePhaseCalcTime);
     result.outputs = model.Results();
+    result.phasors = model.Phasors();
     return result;
 }
 
@@ -47,6 +48,7 @@ LabCalc MakeLab6Calc()
     lab.example = QStringLiteral("ohmaris-calc 6 S0=1 S1=1 S2=1 S3=1 S4=1 S5=1 S6=1  "
                                  "(every switch closed: the balanced delta)");
     lab.outputs = Lab6Model().Results();
+    lab.drawing = CalcDrawing::Phasors;
     return lab;
 }
 

@@ -4,6 +4,7 @@
 
 #include "calc/meterdrive.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace ohmaris {
@@ -88,6 +89,8 @@ void Lab6Model::ComputeCircuit(double now)
     if (flows) {
         const std::array<Phasor, 3> line{PhasorDifference(i[kAB], i[kCA]), PhasorDifference(i[kBC], i[kAB]),
                                          PhasorDifference(i[kCA], i[kBC])};
+        BranchCurrentPhasor = i;
+        LineCurrentPhasor = line;
         for (std::size_t k = 0; k < 3; ++k) {
             BranchCurrent[k] = i[k].Magnitude;
             LineCurrent[k] = line[k].Magnitude;
@@ -102,6 +105,8 @@ void Lab6Model::ComputeCircuit(double now)
     } else {
         BranchCurrent.fill(0.0f);
         LineCurrent.fill(0.0f);
+        BranchCurrentPhasor.fill(Phasor{});
+        LineCurrentPhasor.fill(Phasor{});
         PhasePower.fill(0.0f);
     }
 
@@ -128,6 +133,28 @@ std::array<double, ThreePhaseCircuit::kMaxMeters> Lab6Model::MeterTargets() cons
 K50PhaseReadings Lab6Model::K50Readings() const
 {
     return {PhaseVoltage, LineCurrent, PhasePower};
+}
+
+PhasorDiagram Lab6Model::Phasors() const
+{
+    using K = NamedPhasor::Kind;
+    PhasorDiagram d;
+    d.lab = 6;
+    d.reference = QT_TRANSLATE_NOOP("PhasorDiagram", "phase A's star-equivalent voltage at 0°, the line voltage AB at 30°");
+    const float uLine = float(double(LineVoltage) * double(SwitchState[int(Lab6Switch::Supply)]));
+    const std::array<double, 3> angles{kPi / 6, -kPi / 2, 5.0 / 6.0 * kPi};
+    const std::array<QString, 3> branches{QStringLiteral("AB"), QStringLiteral("BC"), QStringLiteral("CA")};
+    const std::array<QString, 3> lines{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
+    for (std::size_t k = 0; k < 3; ++k)
+        d.Add(K::Voltage, QStringLiteral("U_") + branches[k], QT_TRANSLATE_NOOP("PhasorDiagram", "line voltage"),
+              {uLine, angles[k]});
+    for (std::size_t k = 0; k < 3; ++k)
+        d.Add(K::Current, QStringLiteral("I_") + branches[k],
+              QT_TRANSLATE_NOOP("PhasorDiagram", "branch (phase) current (A1, A2, A3)"), BranchCurrentPhasor[k]);
+    for (std::size_t k = 0; k < 3; ++k)
+        d.Add(K::Current, QStringLiteral("I_") + lines[k], QT_TRANSLATE_NOOP("PhasorDiagram", "line current (K-50 A)"),
+              LineCurrentPhasor[k]);
+    return d;
 }
 
 Quantities Lab6Model::Results() const

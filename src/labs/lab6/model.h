@@ -40,6 +40,9 @@ public:
     // |I_A|, |I_B|, |I_C|.
     std::array<float, 3> BranchCurrent{};
     std::array<float, 3> LineCurrent{};
+    // The same as phasors, against the star-equivalent phase A voltage.
+    std::array<Phasor, 3> BranchCurrentPhasor{};
+    std::array<Phasor, 3> LineCurrentPhasor{};
 
     // Ranges of the branch ammeters A1, A2, A3: 1, 2.5 or 5 A each.
     std::array<float, 3> AmmeterRange{5.0f, 5.0f, 5.0f};
@@ -57,6 +60,9 @@ public:
     float &MeterRange(int meter) override { return AmmeterRange[std::size_t(meter)]; }
     std::array<double, kMaxMeters> MeterTargets() const override;
     Quantities Results() const override;
+    // The line voltages across the branches, the branch currents and the
+    // line currents.
+    PhasorDiagram Phasors() const override;
     // The K-50 sits in the line wires: it measures the line currents, with
     // the star-equivalent phase voltages and the powers worked from them.
     K50PhaseReadings K50Readings() const override;

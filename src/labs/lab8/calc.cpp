@@ -74,6 +74,7 @@ CalcResult RunLab8(const LabCalc &lab, const QMap<QString, QString> &args)
 
     model.ComputeCircuit();
     result.outputs = model.Results();
+    result.spectrum = model.Amplitudes();
     return result;
 }
 
@@ -122,6 +123,7 @@ LabCalc MakeLab8Calc()
     lab.example = QStringLiteral("ohmaris-calc 8 on1=1 on2=1 on3=1 on4=1 S1=1 S2=0 S3=0 S4=1 S5=1  "
                                  "(all sources on, the whole filter in)");
     lab.outputs = M().Results();
+    lab.drawing = CalcDrawing::Spectrum;
     return lab;
 }
 

@@ -3,7 +3,10 @@
 
 #include "calc/phasor.h"
 
+#include <QStringList>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace ohmaris {
 
@@ -88,6 +91,7 @@ void Lab8Model::ComputeCircuit()
         const Phasor iBranch = PhasorProduct(iIn, PhasorQuotient(zMid, PhasorSum(zL, zOut)));
         const Phasor iLoad = PhasorProduct(iBranch, PhasorQuotient(zOut, zR2));
         const Phasor uLoad = PhasorProduct(iLoad, zR2);
+        LoadVoltagePhasor[std::size_t(k)] = uLoad;
 
         for (int t = 0; t < kSamples; ++t) {
             const double wt = omega * double(t) * kSampleStep;
@@ -116,6 +120,35 @@ bool Lab8Model::AnySourceOn() const
         if (on != 0)
             return true;
     return false;
+}
+
+Spectrum Lab8Model::Amplitudes() const
+{
+    Spectrum s;
+    s.lab = 8;
+    std::vector<bool> taken(kSources, false);
+    for (int k = 0; k < kSources; ++k) {
+        if (taken[std::size_t(k)] || SourceOn[std::size_t(k)] == 0)
+            continue;
+        const float omega = GetSourceHarmonic(k).Omega;
+        Phasor emf, load;
+        QStringList names;
+        for (int j = k; j < kSources; ++j) {
+            const SourceHarmonic h = GetSourceHarmonic(j);
+            if (SourceOn[std::size_t(j)] == 0 || h.Omega != omega)
+                continue;
+            taken[std::size_t(j)] = true;
+            emf = PhasorSum(emf, Phasor{float(h.Amplitude), h.Phase});
+            load = PhasorSum(load, LoadVoltagePhasor[std::size_t(j)]);
+            names << QStringLiteral("E%1").arg(j + 1);
+        }
+        const double multiple = k == 0 ? 1.0 : double(SourceParams[kMultiple][std::size_t(k)]);
+        s.lines.push_back({multiple, names.join(QLatin1Char('+')), double(emf.Magnitude),
+                           double(load.Magnitude)});
+    }
+    std::stable_sort(s.lines.begin(), s.lines.end(),
+                     [](const SpectrumLine &a, const SpectrumLine &b) { return a.multiple < b.multiple; });
+    return s;
 }
 
 Quantities Lab8Model::Results() const

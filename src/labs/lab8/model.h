@@ -10,6 +10,8 @@
 
 #include "calc/labcalc.h"
 #include "calc/entry.h"
+#include "calc/phasor.h"
+#include "calc/spectrum.h"
 #include "calc/quantity.h"
 
 #include <QString>
@@ -71,6 +73,9 @@ public:
     std::array<std::int16_t, 7> SwitchState = kDefaultSwitches;
 
     std::array<float, kSamples> VoltageWave{};
+    // Each source's part of the load voltage, as the phasor the samples of
+    // its sine were taken from (zero for a source that is off).
+    std::array<Phasor, kSources> LoadVoltagePhasor{};
     double VoltageRms = 0.0;
     double CurrentRms = 0.0;
     bool RecalcPending = true;
@@ -84,6 +89,10 @@ public:
     bool AnySourceOn() const;
     // Every result, named once, in the order they are printed.
     Quantities Results() const;
+    // The amplitudes of the last computation by frequency: for each
+    // frequency a source that is on runs at, the EMF of the sources at it
+    // and the load voltage at it (sources at one frequency add as phasors).
+    Spectrum Amplitudes() const;
 };
 
 // The calculator's inputs as this model holds them, under the calculator's
