@@ -85,6 +85,9 @@ public:
     // does). `applyPowerSign`: whether the power direction enters the
     // wattmeter target (the three-phase labs).
     void Tick(bool applyPowerSign);
+    // Whether Tick(applyPowerSign) would move no pointer: each has come to
+    // rest on its reading.
+    bool AtTargets(bool applyPowerSign) const;
 
     // Control handlers.
     void Command1_Click();
@@ -112,6 +115,8 @@ Q_SIGNALS:
 
 private:
     void FocusPanel();
+    // The pointer targets of the selected phase.
+    k50::Targets TargetsNow(bool applyPowerSign) const;
     // Keeps every meter whole inside the panel after the panel is resized.
     void FitMeters();
 

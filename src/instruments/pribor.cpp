@@ -176,10 +176,11 @@ void Pribor::setPicCtl(PictureBox *box)
             m_box->setInstrument(nullptr);
     }
     m_box = box;
-    m_faceValid = false;
+    ReleaseFace();
     if (!box)
         return;
     box->setInstrument(this);
+    m_binding.Add(connect(box, &QObject::destroyed, this, &Pribor::ReleaseFace));
     // The face covers the whole box: nothing behind it needs painting.
     box->setAttribute(Qt::WA_OpaquePaintEvent);
     m_binding.Add(connect(box, &PictureBox::painting, this, &Pribor::Pic1_Paint));
@@ -298,12 +299,24 @@ double Pribor::TipDistance(double v) const
     return std::fabs(turn) * meter::kNeedleTip * g.r;
 }
 
-void Pribor::StepTowards(double target)
+float Pribor::StepValue(double target) const
 {
     if (m_box && TipDistance(target) < kStopDistance)
-        setValue(float(target));
-    else
-        setValue(MeterStep(m_value, target));
+        return float(target);
+    return MeterStep(m_value, target);
+}
+
+void Pribor::StepTowards(double target)
+{
+    setValue(StepValue(target));
+}
+
+bool Pribor::AtTarget(double target) const
+{
+    // As setValue takes the step: a value that is not a number is ignored,
+    // the rest is clamped.
+    const float v = StepValue(target);
+    return !std::isfinite(v) || meter::ClampValue(m_scale, v) == m_value;
 }
 
 void Pribor::RepaintPointer(float from, float to)
@@ -482,6 +495,13 @@ void Pribor::BuildFace(const QSize &size, const QFont &boxFont, qreal dpr)
     m_faceSize = size;
     m_faceFont = boxFont;
     m_faceValid = true;
+}
+
+void Pribor::ReleaseFace()
+{
+    m_under = QPixmap();
+    m_over = QPixmap();
+    m_faceValid = false;
 }
 
 void Pribor::Pic1_Paint(QPainter &p)

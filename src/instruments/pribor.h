@@ -120,6 +120,9 @@ public:
     // pixel from where the target puts it, stops at the target. A meter
     // that is not bound to a box has no pixels and always takes MeterStep.
     void StepTowards(double target);
+    // Whether StepTowards(target) would leave the pointer where it is: the
+    // pointer has come to rest on the target.
+    bool AtTarget(double target) const;
     // How far the pointer tip lies from where value `v` would put it, in
     // the bound box's pixels (0 when unbound).
     double TipDistance(double v) const;
@@ -131,12 +134,20 @@ public:
     // Draws the face into a painter over an area of the given size (pixels);
     // the bound box's paint handler calls this.
     void Pic1_Paint(QPainter &p);
+    // Gives back the pictures of the face kept for painting; the next paint
+    // draws them again. Done by itself when the bound box goes away (its
+    // window closed), so a closed lab keeps no faces.
+    void ReleaseFace();
+    // Whether pictures of the face are kept now.
+    bool FaceCached() const { return !m_under.isNull() || !m_over.isNull(); }
 
 private:
     void FaceChanged();
     void Repaint();
     // Asks for the repaint of what the pointer covers at either value.
     void RepaintPointer(float from, float to);
+    // The value StepTowards(target) gives the pointer.
+    float StepValue(double target) const;
     void KeepShape();
     void BuildFace(const QSize &size, const QFont &font, qreal dpr);
 
