@@ -17,6 +17,7 @@ public:
 protected:
     void BuildControls(QWidget *) override {}
     void Timer1_Timer() override {}
+    bool AtRest() override { return true; }
 };
 } // namespace
 

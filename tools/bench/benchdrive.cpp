@@ -102,9 +102,9 @@ LabDriver::LabDriver(int lab)
     m_window = shell.LabWindowFor(lab);
     if (!m_window)
         return;
+    m_window->setTimerHeld(true);
     m_window->Show();
     QCoreApplication::processEvents();
-    m_window->timer()->stop();
     for (const QString &name : m_window->BusyStateControls())
         ClickMiddle(m_window->Control(name));
     Flush();

@@ -32,6 +32,8 @@ public:
     const Lab1Model &model() const { return m_model; }
     bool RecalcDue() const override { return m_model.RecalcPending; }
     void ModelOutputs(std::vector<double> &out) const override { m_model.Outputs(out); }
+    // Nothing to compute and every pointer on its reading.
+    bool AtRest() override;
     float DrawUnit() const { return m_drawUnit; }
 
     // The meters A1, A3, A2, V in their update order.

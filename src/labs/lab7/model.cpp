@@ -148,14 +148,43 @@ void Lab7Model::ComputeCircuit()
     RecalcPending = false;
 }
 
+float Lab7Model::Decay(double now) const
+{
+    const float tau = float(now);
+    return float(std::exp(double(Alpha) * double(kTimeScale) * (double(tau) - SwitchTime)));
+}
+
+double Lab7Model::Turn(double now) const
+{
+    const float tau = float(now);
+    return double(Beta) * double(kTimeScale) * (double(tau) - SwitchTime);
+}
+
+bool Lab7Model::Settled(double now) const
+{
+    if (RecalcPending)
+        return false;
+    if (Alpha == 0.0f && Beta == 0.0f)
+        return true;
+    // A decaying solution: once e1 is exactly zero it stays zero (time only
+    // grows), and so does the second exponential of kind 5 once it is.
+    if (!(Alpha < 0.0f) || Decay(now) != 0.0f)
+        return false;
+    if (SolutionKind == std::int16_t(Lab7Solution::TwoExponents) && !(Beta < 0.0f && std::exp(Turn(now)) == 0.0))
+        return false;
+    // The vanished terms are zeros whose sign may follow a sine; added to an
+    // end value of minus zero they could flip it.
+    const auto minusZero = [](float v) { return v == 0.0f && std::signbit(v); };
+    return !minusZero(FinalVoltage) && !minusZero(FinalCurrent);
+}
+
 void Lab7Model::Evaluate(double now)
 {
     const double C = ElementValues[kC];
     const double R2 = ElementValues[kR2];
     const std::int16_t K2 = SwitchState[kS2];
-    const float tau = float(now);
-    const float e1 = float(std::exp(double(Alpha) * double(kTimeScale) * (double(tau) - SwitchTime)));
-    const double w = double(Beta) * double(kTimeScale) * (double(tau) - SwitchTime);
+    const float e1 = Decay(now);
+    const double w = Turn(now);
     const double A = CoefA;
     const double B = CoefB;
     const double uF = FinalVoltage;

@@ -74,6 +74,11 @@ public:
     float Discriminant() const;
     // u and i of the running solution at time `now` (seconds).
     void Evaluate(double now);
+    // Whether Evaluate gives the same u and i at every time from `now` on:
+    // the solution has no exponent and no frequency, or its exponentials
+    // have run out to exactly zero (and a zero term cannot flip the sign of
+    // a zero end value).
+    bool Settled(double now) const;
     // Ammeter targets (amperes) from the present u and i.
     void UpdateMeterTargets();
     // Every result, for tools that check them.
@@ -91,6 +96,12 @@ public:
     void SelectorTurned();
 
     bool anySwitchClosed() const { return SwitchState[kS1] + SwitchState[kS2] > 0; }
+
+private:
+    // The solution's exponential e1 (32-bit) and its angle or second
+    // exponent w at time `now`, as Evaluate takes them.
+    float Decay(double now) const;
+    double Turn(double now) const;
 };
 
 } // namespace ohmaris

@@ -32,6 +32,9 @@ public:
     Lab8Model &Model() { return m_model; }
     bool RecalcDue() const override { return m_model.RecalcPending; }
     void ModelOutputs(std::vector<double> &out) const override { m_model.Outputs(out); }
+    // Nothing to compute: a tick writes the displays from the results and
+    // the knob, which only input changes.
+    bool AtRest() override { return !m_model.RecalcPending; }
     float DrawUnit() const { return m_drawUnit; }
     const Lab8Anchors &Anchors() const { return m_anchors; }
     bool VoltmeterOn() const { return m_voltmeterOn; }
