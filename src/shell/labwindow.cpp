@@ -415,7 +415,12 @@ void LabWindow::WakeTimer()
     m_resting = false;
     m_running = true;
     if (!m_held)
-        m_wake->start(std::max(0, int(std::ceil((NextTickTime() - now) * 1000.0))));
+        WakeOnBeat(now);
+}
+
+void LabWindow::WakeOnBeat(double now)
+{
+    m_wake->start(std::max(0, int(std::ceil((NextTickTime() - now) * 1000.0))));
 }
 
 void LabWindow::setTimerHeld(bool held)
@@ -427,8 +432,7 @@ void LabWindow::setTimerHeld(bool held)
         m_timer->stop();
         m_wake->stop();
     } else if (m_running && !m_timer->isActive() && !m_wake->isActive()) {
-        const double wait = NextTickTime() - appClock().now();
-        m_wake->start(std::max(0, int(std::ceil(wait * 1000.0))));
+        WakeOnBeat(appClock().now());
     }
 }
 

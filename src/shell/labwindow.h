@@ -174,6 +174,8 @@ private:
     void Rest();
     // Ticks skipped at rest, up to `now`: the bench catches up with the last.
     void CatchUpTo(double now);
+    // The QTimers run again from the next tick on the beat.
+    void WakeOnBeat(double now);
     double Period() const;
     // Index of the last beat at or before `time`.
     long long BeatAt(double time) const;
