@@ -135,8 +135,8 @@ for lab in $labs; do
         sleep "$seconds"
         snapshot >"$tmp/after"
         threads=$(wc -l <"$tmp/after")
-        stop_program
         read -r wake main cpu < <(rates "$tmp/before" "$tmp/after")
+        stop_program
         printf '%-8s %12s %12s %10s %8s\n' "$lab" "$wake" "$main" "$cpu" "$threads"
         wakes+="$wake"$'\n' mains+="$main"$'\n' cpus+="$cpu"$'\n'
     done
