@@ -12,7 +12,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Building, the icon's PNG sizes (librsvg2-bin), the package (dpkg-dev), and
 # the install tests: validators, man, and a virtual X display to start the
 # installed program from its menu entry.
-PACKAGES = cmake make g++ qt6-base-dev libgl-dev fontconfig fonts-liberation2 fonts-urw-base35 \
+PACKAGES = cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fontconfig fonts-liberation2 fonts-urw-base35 \
   librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base xvfb xauth xdotool locales
 SHOTS = $(BUILD)/screenshots
 

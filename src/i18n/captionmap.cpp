@@ -497,8 +497,10 @@ const std::vector<CaptionTarget> &CaptionTargets()
 QString AboutDeveloperLine(Language language)
 {
     if (language == Language::Russian)
-        return QStringLiteral("Разработка: команда проекта Ohmaris. Программа предназначена для учебных целей.");
-    return QStringLiteral("Developed by the Ohmaris project team. The program is intended for teaching.");
+        return QStringLiteral("Разработка: команда проекта Ohmaris. Программа предназначена для учебных целей. "
+                              "Свободная программа: GNU GPL версии 3 или более поздней.");
+    return QStringLiteral("Developed by the Ohmaris project team. The program is intended for teaching. "
+                          "Free software under the GNU GPL, version 3 or later.");
 }
 
 QString AboutContactLine() { return QStringLiteral("E-mail: ohmaris@example.org"); }

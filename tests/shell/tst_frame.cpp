@@ -145,6 +145,40 @@ private Q_SLOTS:
         QVERIFY(!w->isLoaded());
     }
 
+    // The confirmation's standard buttons are Qt's own texts: they follow the
+    // language as the prompt does, at every switch.
+    void exitBoxButtonsFollowTheLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("cancel");
+        QTest::newRow("Russian") << 2 << QStringLiteral("Отмена");
+        QTest::newRow("back to English") << 1 << QStringLiteral("Cancel");
+    }
+    void exitBoxButtonsFollowTheLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, cancel);
+        Shell &shell = Shell::instance();
+        int russian = 2;
+        QVERIFY(shell.LoadLanguage(russian));
+        QVERIFY(shell.LoadLanguage(language));
+        Chooser *c = shell.chooser();
+        c->show();
+        QString seenCancel, seenPrompt;
+        QTimer::singleShot(0, c, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seenPrompt = box->text();
+            seenCancel = box->button(QMessageBox::Cancel)->text();
+            box->button(QMessageBox::Cancel)->click();
+        });
+        c->Command1_Click();
+        QCOMPARE(seenPrompt, shell.Messages.value(3));
+        QCOMPARE(seenCancel, cancel);
+        QVERIFY(c->isVisible());
+    }
+
     void enterIsNextAndEscIsExit()
     {
         Chooser *c = Shell::instance().chooser();

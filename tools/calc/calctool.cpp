@@ -33,7 +33,8 @@ QString Usage()
         "the bench's entry rules (absolute value, offsets, caps). Values take a\n"
         "decimal comma or point; inputs not given keep their defaults. In a list\n"
         "(at=2.4,5 or events=S1@0,S2@3.5) the comma separates the items, so the\n"
-        "numbers in it take a decimal point.\n");
+        "numbers in it take a decimal point. NAME=@FILE reads a list from FILE,\n"
+        "one item a line or comma-separated, for lists too long for one argument.\n");
 }
 
 QString LabHelp(const LabCalc &lab)

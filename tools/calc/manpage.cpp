@@ -91,6 +91,18 @@ QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &ver
         "default, the value the bench starts with.\n"
         ".PP\n"
         "Switches are 0 (open) or 1 (closed); knobs take their position numbers.\n"
+        "In a list value (lab 7's\n"
+        ".B at\n"
+        "and\n"
+        ".BR events )\n"
+        "commas separate the items, so the numbers in it take a decimal point.\n"
+        "A list too long for one argument can come from a file:\n"
+        ".IB NAME =@ FILE\n"
+        "reads the items from\n"
+        ".IR FILE ,\n"
+        "one a line or comma-separated; blanks round an item and empty lines are\n"
+        "skipped, and an error in the file names the file and the line.\n"
+        ".PP\n"
         "The text output lists one\n"
         ".IB NAME \" = \" VALUE\n"
         "line per quantity, arrays on one line separated by spaces.\n"
@@ -117,7 +129,8 @@ QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &ver
     page += QStringLiteral(
         ".SH EXIT STATUS\n"
         "0 when the model was computed or the help printed; 2 for an unknown lab, option\n"
-        "or input, an input given twice or a value that is not a number or out of range.\n"
+        "or input, an input given twice, a value that is not a number or out of range,\n"
+        "or a list file that cannot be read.\n"
         "The error is one line on standard error and nothing is printed on standard output.\n");
     if (!labs.empty() && !labs.front()->inputs.empty()) {
         // Examples built from the first lab's own names, so they always run.

@@ -1,10 +1,14 @@
 // ohmaris-gallery OUTDIR [--size WxH] [--lang en|ru] [SHEET ...]: renders
 // every window and instrument sheet of the program to PNG files, headless,
-// on an offscreen screen of the given size (1024 x 768 by default).
+// on an offscreen screen of the given size (1024 x 768 by default). It ends
+// with status 1 and one line on stderr when it cannot make what was asked:
+// a language file that does not load, an output folder it cannot write, a
+// picture it could not save.
 #include "gallery.h"
 #include "offscreen.h"
 
 #include "calc/clock.h"
+#include "i18n/languagefile.h"
 #include "labs/labtable.h"
 #include "labs/registry.h"
 #include "shell/fonts.h"
@@ -14,9 +18,13 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QTimer>
+#include <QFileInfo>
+#include <QImageWriter>
 #include <QMouseEvent>
+#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QTextStream>
+#include <QTimer>
 #include <QWidget>
 #include <map>
 
@@ -32,6 +40,12 @@ std::vector<int> &languages()
 {
     static std::vector<int> l{1, 2};
     return l;
+}
+// The first picture that could not be saved, as a line for stderr.
+QString &saveFailure()
+{
+    static QString failure;
+    return failure;
 }
 } // namespace
 
@@ -98,12 +112,58 @@ void SaveWidget(QWidget *w, const QString &outDir, const QString &name)
     if (!w->isVisible())
         w->show();
     QCoreApplication::processEvents();
-    w->grab().save(QDir(outDir).filePath(name + QStringLiteral(".png")));
+    // Whole or not at all: a picture cut short by a full disk is not left
+    // behind looking like a result.
+    const QString path = QDir(outDir).filePath(name + QStringLiteral(".png"));
+    QSaveFile file(path);
+    QString why;
+    if (!file.open(QIODevice::WriteOnly)) {
+        why = file.errorString();
+    } else {
+        QImageWriter writer(&file, "png");
+        if (!writer.write(w->grab().toImage())) {
+            why = writer.errorString();
+            file.cancelWriting();
+        } else if (!file.commit()) {
+            why = file.errorString();
+        }
+    }
+    if (!why.isEmpty() && saveFailure().isEmpty())
+        saveFailure() = QStringLiteral("cannot write %1: %2").arg(path, why);
 }
 
 } // namespace ohmaris::gallery
 
 namespace {
+
+// Why the pictures cannot go to `out`, or an empty string: the folder is
+// made when missing, and a file is made and removed in it to show it can be
+// written.
+QString OutputFolderProblem(const QString &out)
+{
+    const QFileInfo info(out);
+    if (info.exists() && !info.isDir())
+        return QStringLiteral("the output path %1 is not a folder").arg(out);
+    if (!QDir().mkpath(out))
+        return QStringLiteral("cannot create the output folder %1").arg(out);
+    QTemporaryFile probe(QDir(out).filePath(QStringLiteral(".ohmaris-gallery-XXXXXX")));
+    if (!probe.open())
+        return QStringLiteral("cannot write into the output folder %1: %2").arg(out, probe.errorString());
+    return {};
+}
+
+// The first language file that does not load, as the reader words it. Both
+// are needed: the sheets show windows in each language.
+QString LanguageProblem()
+{
+    for (const ohmaris::Language language : {ohmaris::Language::English, ohmaris::Language::Russian}) {
+        const ohmaris::LanguageResult r =
+            ohmaris::ReadLanguageFile(ohmaris::LanguageFilePath(language), language);
+        if (!r.ok())
+            return r.error ? r.error->message() : QStringLiteral("a language file could not be read");
+    }
+    return {};
+}
 
 void usage(QTextStream &err)
 {
@@ -172,13 +232,25 @@ int main(int argc, char **argv)
             err << "ohmaris-gallery: no sheet named " << name << '\n';
             return 2;
         }
-    QDir().mkpath(out);
+    // Checked before anything is made: a broken language file leaves no
+    // folder behind and no pictures with empty captions.
+    QString problem = LanguageProblem();
+    if (problem.isEmpty())
+        problem = OutputFolderProblem(out);
+    if (!problem.isEmpty()) {
+        err << "ohmaris-gallery: " << problem << '\n';
+        return 1;
+    }
     for (const auto &[name, render] : ohmaris::gallery::sheets()) {
         if (!only.isEmpty() && !only.contains(name))
             continue;
         err << "sheet " << name << '\n';
         err.flush();
         render(out);
+        if (!ohmaris::gallery::saveFailure().isEmpty()) {
+            err << "ohmaris-gallery: " << ohmaris::gallery::saveFailure() << '\n';
+            return 1;
+        }
     }
     return 0;
 }
