@@ -12,13 +12,13 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
-#include <QLineEdit>
 #include <QWindowStateChangeEvent>
 #include <algorithm>
 #include <cmath>

@@ -74,10 +74,9 @@ public:
     float Discriminant() const;
     // u and i of the running solution at time `now` (seconds).
     void Evaluate(double now);
-    // Whether Evaluate gives the same u and i at every time from `now` on:
-    // the solution has no exponent and no frequency, or its exponentials
-    // have run out to exactly zero (and a zero term cannot flip the sign of
-    // a zero end value).
+    // Whether Evaluate, which gave ScopeVoltage and ScopeCurrent at `now`,
+    // gives the same at every later time: the solution has no exponent and
+    // no frequency, or u and i already show the values they decay to.
     bool Settled(double now) const;
     // Ammeter targets (amperes) from the present u and i.
     void UpdateMeterTargets();
@@ -102,6 +101,12 @@ private:
     // exponent w at time `now`, as Evaluate takes them.
     float Decay(double now) const;
     double Turn(double now) const;
+    // u and i of the running solution for those two.
+    struct Lab7Values {
+        float u = 0.0f;
+        float i = 0.0f;
+    };
+    Lab7Values ValuesAt(float e1, double w) const;
 };
 
 } // namespace ohmaris
