@@ -344,8 +344,12 @@ double LabWindow::Period() const
 
 long long LabWindow::BeatAt(double time) const
 {
-    // A time on a beat (within rounding) counts as that beat.
-    return static_cast<long long>(std::floor((time - m_beatOrigin) / Period() + 1e-9));
+    // A time on a beat (within rounding) counts as that beat; a timer
+    // without an interval has no beats to skip.
+    const double beats = std::floor((time - m_beatOrigin) / Period() + 1e-9);
+    if (!(std::fabs(beats) < 1e15))
+        return m_beat;
+    return static_cast<long long>(beats);
 }
 
 double LabWindow::NextTickTime() const
