@@ -246,7 +246,7 @@ void RunSession(int lab, const Session &session, bool quiet, Run &run)
     QVERIFY(w);
     QVERIFY(QTest::qWaitForWindowActive(w->form()));
     // The timer started when the window became active, at the start.
-    const double period = w->setup().timerInterval / 1000.0;
+    const double period = w->frame().tickMs / 1000.0;
     QVERIFY(w->TimerRunning());
     QCOMPARE(w->NextTickTime(), kStart + period);
     std::size_t next = 0;

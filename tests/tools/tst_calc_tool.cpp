@@ -282,6 +282,7 @@ void TestCalcTool::sameInProcess_data()
     QTest::newRow("lab 1 json") << QStringList{"1", "E1=2,5", "S2=1", "S3=1", "--json"};
     QTest::newRow("lab 7 samples") << QStringList{"7", "events=S1@0", "at=2.4,5", "--json"};
     QTest::newRow("lab 1 help") << QStringList{"1", "--help"};
+    QTest::newRow("version") << QStringList{"--version"};
     QTest::newRow("refused") << QStringList{"1", "E1=\n"};
 }
 

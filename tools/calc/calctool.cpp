@@ -1,6 +1,11 @@
-// ohmaris-calc's command line: options, the lab and its NAME=VALUE inputs,
-// the help listing and the text or JSON output.
+// ohmaris-calc's command line: options (through the tools' shared
+// QCommandLineParser set-up), the lab and its NAME=VALUE inputs, the help
+// listing and the text or JSON output.
 #include "calctool.h"
+
+#include "commandline.h"
+#include "manpage.h"
+#include "ohmaris_version.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,29 +17,40 @@ namespace ohmaris {
 
 namespace {
 
+// The command line with its options, and what the usage and the manual
+// page say of them.
+struct CalcCommandLine {
+    QCommandLineOption json{QStringLiteral("json"),
+                            QStringLiteral("Print one line of JSON: the lab number, the inputs as stored (after "
+                                           "offsets and caps) and the outputs under the model's own names.")};
+    QCommandLineOption man{QStringLiteral("man"), QStringLiteral("Print the manual page (roff) and exit.")};
+    tools::CommandLine cl{
+        QStringLiteral("ohmaris-calc"), QStringLiteral("[OPTIONS] LAB [NAME=VALUE ...]"),
+        QStringLiteral(
+            "Computes a lab's model from the inputs a student sets on the bench, with\n"
+            "the bench's entry rules (absolute value, offsets, caps). Values take a\n"
+            "decimal comma or point; inputs not given keep their defaults. In a list\n"
+            "(at=2.4,5 or events=S1@0,S2@3.5) the comma separates the items, so the\n"
+            "numbers in it take a decimal point. NAME=@FILE reads a list from FILE,\n"
+            "one item a line or comma-separated, for lists too long for one argument.\n"
+            "With LAB, --help lists that lab's inputs and outputs only. Exit status 0,\n"
+            "or 2 for a refused command line.\n")};
+
+    CalcCommandLine()
+    {
+        cl.DescribeHelp(QStringLiteral("List the inputs and outputs of every lab, or of LAB when one is given."));
+        cl.Add(json);
+        cl.Add(man);
+    }
+};
+
 // Every refusal comes back through this one line. Messages quote what they
 // echo; a line break that still reaches here (a lab that forgot to quote)
 // is escaped all the same, so stderr never gets a second line.
-int Fail(QString &err, const QString &message)
+int Fail(const tools::CommandLine &cl, QString &err, const QString &message)
 {
-    QString line = message;
-    line.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
-    line.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-    err = QStringLiteral("ohmaris-calc: %1\n").arg(line);
+    err = cl.RefusalLine(message);
     return kCalcUsageError;
-}
-
-QString Usage()
-{
-    return QStringLiteral(
-        "usage: ohmaris-calc LAB [NAME=VALUE ...] [--json]\n"
-        "       ohmaris-calc [LAB] --help\n"
-        "Computes a lab's model from the inputs a student sets on the bench, with\n"
-        "the bench's entry rules (absolute value, offsets, caps). Values take a\n"
-        "decimal comma or point; inputs not given keep their defaults. In a list\n"
-        "(at=2.4,5 or events=S1@0,S2@3.5) the comma separates the items, so the\n"
-        "numbers in it take a decimal point. NAME=@FILE reads a list from FILE,\n"
-        "one item a line or comma-separated, for lists too long for one argument.\n");
 }
 
 QString LabHelp(const LabCalc &lab)
@@ -100,28 +116,36 @@ QString TextOutput(const LabCalc &lab, const QJsonObject &outputs)
 
 } // namespace
 
+QList<QCommandLineOption> CalcOptions()
+{
+    return CalcCommandLine().cl.options();
+}
+
 int RunCalc(const QStringList &argv, const std::vector<const LabCalc *> &labs, QString &out, QString &err)
 {
     out.clear();
     err.clear();
-    bool json = false;
-    bool help = false;
-    QStringList words;
-    for (const QString &a : argv) {
-        if (a == QLatin1String("--json"))
-            json = true;
-        else if (a == QLatin1String("--help") || a == QLatin1String("-h"))
-            help = true;
-        else if (a.startsWith(QLatin1Char('-')) && !a.contains(QLatin1Char('=')))
-            return Fail(err, QStringLiteral("unknown option %1").arg(QuotedArgument(a)));
-        else
-            words << a;
+    CalcCommandLine line;
+    tools::CommandLine &cl = line.cl;
+    const tools::CommandLine::Result parsed = cl.Parse(argv);
+    if (parsed == tools::CommandLine::Result::Refused)
+        return Fail(cl, err, cl.Refusal());
+    if (parsed == tools::CommandLine::Result::Version) {
+        out = cl.VersionText();
+        return 0;
     }
+    if (cl.isSet(line.man)) {
+        out = CalcManPage(labs, QLatin1String(kVersionText), QLatin1String(kReleaseDate));
+        return 0;
+    }
+    const bool json = cl.isSet(line.json);
+    const bool help = parsed == tools::CommandLine::Result::Help;
+    const QStringList words = cl.positional();
 
     if (words.isEmpty()) {
         if (!help)
-            return Fail(err, QStringLiteral("no lab given (try --help)"));
-        out = Usage();
+            return Fail(cl, err, QStringLiteral("no lab given (try --help)"));
+        out = cl.Usage();
         for (const LabCalc *lab : labs)
             out += QLatin1Char('\n') + LabHelp(*lab);
         return 0;
@@ -134,22 +158,22 @@ int RunCalc(const QStringList &argv, const std::vector<const LabCalc *> &labs, Q
         if (ok && l->lab == number)
             lab = l;
     if (!lab)
-        return Fail(err, QStringLiteral("unknown lab %1").arg(QuotedArgument(words.first())));
+        return Fail(cl, err, QStringLiteral("unknown lab %1").arg(QuotedArgument(words.first())));
 
     QMap<QString, QString> args;
     for (qsizetype i = 1; i < words.size(); ++i) {
         const QString &w = words.at(i);
         const qsizetype eq = w.indexOf(QLatin1Char('='));
         if (eq <= 0)
-            return Fail(err, QStringLiteral("expected NAME=VALUE, got %1").arg(QuotedArgument(w)));
+            return Fail(cl, err, QStringLiteral("expected NAME=VALUE, got %1").arg(QuotedArgument(w)));
         const QString name = w.left(eq);
         bool known = false;
         for (const CalcInput &in : lab->inputs)
             known = known || in.name == name;
         if (!known)
-            return Fail(err, QStringLiteral("lab %1 has no input %2").arg(QString::number(lab->lab), QuotedArgument(name)));
+            return Fail(cl, err, QStringLiteral("lab %1 has no input %2").arg(QString::number(lab->lab), QuotedArgument(name)));
         if (args.contains(name))
-            return Fail(err, QStringLiteral("input %1 given twice").arg(QuotedArgument(name)));
+            return Fail(cl, err, QStringLiteral("input %1 given twice").arg(QuotedArgument(name)));
         args.insert(name, w.mid(eq + 1));
     }
 
@@ -160,7 +184,7 @@ int RunCalc(const QStringList &argv, const std::vector<const LabCalc *> &labs, Q
 
     const CalcResult r = lab->run(args);
     if (!r.error.isEmpty())
-        return Fail(err, QStringLiteral("lab %1: %2").arg(QString::number(lab->lab), r.error));
+        return Fail(cl, err, QStringLiteral("lab %1: %2").arg(QString::number(lab->lab), r.error));
 
     if (json) {
         QJsonObject o;
