@@ -179,7 +179,11 @@ State StateOf(LabWindow *w)
     State state;
     std::vector<double> &s = state.bench;
     s.push_back(w->RecalcDue());
-    w->ModelOutputs(s);
+    for (const Quantity &q : w->ModelResults())
+        s.insert(s.end(), q.values.begin(), q.values.end());
+    // The readings a person takes from the bench, as the bench reports them.
+    for (const InstrumentReading &r : w->Readings())
+        s.insert(s.end(), {r.value, r.range});
     for (PictureBox *box : w->form()->findChildren<PictureBox *>()) {
         QObject *i = box->instrument();
         if (auto *m = qobject_cast<Pribor *>(i))

@@ -40,9 +40,7 @@ CalcResult RunLab1(const LabCalc &lab, const QMap<QString, QString> &args)
     }
 
     model.ComputeCircuit();
-    result.outputs.insert(QStringLiteral("NodeVoltage"), FloatJson(model.NodeVoltage));
-    result.outputs.insert(QStringLiteral("BranchCurrent"), FloatJson(model.BranchCurrent));
-    result.outputs.insert(QStringLiteral("VoltmeterTarget"), FloatJson(model.VoltmeterTarget));
+    result.outputs = model.Results();
     return result;
 }
 
@@ -67,11 +65,7 @@ LabCalc MakeLab1Calc()
         {QStringLiteral("S4"), QStringLiteral("0"), {}, QStringLiteral("switch S4, source 2 in branch 2 (0 open, 1 closed)")},
         {QStringLiteral("S5"), QStringLiteral("0"), {}, QStringLiteral("switch S5, R02 alone in branch 2 (0 open, 1 closed)")},
     };
-    lab.outputs = {
-        {QStringLiteral("NodeVoltage"), volt, QStringLiteral("U, node b against node d")},
-        {QStringLiteral("BranchCurrent"), QStringLiteral("A"), QStringLiteral("I1 (a to b), I2 (c to b), I3 (b to d)")},
-        {QStringLiteral("VoltmeterTarget"), volt, QStringLiteral("voltages ab, ad, bd, cb, cd")},
-    };
+    lab.outputs = Lab1Model().Results();
     return lab;
 }
 
@@ -85,6 +79,17 @@ const LabCalc &Lab1::Calc()
         return l;
     }();
     return lab;
+}
+
+
+std::vector<CalcSetting> CalcSettings(const Lab1Model &model)
+{
+    CalcSettingWriter w(Lab1::Calc().inputs);
+    for (int i = 0; i < kElementCount; ++i)
+        w.Entry(model.ElementValues[std::size_t(i)], kLab1Entry);
+    for (int k = 0; k < kSwitchCount; ++k)
+        w.Position(model.SwitchState[std::size_t(k)]);
+    return w.Settings();
 }
 
 } // namespace ohmaris

@@ -73,9 +73,7 @@ CalcResult RunLab8(const LabCalc &lab, const QMap<QString, QString> &args)
             return result;
 
     model.ComputeCircuit();
-    result.outputs.insert(QStringLiteral("VoltageRms"), model.VoltageRms);
-    result.outputs.insert(QStringLiteral("CurrentRms"), model.CurrentRms);
-    result.outputs.insert(QStringLiteral("VoltageWave"), FloatJson(model.VoltageWave));
+    result.outputs = model.Results();
     return result;
 }
 
@@ -123,13 +121,7 @@ LabCalc MakeLab8Calc()
                               QLatin1String(switches[std::size_t(s)])});
     lab.example = QStringLiteral("ohmaris-calc 8 on1=1 on2=1 on3=1 on4=1 S1=1 S2=0 S3=0 S4=1 S5=1  "
                                  "(all sources on, the whole filter in)");
-    lab.outputs = {
-        {QStringLiteral("VoltageRms"), QStringLiteral("V"), QStringLiteral("effective load voltage (digital voltmeter)")},
-        {QStringLiteral("CurrentRms"), QStringLiteral("A"),
-         QStringLiteral("effective load current (the milliammeter shows it x 1000)")},
-        {QStringLiteral("VoltageWave"), QStringLiteral("V"),
-         QStringLiteral("101 load voltage samples, t = 0, 0.2, ..., 20 ms")},
-    };
+    lab.outputs = M().Results();
     return lab;
 }
 
@@ -143,6 +135,27 @@ const LabCalc &Lab8::Calc()
         return l;
     }();
     return lab;
+}
+
+
+std::vector<CalcSetting> CalcSettings(const Lab8Model &model)
+{
+    // As RunLab8 reads them.
+    CalcSettingWriter w(Lab8::Calc().inputs);
+    for (std::int16_t on : model.SourceOn)
+        w.Position(on);
+    for (float em : model.SourceParams[M::kAmplitude])
+        w.Entry(em, kLab8SourceRule);
+    // A multiple is stored as a whole number of at least 1: its digits.
+    for (int k = 1; k < M::kSources; ++k)
+        w.Text(QString::number(qint64(model.SourceParams[M::kMultiple][std::size_t(k)])));
+    for (float phase : model.SourceParams[M::kPhase])
+        w.Entry(phase, kLab8SourceRule);
+    for (float element : model.ElementValues)
+        w.Entry(element, kLab8ElementRule);
+    for (int s = M::kS1; s < M::kS1 + M::kSwitches; ++s)
+        w.Position(model.SwitchState[std::size_t(s)]);
+    return w.Settings();
 }
 
 } // namespace ohmaris
