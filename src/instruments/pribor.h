@@ -169,6 +169,8 @@ public:
     // Whether pictures of the face are kept now.
     bool FaceCached() const { return !m_under.isNull() || !m_over.isNull(); }
 
+    QAccessibleInterface *CreateAccessible(PictureBox *box) override;
+
 Q_SIGNALS:
     // The pointer moved (from the drive or set from outside).
     void valueChanged(float value);
@@ -180,6 +182,8 @@ Q_SIGNALS:
 protected:
     int ShapeHeight(int width) const override;
     void Bound(PictureBox *box) override;
+    // Its kind by its unit and its name: "Ammeter A1".
+    QString DefaultSpokenName() const override;
 
 private:
     void FaceChanged();
