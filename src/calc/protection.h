@@ -28,6 +28,11 @@ struct SupplyProtection {
             OverloadStart = now;
     }
 
+    // Whether no overload is being timed: with the current as it is, no
+    // later check can trip on the delay (the instant limit trips at the
+    // first check after a computation, which asks for another one).
+    bool Idle() const { return OverloadFlag == 0 && OverloadStart == 0.0; }
+
     // Every tick: true when the breaker must open. Forgets the overload
     // clock once the current is back within limits.
     bool Check(double protectedCurrent, double now)

@@ -262,13 +262,24 @@ void K50Panel::SetReadings(const std::array<float, 3> &u, const std::array<float
     m_p = p;
 }
 
-void K50Panel::Tick(bool applyPowerSign)
+k50::Targets K50Panel::TargetsNow(bool applyPowerSign) const
 {
     const size_t j = size_t(SelectedPhase() - 1);
-    const k50::Targets t = k50::TargetsFor(m_ranges, m_u[j], m_i[j], m_p[j], applyPowerSign);
+    return k50::TargetsFor(m_ranges, m_u[j], m_i[j], m_p[j], applyPowerSign);
+}
+
+void K50Panel::Tick(bool applyPowerSign)
+{
+    const k50::Targets t = TargetsNow(applyPowerSign);
     m_voltmeter.StepTowards(t.voltmeter);
     m_ammeter.StepTowards(t.ammeter);
     m_wattmeter.StepTowards(t.wattmeter);
+}
+
+bool K50Panel::AtTargets(bool applyPowerSign) const
+{
+    const k50::Targets t = TargetsNow(applyPowerSign);
+    return m_voltmeter.AtTarget(t.voltmeter) && m_ammeter.AtTarget(t.ammeter) && m_wattmeter.AtTarget(t.wattmeter);
 }
 
 } // namespace ohmaris

@@ -110,6 +110,9 @@ public:
     // does). `applyPowerSign`: whether the power direction enters the
     // wattmeter target (the three-phase labs).
     void Tick(bool applyPowerSign);
+    // Whether Tick(applyPowerSign) would move no pointer: each has come to
+    // rest on its reading.
+    bool AtTargets(bool applyPowerSign) const;
 
     // Control handlers.
     void Command1_Click();
@@ -142,6 +145,8 @@ Q_SIGNALS:
 
 private:
     void FocusPanel();
+    // The pointer targets of the selected phase.
+    k50::Targets TargetsNow(bool applyPowerSign) const;
     // The meters read at the ranges the rows chose; says so when a range
     // changed (the power range before the choice tells).
     void RangesChosen(float powerRangeBefore);

@@ -292,9 +292,13 @@ int Pribor::ShapeHeight(int width) const
     return int(std::lround(kAspect * width));
 }
 
-void Pribor::Bound(PictureBox *)
+void Pribor::Bound(PictureBox *box)
 {
-    m_faceValid = false;
+    // A face drawn for another box is given back, and so is this one's when
+    // the box goes away (its window closed): a closed lab keeps no faces.
+    ReleaseFace();
+    if (box)
+        Track(connect(box, &QObject::destroyed, this, &Pribor::ReleaseFace));
 }
 
 void Pribor::FaceChanged()
@@ -452,14 +456,28 @@ double Pribor::TipDistance(double v) const
     return std::fabs(turn) * meter::kNeedleTip * g.r;
 }
 
+float Pribor::StepValue(double target) const
+{
+    if (m_box && TipDistance(target) < kStopDistance)
+        return float(target);
+    return MeterStep(m_value, target);
+}
+
 void Pribor::StepTowards(double target)
 {
-    const bool moved = m_box && TipDistance(target) < kStopDistance ? MovePointer(float(target))
-                                                                     : MovePointer(MeterStep(m_value, target));
+    const bool moved = MovePointer(StepValue(target));
     // Where the pointer stops for good: on the target, or at the end of the
     // scale a target beyond it pins it to.
     const bool onTarget = std::isfinite(target) && m_value == meter::ClampValue(m_scale, float(target));
     SetAtRest(onTarget || !moved);
+}
+
+bool Pribor::AtTarget(double target) const
+{
+    // As setValue takes the step: a value that is not a number is ignored,
+    // the rest is clamped.
+    const float v = StepValue(target);
+    return !std::isfinite(v) || meter::ClampValue(m_scale, v) == m_value;
 }
 
 void Pribor::RepaintPointer(float from, float to)
@@ -652,6 +670,13 @@ void Pribor::BuildFace(const QSize &size, const QFont &boxFont, qreal dpr)
     m_faceSize = size;
     m_faceFont = boxFont;
     m_faceValid = true;
+}
+
+void Pribor::ReleaseFace()
+{
+    m_under = QPixmap();
+    m_over = QPixmap();
+    m_faceValid = false;
 }
 
 void Pribor::Pic1_Paint(QPainter &p)

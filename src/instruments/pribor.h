@@ -166,6 +166,9 @@ public:
     // target clamped as a value is), or once a step no longer moves it.
     void StepTowards(double target);
     bool AtRest() const { return m_atRest; }
+    // Whether StepTowards(target) would leave the pointer where it is: the
+    // pointer has come to rest on the target.
+    bool AtTarget(double target) const;
     // How far the pointer tip lies from where value `v` would put it, in
     // the bound box's pixels (0 when unbound).
     double TipDistance(double v) const;
@@ -186,6 +189,12 @@ public:
     // Draws the face into a painter over an area of the given size (pixels);
     // the bound box's paint handler calls this.
     void Pic1_Paint(QPainter &p) override;
+    // Gives back the pictures of the face kept for painting; the next paint
+    // draws them again. Done by itself when the bound box goes away (its
+    // window closed), so a closed lab keeps no faces.
+    void ReleaseFace();
+    // Whether pictures of the face are kept now.
+    bool FaceCached() const { return !m_under.isNull() || !m_over.isNull(); }
 
     QAccessibleInterface *CreateAccessible(PictureBox *box) override;
 
@@ -210,6 +219,8 @@ private:
     void SetAtRest(bool atRest);
     // Asks for the repaint of what the pointer covers at either value.
     void RepaintPointer(float from, float to);
+    // The value StepTowards(target) gives the pointer.
+    float StepValue(double target) const;
     void BuildFace(const QSize &size, const QFont &font, qreal dpr);
 
     meter::Scale m_scale;

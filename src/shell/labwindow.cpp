@@ -1,6 +1,7 @@
 // Lab window frame: load, scaling, menus, context help, closing.
 #include "shell/labwindow.h"
 
+#include "calc/clock.h"
 #include "instruments/instrument.h"
 #include "instruments/pribor.h"
 #include "shell/captions.h"
@@ -24,6 +25,8 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
+#include <algorithm>
+#include <cmath>
 
 #include <algorithm>
 #include <cmath>
@@ -84,6 +87,55 @@ private:
 
     QMenuBar *m_bar;
     QPointer<QWidget> m_before;
+};
+
+// Input to a lab window wakes its timer before the window handles it: a
+// press, a key, the wheel, a touch, a context-menu request; and a button of
+// the window clicking itself from a timer, as one pressed through the
+// accessibility interface does.
+class InputWatch final : public QObject {
+public:
+    InputWatch(LabForm *form, LabWindow *owner) : QObject(form), m_form(form), m_owner(owner)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!watched->isWidgetType())
+            return false;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::InputMethod:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+        case QEvent::ContextMenu:
+            break;
+        case QEvent::Timer:
+            if (!qobject_cast<QAbstractButton *>(watched))
+                return false;
+            break;
+        default:
+            return false;
+        }
+        if (static_cast<QWidget *>(watched)->window() == m_form)
+            m_owner->WakeTimer();
+        return false;
+    }
+
+private:
+    LabForm *m_form;
+    LabWindow *m_owner;
 };
 
 } // namespace
@@ -181,7 +233,7 @@ LabWindow::~LabWindow()
 void LabWindow::Discard()
 {
     if (m_form) {
-        m_timer->stop();
+        StopTimer();
         FormUnload();
     }
     delete m_unloadedForm;
@@ -194,6 +246,7 @@ void LabWindow::ForgetControls()
     m_client = nullptr;
     m_benchFrame = nullptr;
     m_timer = nullptr;
+    m_wake = nullptr;
     m_cancel = nullptr;
     m_mnuQestion = nullptr;
     m_mnuEnglish = m_mnuRussian = nullptr;
@@ -214,7 +267,16 @@ void LabWindow::Load()
     m_timer = new QTimer(m_form);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(m_frame.tickMs);
-    connect(m_timer, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    connect(m_timer, &QTimer::timeout, this, &LabWindow::TimerTick);
+    m_wake = new QTimer(m_form);
+    m_wake->setObjectName(QStringLiteral("TimerWake"));
+    m_wake->setSingleShot(true);
+    m_wake->setTimerType(Qt::PreciseTimer);
+    connect(m_wake, &QTimer::timeout, this, [this] {
+        m_timer->start();
+        TimerTick();
+    });
+    m_running = m_resting = false;
 
     m_cancel = new QPushButton(m_client);
     SetDesign(m_cancel, QLatin1String(m_frame.cancelButton), 0, 0, 1215, 375);
@@ -242,6 +304,13 @@ void LabWindow::Load()
         m_frame.cancelFarOffScreen ? 2 * screenTwips : m_cancel->width() * kTwipsPerPixel + screenTwips;
     m_cancel->move(int(cancelLeft / kTwipsPerPixel), m_cancel->y());
     FormLoad();
+    // Input wakes the timer; so does a box's text or a button's click that
+    // came some other way (the accessibility interface), after the fact.
+    new InputWatch(m_form, this);
+    for (QLineEdit *box : m_form->findChildren<QLineEdit *>())
+        connect(box, &QLineEdit::textChanged, this, &LabWindow::WakeTimer);
+    for (QAbstractButton *button : m_form->findChildren<QAbstractButton *>())
+        connect(button, &QAbstractButton::clicked, this, &LabWindow::WakeTimer);
     PrepareKeyboard();
     Q_EMIT loaded();
 }
@@ -260,7 +329,7 @@ void LabWindow::Unload()
         return;
     m_unloading = true;
     m_refitted = false;
-    m_timer->stop();
+    StopTimer();
     FormUnload();
     Shell::instance().ShowChooser();
     LabForm *form = m_form;
@@ -437,11 +506,114 @@ void LabWindow::BenchPlaced()
     });
 }
 
+double LabWindow::Period() const
+{
+    return m_frame.tickMs / 1000.0;
+}
+
+long long LabWindow::BeatAt(double time) const
+{
+    // A time on a beat (within rounding) counts as that beat; a timer
+    // without an interval has no beats to skip.
+    const double beats = std::floor((time - m_beatOrigin) / Period() + 1e-9);
+    if (!(std::fabs(beats) < 1e15))
+        return m_beat;
+    return static_cast<long long>(beats);
+}
+
+double LabWindow::NextTickTime() const
+{
+    return m_beatOrigin + double(m_beat + 1) * Period();
+}
+
+void LabWindow::StartTimer()
+{
+    // As a timer started again does: a new beat from now, on a bench that
+    // has caught up with the old one.
+    const double now = appClock().now();
+    if (m_resting)
+        CatchUpTo(now);
+    m_beatOrigin = now;
+    m_beat = 0;
+    m_running = true;
+    m_resting = false;
+    if (!m_held) {
+        m_wake->stop();
+        m_timer->start();
+    }
+}
+
+void LabWindow::StopTimer()
+{
+    m_running = m_resting = false;
+    if (m_timer) {
+        m_timer->stop();
+        m_wake->stop();
+    }
+}
+
+void LabWindow::Rest()
+{
+    m_running = false;
+    m_resting = true;
+    m_timer->stop();
+    m_wake->stop();
+}
+
+void LabWindow::TimerTick()
+{
+    if (!m_form)
+        return;
+    m_beat = std::max(m_beat + 1, BeatAt(appClock().now()));
+    Timer1_Timer();
+    if (m_form && AtRest())
+        Rest();
+}
+
+void LabWindow::CatchUpTo(double now)
+{
+    const long long beat = BeatAt(now);
+    if (beat <= m_beat)
+        return;
+    m_beat = beat;
+    CatchUp(m_beatOrigin + double(beat) * Period());
+}
+
+void LabWindow::WakeTimer()
+{
+    if (!m_resting || !m_form)
+        return;
+    const double now = appClock().now();
+    CatchUpTo(now);
+    m_resting = false;
+    m_running = true;
+    if (!m_held)
+        WakeOnBeat(now);
+}
+
+void LabWindow::WakeOnBeat(double now)
+{
+    m_wake->start(std::max(0, int(std::ceil((NextTickTime() - now) * 1000.0))));
+}
+
+void LabWindow::setTimerHeld(bool held)
+{
+    m_held = held;
+    if (!m_timer)
+        return;
+    if (held) {
+        m_timer->stop();
+        m_wake->stop();
+    } else if (m_running && !m_timer->isActive() && !m_wake->isActive()) {
+        WakeOnBeat(appClock().now());
+    }
+}
+
 void LabWindow::Form_Activate()
 {
     if (!m_form)
         return;
-    m_timer->start();
+    StartTimer();
     UpdateLanguageChecks();
     // The schematic takes the focus, unless the window comes back with a
     // control of its own holding it (the keyboard returns from the help
@@ -456,8 +628,8 @@ void LabWindow::Form_Shown()
     // A Wayland compositor decides by itself whether a new window gets the
     // focus (a headless one never gives it): the bench runs once it is
     // shown, so its meters move even if it has not been activated yet.
-    if (m_form && !m_timer->isActive())
-        m_timer->start();
+    if (m_form && !m_running && !m_resting)
+        StartTimer();
 }
 
 void LabWindow::Form_Resize()
@@ -656,6 +828,7 @@ void LabWindow::OnLanguageApplied()
     UpdateLanguageChecks();
     RetranslateProtocolMenu();
     LanguageChanged();
+    WakeTimer();
     // Names a screen reader has heard are in the old language.
     Speech::RefreshAll(m_form);
 }

@@ -82,8 +82,34 @@ public:
     // must go while the bench is still whole.
     void Discard();
 
-    // Runs one timer tick now (what the timer does every interval).
+    // Runs one tick of the bench now, whatever the timer is doing.
     void Tick() { Timer1_Timer(); }
+
+    // Timer1 is quiet: it ticks on a fixed beat (every interval from the
+    // moment the window became active) while work is due, and stops after a
+    // tick that leaves nothing due (AtRest). Any input to the window, a
+    // language switch or an activation starts it again at once; its next
+    // tick comes on the beat it kept, and what the skipped ticks would have
+    // kept up with the clock is brought up to date first (CatchUp), so the
+    // bench goes on exactly as if the timer had ticked all along.
+    bool TimerRunning() const { return m_running; }
+    // App-clock time (seconds) the next tick is due at, while running.
+    double NextTickTime() const;
+    // What Timer1 does every interval: a tick, then a rest if nothing is due.
+    void TimerTick();
+    // Something made work due: a resting timer starts again.
+    void WakeTimer();
+    // For tools and tests that run the clock themselves: the timer runs,
+    // rests and wakes as above, but never fires; the caller runs TimerTick()
+    // at NextTickTime() while TimerRunning(), or Tick() as it pleases.
+    void setTimerHeld(bool held);
+    bool timerHeld() const { return m_held; }
+
+    // Called right after a tick: whether further ticks, with no input,
+    // would change nothing at all (no recomputation pending, every pointer
+    // on its target, no overload being timed, nothing moving with the
+    // clock). A bench that cannot tell keeps its timer running.
+    virtual bool AtRest() { return false; }
 
     // Context-help pattern of every clickable control: the key is set for
     // any button; the right button pops the one-item help menu at the cursor
@@ -176,6 +202,11 @@ protected:
     virtual void FormUnload() {}
     // After every caption reload (some benches rebuild texts of their own).
     virtual void LanguageChanged() {}
+    // When the timer starts again after a rest, before the input that woke
+    // it is handled: what ticks at rest keep up with the clock alone, as the
+    // last skipped tick (due at `time`) would have left it. Nothing by
+    // default.
+    virtual void CatchUp(double time) { (void)time; }
     // Readings of controls that are not instruments of their own.
     virtual void AppendReadings(std::vector<InstrumentReading> &out) const { Q_UNUSED(out); }
 
@@ -184,6 +215,18 @@ private:
     void Form_Activate();
     void Form_Shown();
     void Form_Resize();
+    // The timer's states: running from a new beat (activation), stopped
+    // (unload), resting (nothing due).
+    void StartTimer();
+    void StopTimer();
+    void Rest();
+    // Ticks skipped at rest, up to `now`: the bench catches up with the last.
+    void CatchUpTo(double now);
+    // The QTimers run again from the next tick on the beat.
+    void WakeOnBeat(double now);
+    double Period() const;
+    // Index of the last beat at or before `time`.
+    long long BeatAt(double time) const;
     void BuildMenus();
     void ScaleControls();
     // Whether every control of the bench lies inside the window's room.
@@ -208,6 +251,7 @@ private:
     QWidget *m_client = nullptr;
     BenchFrame *m_benchFrame = nullptr;
     QTimer *m_timer = nullptr;
+    QTimer *m_wake = nullptr; // from a wake to the next beat
     QPushButton *m_cancel = nullptr;
     QMenu *m_mnuQestion = nullptr;
     QAction *m_mnuEnglish = nullptr;
@@ -219,6 +263,11 @@ private:
     // The room a shown maximised lab window last gave its bench (empty
     // until one was shown): the same for every lab window.
     static QSize s_benchRoom;
+    bool m_running = false;
+    bool m_resting = false;
+    bool m_held = false;
+    double m_beatOrigin = 0.0; // app-clock time of beat 0
+    long long m_beat = 0;      // the beat of the last tick run or caught up
 };
 
 } // namespace ohmaris

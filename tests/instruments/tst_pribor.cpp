@@ -389,11 +389,15 @@ private slots:
         for (float before = NAN; m.Value() != before && ticks < 1000; ++ticks) {
             before = m.Value();
             const bool close = m.TipDistance(target) < 0.1;
+            // Whether the step will leave the pointer where it is.
+            const bool atTarget = m.AtTarget(target);
             m.StepTowards(target);
             const float expected = close ? float(rest) : meter::ClampValue(m.scale(), MeterStep(before, target));
             QCOMPARE(m.Value(), expected);
+            QCOMPARE(atTarget, m.Value() == before);
         }
         QCOMPARE(m.Value(), float(rest));
+        QVERIFY(m.AtTarget(target));
         QVERIFY2(ticks < 60, qPrintable(QString::number(ticks)));
     }
 
@@ -402,11 +406,38 @@ private slots:
         Pribor m;
         float v = 0.0f;
         for (int k = 0; k < 200; ++k) {
+            QCOMPARE(m.AtTarget(50.0), MeterStep(v, 50.0) == v);
             m.StepTowards(50.0);
             v = MeterStep(v, 50.0);
             QCOMPARE(m.Value(), v);
         }
         QCOMPARE(m.TipDistance(0.0), 0.0);
+        // A target that is not a number moves nothing.
+        QVERIFY(m.AtTarget(std::nan("")));
+    }
+
+    // The pictures of the face are drawn at the first paint and go with the
+    // box: a closed window leaves none behind.
+    void faceGoesWithItsBox()
+    {
+        auto box = std::make_unique<PictureBox>();
+        box->resize(200, 180);
+        Pribor m;
+        m.setPicCtl(box.get());
+        QVERIFY(!m.FaceCached());
+        box->grab();
+        QVERIFY(m.FaceCached());
+        box.reset();
+        QVERIFY(!m.FaceCached());
+        // Bound again, it draws them for the new box, and lets them go
+        // when it is let go of.
+        PictureBox other;
+        other.resize(300, 270);
+        m.setPicCtl(&other);
+        other.grab();
+        QVERIFY(m.FaceCached());
+        m.setPicCtl(nullptr);
+        QVERIFY(!m.FaceCached());
     }
 
     // What a person reads off the face: the pointer's position times the

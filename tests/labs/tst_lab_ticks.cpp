@@ -2,8 +2,8 @@
 // switches, knobs and first box in turn), on the 1280 x 1024 screen and on
 // the design one: what its ticks repaint, and what they allocate. The screen after many partial
 // repaints shows what a full repaint shows; a bench at rest paints and
-// allocates nothing; the program's own tick code never allocates (Qt's
-// bookkeeping of a repaint request aside).
+// allocates nothing, and comes to where its timer stops; the program's own
+// tick code never allocates (Qt's bookkeeping of a repaint request aside).
 #include "allocations.h"
 #include "benchdrive.h"
 #include "labs/labtable.h"
@@ -102,11 +102,15 @@ private Q_SLOTS:
         for (int k = 0; k < 300; ++k)
             d.Busy();
         // Pointers stop within a few hundred ticks, the oscilloscope once
-        // its trace no longer changes.
-        const int settled = d.Settle(20000);
+        // its trace no longer changes; the window's timer stops once the
+        // transient has run out as well, and from then on it stays at rest.
+        int timerRest = -1;
+        const int settled = d.Settle(20000, 50, &timerRest);
         QVERIFY2(settled > 0, "the bench never came to rest");
+        QVERIFY2(timerRest > 0, "the window never said that nothing was due");
         for (int k = 0; k < 200; ++k) {
             const bench::TickCost c = d.Rest();
+            QVERIFY(d.window()->AtRest());
             QCOMPARE(c.paints, 0);
             if (!alloc::Available())
                 continue;

@@ -25,6 +25,8 @@
 #include <QTimer>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <functional>
+#include <vector>
 #include "i18n/languagefile.h"
 #include "ohmaris_version.h"
 
@@ -41,6 +43,12 @@ public:
     int ticks = 0;  // window state: survives unload
     int loads = 0;
     ClickArea *area = nullptr;
+    // At rest from this many ticks on (never when negative), and the times
+    // the frame asked it to catch up to.
+    int restFrom = -1;
+    std::vector<double> caughtUp;
+
+    bool AtRest() override { return restFrom >= 0 && ticks >= restFrom; }
 
 protected:
     void BuildControls(QWidget *client) override
@@ -58,6 +66,7 @@ protected:
     }
     void FormLoad() override { ++loads; }
     void Timer1_Timer() override { ++ticks; }
+    void CatchUp(double time) override { caughtUp.push_back(time); }
 };
 
 QRect pixels(double l, double t, double w, double h)
@@ -302,6 +311,111 @@ private Q_SLOTS:
         QCOMPARE(w->timer()->interval(), 30);
         QAction *english = w->form()->findChild<QAction *>(QStringLiteral("MnuEnglish"));
         QVERIFY(english->isChecked());
+    }
+
+    // The timer stops once a tick leaves nothing due, and stays stopped
+    // until something happens to the window: a click, a key, a language
+    // switch, an activation.
+    void quietTimerRestsUntilInput()
+    {
+        LabWindow *w = Shell::instance().LabWindowFor(1);
+        bench->restFrom = 3;
+        w->Show();
+        QApplication::setActiveWindow(w->form());
+        QVERIFY(QTest::qWaitForWindowActive(w->form()));
+        QTRY_VERIFY(!w->TimerRunning());
+        QCOMPARE(bench->ticks, 3);
+        QVERIFY(!w->timer()->isActive());
+        QTest::qWait(150);
+        QCOMPARE(bench->ticks, 3);
+
+        int expected = 3;
+        const std::function<void()> wakes[] = {
+            [&] { QTest::mouseClick(bench->area, Qt::LeftButton); },
+            [&] { QTest::keyClick(w->form()->findChild<PictureBox *>(QStringLiteral("Picture1")), Qt::Key_Space); },
+            [&] { w->MnuRussian_Click(); },
+        };
+        for (const auto &wake : wakes) {
+            wake();
+            QVERIFY(w->TimerRunning());
+            // One tick, after which it is at rest again.
+            QTRY_VERIFY(!w->TimerRunning());
+            QCOMPARE(bench->ticks, ++expected);
+        }
+
+        // Something the bench keeps busy keeps the timer running.
+        bench->restFrom = -1;
+        QTest::mouseClick(bench->area, Qt::LeftButton);
+        QTRY_VERIFY(bench->ticks >= expected + 3);
+        QVERIFY(w->TimerRunning());
+        bench->restFrom = bench->ticks + 1;
+        QTRY_VERIFY(!w->TimerRunning());
+
+        // Closing stops it; the next visit starts it when the window
+        // becomes active, and it rests again after a tick.
+        w->Unload();
+        QVERIFY(!w->TimerRunning());
+        const int before = bench->ticks;
+        w->Show();
+        QApplication::setActiveWindow(w->form());
+        QTRY_COMPARE(bench->ticks, before + 1);
+        QVERIFY(!w->TimerRunning());
+    }
+
+    // On the fake clock, with the timer held: after a rest, an input makes
+    // the bench catch up with the last beat it skipped, and the next tick
+    // comes on the beat the timer kept since its activation.
+    void wakeKeepsTheBeat()
+    {
+        FakeClock clock(1000.0);
+        setAppClock(&clock);
+        LabWindow *w = Shell::instance().LabWindowFor(1);
+        w->setTimerHeld(true);
+        bench->restFrom = 2;
+        w->Show();
+        QApplication::setActiveWindow(w->form());
+        QVERIFY(QTest::qWaitForWindowActive(w->form()));
+        QVERIFY(w->TimerRunning());
+        QVERIFY(!w->timer()->isActive());
+        const auto beat = [](int k) { return 1000.0 + double(k) * 0.03; };
+        for (int k = 1; k <= 2; ++k) {
+            QCOMPARE(w->NextTickTime(), beat(k));
+            clock.set(beat(k));
+            w->TimerTick();
+        }
+        QVERIFY(!w->TimerRunning());
+
+        // Within the beat of the last tick: nothing was skipped.
+        clock.set(beat(2) + 0.01);
+        QTest::mouseClick(bench->area, Qt::LeftButton);
+        QVERIFY(w->TimerRunning());
+        QVERIFY(bench->caughtUp.empty());
+        QCOMPARE(w->NextTickTime(), beat(3));
+        clock.set(beat(3));
+        w->TimerTick();
+        QVERIFY(!w->TimerRunning());
+
+        // Much later: the bench catches up with beat 40, the last one before
+        // the click, and ticks next on beat 41.
+        clock.set(beat(40) + 0.02);
+        QTest::mouseClick(bench->area, Qt::LeftButton);
+        QCOMPARE(bench->caughtUp, std::vector<double>{beat(40)});
+        QCOMPARE(w->NextTickTime(), beat(41));
+        QCOMPARE(bench->ticks, 3);
+        clock.set(beat(41));
+        w->TimerTick();
+        QCOMPARE(bench->ticks, 4);
+        QVERIFY(!w->TimerRunning());
+
+        // An activation while at rest catches up with the old beat and starts
+        // a new one from the activation.
+        clock.set(1010.0);
+        QApplication::setActiveWindow(nullptr);
+        QApplication::setActiveWindow(w->form());
+        QTRY_VERIFY(w->TimerRunning());
+        QCOMPARE(bench->caughtUp.back(), beat(333));
+        QCOMPARE(w->NextTickTime(), 1010.03);
+        setAppClock(nullptr);
     }
 
     void contextHelpOpensTheElementsTopic()

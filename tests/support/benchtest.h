@@ -1,5 +1,5 @@
 // The set-up every bench test shares: a fresh shell in English with the
-// fake clock installed and one lab's window open, its timer stopped so the
+// fake clock installed and one lab's window open, its timer held so the
 // test ticks it; and the ways a student touches a bench (hotspots, knobs,
 // boxes) and looks at it (the help pop-up, a picture box's pixels).
 #pragma once
@@ -41,7 +41,7 @@ public:
     void Close();
     // Closes the window back to the chooser (checking that it unloaded),
     // lets the clock run `away` seconds and opens it again, its timer
-    // stopped.
+    // held.
     void Reopen(double away = 0.0);
 
     FakeClock clock;

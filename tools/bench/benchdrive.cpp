@@ -102,9 +102,9 @@ LabDriver::LabDriver(int lab)
     m_window = shell.LabWindowFor(lab);
     if (!m_window)
         return;
+    m_window->setTimerHeld(true);
     m_window->Show();
     QCoreApplication::processEvents();
-    m_window->timer()->stop();
     for (const QString &name : m_window->BusyStateControls())
         ClickMiddle(m_window->Control(name));
     Flush();
@@ -224,16 +224,23 @@ TickCost LabDriver::Rest(bool attribute)
     return m_window ? MeasuredTick(attribute) : TickCost{};
 }
 
-int LabDriver::Settle(int limit, int quiet)
+int LabDriver::Settle(int limit, int quiet, int *timerRest)
 {
     int still = 0;
+    int settled = -1;
+    if (timerRest)
+        *timerRest = -1;
     for (int k = 1; k <= limit; ++k) {
         const TickCost c = Rest();
         still = c.paints == 0 && c.tickAllocs.total == 0 && c.paintAllocs == 0 ? still + 1 : 0;
-        if (still >= quiet)
-            return k;
+        if (settled < 0 && still >= quiet)
+            settled = k;
+        if (timerRest && *timerRest < 0 && m_window->AtRest())
+            *timerRest = k;
+        if (settled >= 0 && (!timerRest || *timerRest >= 0))
+            break;
     }
-    return -1;
+    return settled;
 }
 
 } // namespace ohmaris::bench

@@ -75,8 +75,10 @@ public:
     TickCost Rest(bool attribute = false);
     // Ticks without input until `quiet` ticks in a row neither paint nor
     // allocate; returns the ticks taken, or -1 when `limit` ticks did not
-    // bring the bench to rest.
-    int Settle(int limit, int quiet = 50);
+    // bring the bench to rest. With `timerRest`, goes on (within `limit`)
+    // until the window says nothing is due any more, where its timer would
+    // stop, and stores the ticks taken to that (-1: not within `limit`).
+    int Settle(int limit, int quiet = 50, int *timerRest = nullptr);
 
 private:
     struct Input {

@@ -82,6 +82,7 @@ struct LabFigures {
     double requestAllocs = 0; // per busy tick, Qt's repaint requests
     double paintAllocs = 0;   // per busy tick, in the repaint
     int settleTicks = -1;
+    int timerRestTicks = -1; // ticks until the window's timer would stop
 };
 
 LabFigures MeasureLab(int lab, const Options &o)
@@ -134,7 +135,7 @@ LabFigures MeasureLab(int lab, const Options &o)
     f.ownAllocs = attributed ? double(own) / attributed : 0.0;
     f.requestAllocs = attributed ? double(request) / attributed : 0.0;
 
-    f.settleTicks = d.Settle(o.settle);
+    f.settleTicks = d.Settle(o.settle, 50, &f.timerRestTicks);
     std::vector<double> rest, restCpu;
     std::int64_t restPaints = 0, restPixels = 0, restAllocs = 0;
     for (int k = 0; k < o.ticks; ++k) {
@@ -199,23 +200,40 @@ int ProbeStartup()
     return QApplication::exec();
 }
 
-// Child process: opens every lab of the table once from the chooser and
-// goes back, then prints its peak resident memory in kilobytes.
+// Child process: opens every lab of the table once from the chooser, lets
+// it run half a second on its own timer and leaves it with Exit, all in the
+// event loop as the program does (a closed window is deleted when control
+// is back there); then prints its peak resident memory in kilobytes.
 int ProbeMemory()
 {
     if (!StartLikeTheProgram())
         return 1;
-    QCoreApplication::processEvents();
-    LabTable::ForEach([]<class Lab>() {
-        LabWindow *w = Shell::instance().LabWindowFor(Lab::kNumber);
-        w->Show();
-        for (int k = 0; k < 5; ++k) {
-            QCoreApplication::processEvents();
-            w->Tick();
+    constexpr int kOpenMs = 500;
+    constexpr int kClosedMs = 100;
+    std::vector<int> labs;
+    LabTable::ForEach([&labs]<class Lab>() { labs.push_back(Lab::kNumber); });
+    std::size_t next = 0;
+    LabWindow *open = nullptr;
+    QTimer step;
+    step.setSingleShot(true);
+    QObject::connect(&step, &QTimer::timeout, [&] {
+        if (open) {
+            open->MnuExit_Click();
+            open = nullptr;
+            step.start(kClosedMs);
+        } else if (next < labs.size()) {
+            const int lab = labs[next++];
+            Chooser *chooser = Shell::instance().chooser();
+            chooser->Option1_Click(lab - 1);
+            chooser->Command2_Click();
+            open = Shell::instance().LabWindowFor(lab);
+            step.start(kOpenMs);
+        } else {
+            QCoreApplication::quit();
         }
-        w->Unload();
-        QCoreApplication::processEvents();
     });
+    step.start(kClosedMs);
+    QApplication::exec();
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     std::printf("%ld\n", u.ru_maxrss);
@@ -272,9 +290,13 @@ void PrintText(const std::vector<LabFigures> &labs, double startup, double rssMb
             << " paints, " << Number(f.restPixels, 0) << " pixels, " << Number(f.restAllocs, 3)
             << " allocations a tick; ";
         if (f.settleTicks < 0)
-            out << "not at rest after " << o.settle << " ticks\n";
+            out << "not at rest after " << o.settle << " ticks";
         else
-            out << "at rest after " << f.settleTicks << " ticks\n";
+            out << "at rest after " << f.settleTicks << " ticks";
+        if (f.timerRestTicks < 0)
+            out << ", the timer still running after " << o.settle << '\n';
+        else
+            out << ", the timer stops after " << f.timerRestTicks << '\n';
     }
     out << "start to the chooser's first frame: " << Number(startup, 1) << " ms\n";
     out << "peak resident memory, every lab opened once: " << Number(rssMb, 1) << " MB\n";
@@ -310,6 +332,7 @@ void PrintJson(const std::vector<LabFigures> &labs, double startup, double rssMb
         lab.insert(QStringLiteral("rest_pixels"), rounded(f.restPixels, 0));
         lab.insert(QStringLiteral("rest_allocs"), rounded(f.restAllocs, 3));
         lab.insert(QStringLiteral("settle_ticks"), f.settleTicks);
+        lab.insert(QStringLiteral("timer_rest_ticks"), f.timerRestTicks);
         list.append(lab);
     }
     QJsonObject all;

@@ -233,8 +233,7 @@ void Monkey::Settle()
     // The windows' own timers never run: the driver ticks the shown bench
     // on its fake clock, so a run does not depend on how fast it goes.
     for (LabWindow *w : Shell::instance().labWindows())
-        if (w->timer())
-            w->timer()->stop();
+        w->setTimerHeld(true);
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

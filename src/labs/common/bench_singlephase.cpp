@@ -267,6 +267,15 @@ void SinglePhaseBench::UpdateInstruments(double now)
     c.ApplyProtection(now);
 }
 
+bool SinglePhaseBench::AtRest()
+{
+    SinglePhaseCircuit &c = Circuit();
+    if (c.RecalcPending || !c.Protection.Idle() || !K50())
+        return false;
+    const std::array<double, 2> t = c.MeterTargets();
+    return Meter(0).AtTarget(t[0]) && Meter(1).AtTarget(t[1]) && K50()->AtTargets(m_design.powerSignEnters);
+}
+
 SinglePhaseDesign CoilCapacitorDesign(const std::array<MeterSpec, 2> &meters, const QString &meterHelpKey,
                                       const std::array<float, 4> &ranges,
                                       const std::array<QString, 4> &rangeCaptions)

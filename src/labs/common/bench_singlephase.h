@@ -70,6 +70,10 @@ public:
     Switcher &Regulator() { return m_regulator; }
     SinglePhaseCircuit &circuit() { return Circuit(); }
 
+    // Nothing to compute, no overload being timed, and every pointer, the
+    // K-50's too, on its reading.
+    bool AtRest() override;
+
     // Handlers, public so tests can drive them as the controls do.
     void Image1_MouseDown(int index, Qt::MouseButton button);
     // What click area `index` stands for: its key and label, a switch's

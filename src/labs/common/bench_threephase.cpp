@@ -196,6 +196,18 @@ void ThreePhaseBench::UpdateInstruments()
         RedrawSchematic();
 }
 
+bool ThreePhaseBench::AtRest()
+{
+    ThreePhaseCircuit &c = Circuit();
+    if (c.RecalcPending || !c.Protection.Idle() || !K50())
+        return false;
+    const std::array<double, ThreePhaseCircuit::kMaxMeters> t = c.MeterTargets();
+    for (int k = 0; k < meterCount(); ++k)
+        if (!Meter(k).AtTarget(t[std::size_t(k)]))
+            return false;
+    return K50()->AtTargets(true);
+}
+
 void ThreePhaseBench::Image1_MouseDown(int index, Qt::MouseButton button)
 {
     ContextHelp(QString::fromLatin1(m_design.clickAreaKey(index)), button);

@@ -64,6 +64,10 @@ public:
 
     ThreePhaseCircuit &circuit() { return Circuit(); }
 
+    // Nothing to compute, no overload being timed, and every pointer, the
+    // K-50's too, on its reading.
+    bool AtRest() override;
+
     // Handlers, public so tests drive them the way the controls do.
     void Image1_MouseDown(int index, Qt::MouseButton button);
     void Text1_Change();

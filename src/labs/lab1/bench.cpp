@@ -172,6 +172,15 @@ void Lab1Window::Timer1_Timer()
     m_meters[3].StepTowards(t.V);
 }
 
+bool Lab1Window::AtRest()
+{
+    if (m_model.RecalcPending)
+        return false;
+    const Lab1Meters t = Lab1MeterTargets(m_model);
+    return m_meters[0].AtTarget(t.A1) && m_meters[1].AtTarget(t.A3) && m_meters[2].AtTarget(t.A2) &&
+           m_meters[3].AtTarget(t.V);
+}
+
 void Lab1Window::Image1_MouseDown(int index, Qt::MouseButton button)
 {
     if (index < 0 || index >= kLab1AreaCount)

@@ -33,6 +33,8 @@ public:
     bool RecalcDue() const override { return m_model.RecalcPending; }
     Quantities ModelResults() const override { return m_model.Results(); }
     std::vector<CalcSetting> Settings() const override { return CalcSettings(m_model); }
+    // Nothing to compute and every pointer on its reading.
+    bool AtRest() override;
     float DrawUnit() const { return m_drawUnit; }
 
     // The meters A1, A3, A2, V in their update order.

@@ -398,7 +398,8 @@ void Lab7Window::Timer1_Timer()
     Clock &clock = appClock();
     // Recompute if asked (taking the selector's position), evaluate the
     // transient now, and derive the meter targets.
-    if (m_model.Tick(clock.now(), std::int16_t(face::RoundHalfEven(m_selector.Value())))) {
+    m_tickTime = clock.now();
+    if (m_model.Tick(m_tickTime, std::int16_t(face::RoundHalfEven(m_selector.Value())))) {
         LayoutClickAreas();
         // A switch's click has redrawn its blade already; a new circuit
         // is drawn here.
@@ -421,8 +422,34 @@ void Lab7Window::Timer1_Timer()
             screen->update();
     }
     // Pointers a fifth of the way to their targets, or onto them once there.
-    m_meterA1.StepTowards(ScaleDivisions(m_model.MeterTarget1, 100.0, m_a1Range));
-    m_meterA2.StepTowards(ScaleDivisions(m_model.MeterTarget2, 100.0, m_a2Range));
+    const std::array<double, 2> t = PointerTargets();
+    m_meterA1.StepTowards(t[0]);
+    m_meterA2.StepTowards(t[1]);
+}
+
+std::array<double, 2> Lab7Window::PointerTargets() const
+{
+    return {ScaleDivisions(m_model.MeterTarget1, 100.0, m_a1Range),
+            ScaleDivisions(m_model.MeterTarget2, 100.0, m_a2Range)};
+}
+
+bool Lab7Window::AtRest()
+{
+    // The indicators and the screens take what the tick gave them, which
+    // only input changes from here on.
+    const std::array<double, 2> t = PointerTargets();
+    return !m_model.RecalcPending && m_model.Settled(m_tickTime) && m_scope.Steady(m_model) &&
+           m_meterA1.AtTarget(t[0]) && m_meterA2.AtTarget(t[1]);
+}
+
+void Lab7Window::CatchUp(double time)
+{
+    m_scope.CatchUp(time, m_model);
+}
+
+void Lab7Window::FormUnload()
+{
+    m_screenGrid = {};
 }
 
 std::vector<CalcSetting> Lab7Window::Settings() const

@@ -72,6 +72,11 @@ public:
     void Command1_Click();
     void Text1_Change(int index);
 
+    // Nothing to compute, a transient that no longer changes with the clock,
+    // traces that a sample would leave as they are, and both pointers on
+    // their readings.
+    bool AtRest() override;
+
     // Both oscilloscope channels on: the screens record.
     QStringList BusyStateControls() const override
     {
@@ -86,6 +91,10 @@ protected:
     void FormLoad() override;
     void Timer1_Timer() override;
     void LanguageChanged() override;
+    // The sweep's step of the last tick skipped at rest.
+    void CatchUp(double time) override;
+    // The screens' grids go with the screens.
+    void FormUnload() override;
 
 private:
     void LayoutClickAreas();
@@ -101,6 +110,8 @@ private:
     QString ScreenName(int channel) const;
     QString ScreenSettings(int channel) const;
     void RedrawSchematic();
+    // Ammeters A1 and A2's targets in scale divisions.
+    std::array<double, 2> PointerTargets() const;
 
     // What an oscilloscope screen shows: its trace and scale while its
     // channel is on, the empty grid otherwise.
@@ -117,6 +128,7 @@ private:
     float m_drawUnit = 0.0f;
     float m_a1Range = 1.0f;
     float m_a2Range = 1.0f;
+    double m_tickTime = 0.0; // the time the last tick evaluated the transient at
 
     Pribor m_meterA1;
     Pribor m_meterA2;

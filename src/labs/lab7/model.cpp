@@ -5,6 +5,7 @@
 #include "calc/phasor.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace ohmaris {
 
@@ -148,54 +149,107 @@ void Lab7Model::ComputeCircuit()
     RecalcPending = false;
 }
 
+float Lab7Model::Decay(double now) const
+{
+    const float tau = float(now);
+    return float(std::exp(double(Alpha) * double(kTimeScale) * (double(tau) - SwitchTime)));
+}
+
+double Lab7Model::Turn(double now) const
+{
+    const float tau = float(now);
+    return double(Beta) * double(kTimeScale) * (double(tau) - SwitchTime);
+}
+
+bool Lab7Model::Settled(double now) const
+{
+    if (RecalcPending)
+        return false;
+    if (Alpha == 0.0f && Beta == 0.0f)
+        return true;
+    // A decaying solution. e1 never grows again (time only grows), and once
+    // it is exactly zero it stays so.
+    if (!(Alpha < 0.0f))
+        return false;
+    const auto same = [](float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+    // Where u and i are one decaying term away from their end values, they
+    // move towards them from one side, and rounding keeps that order: once
+    // they show the end values, they stay there. In kind 5 the first
+    // exponential must have run out, which leaves the second one alone.
+    const auto reachedEnd = [&](float e1, double endW) {
+        const Lab7Values end = ValuesAt(e1, endW);
+        return same(end.u, ScopeVoltage) && same(end.i, ScopeCurrent);
+    };
+    switch (Lab7Solution(SolutionKind)) {
+    case Lab7Solution::FirstOrderRC:
+    case Lab7Solution::FirstOrderRL:
+    case Lab7Solution::VoltageOnly:
+        return reachedEnd(0.0f, 0.0);
+    case Lab7Solution::TwoExponents:
+        return Beta < 0.0f && Decay(now) == 0.0f && reachedEnd(0.0f, -HUGE_VAL);
+    default: {
+        // An oscillation, or a decay that rises first: only once e1 is
+        // zero; the vanished terms are zeros whose sign may follow a sine,
+        // which added to an end value of minus zero could flip it.
+        const auto minusZero = [](float v) { return v == 0.0f && std::signbit(v); };
+        return Decay(now) == 0.0f && !minusZero(FinalVoltage) && !minusZero(FinalCurrent);
+    }
+    }
+}
+
 void Lab7Model::Evaluate(double now)
+{
+    const Lab7Values v = ValuesAt(Decay(now), Turn(now));
+    ScopeVoltage = v.u;
+    ScopeCurrent = v.i;
+}
+
+Lab7Model::Lab7Values Lab7Model::ValuesAt(float e1, double w) const
 {
     const double C = ElementValues[kC];
     const double R2 = ElementValues[kR2];
     const std::int16_t K2 = SwitchState[kS2];
-    const float tau = float(now);
-    const float e1 = float(std::exp(double(Alpha) * double(kTimeScale) * (double(tau) - SwitchTime)));
-    const double w = double(Beta) * double(kTimeScale) * (double(tau) - SwitchTime);
     const double A = CoefA;
     const double B = CoefB;
     const double uF = FinalVoltage;
     const double iF = FinalCurrent;
-
+    Lab7Values v;
     switch (Lab7Solution(SolutionKind)) {
     case Lab7Solution::Oscillatory: {
         const double s = std::sin(w + Phase);
         const double c = std::cos(w + Phase);
-        ScopeVoltage = float(e1 * A * s + uF);
-        ScopeCurrent = float(((Beta * c + Alpha * s) * C / 1000000.0 + (K2 / R2) * s) * (e1 * A) + iF);
+        v.u = float(e1 * A * s + uF);
+        v.i = float(((Beta * c + Alpha * s) * C / 1000000.0 + (K2 / R2) * s) * (e1 * A) + iF);
         break;
     }
     case Lab7Solution::CriticallyDamped: {
         // B is the current's amplitude, so the capacitor voltage that goes
         // with the current below rises with slope B / Cf, not B.
         const double Cf = C / 1000000.0;
-        ScopeVoltage = float(uF + e1 * (A + (B / Cf) * w));
-        ScopeCurrent = float((C * Alpha / 1000000.0 + K2 / R2) * e1 * A + iF
-                             + ((K2 * 1000000.0 / (C * R2) + Alpha) * w + 1.0) * e1 * B);
+        v.u = float(uF + e1 * (A + (B / Cf) * w));
+        v.i = float((C * Alpha / 1000000.0 + K2 / R2) * e1 * A + iF
+                    + ((K2 * 1000000.0 / (C * R2) + Alpha) * w + 1.0) * e1 * B);
         break;
     }
     case Lab7Solution::TwoExponents: {
         const double e2 = std::exp(w);
-        ScopeVoltage = float(e1 * A + uF + B * e2);
-        ScopeCurrent = float((C / 1000000.0 * Alpha + K2 / R2) * e1 * A + iF
-                             + (K2 / R2 + C / 1000000.0 * Beta) * B * e2);
+        v.u = float(e1 * A + uF + B * e2);
+        v.i = float((C / 1000000.0 * Alpha + K2 / R2) * e1 * A + iF
+                    + (K2 / R2 + C / 1000000.0 * Beta) * B * e2);
         break;
     }
     case Lab7Solution::VoltageOnly:
-        ScopeVoltage = float(e1 * A + uF);
-        ScopeCurrent = float(iF);
+        v.u = float(e1 * A + uF);
+        v.i = float(iF);
         break;
     case Lab7Solution::FirstOrderRC:
     case Lab7Solution::FirstOrderRL:
     default:
-        ScopeVoltage = float(e1 * A + uF);
-        ScopeCurrent = float(e1 * B + iF);
+        v.u = float(e1 * A + uF);
+        v.i = float(e1 * B + iF);
         break;
     }
+    return v;
 }
 
 void Lab7Model::UpdateMeterTargets()

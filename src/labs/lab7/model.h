@@ -75,6 +75,10 @@ public:
     float Discriminant() const;
     // u and i of the running solution at time `now` (seconds).
     void Evaluate(double now);
+    // Whether Evaluate, which gave ScopeVoltage and ScopeCurrent at `now`,
+    // gives the same at every later time: the solution has no exponent and
+    // no frequency, or u and i already show the values they decay to.
+    bool Settled(double now) const;
     // Ammeter targets (amperes) from the present u and i.
     void UpdateMeterTargets();
     // The solution's results, named once, in the order they are printed.
@@ -94,6 +98,18 @@ public:
     void SelectorTurned();
 
     bool anySwitchClosed() const { return SwitchState[kS1] + SwitchState[kS2] > 0; }
+
+private:
+    // The solution's exponential e1 (32-bit) and its angle or second
+    // exponent w at time `now`, as Evaluate takes them.
+    float Decay(double now) const;
+    double Turn(double now) const;
+    // u and i of the running solution for those two.
+    struct Lab7Values {
+        float u = 0.0f;
+        float i = 0.0f;
+    };
+    Lab7Values ValuesAt(float e1, double w) const;
 };
 
 // The calculator's inputs as this model holds them, under the calculator's

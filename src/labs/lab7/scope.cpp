@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace ohmaris {
 
@@ -39,6 +40,26 @@ bool ScopeRecorder::Record(const Lab7Model &model)
     CurrentTrace[kSamples - 1] = jump ? model.JumpCurrent : model.ScopeCurrent;
     SwitchedSinceSample = 0;
     return true;
+}
+
+bool ScopeRecorder::Steady(const Lab7Model &model) const
+{
+    if (Paused != 0)
+        return LastStep == SampleStep;
+    if (SwitchedSinceSample != 0)
+        return false;
+    // Compared as stored, so a value that is not a number matches itself.
+    const auto filledWith = [](const std::array<float, kSamples> &trace, float v) {
+        return std::all_of(trace.begin(), trace.end(),
+                           [v](float s) { return std::memcmp(&s, &v, sizeof v) == 0; });
+    };
+    return filledWith(VoltageTrace, model.ScopeVoltage) && filledWith(CurrentTrace, model.ScopeCurrent);
+}
+
+void ScopeRecorder::CatchUp(double time, const Lab7Model &model)
+{
+    UpdateSweep(time, time);
+    Record(model);
 }
 
 void ScopeRecorder::SetChannel(int channel, bool on)

@@ -43,6 +43,16 @@ public:
     // the step has moved. Returns true when a sample was taken.
     bool OnTick(const Clock &clock, const Lab7Model &model);
 
+    // Whether ticks would leave the traces as they are while the model's u
+    // and i stay put: recording is paused, or no switch was flipped since the
+    // last sample and every sample of both traces already holds the present
+    // values. The sweep's step still moves with the clock; CatchUp brings it.
+    bool Steady(const Lab7Model &model) const;
+    // What the ticks skipped while the traces were steady would have left:
+    // the sweep step of a tick at `time`, and the sample it took, if any
+    // (the same values, so the traces stay as they are).
+    void CatchUp(double time, const Lab7Model &model);
+
     // A switch flip between two samples: the next sample shows the jump.
     void NoteSwitch() { SwitchedSinceSample = 1; }
 

@@ -36,6 +36,9 @@ public:
     // The load voltage over one period while the oscilloscope is on: 101
     // samples, 0.2 ms apart, as the screen draws them.
     std::optional<ScopeTraces> ScopeData() const override;
+    // Nothing to compute: a tick writes the displays from the results and
+    // the knob, which only input changes.
+    bool AtRest() override { return !m_model.RecalcPending; }
     float DrawUnit() const { return m_drawUnit; }
     const Lab8Anchors &Anchors() const { return m_anchors; }
     bool VoltmeterOn() const { return m_voltmeterOn; }

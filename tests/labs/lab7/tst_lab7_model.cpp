@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTest>
 #include <cmath>
+#include <cstring>
 
 using namespace ohmaris;
 
@@ -96,6 +97,8 @@ private slots:
     void switchingCarriesStateOver();
     void selectorPutsCircuitAtRest();
     void meterDriveFollowsRange();
+    void settledWhenNothingMoves_data();
+    void settledWhenNothingMoves();
 };
 
 void TestLab7Model::restsAtLoad()
@@ -572,6 +575,61 @@ void TestLab7Model::meterDriveFollowsRange()
     for (int k = 0; k < 60; ++k)
         v = drive(v, 0.1f, 0.25f);
     QVERIFY(Near(v, 40.0, 1e-4));
+}
+
+void TestLab7Model::settledWhenNothingMoves_data()
+{
+    QTest::addColumn<int>("circuit");
+    QTest::addColumn<float>("r1");
+    QTest::addColumn<bool>("closeS1");
+    QTest::addColumn<double>("after"); // seconds after S1 was closed
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("settled");
+    QTest::newRow("at load") << 1 << 240.0f << false << 0.0 << 1 << true;
+    QTest::newRow("RC charging") << 1 << 240.0f << true << 1.0 << 1 << false;
+    // The voltage has long reached 24 V; the current still decays in the
+    // smallest floats until its exponential is out.
+    QTest::newRow("RC, current still decaying") << 1 << 240.0f << true << 100.0 << 1 << false;
+    QTest::newRow("RC, both at their ends") << 1 << 240.0f << true << 400.0 << 1 << true;
+    QTest::newRow("RL, voltage still decaying") << 2 << 240.0f << true << 30.0 << 2 << false;
+    QTest::newRow("RL, both at their ends") << 2 << 240.0f << true << 100.0 << 2 << true;
+    QTest::newRow("RLC oscillating") << 3 << 240.0f << true << 100.0 << 3 << false;
+    QTest::newRow("RLC, oscillation died out") << 3 << 240.0f << true << 200.0 << 3 << true;
+    // R1 = 2000 ohm: two real exponents, -9950 and -50 per second.
+    QTest::newRow("RLC aperiodic, slow exponent running") << 3 << 2000.0f << true << 100.0 << 5 << false;
+    QTest::newRow("RLC aperiodic, at its ends") << 3 << 2000.0f << true << 3000.0 << 5 << true;
+}
+
+void TestLab7Model::settledWhenNothingMoves()
+{
+    QFETCH(int, circuit);
+    QFETCH(float, r1);
+    QFETCH(bool, closeS1);
+    QFETCH(double, after);
+    QFETCH(int, kind);
+    QFETCH(bool, settled);
+    Values values = kRoundDefaults;
+    values[Lab7Model::kR1] = r1;
+    Lab7Model m = AtRest(circuit, values);
+    const double t0 = 2.0;
+    if (closeS1)
+        Close(m, Lab7Model::kS1, t0);
+    m.Tick(t0, std::int16_t(circuit));
+    const double now = t0 + after;
+    m.Tick(now, std::int16_t(circuit));
+    QCOMPARE(m.SolutionKind, std::int16_t(kind));
+    QCOMPARE(m.Settled(now), settled);
+    // Settled exactly when no later evaluation gives other bits.
+    const auto same = [](double a, float b) {
+        const float f = float(a);
+        return std::memcmp(&f, &b, sizeof b) == 0;
+    };
+    bool still = true;
+    for (double later : {0.05, 1.0, 60.0, 20000.0}) {
+        const Reading r = At(m, now + later);
+        still = still && same(r.u, m.ScopeVoltage) && same(r.i, m.ScopeCurrent);
+    }
+    QCOMPARE(still, settled);
 }
 
 QTEST_APPLESS_MAIN(TestLab7Model)
