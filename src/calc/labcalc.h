@@ -10,6 +10,7 @@
 #include <QJsonValue>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstddef>
 #include <functional>
@@ -33,6 +34,7 @@ struct CalcOutput {
 struct CalcResult {
     QJsonObject inputs;  // stored values, after offsets and caps
     QJsonObject outputs; // model quantities under their own field names
+    QString deck;        // the ngspice deck, from LabCalc::netlist
     QString error;       // non-empty: one line naming the problem
 };
 
@@ -45,9 +47,15 @@ struct LabCalc {
     QString example;
     // The quantities run() reports, in the order the text output lists them.
     std::vector<CalcOutput> outputs;
+    // Where the bench is not a physical circuit: one paragraph each, for
+    // the help and the manual page.
+    QStringList notes;
     // Arguments hold only names listed in `inputs`; missing ones take their
     // defaults. Bad values are reported through CalcResult::error.
     std::function<CalcResult(const QMap<QString, QString> &args)> run;
+    // The same arguments, read the same way, give the bench in that state
+    // as an ngspice deck (CalcResult::deck; the lab's netlist.cpp).
+    std::function<CalcResult(const QMap<QString, QString> &args)> netlist;
 };
 
 // A 32-bit result as JSON: the shortest decimal that reads back as the same

@@ -28,12 +28,33 @@ QString Usage()
 {
     return QStringLiteral(
         "usage: ohmaris-calc LAB [NAME=VALUE ...] [--json]\n"
+        "       ohmaris-calc LAB [NAME=VALUE ...] --netlist\n"
         "       ohmaris-calc [LAB] --help\n"
         "Computes a lab's model from the inputs a student sets on the bench, with\n"
         "the bench's entry rules (absolute value, offsets, caps). Values take a\n"
         "decimal comma or point; inputs not given keep their defaults. In a list\n"
         "(at=2.4,5 or events=S1@0,S2@3.5) the comma separates the items, so the\n"
-        "numbers in it take a decimal point.\n");
+        "numbers in it take a decimal point. --netlist prints the bench in that\n"
+        "state as an ngspice deck (run it with: ngspice -b FILE) that prints the\n"
+        "same quantities; each lab's notes say where the bench is not a physical\n"
+        "circuit.\n");
+}
+
+// A paragraph as lines of at most 76 columns, each starting with `indent`.
+QString Wrapped(const QString &text, const QString &indent)
+{
+    QString s;
+    QString line = indent;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (line.size() > indent.size() && line.size() + 1 + word.size() > 76) {
+            s += line + QLatin1Char('\n');
+            line = indent + QStringLiteral("  ");
+        } else if (line.size() > indent.size()) {
+            line += QLatin1Char(' ');
+        }
+        line += word;
+    }
+    return s + line + QLatin1Char('\n');
 }
 
 QString LabHelp(const LabCalc &lab)
@@ -54,6 +75,11 @@ QString LabHelp(const LabCalc &lab)
     }
     if (!lab.example.isEmpty())
         s += QStringLiteral("  example:\n    %1\n").arg(lab.example);
+    if (!lab.notes.isEmpty()) {
+        s += QStringLiteral("  circuit notes:\n");
+        for (const QString &note : lab.notes)
+            s += Wrapped(QStringLiteral("- ") + note, QStringLiteral("    "));
+    }
     return s;
 }
 
@@ -105,12 +131,15 @@ int RunCalc(const QStringList &argv, const std::vector<const LabCalc *> &labs, Q
     err.clear();
     bool json = false;
     bool help = false;
+    bool netlist = false;
     QStringList words;
     for (const QString &a : argv) {
         if (a == QLatin1String("--json"))
             json = true;
         else if (a == QLatin1String("--help") || a == QLatin1String("-h"))
             help = true;
+        else if (a == QLatin1String("--netlist"))
+            netlist = true;
         else if (a.startsWith(QLatin1Char('-')) && !a.contains(QLatin1Char('=')))
             return Fail(err, QStringLiteral("unknown option %1").arg(QuotedArgument(a)));
         else
@@ -157,9 +186,17 @@ int RunCalc(const QStringList &argv, const std::vector<const LabCalc *> &labs, Q
         return 0;
     }
 
-    const CalcResult r = lab->run(args);
+    if (netlist && json)
+        return Fail(err, QStringLiteral("--netlist and --json exclude each other"));
+    if (netlist && !lab->netlist)
+        return Fail(err, QStringLiteral("lab %1 has no netlist").arg(lab->lab));
+    const CalcResult r = netlist ? lab->netlist(args) : lab->run(args);
     if (!r.error.isEmpty())
         return Fail(err, QStringLiteral("lab %1: %2").arg(QString::number(lab->lab), r.error));
+    if (netlist) {
+        out = r.deck;
+        return 0;
+    }
 
     if (json) {
         QJsonObject o;

@@ -31,14 +31,15 @@ void InsertCoilCapacitorOutputs(const CoilCapacitorCircuit &circuit, QJsonObject
 // Any non-zero time: the calculator runs no clock, and 0 means "no overload".
 inline constexpr double kCoilCapacitorCalcTime = 1.0;
 
-// A lab's descriptor: its inputs and outputs as above, and a run that
-// computes a fresh `Model` once, as the first timer tick after the changes
-// would, reporting the common quantities, the lab's own (`own`) and the
-// overload flag.
+// A lab's descriptor: its inputs and outputs as above, a run that computes
+// a fresh `Model` once, as the first timer tick after the changes would,
+// reporting the common quantities, the lab's own (`own`) and the overload
+// flag, and a netlist that writes the computed model as a deck (`deck`).
 template <class Model>
 LabCalc CoilCapacitorCalc(int number, const QString &title, const QString &switchHelp,
                           std::vector<CalcOutput> ownOutputs,
-                          std::function<void(const Model &, QJsonObject &)> own)
+                          std::function<void(const Model &, QJsonObject &)> own,
+                          std::function<QString(const Model &)> deck)
 {
     LabCalc lab;
     lab.lab = number;
@@ -54,6 +55,15 @@ LabCalc CoilCapacitorCalc(int number, const QString &title, const QString &switc
         InsertCoilCapacitorOutputs(model, result.outputs);
         own(model, result.outputs);
         result.outputs.insert(QStringLiteral("OverloadFlag"), int(model.Protection.OverloadFlag));
+        return result;
+    };
+    lab.netlist = [inputs = lab.inputs, deck = std::move(deck)](const QMap<QString, QString> &args) {
+        CalcResult result;
+        Model model;
+        if (!ReadCoilCapacitorInputs(inputs, args, model, result))
+            return result;
+        model.ComputeCircuit(kCoilCapacitorCalcTime);
+        result.deck = deck(model);
         return result;
     };
     return lab;

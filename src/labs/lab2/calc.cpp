@@ -5,6 +5,7 @@
 
 #include "labs/common/coilcapacitor_calc.h"
 #include "labs/lab2/model.h"
+#include "labs/lab2/netlist.h"
 
 namespace ohmaris {
 
@@ -26,7 +27,8 @@ const LabCalc &Lab2::Calc()
                 out.insert(QStringLiteral("ActivePower"), FloatJson(m.ActivePower));
                 out.insert(QStringLiteral("CoilVoltage"), FloatJson(m.CoilVoltage));
                 out.insert(QStringLiteral("CapacitorVoltage"), FloatJson(m.CapacitorVoltage));
-            });
+            },
+            &Lab2Netlist);
     }();
     return lab;
 }

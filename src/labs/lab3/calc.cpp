@@ -5,6 +5,7 @@
 
 #include "labs/common/coilcapacitor_calc.h"
 #include "labs/lab3/model.h"
+#include "labs/lab3/netlist.h"
 
 namespace ohmaris {
 
@@ -26,7 +27,8 @@ const LabCalc &Lab3::Calc()
                 out.insert(QStringLiteral("CoilCurrent"), FloatJson(m.CoilCurrent));
                 out.insert(QStringLiteral("CapacitorCurrent"), FloatJson(m.CapacitorCurrent));
                 out.insert(QStringLiteral("ActivePower"), FloatJson(m.ActivePower));
-            });
+            },
+            &Lab3Netlist);
     }();
     return lab;
 }
