@@ -66,7 +66,7 @@ QString ControlWave(const std::vector<Lab7SwitchEvent> &events, int index, QStri
         points << SpiceNumber(start) << QString::number(state) << SpiceNumber(t) << QString::number(next);
         last = t;
         when << QStringLiteral("%1 at %2 ms").arg(next ? QStringLiteral("closed") : QStringLiteral("opened"),
-                                                   SpiceNumber(at * 1000.0));
+                                                   QString::number(at * 1000.0, 'g', 10));
         state = next;
     }
     text = when.isEmpty() ? QStringLiteral("never switched, open") : when.join(QStringLiteral(", "));
