@@ -1,6 +1,7 @@
 # Set-up, build, run and test on a Debian 12 machine.
 #   make run    installs missing packages, builds, starts the program
-#   make test   the same, then every test (headless)
+#   make test   the same, then every test (headless), the check of every
+#               lab's readings against ngspice among them (ctest -L spice)
 #   make package        the Debian package, build/ohmaris_VERSION_ARCH.deb
 #   make screenshots    the README's pictures, rendered into docs/screenshots
 #   make check-sanitize every test, the gallery and the random-input driver
@@ -9,11 +10,12 @@
 
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-# Building, the icon's PNG sizes (librsvg2-bin), the package (dpkg-dev), and
-# the install tests: validators, man, and a virtual X display to start the
-# installed program from its menu entry.
+# Building, the icon's PNG sizes (librsvg2-bin), the package (dpkg-dev), the
+# install tests: validators, man, and a virtual X display to start the
+# installed program from its menu entry; and the circuit simulator the
+# models are checked against (ngspice).
 PACKAGES = cmake make g++ qt6-base-dev libgl-dev fontconfig fonts-liberation2 fonts-urw-base35 \
-  librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base xvfb xauth xdotool locales
+  librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base xvfb xauth xdotool locales ngspice
 SHOTS = $(BUILD)/screenshots
 
 .PHONY: all deps configure build run test gallery screenshots install package clean check-sanitize
