@@ -100,8 +100,9 @@ QString SpiceDeck::Text() const
     QStringList lines;
     lines << title_ << cards_;
     lines << QStringLiteral(".control")
-          << QStringLiteral("* Twelve significant digits; an array prints on one line")
+          << QStringLiteral("* Twelve significant digits")
           << QStringLiteral("set numdgt=12")
+          << QStringLiteral("* A line wide enough for the longest array")
           << QStringLiteral("set width=%1").arg(std::max(80, kNameWidth + kNumberWidth * longest))
           << commands_;
     if (!printed_.isEmpty()) {

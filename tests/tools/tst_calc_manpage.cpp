@@ -49,6 +49,7 @@ void TestCalcManPage::pageFromDescriptors()
     b.lab = 8;
     b.title = QStringLiteral("Harmonics");
     b.inputs = {{QStringLiteral("E1"), QStringLiteral("10"), QStringLiteral("V"), QStringLiteral("first")}};
+    b.notes = {QStringLiteral(".25 of the samples"), QStringLiteral("second note")};
 
     const QString page = CalcManPage({&a, &b}, QStringLiteral("2.1.0"), QStringLiteral("2030-01-02"));
     const QStringList lines = page.split(QLatin1Char('\n'));
@@ -63,6 +64,9 @@ void TestCalcManPage::pageFromDescriptors()
         QStringLiteral("\\fBFlag\\fR"), QStringLiteral("1 on overload"),
         QStringLiteral(".SS \"Lab 8: Harmonics\""),
         QStringLiteral("\\fBE1\\fR=10 V"), QStringLiteral("first"),
+        // Its notes, one bullet each, escaped as any descriptor text.
+        QStringLiteral("Circuit notes:"), QStringLiteral(".IP \\(bu 2"), QStringLiteral("\\&.25 of the samples"),
+        QStringLiteral(".IP \\(bu 2"), QStringLiteral("second note"),
         // The example runs the first lab with its first input.
         QStringLiteral("ohmaris\\-calc 3 C=100 \\-\\-json"),
     };
@@ -77,7 +81,7 @@ void TestCalcManPage::pageFromDescriptors()
 
     // A line that starts with a dot or an apostrophe is one of the page's own
     // requests, never a descriptor's text.
-    static const QRegularExpression request(QStringLiteral("^(\\.\\\\\"|\\.(TH|SH|SS|B|I|BR|RI|RB|IB|IR|TP|PP|PD|br|EX|EE)( |$))"));
+    static const QRegularExpression request(QStringLiteral("^(\\.\\\\\"|\\.(TH|SH|SS|B|I|BR|RI|RB|IB|IR|TP|IP|PP|PD|br|EX|EE)( |$))"));
     for (const QString &line : lines)
         if (line.startsWith(QLatin1Char('.')) || line.startsWith(QLatin1Char('\'')))
             QVERIFY2(request.match(line).hasMatch(), qPrintable(line));

@@ -56,6 +56,11 @@ QString LabSection(const LabCalc &lab)
     if (!lab.example.isEmpty())
         lines << QStringLiteral(".PP") << QStringLiteral("Example:") << QStringLiteral(".EX")
               << RoffText(lab.example) << QStringLiteral(".EE");
+    if (!lab.notes.isEmpty()) {
+        lines << QStringLiteral(".PP") << QStringLiteral("Circuit notes:");
+        for (const QString &note : lab.notes)
+            lines << QStringLiteral(".IP \\(bu 2") << RoffText(note);
+    }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
@@ -74,6 +79,11 @@ QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &ver
         ".I LAB\n"
         ".RI [ NAME = VALUE \" .\\|.\\|.]\\&\"\n"
         ".RB [ \\-\\-json ]\n"
+        ".br\n"
+        ".B ohmaris\\-calc\n"
+        ".I LAB\n"
+        ".RI [ NAME = VALUE \" .\\|.\\|.]\\&\"\n"
+        ".B \\-\\-netlist\n"
         ".br\n"
         ".B ohmaris\\-calc\n"
         ".RI [ LAB ]\n"
@@ -99,6 +109,20 @@ QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &ver
         ".B \\-\\-json\n"
         "Print one line of JSON: the lab number, the inputs as stored (after offsets and\n"
         "caps) and the outputs under the model's own names.\n"
+        ".TP\n"
+        ".B \\-\\-netlist\n"
+        "Print the bench in the state the inputs give as a deck for the circuit simulator\n"
+        "ngspice: the elements named as on the schematic with the values the model uses,\n"
+        "closed switches as wires and open ones left out, a comment on every line, and\n"
+        "a control section that runs the analysis and prints the quantities the\n"
+        "calculator reports, under the same names in lower case.\n"
+        "The deck runs as it stands:\n"
+        ".B ngspice \\-b\n"
+        ".IR FILE .\n"
+        "Lab 1 is an operating point, labs 2 to 6 an AC analysis at 50 Hz, lab 7 a\n"
+        "transient with time-controlled switches, lab 8 one AC analysis per source added\n"
+        "up in time.\n"
+        "Each lab's circuit notes say where the bench is not the circuit it draws.\n"
         ".TP\n"
         ".BR \\-\\-help \", \" \\-h\n"
         "List the inputs and outputs of every lab, or of\n"

@@ -100,8 +100,8 @@ QString Lab8Netlist(const Lab8Model &model)
     deck.Command(QStringLiteral("let tf = vector(%1)*%2").arg(kFineSamples).arg(SpiceNumber(period / kFineSamples)),
                  QStringLiteral("%1 instants over one period of the fundamental, for the exact effective values")
                      .arg(kFineSamples));
-    deck.Command(QStringLiteral("let ufine = tf*0"), {});
-    deck.Command(QStringLiteral("let ifine = tf*0"), {});
+    deck.Command(QStringLiteral("let ufine = tf*0"), QStringLiteral("the load voltage at those instants"));
+    deck.Command(QStringLiteral("let ifine = tf*0"), QStringLiteral("the load current at those instants"));
     for (int k = 0; k < M::kSources; ++k) {
         if (model.SourceOn[std::size_t(k)] == 0)
             continue;
@@ -111,18 +111,19 @@ QString Lab8Netlist(const Lab8Model &model)
         for (int other = 0; other < M::kSources; ++other)
             deck.Command(QStringLiteral("alter %1 acmag = %2")
                              .arg(SourceName(other), other == k ? SpiceNumber(float(h.Amplitude)) : QStringLiteral("0")),
-                         other == 0 ? QStringLiteral("E%1 alone, the other sources at 0 V").arg(k + 1) : QString());
+                         other == k ? QStringLiteral("E%1 alone: at its amplitude").arg(k + 1)
+                                    : QStringLiteral("E%1 at 0 V while E%2 acts").arg(other + 1).arg(k + 1));
         deck.Command(QStringLiteral("ac lin 1 %1 %1").arg(SpiceNumber(w / (2.0 * std::numbers::pi))),
                      QStringLiteral("at its frequency, %1 rad/s").arg(wt));
-        const auto add = [&](const QString &sum, const QString &time, const QString &phasor) {
+        const auto add = [&](const QString &sum, const QString &time, const QString &phasor, const QString &what) {
             deck.Command(QStringLiteral("let const.%1 = const.%1 + mag(%3)*sin(%2*const.%4 + ph(%3))")
                              .arg(sum, wt, phasor, time),
-                         {});
+                         QStringLiteral("E%1's part of %2: its phasor as a sine").arg(k + 1).arg(what));
         };
-        add(QStringLiteral("VoltageWave"), QStringLiteral("t"), QStringLiteral("v(d)"));
-        add(QStringLiteral("current"), QStringLiteral("t"), QStringLiteral("i(VmA)"));
-        add(QStringLiteral("ufine"), QStringLiteral("tf"), QStringLiteral("v(d)"));
-        add(QStringLiteral("ifine"), QStringLiteral("tf"), QStringLiteral("i(VmA)"));
+        add(QStringLiteral("VoltageWave"), QStringLiteral("t"), QStringLiteral("v(d)"), QStringLiteral("the voltage samples"));
+        add(QStringLiteral("current"), QStringLiteral("t"), QStringLiteral("i(VmA)"), QStringLiteral("the current samples"));
+        add(QStringLiteral("ufine"), QStringLiteral("tf"), QStringLiteral("v(d)"), QStringLiteral("the voltage over a period"));
+        add(QStringLiteral("ifine"), QStringLiteral("tf"), QStringLiteral("i(VmA)"), QStringLiteral("the current over a period"));
     }
     deck.Command(QStringLiteral("setplot const"), QStringLiteral("back to the sums"));
     deck.VectorQuantity(QStringLiteral("VoltageWave"), M::kSamples, QStringLiteral("VoltageWave"),
