@@ -44,6 +44,7 @@ QString ActivePowerExpression(const QString &voltage, const QString &current)
 SpiceDeck::SpiceDeck(const QString &title)
     : title_(title)
 {
+    Comment(QStringLiteral("Written by ohmaris-calc --netlist; run it with: ngspice -b FILE"));
 }
 
 void SpiceDeck::Comment(const QString &text)

@@ -26,7 +26,8 @@ QString ActivePowerExpression(const QString &voltage, const QString &current);
 
 class SpiceDeck {
 public:
-    // The first line of a deck is its title.
+    // The first line of a deck is its title; a comment saying where the
+    // deck comes from and how to run it follows.
     explicit SpiceDeck(const QString &title);
 
     // "* text" in the circuit part; an empty text gives a bare "*".

@@ -8,7 +8,6 @@ namespace ohmaris {
 SpiceDeck SinglePhaseDeck(const QString &title)
 {
     SpiceDeck deck(title);
-    deck.Comment(QStringLiteral("Written by ohmaris-calc --netlist; run it with: ngspice -b FILE"));
     deck.Comment(QStringLiteral("Node 0 is the supply's neutral N. Phasors are r.m.s. values at 50 Hz."));
     deck.Comment({});
     return deck;

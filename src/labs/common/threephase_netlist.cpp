@@ -17,7 +17,6 @@ constexpr double kAngular = 2.0 * std::numbers::pi * kFrequency;
 SpiceDeck ThreePhaseDeck(const QString &title)
 {
     SpiceDeck deck(title);
-    deck.Comment(QStringLiteral("Written by ohmaris-calc --netlist; run it with: ngspice -b FILE"));
     deck.Comment(QStringLiteral("Node 0 is the supply's star point N. Phasors are r.m.s. values at 50 Hz."));
     deck.Comment({});
     return deck;

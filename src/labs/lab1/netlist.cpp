@@ -24,7 +24,6 @@ QString Lab1Netlist(const Lab1Model &model)
     const Lab1Resistances r = model.Resistances();
 
     SpiceDeck deck(QStringLiteral("Ohmaris lab 1: linear DC circuit with two sources"));
-    deck.Comment(QStringLiteral("Written by ohmaris-calc --netlist; run it with: ngspice -b FILE"));
     deck.Comment(QStringLiteral("Node 0 is node d (the bottom rail); a, b and c are the schematic's nodes."));
     deck.Comment(QStringLiteral("Resistances carry the small constants the model adds to every entry."));
     deck.Comment({});

@@ -107,7 +107,6 @@ QString Lab7Netlist(const Lab7Model &model, int circuit, const std::vector<Lab7S
     const QString C = SpiceNumber(ev[M::kC]) + QLatin1Char('u'), L = SpiceNumber(ev[M::kL]) + QLatin1Char('m');
 
     SpiceDeck deck(QStringLiteral("Ohmaris lab 7: switching transients, %1").arg(text.name));
-    deck.Comment(QStringLiteral("Written by ohmaris-calc --netlist; run it with: ngspice -b FILE"));
     deck.Comment(QStringLiteral("Time is circuit time: the bench runs 1000 times slower, so an event at T s on the"));
     deck.Comment(QStringLiteral("bench's clock is at T ms here; the simulation starts at rest 50 us (one tick) earlier."));
     deck.Comment(QStringLiteral("Node 0 is the bottom rail at the source."));

@@ -36,7 +36,6 @@ QString Lab8Netlist(const Lab8Model &model)
     const auto &ev = model.ElementValues;
     const auto &sw = model.SwitchState;
     SpiceDeck deck(QStringLiteral("Ohmaris lab 8: non-sinusoidal supply, four harmonic sources and a filter"));
-    deck.Comment(QStringLiteral("Written by ohmaris-calc --netlist; run it with: ngspice -b FILE"));
     deck.Comment(QStringLiteral("Node 0 is the return wire. Amplitudes are peak values; each source is solved at its"));
     deck.Comment(QStringLiteral("own frequency and the responses are added in time (the circuit is linear)."));
     deck.Comment(QStringLiteral("Frequencies are the model's: its 50 Hz angular frequency is 314.15927 rad/s, a 32-bit"));
