@@ -28,9 +28,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${OHMARIS_HOMEPAGE})
 # The libraries the programs link come from dpkg-shlibdeps (Qt 6 Core, Gui and
-# Widgets, the C++ runtime); the display plugins and the fonts the windows
-# name are loaded at run time, so they are listed here.
+# Widgets, the C++ runtime); the display plugins, Qt's own translations (the
+# standard buttons in Russian) and the fonts the windows name are loaded at
+# run time, so they are listed here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, fonts-urw-base35")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2, fonts-urw-base35")
 
 include(CPack)

@@ -1,6 +1,10 @@
 // Shared pieces of the calculator descriptors.
 #include "calc/labcalc.h"
 
+#include "calc/boundedfile.h"
+
+#include <QRegularExpression>
+
 #include <charconv>
 #include <system_error>
 
@@ -50,6 +54,38 @@ QString QuotedArgument(const QString &text)
 QString CalcArgument(const QMap<QString, QString> &args, const CalcInput &input)
 {
     return args.value(input.name, input.defaultText);
+}
+
+QString CalcList::place(qsizetype index) const
+{
+    if (file.isEmpty() || index < 0 || std::size_t(index) >= lines.size())
+        return {};
+    return QStringLiteral(" (file %1, line %2)").arg(QuotedArgument(file)).arg(lines[std::size_t(index)]);
+}
+
+QString CalcListItems(const QString &name, const QString &text, CalcList &list)
+{
+    list = CalcList();
+    if (!text.startsWith(QLatin1Char('@'))) {
+        list.items = text.split(QLatin1Char(','), Qt::SkipEmptyParts);
+        return {};
+    }
+    list.file = text.mid(1);
+    const BoundedFile file = ReadBoundedFile(list.file, kCalcListFileMaxBytes);
+    if (!file.bytes)
+        return QStringLiteral("%1: list file %2: %3").arg(name, QuotedArgument(list.file), file.error);
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
+    const QStringList lines = QString::fromUtf8(*file.bytes).split(lineEnd);
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        for (const QString &raw : lines.at(n).split(QLatin1Char(','))) {
+            const QString item = raw.trimmed();
+            if (item.isEmpty())
+                continue;
+            list.items << item;
+            list.lines.push_back(int(n + 1));
+        }
+    }
+    return {};
 }
 
 QString CalcEntry(const QString &name, const QString &text, const EntryRule &rule,

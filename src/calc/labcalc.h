@@ -86,6 +86,27 @@ QString CalcArgument(const QMap<QString, QString> &args, const CalcInput &input)
 QString CalcEntry(const QString &name, const QString &text, const EntryRule &rule,
                   float &stored);
 
+// The items of a list input (such as lab 7's `at` and `events`): the text
+// split at its commas, empty items skipped. "@FILE" reads them from FILE
+// instead, one a line or comma-separated, blanks round an item and empty
+// lines skipped: a list too long for one argument (the system caps the
+// length of one) fits in a file.
+struct CalcList {
+    QStringList items;
+    QString file;           // the file they came from; empty for a list given inline
+    std::vector<int> lines; // from a file: the 1-based line of each item
+    // Where item `index` came from, to end an error line: empty inline,
+    // " (file 'times.txt', line 3)" from a file.
+    QString place(qsizetype index) const;
+};
+
+// The largest list file read (a million samples take about 10 MiB).
+constexpr qint64 kCalcListFileMaxBytes = 16 * 1024 * 1024;
+
+// Fills `list` from the text given for input `name`. Returns an empty
+// string, or one line naming the input, the file and what is wrong with it.
+QString CalcListItems(const QString &name, const QString &text, CalcList &list);
+
 // Reads a switch state or knob position: a whole number in min..max.
 // Returns an empty string, or one line naming the problem.
 QString CalcPosition(const QString &name, const QString &text, int min, int max,

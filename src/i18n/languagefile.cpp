@@ -1,11 +1,11 @@
 // Language-file reader: encoding detection, the two Windows code pages, the
 // field reader and the block layout check.
 #include "i18n/languagefile.h"
+#include "calc/boundedfile.h"
 #include "ohmaris_version.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace ohmaris {
@@ -13,7 +13,8 @@ namespace ohmaris {
 namespace {
 
 // Upper halves (0x80..0xFF) of the two code pages. Bytes the code page leaves
-// undefined map to the C1 control of the same number, as Windows maps them.
+// undefined map to the C1 control of the same number, as Windows maps them;
+// a file holding one is refused.
 constexpr std::array<char16_t, 128> kWindows1251{
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 80
     0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F, // 88
@@ -72,17 +73,75 @@ QString &DirectoryOverride()
 bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 bool IsLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
 
-// The 1-based line of a byte, counting CR LF, LF and a lone CR as one line
-// end each, as the field reader does.
-int LineAt(QByteArrayView bytes, qsizetype offset)
-{
+// The 1-based line of a byte and its 1-based place within the line,
+// counting CR LF, LF and a lone CR as one line end each, as the field reader
+// does.
+struct LineColumn {
     int line = 1;
+    int column = 1;
+};
+LineColumn LineColumnAt(QByteArrayView bytes, qsizetype offset)
+{
+    LineColumn at;
+    qsizetype lineStart = 0;
     for (qsizetype i = 0; i < offset; ++i) {
-        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
-            ++line;
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) {
+            ++at.line;
+            lineStart = i + 1;
+        }
     }
-    return line;
+    at.column = int(offset - lineStart + 1);
+    return at;
 }
+
+// The continuation bytes a lead byte takes, and the range of the first of
+// them (the narrower ranges rule out overlong forms, surrogates and code
+// points above U+10FFFF). `extra` is 0 for a byte that starts no character.
+struct Utf8Lead {
+    int extra = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+};
+Utf8Lead LeadOf(unsigned char b)
+{
+    if (b >= 0xC2 && b <= 0xDF)
+        return {1, 0x80, 0xBF};
+    if (b == 0xE0)
+        return {2, 0xA0, 0xBF};
+    if (b == 0xED)
+        return {2, 0x80, 0x9F};
+    if (b >= 0xE1 && b <= 0xEF)
+        return {2, 0x80, 0xBF};
+    if (b == 0xF0)
+        return {3, 0x90, 0xBF};
+    if (b >= 0xF1 && b <= 0xF3)
+        return {3, 0x80, 0xBF};
+    if (b == 0xF4)
+        return {3, 0x80, 0x8F};
+    return {};
+}
+
+// How many of the bytes after the lead at `start` continue its character,
+// leaving out the byte at `skip` (-1: none); stops at the first that does
+// not, or at the end.
+int Continuations(QByteArrayView bytes, qsizetype start, const Utf8Lead &lead, qsizetype skip = -1)
+{
+    int count = 0;
+    for (qsizetype p = start + 1; count < lead.extra && p < bytes.size(); ++p) {
+        if (p == skip)
+            continue;
+        const auto b = static_cast<unsigned char>(bytes[p]);
+        const bool fits = count == 0 ? b >= lead.low && b <= lead.high : (b & 0xC0) == 0x80;
+        if (!fits)
+            break;
+        ++count;
+    }
+    return count;
+}
+
+// A file is read as its code page only when the places where UTF-8 breaks
+// are at least this many times its valid multi-byte characters.
+constexpr qsizetype kCodePageBreaksPerSequence = 10;
 
 // Sequential field reader over the decoded text of one file.
 class FieldReader {
@@ -100,6 +159,8 @@ public:
                                        "(too few items in block %1, or an extra empty line)")
                             .arg(block));
         }
+        m_itemLine = m_line;
+        m_itemAfterComma = !m_lineStart;
         skipBlanks();
         if (atEnd())
             return fail(block, item, QStringLiteral("the file ends before this item (too few items)"));
@@ -133,28 +194,60 @@ public:
         return true;
     }
 
-    // After the last item of a block: that item must have ended its line and
-    // the next line must be empty. The following block starts after it.
+    // Where a block's items end: at an empty line or at the end of the file.
+    bool atBlockEnd() const { return atEnd() || (m_lineStart && restOfLineIsBlank()); }
+
+    // At a block's end: skips the empty line after it, where the next block
+    // starts.
     bool skipSeparator(int finishedBlock)
     {
         const int next = finishedBlock + 1;
-        if (!m_lineStart) {
-            return fail(finishedBlock, kLanguageBlockSizes[finishedBlock - 1],
-                        QStringLiteral("the line goes on after the last item of block %1; "
-                                       "a block must end its line")
-                            .arg(finishedBlock));
-        }
         if (atEnd())
             return fail(next, 1, QStringLiteral("the file ends before block %1 (too few items)").arg(next));
-        if (!restOfLineIsBlank()) {
-            return fail(next, 1,
-                        QStringLiteral("the empty line that separates block %1 from block %2 is missing")
-                            .arg(finishedBlock)
-                            .arg(next));
-        }
         skipBlanks();
         consumeDelimiter();
         return true;
+    }
+
+    // The line the last item read (or tried) begins on, and whether it
+    // begins after a comma rather than at the start of its line.
+    int itemLine() const { return m_itemLine; }
+    bool itemAfterComma() const { return m_itemAfterComma; }
+
+    bool restIsBlank() const
+    {
+        for (qsizetype p = m_pos; p < m_text.size(); ++p) {
+            if (!IsBlank(m_text.at(p)) && !IsLineEnd(m_text.at(p)))
+                return false;
+        }
+        return true;
+    }
+    // The line of the first character from here on that is neither a blank
+    // nor a line end.
+    int contentLine() const
+    {
+        int line = m_line;
+        for (qsizetype p = m_pos; p < m_text.size(); ++p) {
+            const QChar c = m_text.at(p);
+            if (!IsBlank(c) && !IsLineEnd(c))
+                break;
+            if (c == QLatin1Char('\n')
+                || (c == QLatin1Char('\r') && (p + 1 >= m_text.size() || m_text.at(p + 1) != QLatin1Char('\n'))))
+                ++line;
+        }
+        return line;
+    }
+
+    // A fault found by looking further than the items read, placed at `line`.
+    LanguageError errorAt(int block, int item, int line, const QString &what) const
+    {
+        LanguageError e;
+        e.file = m_file;
+        e.block = block;
+        e.item = item;
+        e.line = line;
+        e.what = what;
+        return e;
     }
 
     LanguageError error() const { return m_error; }
@@ -173,14 +266,6 @@ private:
         while (p < m_text.size() && IsBlank(m_text.at(p)))
             ++p;
         return p >= m_text.size() || IsLineEnd(m_text.at(p));
-    }
-    bool restIsBlank() const
-    {
-        for (qsizetype p = m_pos; p < m_text.size(); ++p) {
-            if (!IsBlank(m_text.at(p)) && !IsLineEnd(m_text.at(p)))
-                return false;
-        }
-        return true;
     }
     // Consumes the comma or the line end (CR LF, LF or a lone CR) after an item.
     void consumeDelimiter()
@@ -206,11 +291,7 @@ private:
     }
     bool fail(int block, int item, const QString &what)
     {
-        m_error.file = m_file;
-        m_error.block = block;
-        m_error.item = item;
-        m_error.line = m_line;
-        m_error.what = what;
+        m_error = errorAt(block, item, m_line, what);
         return false;
     }
 
@@ -219,8 +300,91 @@ private:
     qsizetype m_pos = 0;
     int m_line = 1;
     bool m_lineStart = true;
+    int m_itemLine = 1;
+    bool m_itemAfterComma = false;
     LanguageError m_error;
 };
+
+struct ItemPlace {
+    int item = 0;
+    int line = 0;
+};
+
+// The items of a block that begin after a comma rather than at the start
+// of their line: the first of them, and whether they stand on more than
+// one line.
+struct CommaItems {
+    std::optional<ItemPlace> first;
+    bool severalLines = false;
+    void note(const ItemPlace &place)
+    {
+        if (!first)
+            first = place;
+        else if (place.line != first->line)
+            severalLines = true;
+    }
+};
+
+// Block `block` goes on past its count (`ahead` stands after its last item).
+// Counts the items up to the next empty line and says what is wrong: when
+// they are exactly the next block or blocks, the empty line before the next
+// block is missing; otherwise the block has too many items. In a block laid
+// out one item a line (as the shipped files are) but for one line, that
+// line's comma split an item in two, and the fault is placed at the item
+// after the comma; otherwise at the first item too many.
+LanguageError SurplusError(FieldReader ahead, int block, CommaItems afterComma)
+{
+    const int size = kLanguageBlockSizes[std::size_t(block - 1)];
+    int surplus = 0;
+    bool counted = true;
+    ItemPlace first;
+    bool firstAfterComma = false;
+    while (!ahead.atBlockEnd()) {
+        QString item;
+        const bool read = ahead.readItem(block, size + surplus + 1, item);
+        ++surplus;
+        const ItemPlace place{size + surplus, ahead.itemLine()};
+        if (surplus == 1) {
+            first = place;
+            firstAfterComma = ahead.itemAfterComma();
+        }
+        if (ahead.itemAfterComma())
+            afterComma.note(place);
+        if (!read) {
+            counted = false;
+            break;
+        }
+    }
+
+    int following = 0;
+    for (int next = block + 1; counted && next <= kLanguageBlockCount && following < surplus; ++next) {
+        following += kLanguageBlockSizes[std::size_t(next - 1)];
+        if (following != surplus)
+            continue;
+        if (firstAfterComma) {
+            return ahead.errorAt(block, size, first.line,
+                                 QStringLiteral("the line goes on after the last item of block %1; a block "
+                                                "must end its line, and an empty line must follow it")
+                                     .arg(block));
+        }
+        return ahead.errorAt(block + 1, 1, first.line,
+                             QStringLiteral("the empty line that separates block %1 from block %2 is missing")
+                                 .arg(block)
+                                 .arg(block + 1));
+    }
+
+    const QString count = counted ? QString::number(size + surplus) : QStringLiteral("more than %1").arg(size);
+    const bool oneCommaLine = afterComma.first && !afterComma.severalLines;
+    const ItemPlace at = oneCommaLine ? *afterComma.first : first;
+    return ahead.errorAt(block, at.item, at.line,
+                         QStringLiteral("too many items in block %1: %2 where it holds %3; %4")
+                             .arg(block)
+                             .arg(count)
+                             .arg(size)
+                             .arg(oneCommaLine ? QStringLiteral("this item begins after an unquoted comma "
+                                                              "(an item that holds a comma must be in double quotes)")
+                                             : QStringLiteral("this is the first item too many")));
+}
 
 } // namespace
 
@@ -337,43 +501,26 @@ Utf8Scan ScanUtf8(QByteArrayView bytes)
             ++i;
             continue;
         }
-        int extra = 0;
-        char32_t cp = 0;
-        char32_t min = 0;
-        if (b0 >= 0xC2 && b0 <= 0xDF) {
-            extra = 1;
-            cp = b0 & 0x1F;
-            min = 0x80;
-        } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-            extra = 2;
-            cp = b0 & 0x0F;
-            min = 0x800;
-        } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-            extra = 3;
-            cp = b0 & 0x07;
-            min = 0x10000;
-        }
-        bool valid = extra > 0 && i + extra < n;
-        for (int k = 1; valid && k <= extra; ++k) {
-            const auto b = static_cast<unsigned char>(bytes[i + k]);
-            valid = (b & 0xC0) == 0x80;
-            cp = (cp << 6) | (b & 0x3F);
-        }
-        valid = valid && cp >= min && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
-        if (valid) {
-            scan.multiByte = true;
-            if (scan.firstBad >= 0)
-                break;
-            i += extra + 1;
+        const Utf8Lead lead = LeadOf(b0);
+        const int whole = Continuations(bytes, i, lead);
+        if (lead.extra > 0 && whole == lead.extra) {
+            ++scan.validSequences;
+            i += lead.extra + 1;
             continue;
         }
-        // Go on past a bad byte: whether the rest holds valid sequences
-        // decides between a code-page file and a damaged UTF-8 one.
-        if (scan.firstBad < 0)
+        // UTF-8 breaks here. Was the character whole but for one stray
+        // upper byte inside it? Then that byte is the one to blame, and the
+        // scan goes on after the character.
+        ++scan.breaks;
+        const qsizetype breaker = i + 1 + whole;
+        const bool strayInside = lead.extra > 0 && breaker < n
+                                 && static_cast<unsigned char>(bytes[breaker]) >= 0x80
+                                 && Continuations(bytes, i, lead, breaker) == lead.extra;
+        if (scan.firstBad < 0) {
             scan.firstBad = i;
-        if (scan.multiByte)
-            break;
-        ++i;
+            scan.blamed = strayInside ? breaker : i;
+        }
+        i += strayInside ? lead.extra + 2 : whole + 1;
     }
     return scan;
 }
@@ -383,9 +530,25 @@ bool IsValidUtf8(QByteArrayView bytes)
     return ScanUtf8(bytes).firstBad < 0;
 }
 
+bool BreaksOutnumberUtf8(const Utf8Scan &scan)
+{
+    return scan.breaks > 0 && scan.breaks >= kCodePageBreaksPerSequence * scan.validSequences;
+}
+
 QString DecodeWindows1251(QByteArrayView bytes) { return DecodeCodePage(bytes, kWindows1251); }
 
 QString DecodeWindows1252(QByteArrayView bytes) { return DecodeCodePage(bytes, kWindows1252); }
+
+qsizetype FirstUndefinedInCodePage(QByteArrayView bytes, Language language)
+{
+    const auto &upper = language == Language::Russian ? kWindows1251 : kWindows1252;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b >= 0x80 && b <= 0x9F && upper[b - 0x80] == b)
+            return i;
+    }
+    return -1;
+}
 
 DecodedLanguageText DecodeLanguageBytes(const QByteArray &bytes, Language language)
 {
@@ -396,12 +559,21 @@ DecodedLanguageText DecodeLanguageBytes(const QByteArray &bytes, Language langua
         if (view.startsWith("\xEF\xBB\xBF"))
             view = view.sliced(3);
         decoded.text = QString::fromUtf8(view);
-    } else if (!scan.multiByte) {
-        decoded.text = language == Language::Russian ? DecodeWindows1251(bytes) : DecodeWindows1252(bytes);
-    } else {
-        decoded.badByte = static_cast<unsigned char>(bytes[scan.firstBad]);
-        decoded.badLine = LineAt(bytes, scan.firstBad);
+        return decoded;
     }
+    qsizetype bad = scan.blamed;
+    if (BreaksOutnumberUtf8(scan)) {
+        decoded.codePage = true;
+        bad = FirstUndefinedInCodePage(bytes, language);
+        if (bad < 0) {
+            decoded.text = language == Language::Russian ? DecodeWindows1251(bytes) : DecodeWindows1252(bytes);
+            return decoded;
+        }
+    }
+    decoded.badByte = static_cast<unsigned char>(bytes[bad]);
+    const LineColumn at = LineColumnAt(bytes, bad);
+    decoded.badLine = at.line;
+    decoded.badColumn = at.column;
     return decoded;
 }
 
@@ -409,16 +581,33 @@ LanguageResult ParseLanguageText(const QString &text, Language language, const Q
 {
     FieldReader reader(text, fileName);
     std::array<QStringList, kLanguageBlockCount> blocks;
+    int lastItemLine = 0;
     for (int b = 1; b <= kLanguageBlockCount; ++b) {
         if (b > 1 && !reader.skipSeparator(b - 1))
             return {std::nullopt, reader.error()};
-        QStringList &items = blocks[b - 1];
-        for (int n = 1; n <= kLanguageBlockSizes[b - 1]; ++n) {
+        QStringList &items = blocks[std::size_t(b - 1)];
+        CommaItems afterComma;
+        for (int n = 1; n <= kLanguageBlockSizes[std::size_t(b - 1)]; ++n) {
             QString value;
             if (!reader.readItem(b, n, value))
                 return {std::nullopt, reader.error()};
+            if (reader.itemAfterComma())
+                afterComma.note(ItemPlace{n, reader.itemLine()});
             items.append(value);
         }
+        lastItemLine = reader.itemLine();
+        if (!reader.atBlockEnd())
+            return {std::nullopt, SurplusError(reader, b, afterComma)};
+    }
+    if (!reader.restIsBlank()) {
+        const int last = kLanguageBlockCount;
+        return {std::nullopt,
+                reader.errorAt(0, 0, reader.contentLine(),
+                               QStringLiteral("text after the last block: block %1 ends with its item %2 on "
+                                              "line %3, and nothing but empty lines may follow it")
+                                   .arg(last)
+                                   .arg(kLanguageBlockSizes[std::size_t(last - 1)])
+                                   .arg(lastItemLine))};
     }
     return {LanguageTable(language, blocks), std::nullopt};
 }
@@ -431,9 +620,18 @@ LanguageResult ParseLanguageBytes(const QByteArray &bytes, Language language, co
         error.file = fileName;
         error.line = decoded.badLine;
         const QString hex = QStringLiteral("%1").arg(uint(decoded.badByte), 2, 16, QLatin1Char('0')).toUpper();
-        error.what = QStringLiteral("byte 0x%1 is not UTF-8, though the file is UTF-8 elsewhere; "
-                                    "save the file as UTF-8 throughout")
-                         .arg(hex);
+        if (decoded.codePage) {
+            error.what = QStringLiteral("byte 0x%1 (byte %2 of the line) is neither UTF-8 nor a character of %3")
+                             .arg(hex)
+                             .arg(decoded.badColumn)
+                             .arg(language == Language::Russian ? QStringLiteral("Windows-1251")
+                                                                : QStringLiteral("Windows-1252"));
+        } else {
+            error.what = QStringLiteral("byte 0x%1 (byte %2 of the line) is not UTF-8, though the file is "
+                                        "UTF-8 elsewhere; save the file as UTF-8 throughout")
+                             .arg(hex)
+                             .arg(decoded.badColumn);
+        }
         return {std::nullopt, error};
     }
     return ParseLanguageText(*decoded.text, language, fileName);
@@ -441,17 +639,14 @@ LanguageResult ParseLanguageBytes(const QByteArray &bytes, Language language, co
 
 LanguageResult ReadLanguageFile(const QString &path, Language language)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const BoundedFile file = ReadBoundedFile(path, kLanguageFileMaxBytes);
+    if (!file.bytes) {
         LanguageError error;
         error.file = path;
-        error.what = file.exists() ? QStringLiteral("cannot be opened: %1").arg(file.errorString())
-                                   : QStringLiteral("not found");
+        error.what = file.error;
         return {std::nullopt, error};
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
-    return ParseLanguageBytes(bytes, language, path);
+    return ParseLanguageBytes(*file.bytes, language, path);
 }
 
 LanguageResult LoadLanguageTable(int &language)

@@ -9,11 +9,17 @@
 // holds a NUL character is refused. The last item
 // of blocks 1 to 8 ends its line, and exactly one empty line separates each
 // block from the next (CR LF, LF or CR line ends alike); an empty line is
-// never an item, so a block that is short of items is reported as such.
+// never an item, so a block that is short of items is reported as such. A
+// block never holds more items than its count (an unquoted comma that splits
+// an item would shift every later one), and nothing but blank lines follows
+// the last block.
+//
+// Only a regular file of at most kLanguageFileMaxBytes is read: a named
+// pipe, a device or a runaway file is refused before anything is read.
 //
 // Nothing here throws or ends the program: a missing file, a damaged block
-// layout, too few items or bytes that are not text come back as a
-// LanguageError that names the file, the block, the item and the line (or
+// layout, too few or too many items or bytes that are not text come back as
+// a LanguageError that names the file, the block, the item and the line (or
 // the line alone where no item is concerned). Qt Core only.
 #pragma once
 
@@ -33,6 +39,8 @@ constexpr int kLanguageBlockCount = 9;
 constexpr std::array<int, kLanguageBlockCount> kLanguageBlockSizes{16, 33, 34, 9, 11, 9, 26, 27, 35};
 constexpr int kLanguageItemCount = 200;
 constexpr int kMessageCount = 6; // block 1 items 11..16
+// The shipped files are about 40 kB each.
+constexpr qint64 kLanguageFileMaxBytes = 1024 * 1024;
 
 // Language numbers as the program keeps them (CurrentLanguage): below 1
 // becomes 1, above 2 becomes 2.
@@ -107,24 +115,40 @@ struct LanguageResult {
 };
 
 // Encoding of a file's bytes: valid UTF-8 is read as UTF-8 (a leading byte
-// order mark is dropped). A file without a single valid UTF-8 multi-byte
-// sequence is read in the 8-bit code page of the language, Windows-1251 for
-// Russian and Windows-1252 for English. A file that is UTF-8 but for some
-// bytes is neither: decoding it either way would garble it silently, so it
-// is refused at the line of its first bad byte.
+// order mark is dropped). A file that is not UTF-8 throughout is read in the
+// 8-bit code page of the language, Windows-1251 for Russian and Windows-1252
+// for English, when it reads as that code page's text: the places where
+// UTF-8 breaks outnumber its valid multi-byte characters many times over (a
+// code-page letter followed by a byte of 0x80..0xBF, as in "\xD9\xB8" for
+// "Щё", happens to be valid UTF-8 now and then), and every byte is a
+// character of the code page. A file that is UTF-8 but for a few bytes is
+// neither: decoding it either way would garble it silently, so it is refused
+// at the first byte that is wrong.
 struct Utf8Scan {
-    qsizetype firstBad = -1;  // offset of the first byte that breaks UTF-8, -1: none
-    bool multiByte = false;   // at least one valid multi-byte sequence
+    qsizetype firstBad = -1;       // offset where UTF-8 first breaks, -1: never
+    // The byte to blame for that break: firstBad, or, when a byte inside the
+    // character begun there breaks it and the character is whole without
+    // that byte (0xFF inserted into an em dash), that byte.
+    qsizetype blamed = -1;
+    qsizetype validSequences = 0;  // valid multi-byte characters
+    qsizetype breaks = 0;          // places where UTF-8 breaks
 };
 Utf8Scan ScanUtf8(QByteArrayView bytes);
 bool IsValidUtf8(QByteArrayView bytes);
+// Whether a scan that found breaks reads as code-page text rather than as
+// damaged UTF-8 (the first of the two tests above).
+bool BreaksOutnumberUtf8(const Utf8Scan &scan);
 QString DecodeWindows1251(QByteArrayView bytes);
 QString DecodeWindows1252(QByteArrayView bytes);
+// The first byte that the language's code page leaves undefined, or -1.
+qsizetype FirstUndefinedInCodePage(QByteArrayView bytes, Language language);
 
 struct DecodedLanguageText {
     std::optional<QString> text; // empty when the file is refused
-    int badLine = 0;             // then the 1-based line of the first bad byte
-    unsigned char badByte = 0;   // and that byte
+    bool codePage = false;       // read (or refused) as the code page
+    int badLine = 0;             // when refused: the 1-based line of the wrong byte,
+    int badColumn = 0;           // its 1-based byte within that line
+    unsigned char badByte = 0;   // and the byte itself
 };
 DecodedLanguageText DecodeLanguageBytes(const QByteArray &bytes, Language language);
 

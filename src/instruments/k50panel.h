@@ -56,9 +56,9 @@ bool SelectorPopsUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, flo
 class K50Panel : public QObject {
     Q_OBJECT
 public:
-    // Design rectangle of `Picture2` in the window (twips).
+    // Design rectangle of `Picture2` in the window (twips), where most
+    // benches have it; a bench may give another.
     static constexpr QRectF kStandardPlace{120, 240, 8775, 3855};
-    static constexpr QRectF kLab6Place{120, 120, 8775, 4215};
 
     // Creates `Picture2` and every control inside it as children of the
     // bench's client widget, at design geometry (the frame rescales them),

@@ -12,9 +12,10 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
-#include <cmath>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <cmath>
 
 namespace ohmaris {
 
@@ -109,7 +110,8 @@ Chooser::Chooser(QWidget *parent) : QDialog(parent)
     for (int i = 0; i < LabCount; ++i) {
         auto *o = new QRadioButton(m_frame);
         o->setObjectName(ArrayName(QStringLiteral("Option1"), i));
-        o->setGeometry(px(480, 2640 + 600 * i, 9615, 495));
+        const QRect place = OptionPlace(i);
+        o->setGeometry(px(place.x(), place.y(), place.width(), place.height()));
         o->setFont(optionFont);
         o->setAutoFillBackground(true);
         o->setPalette(fp);
@@ -144,6 +146,14 @@ Chooser::Chooser(QWidget *parent) : QDialog(parent)
     m_options[0]->setChecked(true);
     m_options[0]->setFocus();
     Option1_Click(0);
+}
+
+QRect Chooser::OptionPlace(int index, int count)
+{
+    constexpr int kDesignLabs = 8, kTop = 2640, kPitch = 600, kHeight = 495;
+    constexpr int kButtonsTop = 7320;
+    const int pitch = count <= kDesignLabs ? kPitch : (kButtonsTop - kTop) / count;
+    return QRect(480, kTop + pitch * index, 9615, std::min(kHeight, pitch - 30));
 }
 
 void Chooser::setCaptionColour(int index, const QColor &c)

@@ -1,8 +1,12 @@
 // The lab chooser `frmSplash`: the first window and the hub every lab
-// window returns to. A column of eight options, Next and Exit.
+// window returns to. A column of options, one per lab of the lab table,
+// Next and Exit.
 #pragma once
 
+#include "labs/labtable.h"
+
 #include <QDialog>
+#include <QRect>
 #include <array>
 
 class QFrame;
@@ -17,7 +21,11 @@ class Chooser : public QDialog {
 public:
     explicit Chooser(QWidget *parent = nullptr);
 
-    static constexpr int LabCount = 8;
+    static constexpr int LabCount = kLabCount;
+    // Design place of Option1(index) in Frame1 (twips) when the chooser
+    // lists `count` labs: 600 twips apart from the top one, as designed for
+    // eight; more labs share the band above the buttons more closely.
+    static QRect OptionPlace(int index, int count = LabCount);
     int SelectedLab() const { return m_selectedLab; }
     QRadioButton *option(int index) const { return m_options[size_t(index)]; }
 

@@ -103,24 +103,10 @@ void LabForm::closeEvent(QCloseEvent *e)
     QTimer::singleShot(0, m_owner, [o = m_owner] { o->Unload(); });
 }
 
-LabWindowSetup LabSetup(int lab)
+LabWindow::LabWindow(const LabFrame &frame, QObject *parent)
+    : QObject(parent), m_frame(frame), m_formName(QLatin1String(frame.form))
 {
-    using SV = ScalingVariant;
-    const QString command4 = QStringLiteral("Command4");
-    switch (lab) {
-    case 1: return {QStringLiteral("Form1"), 30, QStringLiteral("Command1"), SV::Plain, true, false, true};
-    case 2: return {QStringLiteral("Form2"), 30, command4, SV::Plain, true, false, true};
-    case 3: return {QStringLiteral("Form3"), 30, command4, SV::Plain, true, false, true};
-    case 4: return {QStringLiteral("Form6"), 30, command4, SV::Plain, true, false, true};
-    case 5: return {QStringLiteral("Form4"), 30, command4, SV::ThreePhase, true, false, true};
-    case 6: return {QStringLiteral("Form5"), 30, command4, SV::ThreePhase, true, false, true};
-    case 7: return {QStringLiteral("Form7"), 50, QStringLiteral("Command10"), SV::Transients, false, true, false};
-    case 8: return {QStringLiteral("Form8"), 50, QStringLiteral("Command10"), SV::Harmonics, false, true, false};
-    default: return {};
-    }
 }
-
-LabWindow::LabWindow(LabWindowSetup setup, QObject *parent) : QObject(parent), m_setup(std::move(setup)) {}
 
 LabWindow::~LabWindow()
 {
@@ -152,18 +138,18 @@ void LabWindow::Load()
     if (m_form)
         return;
     m_form = new LabForm(this);
-    m_form->setObjectName(m_setup.formName);
+    m_form->setObjectName(m_formName);
     m_client = new QWidget(m_form);
     m_client->setObjectName(QStringLiteral("client"));
     m_form->setCentralWidget(m_client);
 
     m_timer = new QTimer(m_form);
     m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(m_setup.timerInterval);
+    m_timer->setInterval(m_frame.tickMs);
     connect(m_timer, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 
     m_cancel = new QPushButton(m_client);
-    SetDesign(m_cancel, m_setup.cancelName, 0, 0, 1215, 375);
+    SetDesign(m_cancel, QLatin1String(m_frame.cancelButton), 0, 0, 1215, 375);
     connect(m_cancel, &QPushButton::clicked, this, [this] {
         QTimer::singleShot(0, this, [this] { Unload(); });
     });
@@ -182,7 +168,7 @@ void LabWindow::Load()
     ScaleControls();
     const double screenTwips = screen.width() * kTwipsPerPixel;
     const double cancelLeft =
-        m_setup.focusPicture1 ? 2 * screenTwips : m_cancel->width() * kTwipsPerPixel + screenTwips;
+        m_frame.cancelFarOffScreen ? 2 * screenTwips : m_cancel->width() * kTwipsPerPixel + screenTwips;
     m_cancel->move(int(cancelLeft / kTwipsPerPixel), m_cancel->y());
     FormLoad();
     Q_EMIT loaded();
@@ -263,7 +249,7 @@ void LabWindow::ScaleControls()
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const ScaleFactors f = ScreenScale(screen.width() * kTwipsPerPixel, screen.height() * kTwipsPerPixel);
-    ScaleDesignedControls(m_client, f, m_setup.scaling);
+    ScaleDesignedControls(m_client, f, m_frame.scaling);
 }
 
 void LabWindow::Form_Activate()
@@ -272,14 +258,14 @@ void LabWindow::Form_Activate()
         return;
     m_timer->start();
     UpdateLanguageChecks();
-    if (m_setup.focusPicture1)
+    if (m_frame.focusPicture1)
         if (QWidget *p = Control(QStringLiteral("Picture1")))
             p->setFocus();
 }
 
 void LabWindow::Form_Resize()
 {
-    if (!m_form || !m_setup.keepMaximised)
+    if (!m_form || !m_frame.keepMaximised)
         return;
     const Qt::WindowStates st = m_form->windowState();
     if (!(st & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) && m_form->isVisible())
@@ -310,7 +296,7 @@ void LabWindow::OnLanguageApplied()
 
 void LabWindow::MnuExit_Click()
 {
-    if (m_setup.exitClearsHelpKey)
+    if (m_frame.exitClearsHelpKey)
         Shell::instance().HelpKey.clear();
     Unload();
 }

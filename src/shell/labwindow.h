@@ -40,28 +40,16 @@ private:
     LabWindow *m_owner;
 };
 
-struct LabWindowSetup {
-    QString formName;       // "Form1" .. "Form8"
-    int timerInterval = 30; // ms
-    QString cancelName;     // hidden cancel button: Command1, Command4 or Command10
-    ScalingVariant scaling = ScalingVariant::Plain;
-    bool keepMaximised = true;   // labs 1 to 6 restore themselves maximised
-    bool focusPicture1 = false;  // labs 7 and 8 focus the oscilloscope screen
-    bool exitClearsHelpKey = true;
-};
-
-// The frame settings of lab 1..8 (window name, tick, cancel button,
-// scaling variant, maximised rule, focus and help-key rules).
-LabWindowSetup LabSetup(int lab);
-
 class LabWindow : public QObject {
     Q_OBJECT
 public:
-    explicit LabWindow(LabWindowSetup setup, QObject *parent = nullptr);
+    // `frame`: the lab's entry in the lab table says how the frame treats
+    // this window (its name, tick, cancel button, scaling and rules).
+    explicit LabWindow(const LabFrame &frame, QObject *parent = nullptr);
     ~LabWindow() override;
 
-    const QString &formName() const { return m_setup.formName; }
-    const LabWindowSetup &setup() const { return m_setup; }
+    const QString &formName() const { return m_formName; }
+    const LabFrame &frame() const { return m_frame; }
     bool isLoaded() const { return m_form != nullptr; }
     LabForm *form() const { return m_form; }
     // Parent of the bench's controls (the form's central widget).
@@ -142,7 +130,8 @@ private:
     // The frame's pointers into a form that is going.
     void ForgetControls();
 
-    LabWindowSetup m_setup;
+    LabFrame m_frame;
+    QString m_formName;
     QPointer<LabForm> m_form;
     QPointer<LabForm> m_unloadedForm; // deleted later, unless discarded first
     QWidget *m_client = nullptr;

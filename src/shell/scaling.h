@@ -1,9 +1,12 @@
 // Screen scaling of the lab windows: every control is designed for a
 // 1024 x 768 screen (15360 x 11520 twips) and rescaled at load by the ratio of
 // the real screen to the design one. The rule goes by the control's name
-// prefix, with a few per-window variants; it is a pure function so the
-// arithmetic can be checked without a window.
+// prefix, with a few per-window variants (the lab's entry names its
+// ScalingVariant, labs/labentry.h); it is a pure function so the arithmetic
+// can be checked without a window.
 #pragma once
+
+#include "labs/labentry.h"
 
 #include <QRectF>
 #include <QString>
@@ -12,13 +15,6 @@ namespace ohmaris {
 
 constexpr double kDesignWidthTwips = 15360.0;
 constexpr double kDesignHeightTwips = 11520.0;
-
-enum class ScalingVariant {
-    Plain,       // Form1, Form2, Form3, Form6
-    ThreePhase,  // Form4, Form5: "Comb" keep height, "Fram" fonts, "Text" height twice
-    Transients,  // Form7: "Combo" keep height
-    Harmonics,   // Form8: "Comb" keep height, "Tex" fonts
-};
 
 struct ScaleFactors {
     float ScaleX = 1.0f;

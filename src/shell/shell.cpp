@@ -7,6 +7,7 @@
 #include "shell/chooser.h"
 #include "shell/helpwindow.h"
 #include "shell/labwindow.h"
+#include "shell/translators.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -74,6 +75,10 @@ bool Shell::LoadLanguage(int &language)
     m_table = std::make_unique<LanguageTable>(std::move(*r.table));
     CurrentLanguage = language;
     Messages = m_table->messages();
+    // Qt's translators switch with the file, before the captions are
+    // written, so texts a window builds with tr() at its caption reload
+    // come out in the same language.
+    InstallTranslators(language);
     ApplyToAll();
     return true;
 }

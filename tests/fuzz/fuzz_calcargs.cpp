@@ -7,10 +7,12 @@
 
 #include "calctool.h"
 #include "labs/labtable.h"
+#include "ohmaris_version.h"
 
 #include <QByteArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <cstdint>
@@ -61,6 +63,16 @@ bool BreaksLine(QChar c)
     }
 }
 
+// What the tool prints instead of results: the usage (with every lab's
+// help), one lab's help, the version or the manual page.
+bool IsAnswer(const QString &out)
+{
+    static const QRegularExpression labHelp(QStringLiteral("^lab \\d+: [^\n]*\n  inputs:\n"));
+    return out.startsWith(QStringLiteral("usage: ohmaris-calc ")) || labHelp.match(out).hasMatch()
+           || out == QStringLiteral("ohmaris-calc %1\n").arg(QLatin1String(kVersionText))
+           || out.startsWith(QStringLiteral(".\\\" Manual page of ohmaris-calc"));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -82,8 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     }
     FUZZ_CHECK(err.isEmpty() && !out.isEmpty() && out.endsWith(QLatin1Char('\n')), detail);
-    const bool help = words.contains(QStringLiteral("--help")) || words.contains(QStringLiteral("-h"));
-    if (words.contains(QStringLiteral("--json")) && !help) {
+    if (IsAnswer(out))
+        return 0;
+    if (words.contains(QStringLiteral("--json"))) {
         FUZZ_CHECK(out.indexOf(QLatin1Char('\n')) == out.size() - 1, detail);
         QJsonParseError error;
         const QJsonDocument doc = QJsonDocument::fromJson(out.toUtf8(), &error);
@@ -94,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         for (const LabCalc *lab : Labs())
             known = known || o.value(QStringLiteral("lab")).toInt() == lab->lab;
         FUZZ_CHECK(known, detail);
-    } else if (!help) {
+    } else {
         // Text output: one NAME = VALUE line per quantity.
         for (const QString &line : out.chopped(1).split(QLatin1Char('\n')))
             FUZZ_CHECK(line.indexOf(QStringLiteral(" = ")) > 0, detail);

@@ -1,6 +1,6 @@
 // The shipped language files: both load completely from beside the program,
-// every help key lands on its element's topic, and the captions made from
-// parts of items read sensibly.
+// the Russian one also saved in Windows-1251, every help key lands on its
+// element's topic, and the captions made from parts of items read sensibly.
 #include "i18n/captionmap.h"
 #include "i18n/helptopics.h"
 
@@ -8,7 +8,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <iconv.h>
 
 using namespace ohmaris;
 
@@ -26,6 +29,39 @@ LanguageTable Load(Language language)
     return *r.table;
 }
 
+QByteArray FileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// UTF-8 text in Windows-1251, converted by the C library (not by the
+// reader's own table), as an editor would save it; empty if some character
+// has no place in the code page.
+QByteArray ToWindows1251(QByteArray utf8)
+{
+    const iconv_t cd = iconv_open("CP1251", "UTF-8");
+    if (cd == iconv_t(-1))
+        return {};
+    QByteArray out(utf8.size(), '\0');
+    char *in = utf8.data();
+    std::size_t inLeft = std::size_t(utf8.size());
+    char *to = out.data();
+    std::size_t outLeft = std::size_t(out.size());
+    const std::size_t done = iconv(cd, &in, &inLeft, &to, &outLeft);
+    iconv_close(cd);
+    if (done == std::size_t(-1) || inLeft != 0)
+        return {};
+    out.truncate(out.size() - qsizetype(outLeft));
+    return out;
+}
+
 void AddLanguageRows(const char *name)
 {
     QTest::addRow("%s, English", name) << Language::English;
@@ -40,6 +76,8 @@ class TestLanguageData : public QObject {
 private slots:
     void filesLoadCompletely_data();
     void filesLoadCompletely();
+    void russianInWindows1251ReadsTheSame();
+    void russianWithABrokenByteIsRefused();
     void helpKeysFindTheirTopics_data();
     void helpKeysFindTheirTopics();
     void onlyTheFirstTopicBeginsWithO_data();
@@ -81,6 +119,57 @@ void TestLanguageData::filesLoadCompletely()
         for (const QString &text : t.items(*r.table))
             QVERIFY2(!text.trimmed().isEmpty(), qPrintable(t.window + QLatin1Char('.') + t.control));
     }
+}
+
+void TestLanguageData::russianInWindows1251ReadsTheSame()
+{
+    const QString path = LanguageFilePath(Language::Russian);
+    const QByteArray utf8 = FileBytes(path);
+    const QByteArray cp1251 = ToWindows1251(utf8);
+    QVERIFY2(!cp1251.isEmpty(), "Rus.txt holds a character that Windows-1251 lacks");
+    // The file holds byte pairs that happen to be valid UTF-8 ("Щё").
+    QVERIFY(ScanUtf8(cp1251).validSequences > 0);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString copy = dir.filePath(QStringLiteral("Rus.txt"));
+    QVERIFY(WriteFile(copy, cp1251));
+    const LanguageResult fromUtf8 = ReadLanguageFile(path, Language::Russian);
+    const LanguageResult fromCp1251 = ReadLanguageFile(copy, Language::Russian);
+    QVERIFY2(fromCp1251.ok(), fromCp1251.error ? qPrintable(fromCp1251.error->message()) : "");
+    QVERIFY(fromUtf8.ok());
+    for (int b = 1; b <= kLanguageBlockCount; ++b)
+        QCOMPARE(fromCp1251.table->block(b), fromUtf8.table->block(b));
+    for (const CaptionTarget &t : CaptionTargets())
+        QCOMPARE(t.items(*fromCp1251.table), t.items(*fromUtf8.table));
+    const HelpContent help = HelpTopics(*fromCp1251.table);
+    QCOMPARE(help.titles, HelpTopics(*fromUtf8.table).titles);
+    QCOMPARE(help.texts, HelpTopics(*fromUtf8.table).texts);
+}
+
+void TestLanguageData::russianWithABrokenByteIsRefused()
+{
+    // 0xFF put inside the first em dash of the file: the message names
+    // that byte and its place, not the dash's first byte.
+    QByteArray bytes = FileBytes(LanguageFilePath(Language::Russian));
+    const qsizetype dash = bytes.indexOf("\xE2\x80\x94");
+    QVERIFY(dash > 0);
+    bytes.insert(dash + 1, '\xFF');
+    const int line = int(bytes.left(dash).count('\n')) + 1;
+    const qsizetype column = dash + 1 - (bytes.lastIndexOf('\n', dash) + 1) + 1;
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString copy = dir.filePath(QStringLiteral("Rus.txt"));
+    QVERIFY(WriteFile(copy, bytes));
+    const LanguageResult r = ReadLanguageFile(copy, Language::Russian);
+    QVERIFY(!r.ok());
+    QCOMPARE(r.error->message(),
+             QStringLiteral("Language file %1: line %2: byte 0xFF (byte %3 of the line) is not UTF-8, though the "
+                            "file is UTF-8 elsewhere; save the file as UTF-8 throughout")
+                 .arg(copy)
+                 .arg(line)
+                 .arg(column));
 }
 
 void TestLanguageData::helpKeysFindTheirTopics_data()

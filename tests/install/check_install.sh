@@ -31,7 +31,8 @@ expected_files() {
         "share/applications/$app_id.desktop" \
         "share/metainfo/$app_id.metainfo.xml" \
         "share/icons/hicolor/scalable/apps/$app_id.svg" \
-        share/man/man1/ohmaris.1.gz share/man/man1/ohmaris-calc.1.gz
+        share/man/man1/ohmaris.1.gz share/man/man1/ohmaris-calc.1.gz \
+        share/doc/ohmaris/copyright
     for size in 16 22 24 32 48 64 128 256; do
         echo "share/icons/hicolor/${size}x${size}/apps/$app_id.png"
     done

@@ -69,8 +69,8 @@ private slots:
         QCOMPARE(panel->Command2(1)->text(), QStringLiteral("2,5 А"));
 
         QWidget other;
-        K50Panel lab6(&other, K50Panel::kLab6Place);
-        QCOMPARE(DesignRect(lab6.Picture2()), QRectF(120, 120, 8775, 4215));
+        K50Panel elsewhere(&other, QRectF(120, 120, 8775, 4215));
+        QCOMPARE(DesignRect(elsewhere.Picture2()), QRectF(120, 120, 8775, 4215));
     }
 
     // Each meter is 0.9 times as high as it is wide and stands whole inside

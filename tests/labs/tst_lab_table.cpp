@@ -1,7 +1,9 @@
 // The lab table and the windows it gives: each listed lab opens its own
-// bench (its window name, its calculator for the same lab), and every
-// target of the caption table names a real control of its window, so a
-// misspelt name cannot leave a caption unwritten without a word.
+// bench with the frame settings of its entry (window name, tick, cancel
+// button), its calculator is for the same lab, its caption rows write only
+// its own window and its option in the chooser, and every target of the
+// caption table names a real control of its window, so a misspelt name
+// cannot leave a caption unwritten without a word.
 #include "benchtest.h"
 #include "calc/labcalc.h"
 #include "i18n/captionmap.h"
@@ -11,8 +13,10 @@
 #include "shell/shell.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 
 using namespace ohmaris;
 
@@ -22,11 +26,12 @@ class TestLabTable : public QObject {
 private:
     test::BenchFixture f;
 
-    static QList<int> TableLabs()
+    static void labs_data()
     {
-        QList<int> labs;
-        LabTable::ForEach([&labs]<class Lab>() { labs << Lab::kNumber; });
-        return labs;
+        QTest::addColumn<int>("lab");
+        LabTable::ForEach([]<class Lab>() {
+            QTest::newRow(qPrintable(QStringLiteral("lab %1").arg(Lab::kNumber))) << Lab::kNumber;
+        });
     }
 
 private Q_SLOTS:
@@ -34,30 +39,61 @@ private Q_SLOTS:
 
     void entriesAreDistinctAndMatch()
     {
-        QSet<int> seen;
-        LabTable::ForEach([&seen]<class Lab>() {
-            QVERIFY2(Lab::kNumber >= 1 && Lab::kNumber <= Chooser::LabCount, "lab number out of range");
-            QVERIFY2(!seen.contains(Lab::kNumber), "lab listed twice");
-            seen.insert(Lab::kNumber);
+        QSet<QString> forms;
+        LabTable::ForEach([&forms]<class Lab>() {
+            const QString form = QLatin1String(Lab::kFrame.form);
+            QVERIFY2(!form.isEmpty() && !forms.contains(form), qPrintable(form));
+            forms.insert(form);
             QCOMPARE(Lab::Calc().lab, Lab::kNumber);
             QVERIFY(!Lab::Calc().inputs.empty());
             QVERIFY(bool(Lab::Calc().run));
         });
-        QCOMPARE(int(seen.size()), LabTable::kCount);
+        QCOMPARE(int(forms.size()), kLabCount);
+        QCOMPARE(Chooser::LabCount, kLabCount);
     }
 
-    void everyCaptionTargetNamesAControl_data()
+    void captionRowsAreTheLabsOwn_data() { labs_data(); }
+    void captionRowsAreTheLabsOwn()
     {
-        QTest::addColumn<int>("lab");
-        for (int lab : TableLabs())
-            QTest::newRow(qPrintable(QStringLiteral("lab %1").arg(lab))) << lab;
+        QFETCH(int, lab);
+        LabTable::ForEach([lab]<class Lab>() {
+            if (Lab::kNumber != lab)
+                return;
+            std::vector<CaptionTarget> rows;
+            CaptionRows captions(rows, QLatin1String(Lab::kFrame.form), lab - 1);
+            Lab::Captions(captions);
+            bool titled = false, listed = false;
+            for (const CaptionTarget &t : rows) {
+                if (t.window == QLatin1String("frmSplash")) {
+                    QCOMPARE(t.control, QStringLiteral("Option1(%1)").arg(lab - 1));
+                    listed = true;
+                } else {
+                    QCOMPARE(t.window, QLatin1String(Lab::kFrame.form));
+                    titled = titled || t.role == CaptionRole::WindowTitle;
+                }
+            }
+            QVERIFY2(titled && listed, "no title for the window and the chooser");
+        });
     }
+
+    void opensWithItsFrame_data() { labs_data(); }
+    void opensWithItsFrame()
+    {
+        QFETCH(int, lab);
+        const LabFrame &frame = LabTable::kFrames[std::size_t(lab - 1)];
+        LabWindow *w = f.Open(lab);
+        QVERIFY(w && w->isLoaded());
+        QCOMPARE(w->form()->objectName(), QLatin1String(frame.form));
+        QCOMPARE(w->timer()->interval(), frame.tickMs);
+        QVERIFY(w->Control<QPushButton>(QLatin1String(frame.cancelButton)));
+    }
+
+    void everyCaptionTargetNamesAControl_data() { labs_data(); }
     void everyCaptionTargetNamesAControl()
     {
         QFETCH(int, lab);
         LabWindow *w = f.Open(lab);
         QVERIFY(w && w->isLoaded());
-        QCOMPARE(w->form()->objectName(), LabSetup(lab).formName);
         QStringList missing;
         for (const CaptionTarget &t : CaptionTargets()) {
             if (t.window != w->formName() || t.control.isEmpty())

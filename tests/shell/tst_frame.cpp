@@ -34,8 +34,8 @@ namespace {
 
 class DemoBench : public LabWindow {
 public:
-    explicit DemoBench(const QString &name, ScalingVariant v = ScalingVariant::Plain)
-        : LabWindow(LabWindowSetup{name, 30, QStringLiteral("Command1"), v, true, false, true})
+    explicit DemoBench(const char *name, ScalingVariant v = ScalingVariant::Plain)
+        : LabWindow(LabFrame{.form = name, .cancelButton = "Command1", .scaling = v})
     {
     }
     int ticks = 0;  // window state: survives unload
@@ -79,11 +79,11 @@ private Q_SLOTS:
         Shell &shell = Shell::instance();
         shell.setMessagesShown(false);
         shell.RegisterLab(1, [this] {
-            auto w = std::make_unique<DemoBench>(QStringLiteral("Form1"));
+            auto w = std::make_unique<DemoBench>("Form1");
             bench = w.get();
             return w;
         });
-        shell.RegisterLab(5, [] { return std::make_unique<DemoBench>(QStringLiteral("Form4"), ScalingVariant::ThreePhase); });
+        shell.RegisterLab(5, [] { return std::make_unique<DemoBench>("Form4", ScalingVariant::ThreePhase); });
         int lang = 1;
         QVERIFY2(shell.LoadLanguage(lang), qPrintable(shell.lastLanguageError()));
     }
@@ -99,6 +99,29 @@ private Q_SLOTS:
             QCOMPARE(c->option(i)->palette().color(QPalette::WindowText), QColor(Qt::black));
         QVERIFY(c->option(0)->text().startsWith(QLatin1Char(' ')));
         QVERIFY(c->findChild<QLabel *>(QStringLiteral("lblversion"))->text().endsWith(QLatin1Char(' ') + QLatin1String(kVersionText)));
+    }
+
+    // Eight labs stand at their design places; a longer table keeps every
+    // option in the band above the Exit and Next buttons (top 7320).
+    void chooserOptionsFitTheFrame_data()
+    {
+        QTest::addColumn<int>("count");
+        for (int count : {8, 9, 12})
+            QTest::addRow("%d labs", count) << count;
+    }
+    void chooserOptionsFitTheFrame()
+    {
+        QFETCH(int, count);
+        for (int i = 0; i < count; ++i) {
+            const QRect place = Chooser::OptionPlace(i, count);
+            if (count == 8)
+                QCOMPARE(place, QRect(480, 2640 + 600 * i, 9615, 495));
+            QVERIFY(place.height() >= 300);
+            if (i > 0)
+                QVERIFY(place.top() > Chooser::OptionPlace(i - 1, count).top() + Chooser::OptionPlace(i - 1, count).height());
+        }
+        if (count > 8)
+            QVERIFY(Chooser::OptionPlace(count - 1, count).top() + Chooser::OptionPlace(count - 1, count).height() <= 7320);
     }
 
     void nextOpensTheChosenLab()
@@ -134,6 +157,40 @@ private Q_SLOTS:
         c->Command1_Click();
         QVERIFY(!c->isVisible());
         QVERIFY(!w->isLoaded());
+    }
+
+    // The confirmation's standard buttons are Qt's own texts: they follow the
+    // language as the prompt does, at every switch.
+    void exitBoxButtonsFollowTheLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("cancel");
+        QTest::newRow("Russian") << 2 << QStringLiteral("Отмена");
+        QTest::newRow("back to English") << 1 << QStringLiteral("Cancel");
+    }
+    void exitBoxButtonsFollowTheLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, cancel);
+        Shell &shell = Shell::instance();
+        int russian = 2;
+        QVERIFY(shell.LoadLanguage(russian));
+        QVERIFY(shell.LoadLanguage(language));
+        Chooser *c = shell.chooser();
+        c->show();
+        QString seenCancel, seenPrompt;
+        QTimer::singleShot(0, c, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seenPrompt = box->text();
+            seenCancel = box->button(QMessageBox::Cancel)->text();
+            box->button(QMessageBox::Cancel)->click();
+        });
+        c->Command1_Click();
+        QCOMPARE(seenPrompt, shell.Messages.value(3));
+        QCOMPARE(seenCancel, cancel);
+        QVERIFY(c->isVisible());
     }
 
     void enterIsNextAndEscIsExit()

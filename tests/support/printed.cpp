@@ -33,11 +33,11 @@ bool MatchesPrinted(double value, QString printed, QString *why)
     return false;
 }
 
-void CheckPrinted(const char *what, double value, const QString &printed)
+void CheckPrinted(const char *what, double value, const QString &printed, std::source_location where)
 {
     QString why;
     if (!MatchesPrinted(value, printed, &why))
-        QTest::qFail(qPrintable(QLatin1String(what) + QLatin1String(": ") + why), __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QLatin1String(what) + QLatin1String(": ") + why), where.file_name(), int(where.line()));
 }
 
 } // namespace ohmaris::test

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <source_location>
 
 namespace ohmaris::test {
 
@@ -18,7 +19,10 @@ inline bool Near(double value, double target, double tolerance)
     return value - target <= tolerance && target - value <= tolerance;
 }
 
-// Records a test failure naming `what` when the value does not match.
-void CheckPrinted(const char *what, double value, const QString &printed);
+// Records a test failure naming `what` when the value does not match, at
+// the caller's file and line (a helper that calls it passes its own
+// caller's `where` on).
+void CheckPrinted(const char *what, double value, const QString &printed,
+                  std::source_location where = std::source_location::current());
 
 } // namespace ohmaris::test

@@ -1,6 +1,7 @@
 // The manual page of ohmaris-calc: roff escaping of the descriptors' texts,
-// and a page that lists every lab's inputs and outputs and nothing roff would
-// take for a request.
+// a page that lists every lab's inputs and outputs and nothing roff would
+// take for a request, and every option the tool's parser takes.
+#include "calctool.h"
 #include "manpage.h"
 
 #include <QRegularExpression>
@@ -15,6 +16,7 @@ private slots:
     void roffText_data();
     void roffText();
     void pageFromDescriptors();
+    void optionsAsTheToolTakesThem();
 };
 
 void TestCalcManPage::roffText_data()
@@ -85,6 +87,23 @@ void TestCalcManPage::pageFromDescriptors()
     for (const QString &line : lines)
         if (line.startsWith(QLatin1Char('.')) || line.startsWith(QLatin1Char('\'')))
             QVERIFY2(request.match(line).hasMatch(), qPrintable(line));
+}
+
+void TestCalcManPage::optionsAsTheToolTakesThem()
+{
+    const QString page = CalcManPage({}, QStringLiteral("2.1.0"), QStringLiteral("2030-01-02"));
+    const qsizetype options = page.indexOf(QStringLiteral("\n.SH OPTIONS\n"));
+    const qsizetype next = page.indexOf(QStringLiteral("\n.SH "), options + 1);
+    QVERIFY(options > 0 && next > options);
+    const QString section = page.mid(options, next - options);
+    QVERIFY(!CalcOptions().isEmpty());
+    for (const QCommandLineOption &o : CalcOptions()) {
+        for (const QString &name : o.names()) {
+            const QString dashed = (name.size() == 1 ? QStringLiteral("\\-") : QStringLiteral("\\-\\-")) + name;
+            QVERIFY2(section.contains(QStringLiteral("\\fB%1\\fR").arg(dashed)), qPrintable(dashed + QLatin1Char('\n') + section));
+        }
+        QVERIFY2(section.contains(RoffText(o.description())), qPrintable(o.description()));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestCalcManPage)

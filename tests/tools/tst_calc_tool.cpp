@@ -11,8 +11,11 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -60,6 +63,9 @@ private slots:
     void lab7WithoutEventsOrTimes();
     void lab7ListsTakeADecimalPoint();
     void lab7ManySamplesOverADay();
+    void lab7ListsFromFiles();
+    void lab7ListFileRefused_data();
+    void lab7ListFileRefused();
 };
 
 void TestCalcTool::localeOfTheRun()
@@ -284,6 +290,7 @@ void TestCalcTool::sameInProcess_data()
     QTest::newRow("lab 7 samples") << QStringList{"7", "events=S1@0", "at=2.4,5", "--json"};
     QTest::newRow("lab 1 help") << QStringList{"1", "--help"};
     QTest::newRow("lab 7 netlist") << QStringList{"7", "circuit=3", "events=S1@0,S2@2", "at=1,3", "--netlist"};
+    QTest::newRow("version") << QStringList{"--version"};
     QTest::newRow("refused") << QStringList{"1", "E1=\n"};
 }
 
@@ -441,6 +448,92 @@ void TestCalcTool::lab7ManySamplesOverADay()
     QCOMPARE(t(kZeros + 2), 0.05);
     QCOMPARE(t(kZeros + 3), 2.4);
     QVERIFY(std::abs(samples[kZeros + 3].toObject().value("ScopeVoltage").toDouble() - 15.1709) < 5e-5);
+}
+
+void TestCalcTool::lab7ListsFromFiles()
+{
+    // at=@FILE and events=@FILE give what the same lists give inline, with
+    // one item a line, commas, CR LF, blanks and empty lines mixed.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString events = dir.filePath(QStringLiteral("events.txt"));
+    const QString times = dir.filePath(QStringLiteral("times.txt"));
+    QFile e(events);
+    QVERIFY(e.open(QIODevice::WriteOnly));
+    e.write("S1@0\r\n\r\n  S2@3.5  \r\n");
+    e.close();
+    QFile t(times);
+    QVERIFY(t.open(QIODevice::WriteOnly));
+    t.write("2.4, 5\n\n0.07\n");
+    t.close();
+    const Outcome fromFiles = RunCalc({"7", "circuit=3", "events=@" + events, "at=@" + times, "--json"});
+    QVERIFY2(fromFiles.exitCode == 0, fromFiles.err.constData());
+    const Outcome inline_ = RunCalc({"7", "circuit=3", "events=S1@0,S2@3.5", "at=2.4,5,0.07", "--json"});
+    QCOMPARE(inline_.exitCode, 0);
+    QCOMPARE(fromFiles.out, inline_.out);
+
+    // 100,000 sample times, more than one argument can hold.
+    constexpr int kTimes = 100000;
+    QVERIFY(t.open(QIODevice::WriteOnly));
+    for (int k = 0; k < kTimes; ++k)
+        t.write(QByteArray::number(k % 2000) + (k % 10 == 9 ? "\n" : ","));
+    t.close();
+    const Outcome many = RunCalc({"7", "events=S1@0", "at=@" + times, "--json"});
+    QVERIFY2(many.exitCode == 0, many.err.constData());
+    const QJsonArray samples = QJsonDocument::fromJson(many.out).object().value("outputs").toObject().value("samples").toArray();
+    QCOMPARE(samples.size(), kTimes);
+    QCOMPARE(samples[kTimes - 1].toObject().value("t").toDouble(), 1999.0);
+}
+
+// A list file that cannot be used is named with what is wrong; a bad item
+// in it with its line. A pipe is refused at once rather than waited on.
+void TestCalcTool::lab7ListFileRefused_data()
+{
+    QTest::addColumn<QString>("input");    // at or events
+    QTest::addColumn<QString>("kind");     // file, fifo, or a fixed path
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("named"); // fragments of the error line; %1 the file
+
+    QTest::newRow("missing file") << "at" << "missing" << QByteArray() << QStringList{"at: list file", "%1", "not found"};
+    QTest::newRow("a folder") << "events" << "folder" << QByteArray() << QStringList{"events: list file", "%1", "a folder"};
+    QTest::newRow("a named pipe") << "at" << "fifo" << QByteArray() << QStringList{"%1", "named pipe"};
+    QTest::newRow("a device") << "at" << "/dev/zero" << QByteArray() << QStringList{"'/dev/zero'", "character device"};
+    QTest::newRow("bad time on line 3") << "at" << "file" << QByteArray("1\n2,3\nsoon\n")
+                                        << QStringList{"at: not a time", "'soon'", "(file %1, line 3)"};
+    QTest::newRow("events out of order on line 2") << "events" << "file" << QByteArray("S1@5\r\nS2@1\r\n")
+                                                   << QStringList{"ascending", "'S2@1'", "(file %1, line 2)"};
+    QTest::newRow("unknown switch on line 1") << "events" << "file" << QByteArray("S3@0")
+                                              << QStringList{"S1@SECONDS", "(file %1, line 1)"};
+}
+
+void TestCalcTool::lab7ListFileRefused()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, named);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QString path = dir.filePath(QStringLiteral("list"));
+    if (kind == QLatin1String("file")) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    } else if (kind == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(path));
+    } else if (kind.startsWith(QLatin1Char('/'))) {
+        path = kind;
+    }
+    const Outcome r = RunCalc({"7", input + QStringLiteral("=@") + path});
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY(r.out.isEmpty());
+    QCOMPARE(r.err.count('\n'), 1);
+    const QString quoted = QLatin1Char('\'') + path + QLatin1Char('\'');
+    for (const QString &fragment : named)
+        QVERIFY2(r.err.contains(QString(fragment).replace(QStringLiteral("%1"), quoted).toUtf8()), r.err.constData());
 }
 
 QTEST_GUILESS_MAIN(TestCalcTool)

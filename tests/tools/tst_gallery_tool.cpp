@@ -1,11 +1,53 @@
 // ohmaris-gallery run as a program: the screen its windows are rendered on
 // is 1024 x 768 unless --size says otherwise, whatever platform the
-// environment asks for.
+// environment asks for; and when it cannot make what it was asked for it
+// says so in one line and fails, rather than reporting success.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
+
+namespace {
+
+// A copy of the gallery in `dir`/bin with its own Data folder beside it,
+// holding the shipped Rus.txt and `english` as Eng.txt (none when null).
+// Returns the program's path, or an empty string.
+QString GalleryWithEnglish(const QTemporaryDir &dir, const QByteArray &english)
+{
+    const QString bin = dir.filePath(QStringLiteral("bin"));
+    const QString program = bin + QStringLiteral("/ohmaris-gallery");
+    const QString shipped = QFileInfo(QStringLiteral(OHMARIS_GALLERY_PATH)).absolutePath() + QStringLiteral("/Data");
+    if (!QDir().mkpath(bin + QStringLiteral("/Data")))
+        return {};
+    // The program looks for its files beside itself, so a link that points
+    // back to the build folder would not do; a hard link or a copy does.
+    if (::link(OHMARIS_GALLERY_PATH, QFile::encodeName(program).constData()) != 0
+        && !QFile::copy(QStringLiteral(OHMARIS_GALLERY_PATH), program))
+        return {};
+    if (!QFile::copy(shipped + QStringLiteral("/Rus.txt"), bin + QStringLiteral("/Data/Rus.txt")))
+        return {};
+    if (!english.isNull()) {
+        QFile f(bin + QStringLiteral("/Data/Eng.txt"));
+        if (!f.open(QIODevice::WriteOnly) || f.write(english) != english.size())
+            return {};
+    }
+    return program;
+}
+
+QByteArray ShippedEnglish()
+{
+    QFile f(QFileInfo(QStringLiteral(OHMARIS_GALLERY_PATH)).absolutePath() + QStringLiteral("/Data/Eng.txt"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
 
 class TestGalleryTool : public QObject {
     Q_OBJECT
@@ -43,6 +85,51 @@ private slots:
         const QImage window(out.filePath(QStringLiteral("window-lab1-Form1.png")));
         QVERIFY(!window.isNull());
         QCOMPARE(window.size(), screen);
+    }
+
+    void refusesWhatItCannotMake_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("fragment"); // of the one error line; %1 the temporary folder
+        QTest::newRow("Eng.txt missing") << "missing" << "Language file %1/bin/Data/Eng.txt: not found";
+        QTest::newRow("Eng.txt cut short") << "broken" << "Language file %1/bin/Data/Eng.txt: block ";
+        QTest::newRow("output path is a file") << "file" << "the output path %1/out is not a folder";
+        QTest::newRow("output folder cannot be written") << "proc" << "cannot write into the output folder /proc";
+    }
+    void refusesWhatItCannotMake()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, fragment);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QString program = QStringLiteral(OHMARIS_GALLERY_PATH);
+        QString out = dir.filePath(QStringLiteral("out"));
+        if (fault == QLatin1String("missing")) {
+            program = GalleryWithEnglish(dir, QByteArray());
+        } else if (fault == QLatin1String("broken")) {
+            const QByteArray english = ShippedEnglish();
+            QVERIFY(!english.isEmpty());
+            program = GalleryWithEnglish(dir, english.left(english.size() / 2));
+        } else if (fault == QLatin1String("file")) {
+            QFile f(out);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        } else if (fault == QLatin1String("proc")) {
+            out = QStringLiteral("/proc");
+        }
+        QVERIFY(!program.isEmpty());
+
+        QProcess p;
+        p.start(program, QStringList{out, "--lang", "en", "shell"});
+        QVERIFY(p.waitForFinished(120000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QVERIFY2(p.exitCode() != 0, qPrintable(err));
+        const QStringList lines = err.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^ohmaris-gallery: ")));
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines.first().contains(QString(fragment).replace(QStringLiteral("%1"), dir.path())), qPrintable(err));
+        QVERIFY2(!err.contains(QStringLiteral("sheet ")), qPrintable(err));
+        if (fault != QLatin1String("proc"))
+            QVERIFY(QDir(out).entryList({QStringLiteral("*.png")}).isEmpty());
     }
 };
 

@@ -21,6 +21,7 @@ class TestMonkey : public QObject {
 private Q_SLOTS:
     void runsCleanOverEveryWindow_data();
     void runsCleanOverEveryWindow();
+    void worksTheNamedWindowOnly();
     void findsPlantedFaults_data();
     void findsPlantedFaults();
     void seedReplaysTheSameEvents();
@@ -40,7 +41,7 @@ struct Quiet {
 template <class Window> Window *Loaded(int lab)
 {
     for (LabWindow *w : Shell::instance().labWindows())
-        if (w->formName() == QStringLiteral("Form%1").arg(lab) && w->isLoaded())
+        if (w->formName() == LabWindowNames().value(lab - 1) && w->isLoaded())
             return dynamic_cast<Window *>(w);
     return nullptr;
 }
@@ -51,8 +52,8 @@ void TestMonkey::runsCleanOverEveryWindow_data()
 {
     QTest::addColumn<QString>("window");
     QTest::newRow("whole program") << QString();
-    for (int lab = 1; lab <= 8; ++lab)
-        QTest::newRow(qPrintable(QStringLiteral("Form%1").arg(lab))) << QStringLiteral("Form%1").arg(lab);
+    for (const QString &window : LabWindowNames())
+        QTest::newRow(qPrintable(window)) << window;
 }
 
 void TestMonkey::runsCleanOverEveryWindow()
@@ -65,6 +66,24 @@ void TestMonkey::runsCleanOverEveryWindow()
     QVERIFY2(failures == 0, qPrintable(quiet.lines.join(QLatin1Char('\n'))));
     QCOMPARE(m.eventsDone(), o.events);
     QCOMPARE(quiet.lines.last(), QStringLiteral("400 events, 0 failures"));
+}
+
+// Form6 is lab 4's window: --window goes by the window's name, not by the
+// number in it.
+void TestMonkey::worksTheNamedWindowOnly()
+{
+    QCOMPARE(LabOfWindow(QStringLiteral("Form6")), 4);
+    QCOMPARE(LabOfWindow(QStringLiteral("Form99")), 0);
+    Monkey m(Options{.seed = 3, .events = 80, .window = QStringLiteral("Form6")});
+    Quiet quiet(m);
+    QStringList opened;
+    m.afterEvent = [&opened](long) {
+        for (LabWindow *w : Shell::instance().labWindows())
+            if (w->isLoaded() && !opened.contains(w->formName()))
+                opened << w->formName();
+    };
+    QCOMPARE(m.Run(), 0);
+    QCOMPARE(opened, QStringList{QStringLiteral("Form6")});
 }
 
 void TestMonkey::findsPlantedFaults_data()

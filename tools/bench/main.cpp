@@ -1,5 +1,5 @@
 // ohmaris-bench [--size WxH] [--ticks N] [--settle N] [--lab N] [--json]
-// [--profile]:
+// [--profile] (and --probe KIND, its own child processes):
 // what a timer tick of every lab window costs, headless, on an offscreen
 // screen of the given size (1280 x 1024 by default). For each lab of the
 // lab table: the busy bench (switches closing and opening, knobs turning,
@@ -14,6 +14,7 @@
 // walks the stack) and the child processes.
 #include "allocations.h"
 #include "benchdrive.h"
+#include "commandline.h"
 #include "offscreen.h"
 
 #include "labs/labtable.h"
@@ -25,10 +26,14 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTextStream>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 #include <cstdio>
 #include <sys/resource.h>
 #include <vector>
@@ -243,48 +248,6 @@ QString Number(double v, int decimals)
     return QString::number(v, 'f', decimals);
 }
 
-bool ParseOptions(const QStringList &args, Options &o, QTextStream &err)
-{
-    const auto count = [&](int &i, int &into, int least) {
-        bool ok = false;
-        if (i + 1 < args.size())
-            into = args.at(++i).toInt(&ok);
-        if (!ok || into < least) {
-            err << "ohmaris-bench: " << args.at(i - (ok ? 1 : 0)) << " takes a number of at least " << least << '\n';
-            return false;
-        }
-        return true;
-    };
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &a = args.at(i);
-        if (a == QLatin1String("--size") && i + 1 < args.size()) {
-            if (!tools::ParseScreenSize(args.at(++i), o.width, o.height)) {
-                err << "ohmaris-bench: --size takes WIDTHxHEIGHT, e.g. 1280x1024\n";
-                return false;
-            }
-        } else if (a == QLatin1String("--ticks")) {
-            if (!count(i, o.ticks, 1))
-                return false;
-        } else if (a == QLatin1String("--settle")) {
-            if (!count(i, o.settle, 1))
-                return false;
-        } else if (a == QLatin1String("--lab")) {
-            if (!count(i, o.lab, 1))
-                return false;
-        } else if (a == QLatin1String("--json")) {
-            o.json = true;
-        } else if (a == QLatin1String("--profile")) {
-            o.profile = true;
-        } else if (a == QLatin1String("--probe") && i + 1 < args.size()) {
-            o.probe = args.at(++i);
-        } else {
-            err << "usage: ohmaris-bench [--size WxH] [--ticks N] [--settle N] [--lab N] [--json] [--profile]\n";
-            return false;
-        }
-    }
-    return true;
-}
-
 void PrintText(const std::vector<LabFigures> &labs, double startup, double rssMb, const Options &o)
 {
     QTextStream out(stdout);
@@ -319,28 +282,45 @@ void PrintText(const std::vector<LabFigures> &labs, double startup, double rssMb
 
 void PrintJson(const std::vector<LabFigures> &labs, double startup, double rssMb, const Options &o)
 {
-    QTextStream out(stdout);
-    out << "{\"labs\": [";
-    bool first = true;
+    // Figures rounded as the text prints them: a tenth of a microsecond
+    // for times, a hundredth for counts per tick.
+    const auto rounded = [](double v, int decimals) { return Number(v, decimals).toDouble(); };
+    QJsonArray list;
     for (const LabFigures &f : labs) {
-        out << (first ? "" : ", ") << "{\"lab\": " << f.lab << ", \"busy_ms\": " << Number(f.busy.median, 4)
-            << ", \"busy_p99_ms\": " << Number(f.busy.p99, 4) << ", \"recompute_ms\": " << Number(f.recompute.median, 4)
-            << ", \"rest_ms\": " << Number(f.rest.median, 6) << ", \"rest_paints\": " << Number(f.restPaints, 3)
-            << ", \"allocs_per_tick\": " << Number(f.ownAllocs, 2)
-            << ", \"recompute_p99_ms\": " << Number(f.recompute.p99, 4) << ", \"input_ms\": " << Number(f.input.median, 4)
-            << ", \"busy_paints\": " << Number(f.busyPaints, 2) << ", \"busy_pixels\": " << Number(f.busyPixels, 0)
-            << ", \"rest_p99_ms\": " << Number(f.rest.p99, 6) << ", \"rest_pixels\": " << Number(f.restPixels, 0)
-            << ", \"rest_allocs\": " << Number(f.restAllocs, 3)
-            << ", \"repaint_request_allocs_per_tick\": " << Number(f.requestAllocs, 2)
-            << ", \"paint_allocs_per_tick\": " << Number(f.paintAllocs, 2) << ", \"settle_ticks\": " << f.settleTicks
-            << ", \"busy_painting_ms\": " << Number(f.painting.median, 4) << ", \"busy_painting_ticks\": "
-            << f.painting.count << ", \"busy_cpu_ms\": " << Number(f.busyCpu.median, 4) << ", \"recompute_cpu_ms\": "
-            << Number(f.recomputeCpu.median, 4) << ", \"rest_cpu_ms\": " << Number(f.restCpu.median, 6)
-            << "}";
-        first = false;
+        QJsonObject lab;
+        lab.insert(QStringLiteral("lab"), f.lab);
+        lab.insert(QStringLiteral("busy_ms"), rounded(f.busy.median, 4));
+        lab.insert(QStringLiteral("busy_p99_ms"), rounded(f.busy.p99, 4));
+        lab.insert(QStringLiteral("busy_cpu_ms"), rounded(f.busyCpu.median, 4));
+        lab.insert(QStringLiteral("busy_paints"), rounded(f.busyPaints, 2));
+        lab.insert(QStringLiteral("busy_pixels"), rounded(f.busyPixels, 0));
+        lab.insert(QStringLiteral("busy_painting_ms"), rounded(f.painting.median, 4));
+        lab.insert(QStringLiteral("busy_painting_ticks"), f.painting.count);
+        lab.insert(QStringLiteral("recompute_ms"), rounded(f.recompute.median, 4));
+        lab.insert(QStringLiteral("recompute_p99_ms"), rounded(f.recompute.p99, 4));
+        lab.insert(QStringLiteral("recompute_cpu_ms"), rounded(f.recomputeCpu.median, 4));
+        lab.insert(QStringLiteral("input_ms"), rounded(f.input.median, 4));
+        lab.insert(QStringLiteral("allocs_per_tick"), rounded(f.ownAllocs, 2));
+        lab.insert(QStringLiteral("repaint_request_allocs_per_tick"), rounded(f.requestAllocs, 2));
+        lab.insert(QStringLiteral("paint_allocs_per_tick"), rounded(f.paintAllocs, 2));
+        lab.insert(QStringLiteral("rest_ms"), rounded(f.rest.median, 6));
+        lab.insert(QStringLiteral("rest_p99_ms"), rounded(f.rest.p99, 6));
+        lab.insert(QStringLiteral("rest_cpu_ms"), rounded(f.restCpu.median, 6));
+        lab.insert(QStringLiteral("rest_paints"), rounded(f.restPaints, 3));
+        lab.insert(QStringLiteral("rest_pixels"), rounded(f.restPixels, 0));
+        lab.insert(QStringLiteral("rest_allocs"), rounded(f.restAllocs, 3));
+        lab.insert(QStringLiteral("settle_ticks"), f.settleTicks);
+        list.append(lab);
     }
-    out << "], \"startup_ms\": " << Number(startup, 1) << ", \"peak_rss_mb\": " << Number(rssMb, 1)
-        << ", \"screen\": \"" << o.width << 'x' << o.height << "\", \"ticks\": " << o.ticks << "}\n";
+    QJsonObject all;
+    all.insert(QStringLiteral("labs"), list);
+    all.insert(QStringLiteral("startup_ms"), rounded(startup, 1));
+    all.insert(QStringLiteral("peak_rss_mb"), rounded(rssMb, 1));
+    all.insert(QStringLiteral("screen"), QStringLiteral("%1x%2").arg(o.width).arg(o.height));
+    all.insert(QStringLiteral("ticks"), o.ticks);
+    const QByteArray text = QJsonDocument(all).toJson(QJsonDocument::Compact);
+    std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout);
+    std::fputc('\n', stdout);
 }
 
 } // namespace
@@ -360,16 +340,66 @@ void QuietPlatformNotes(QtMsgType type, const QMessageLogContext &context, const
         std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
+// Reads the command line into `o`; returns -1 to run, else the exit status
+// (the usage or the version printed, or a refusal).
+int ParseOptions(int argc, char **argv, Options &o)
+{
+    tools::CommandLine cl(QStringLiteral("ohmaris-bench"), QStringLiteral("[OPTIONS]"),
+                          QStringLiteral("Measures what a timer tick of every lab window costs, headless, and prints\n"
+                                         "the figures; it never fails on time.\n"));
+    const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("Screen size (default 1280x1024)."),
+                                  QStringLiteral("WxH"));
+    const QCommandLineOption ticks(QStringLiteral("ticks"), QStringLiteral("Ticks timed per state (default 1000)."),
+                                   QStringLiteral("N"));
+    const QCommandLineOption settle(QStringLiteral("settle"),
+                                    QStringLiteral("Most ticks to wait for a bench to come to rest (default 20000)."),
+                                    QStringLiteral("N"));
+    const QCommandLineOption lab(QStringLiteral("lab"), QStringLiteral("Only this lab (default: every lab)."),
+                                 QStringLiteral("N"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the figures as one line of JSON."));
+    const QCommandLineOption profile(QStringLiteral("profile"),
+                                     QStringLiteral("Leave out what a profiler should not see: the attribution of "
+                                                    "allocations and the child processes."));
+    const QCommandLineOption probe(QStringLiteral("probe"),
+                                   QStringLiteral("Run as one of the benchmark's own child processes, startup or "
+                                                  "memory, and print its one figure."),
+                                   QStringLiteral("KIND"));
+    for (const QCommandLineOption &option : {size, ticks, settle, lab, json, profile, probe})
+        cl.Add(option);
+    if (const int status = cl.ParseForMain(argc, argv, false); status >= 0)
+        return status;
+
+    if (cl.isSet(size) && !tools::ParseScreenSize(cl.value(size), o.width, o.height))
+        return cl.Refuse(QStringLiteral("--size takes WIDTHxHEIGHT, e.g. 1280x1024"));
+    const auto count = [&cl](const QCommandLineOption &option, int &into, int least) {
+        if (!cl.isSet(option))
+            return true;
+        bool ok = false;
+        into = cl.value(option).toInt(&ok);
+        return ok && into >= least;
+    };
+    const std::pair<const QCommandLineOption *, int *> counts[] = {
+        {&ticks, &o.ticks}, {&settle, &o.settle}, {&lab, &o.lab}};
+    for (const auto &[option, into] : counts)
+        if (!count(*option, *into, 1))
+            return cl.Refuse(QStringLiteral("--%1 takes a number of at least 1").arg(option->names().first()));
+    if (o.lab > kLabCount)
+        return cl.Refuse(QStringLiteral("--lab takes a lab number, 1 to %1").arg(kLabCount));
+    o.json = cl.isSet(json);
+    o.profile = cl.isSet(profile);
+    o.probe = cl.value(probe);
+    if (cl.isSet(probe) && o.probe != QLatin1String("startup") && o.probe != QLatin1String("memory"))
+        return cl.Refuse(QStringLiteral("--probe takes startup or memory"));
+    return -1;
+}
+
 int main(int argc, char **argv)
 {
     g_standardMessages = qInstallMessageHandler(QuietPlatformNotes);
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
     Options o;
+    if (const int status = ParseOptions(argc, argv, o); status >= 0)
+        return status;
     QTextStream err(stderr);
-    if (!ParseOptions(args, o, err))
-        return 2;
     qputenv("QT_QPA_PLATFORM", tools::OffscreenPlatform(QStringLiteral("ohmaris-bench"), o.width, o.height));
     QApplication app(argc, argv);
     if (o.probe == QLatin1String("startup"))
@@ -385,10 +415,6 @@ int main(int argc, char **argv)
         if (o.lab == 0 || o.lab == Lab::kNumber)
             labs.push_back(MeasureLab(Lab::kNumber, o));
     });
-    if (labs.empty()) {
-        err << "ohmaris-bench: lab " << o.lab << " is not built\n";
-        return 2;
-    }
 
     std::vector<double> starts;
     for (int k = 0; k < (o.profile ? 0 : 5); ++k) {

@@ -1,6 +1,11 @@
-// ohmaris-calc's command line: options, the lab and its NAME=VALUE inputs,
-// the help listing and the text or JSON output.
+// ohmaris-calc's command line: options (through the tools' shared
+// QCommandLineParser set-up), the lab and its NAME=VALUE inputs, the help
+// listing and the text or JSON output.
 #include "calctool.h"
+
+#include "commandline.h"
+#include "manpage.h"
+#include "ohmaris_version.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,32 +17,51 @@ namespace ohmaris {
 
 namespace {
 
+// The command line with its options, and what the usage and the manual
+// page say of them.
+struct CalcCommandLine {
+    QCommandLineOption json{QStringLiteral("json"),
+                            QStringLiteral("Print one line of JSON: the lab number, the inputs as stored (after "
+                                           "offsets and caps) and the outputs under the model's own names.")};
+    QCommandLineOption netlist{
+        QStringLiteral("netlist"),
+        QStringLiteral("Print the bench in the state the inputs give as a deck for the circuit simulator ngspice "
+                       "(run it with: ngspice -b FILE): the elements named as on the schematic with the values the "
+                       "model uses, closed switches as wires and open ones left out, a comment on every line, and "
+                       "a control section that runs the analysis and prints the quantities the calculator reports, "
+                       "under the same names in lower case. Lab 1 is an operating point, labs 2 to 6 an AC analysis "
+                       "at 50 Hz, lab 7 a transient with time-controlled switches, lab 8 one AC analysis per source "
+                       "added up in time. Each lab's circuit notes say where the bench is not the circuit it "
+                       "draws.")};
+    QCommandLineOption man{QStringLiteral("man"), QStringLiteral("Print the manual page (roff) and exit.")};
+    tools::CommandLine cl{
+        QStringLiteral("ohmaris-calc"), QStringLiteral("[OPTIONS] LAB [NAME=VALUE ...]"),
+        QStringLiteral(
+            "Computes a lab's model from the inputs a student sets on the bench, with\n"
+            "the bench's entry rules (absolute value, offsets, caps). Values take a\n"
+            "decimal comma or point; inputs not given keep their defaults. In a list\n"
+            "(at=2.4,5 or events=S1@0,S2@3.5) the comma separates the items, so the\n"
+            "numbers in it take a decimal point. NAME=@FILE reads a list from FILE,\n"
+            "one item a line or comma-separated, for lists too long for one argument.\n"
+            "With LAB, --help lists that lab's inputs and outputs only. Exit status 0,\n"
+            "or 2 for a refused command line.\n")};
+
+    CalcCommandLine()
+    {
+        cl.DescribeHelp(QStringLiteral("List the inputs and outputs of every lab, or of LAB when one is given."));
+        cl.Add(json);
+        cl.Add(netlist);
+        cl.Add(man);
+    }
+};
+
 // Every refusal comes back through this one line. Messages quote what they
 // echo; a line break that still reaches here (a lab that forgot to quote)
 // is escaped all the same, so stderr never gets a second line.
-int Fail(QString &err, const QString &message)
+int Fail(const tools::CommandLine &cl, QString &err, const QString &message)
 {
-    QString line = message;
-    line.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
-    line.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-    err = QStringLiteral("ohmaris-calc: %1\n").arg(line);
+    err = cl.RefusalLine(message);
     return kCalcUsageError;
-}
-
-QString Usage()
-{
-    return QStringLiteral(
-        "usage: ohmaris-calc LAB [NAME=VALUE ...] [--json]\n"
-        "       ohmaris-calc LAB [NAME=VALUE ...] --netlist\n"
-        "       ohmaris-calc [LAB] --help\n"
-        "Computes a lab's model from the inputs a student sets on the bench, with\n"
-        "the bench's entry rules (absolute value, offsets, caps). Values take a\n"
-        "decimal comma or point; inputs not given keep their defaults. In a list\n"
-        "(at=2.4,5 or events=S1@0,S2@3.5) the comma separates the items, so the\n"
-        "numbers in it take a decimal point. --netlist prints the bench in that\n"
-        "state as an ngspice deck (run it with: ngspice -b FILE) that prints the\n"
-        "same quantities; each lab's notes say where the bench is not a physical\n"
-        "circuit.\n");
 }
 
 // A paragraph as lines of at most 76 columns, each starting with `indent`.
@@ -125,31 +149,37 @@ QString TextOutput(const LabCalc &lab, const QJsonObject &outputs)
 
 } // namespace
 
+QList<QCommandLineOption> CalcOptions()
+{
+    return CalcCommandLine().cl.options();
+}
+
 int RunCalc(const QStringList &argv, const std::vector<const LabCalc *> &labs, QString &out, QString &err)
 {
     out.clear();
     err.clear();
-    bool json = false;
-    bool help = false;
-    bool netlist = false;
-    QStringList words;
-    for (const QString &a : argv) {
-        if (a == QLatin1String("--json"))
-            json = true;
-        else if (a == QLatin1String("--help") || a == QLatin1String("-h"))
-            help = true;
-        else if (a == QLatin1String("--netlist"))
-            netlist = true;
-        else if (a.startsWith(QLatin1Char('-')) && !a.contains(QLatin1Char('=')))
-            return Fail(err, QStringLiteral("unknown option %1").arg(QuotedArgument(a)));
-        else
-            words << a;
+    CalcCommandLine line;
+    tools::CommandLine &cl = line.cl;
+    const tools::CommandLine::Result parsed = cl.Parse(argv);
+    if (parsed == tools::CommandLine::Result::Refused)
+        return Fail(cl, err, cl.Refusal());
+    if (parsed == tools::CommandLine::Result::Version) {
+        out = cl.VersionText();
+        return 0;
     }
+    if (cl.isSet(line.man)) {
+        out = CalcManPage(labs, QLatin1String(kVersionText), QLatin1String(kReleaseDate));
+        return 0;
+    }
+    const bool json = cl.isSet(line.json);
+    const bool netlist = cl.isSet(line.netlist);
+    const bool help = parsed == tools::CommandLine::Result::Help;
+    const QStringList words = cl.positional();
 
     if (words.isEmpty()) {
         if (!help)
-            return Fail(err, QStringLiteral("no lab given (try --help)"));
-        out = Usage();
+            return Fail(cl, err, QStringLiteral("no lab given (try --help)"));
+        out = cl.Usage();
         for (const LabCalc *lab : labs)
             out += QLatin1Char('\n') + LabHelp(*lab);
         return 0;
@@ -162,22 +192,22 @@ int RunCalc(const QStringList &argv, const std::vector<const LabCalc *> &labs, Q
         if (ok && l->lab == number)
             lab = l;
     if (!lab)
-        return Fail(err, QStringLiteral("unknown lab %1").arg(QuotedArgument(words.first())));
+        return Fail(cl, err, QStringLiteral("unknown lab %1").arg(QuotedArgument(words.first())));
 
     QMap<QString, QString> args;
     for (qsizetype i = 1; i < words.size(); ++i) {
         const QString &w = words.at(i);
         const qsizetype eq = w.indexOf(QLatin1Char('='));
         if (eq <= 0)
-            return Fail(err, QStringLiteral("expected NAME=VALUE, got %1").arg(QuotedArgument(w)));
+            return Fail(cl, err, QStringLiteral("expected NAME=VALUE, got %1").arg(QuotedArgument(w)));
         const QString name = w.left(eq);
         bool known = false;
         for (const CalcInput &in : lab->inputs)
             known = known || in.name == name;
         if (!known)
-            return Fail(err, QStringLiteral("lab %1 has no input %2").arg(QString::number(lab->lab), QuotedArgument(name)));
+            return Fail(cl, err, QStringLiteral("lab %1 has no input %2").arg(QString::number(lab->lab), QuotedArgument(name)));
         if (args.contains(name))
-            return Fail(err, QStringLiteral("input %1 given twice").arg(QuotedArgument(name)));
+            return Fail(cl, err, QStringLiteral("input %1 given twice").arg(QuotedArgument(name)));
         args.insert(name, w.mid(eq + 1));
     }
 
@@ -187,12 +217,12 @@ int RunCalc(const QStringList &argv, const std::vector<const LabCalc *> &labs, Q
     }
 
     if (netlist && json)
-        return Fail(err, QStringLiteral("--netlist and --json exclude each other"));
+        return Fail(cl, err, QStringLiteral("--netlist and --json exclude each other"));
     if (netlist && !lab->netlist)
-        return Fail(err, QStringLiteral("lab %1 has no netlist").arg(lab->lab));
+        return Fail(cl, err, QStringLiteral("lab %1 has no netlist").arg(lab->lab));
     const CalcResult r = netlist ? lab->netlist(args) : lab->run(args);
     if (!r.error.isEmpty())
-        return Fail(err, QStringLiteral("lab %1: %2").arg(QString::number(lab->lab), r.error));
+        return Fail(cl, err, QStringLiteral("lab %1: %2").arg(QString::number(lab->lab), r.error));
     if (netlist) {
         out = r.deck;
         return 0;

@@ -5,6 +5,8 @@
 
 #include "calc/labcalc.h"
 
+#include <QCommandLineOption>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -14,8 +16,13 @@ namespace ohmaris {
 // Exit status of a refused command line.
 constexpr int kCalcUsageError = 2;
 
-// Returns the exit status: 0 with `out` filled, or kCalcUsageError with
-// `err` holding one line (ending in a line feed) and `out` empty.
+// The options the tool takes besides LAB and NAME=VALUE, --help and
+// --version first, in the order the usage and the manual page list them.
+QList<QCommandLineOption> CalcOptions();
+
+// Returns the exit status: 0 with `out` filled (the results, the help, the
+// version or the manual page), or kCalcUsageError with `err` holding one
+// line (ending in a line feed) and `out` empty.
 int RunCalc(const QStringList &args, const std::vector<const LabCalc *> &labs, QString &out, QString &err);
 
 } // namespace ohmaris

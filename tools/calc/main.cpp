@@ -4,14 +4,13 @@
 //   ohmaris-calc LAB [NAME=VALUE ...] [--json]
 //   ohmaris-calc [LAB] --help
 //   ohmaris-calc --man        (the manual page, roff)
+//   ohmaris-calc --version
 //
 // Errors (unknown lab or name, bad value) print one line on stderr and exit
 // with status 2, printing nothing on stdout. The handling itself is
 // RunCalc (calctool.h); this file gathers the labs and writes the texts.
 #include "calc/labcalc.h"
 #include "calctool.h"
-#include "manpage.h"
-#include "ohmaris_version.h"
 
 #include "labs/labtable.h"
 
@@ -44,10 +43,6 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    if (args == QStringList{QStringLiteral("--man")}) {
-        Print(stdout, CalcManPage(Labs(), QLatin1String(kVersionText), QLatin1String(kReleaseDate)));
-        return 0;
-    }
     QString out;
     QString err;
     const int status = RunCalc(args, Labs(), out, err);

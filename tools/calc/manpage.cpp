@@ -1,6 +1,9 @@
 // The manual page of ohmaris-calc.
 #include "manpage.h"
 
+#include "calctool.h"
+#include "commandline.h"
+
 #include <QStringList>
 
 namespace ohmaris {
@@ -64,6 +67,23 @@ QString LabSection(const LabCalc &lab)
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
+// Every option the tool takes, as tagged paragraphs: the same list the
+// parser takes and the usage prints.
+QString OptionsSection()
+{
+    QString section;
+    for (const QCommandLineOption &o : CalcOptions()) {
+        QStringList names;
+        for (const QString &n : o.names())
+            names << QStringLiteral("\\fB%1\\fR").arg(RoffText(tools::CommandLine::Dashed(n)));
+        QString head = names.join(QStringLiteral(", "));
+        if (!o.valueName().isEmpty())
+            head += QStringLiteral(" \\fI%1\\fR").arg(RoffText(o.valueName()));
+        section += QStringLiteral(".TP\n%1\n%2\n").arg(head, RoffText(o.description()));
+    }
+    return section;
+}
+
 } // namespace
 
 QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &version,
@@ -90,6 +110,8 @@ QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &ver
         ".B \\-\\-help\n"
         ".br\n"
         ".B ohmaris\\-calc \\-\\-man\n"
+        ".br\n"
+        ".B ohmaris\\-calc \\-\\-version\n"
         ".SH DESCRIPTION\n"
         ".B ohmaris\\-calc\n"
         "computes the model of one lab work of the Ohmaris laboratory from the values a\n"
@@ -101,47 +123,36 @@ QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &ver
         "default, the value the bench starts with.\n"
         ".PP\n"
         "Switches are 0 (open) or 1 (closed); knobs take their position numbers.\n"
+        "In a list value (lab 7's\n"
+        ".B at\n"
+        "and\n"
+        ".BR events )\n"
+        "commas separate the items, so the numbers in it take a decimal point.\n"
+        "A list too long for one argument can come from a file:\n"
+        ".IB NAME =@ FILE\n"
+        "reads the items from\n"
+        ".IR FILE ,\n"
+        "one a line or comma-separated; blanks round an item and empty lines are\n"
+        "skipped, and an error in the file names the file and the line.\n"
+        ".PP\n"
         "The text output lists one\n"
         ".IB NAME \" = \" VALUE\n"
         "line per quantity, arrays on one line separated by spaces.\n"
         ".SH OPTIONS\n"
-        ".TP\n"
-        ".B \\-\\-json\n"
-        "Print one line of JSON: the lab number, the inputs as stored (after offsets and\n"
-        "caps) and the outputs under the model's own names.\n"
-        ".TP\n"
-        ".B \\-\\-netlist\n"
-        "Print the bench in the state the inputs give as a deck for the circuit simulator\n"
-        "ngspice: the elements named as on the schematic with the values the model uses,\n"
-        "closed switches as wires and open ones left out, a comment on every line, and\n"
-        "a control section that runs the analysis and prints the quantities the\n"
-        "calculator reports, under the same names in lower case.\n"
-        "The deck runs as it stands:\n"
-        ".B ngspice \\-b\n"
-        ".IR FILE .\n"
-        "Lab 1 is an operating point, labs 2 to 6 an AC analysis at 50 Hz, lab 7 a\n"
-        "transient with time-controlled switches, lab 8 one AC analysis per source added\n"
-        "up in time.\n"
-        "Each lab's circuit notes say where the bench is not the circuit it draws.\n"
-        ".TP\n"
-        ".BR \\-\\-help \", \" \\-h\n"
-        "List the inputs and outputs of every lab, or of\n"
-        ".I LAB\n"
-        "when one is given.\n"
-        ".TP\n"
-        ".B \\-\\-man\n"
-        "Print this manual page.\n"
+        "%3"
         ".SH LABS\n"
         "Each lab lists its inputs as\n"
         ".IR NAME = DEFAULT\n"
         "with the unit, and its outputs with the unit in brackets.\n")
-                       .arg(date, RoffText(version));
+                       .arg(date, RoffText(version), OptionsSection());
     for (const LabCalc *lab : labs)
         page += LabSection(*lab);
     page += QStringLiteral(
         ".SH EXIT STATUS\n"
-        "0 when the model was computed or the help printed; 2 for an unknown lab, option\n"
-        "or input, an input given twice or a value that is not a number or out of range.\n"
+        "0 when the model was computed or the help, the version or this page printed; 2\n"
+        "for an unknown lab, option or input, an option without its value, an input given\n"
+        "twice, a value that is not a number or out of range, or a list file that cannot\n"
+        "be read.\n"
         "The error is one line on standard error and nothing is printed on standard output.\n");
     if (!labs.empty() && !labs.front()->inputs.empty()) {
         // Examples built from the first lab's own names, so they always run.

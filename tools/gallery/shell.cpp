@@ -3,6 +3,7 @@
 // window as the chooser opens it.
 #include "gallery.h"
 
+#include "labs/labtable.h"
 #include "labs/registry.h"
 #include "shell/aboutbox.h"
 #include "shell/chooser.h"
@@ -50,7 +51,7 @@ void renderWindows(const QString &out)
     Shell &shell = Shell::instance();
     RegisterLabWindows();
     Chooser *chooser = shell.chooser();
-    for (int lab = 1; lab <= 8; ++lab) {
+    for (int lab = 1; lab <= kLabCount; ++lab) {
         chooser->Option1_Click(lab - 1);
         chooser->Command2_Click();
         LabWindow *w = shell.LabWindowFor(lab);

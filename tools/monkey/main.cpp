@@ -1,36 +1,68 @@
 // ohmaris-monkey: the seeded random-input driver, headless.
-//   ohmaris-monkey --seed S --events N [--window FormK] [--trace-from E] [--size WxH]
+//   ohmaris-monkey [--seed S] [--events N] [--window NAME] [--trace-from E] [--size WxH]
+//   ohmaris-monkey --windows      (the lab windows --window takes, one a line)
 // Prints each failure with the command line that replays it, and ends with
-// "N events, M failures"; the exit status is 1 when anything failed.
+// "N events, M failures"; the exit status is 1 when anything failed, 2 for
+// a command line it refuses.
+#include "commandline.h"
 #include "monkey.h"
 #include "offscreen.h"
 
 #include "shell/fonts.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QRegularExpression>
 #include <QTextStream>
-#include <cstdio>
-
-namespace {
-
-int UsageError(const QString &text)
-{
-    QTextStream(stderr) << "ohmaris-monkey: " << text << "\n";
-    return 2;
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
-    // Headless unless told otherwise: the offscreen platform on a screen of
-    // the requested size (1280 x 1024 by default).
+    using ohmaris::tools::CommandLine;
+    const QString windows = ohmaris::monkey::LabWindowNames().join(QStringLiteral(", "));
+    CommandLine cl(QStringLiteral("ohmaris-monkey"), QStringLiteral("[OPTIONS]"),
+                   QStringLiteral("Works every window of Ohmaris with seeded random input and checks it after\n"
+                                  "every event. Exit status 1 when a check failed.\n"));
+    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Seed of the input stream (default 1)."),
+                                  QStringLiteral("S"), QStringLiteral("1"));
+    const QCommandLineOption events(QStringLiteral("events"), QStringLiteral("Number of events (default 10000)."),
+                                    QStringLiteral("N"), QStringLiteral("10000"));
+    const QCommandLineOption window(QStringLiteral("window"),
+                                    QStringLiteral("Only this lab window: %1.").arg(windows), QStringLiteral("NAME"));
+    const QCommandLineOption trace(QStringLiteral("trace-from"), QStringLiteral("Print every event from this one on."),
+                                   QStringLiteral("E"));
+    const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("Screen size (default 1280x1024)."),
+                                  QStringLiteral("WxH"));
+    const QCommandLineOption list(QStringLiteral("windows"),
+                                  QStringLiteral("Print the names --window takes, one a line, and exit."));
+    for (const QCommandLineOption &o : {seed, events, window, trace, size, list})
+        cl.Add(o);
+    if (const int status = cl.ParseForMain(argc, argv, false); status >= 0)
+        return status;
+    if (cl.isSet(list)) {
+        QTextStream(stdout) << ohmaris::monkey::LabWindowNames().join(QLatin1Char('\n')) << '\n';
+        return 0;
+    }
+
+    ohmaris::monkey::Options o;
+    bool ok = false;
+    o.seed = cl.value(seed).toULongLong(&ok);
+    if (!ok)
+        return cl.Refuse(QStringLiteral("--seed takes a whole number"));
+    o.events = cl.value(events).toLong(&ok);
+    if (!ok || o.events < 0)
+        return cl.Refuse(QStringLiteral("--events takes a whole number, 0 or more"));
+    o.window = cl.value(window);
+    if (cl.isSet(window) && ohmaris::monkey::LabOfWindow(o.window) == 0)
+        return cl.Refuse(QStringLiteral("--window takes a lab window's name: %1").arg(windows));
+    if (cl.isSet(trace)) {
+        o.traceFrom = cl.value(trace).toLong(&ok);
+        if (!ok || o.traceFrom < 0)
+            return cl.Refuse(QStringLiteral("--trace-from takes an event number"));
+    }
     int width = 1280, height = 1024;
-    for (int i = 1; i + 1 < argc; ++i)
-        if (QByteArray(argv[i]) == "--size" && !ohmaris::tools::ParseScreenSize(QString::fromLocal8Bit(argv[i + 1]), width, height))
-            return UsageError(QStringLiteral("--size takes WIDTHxHEIGHT, such as 1280x1024"));
+    if (cl.isSet(size) && !ohmaris::tools::ParseScreenSize(cl.value(size), width, height))
+        return cl.Refuse(QStringLiteral("--size takes WIDTHxHEIGHT, such as 1280x1024"));
+
+    // Headless unless told otherwise: the offscreen platform on a screen of
+    // the requested size.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", ohmaris::tools::OffscreenPlatform(QStringLiteral("ohmaris-monkey"), width, height));
 
@@ -38,41 +70,6 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("ohmaris-monkey"));
     ohmaris::InstallFontSubstitutes();
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Works every window of Ohmaris with seeded random input and checks it."));
-    parser.addHelpOption();
-    const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Seed of the input stream."), QStringLiteral("S"), QStringLiteral("1"));
-    const QCommandLineOption events(QStringLiteral("events"), QStringLiteral("Number of events."), QStringLiteral("N"), QStringLiteral("10000"));
-    const QCommandLineOption window(QStringLiteral("window"), QStringLiteral("Only this lab window (Form1 .. Form8)."), QStringLiteral("NAME"));
-    const QCommandLineOption trace(QStringLiteral("trace-from"), QStringLiteral("Print every event from this one on."), QStringLiteral("E"));
-    const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("Screen size, such as 1024x768."), QStringLiteral("WxH"));
-    parser.addOptions({seed, events, window, trace, size});
-    if (!parser.parse(QCoreApplication::arguments()))
-        return UsageError(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText();
-        return 0;
-    }
-    if (!parser.positionalArguments().isEmpty())
-        return UsageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
-
-    ohmaris::monkey::Options o;
-    bool ok = false;
-    o.seed = parser.value(seed).toULongLong(&ok);
-    if (!ok)
-        return UsageError(QStringLiteral("--seed takes a whole number"));
-    o.events = parser.value(events).toLong(&ok);
-    if (!ok || o.events < 0)
-        return UsageError(QStringLiteral("--events takes a whole number, 0 or more"));
-    o.window = parser.value(window);
-    static const QRegularExpression form(QStringLiteral("^Form[1-8]$"));
-    if (parser.isSet(window) && !form.match(o.window).hasMatch())
-        return UsageError(QStringLiteral("--window takes a lab window's name, Form1 .. Form8"));
-    if (parser.isSet(trace)) {
-        o.traceFrom = parser.value(trace).toLong(&ok);
-        if (!ok || o.traceFrom < 0)
-            return UsageError(QStringLiteral("--trace-from takes an event number"));
-    }
     ohmaris::monkey::Monkey monkey(o);
     return monkey.Run() == 0 ? 0 : 1;
 }

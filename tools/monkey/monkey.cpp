@@ -4,6 +4,7 @@
 #include "instruments/pribor.h"
 #include "instruments/switcher.h"
 #include "instruments/znak.h"
+#include "labs/labtable.h"
 #include "labs/registry.h"
 #include "shell/aboutbox.h"
 #include "shell/chooser.h"
@@ -21,7 +22,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTextStream>
 #include <QTimer>
@@ -132,11 +132,22 @@ QString KeyName(const KeyPress &k)
 
 } // namespace
 
+QStringList LabWindowNames()
+{
+    QStringList names;
+    for (const LabFrame &frame : LabTable::kFrames)
+        names << QLatin1String(frame.form);
+    return names;
+}
+
+int LabOfWindow(const QString &window)
+{
+    return int(LabWindowNames().indexOf(window)) + 1;
+}
+
 Monkey::Monkey(Options options) : m_options(std::move(options)), m_random(m_options.seed)
 {
-    static const QRegularExpression form(QStringLiteral("^Form([1-8])$"));
-    const QRegularExpressionMatch m = form.match(m_options.window);
-    m_lab = m.hasMatch() ? m.captured(1).toInt() : 0;
+    m_lab = LabOfWindow(m_options.window);
     m_outputs.reserve(256);
     g_messages = &m_pending;
     g_previous = qInstallMessageHandler(CollectMessage);
@@ -197,6 +208,10 @@ void Monkey::Start()
         Fail(QStringLiteral("language %1 did not load: %2").arg(language).arg(shell.lastLanguageError()));
     RegisterLabWindows();
     shell.ShowChooser();
+    // With one window to work, its option is the chosen one from the start,
+    // so Next never opens another.
+    if (m_lab)
+        shell.chooser()->Option1_Click(m_lab - 1);
     m_clipboard = QStringLiteral("ohmaris-monkey %1 %2").arg(m_options.seed).arg(m_event);
     m_pendingLab = nullptr;
     m_pendingTicks = 0;
@@ -315,7 +330,7 @@ QString Monkey::ChooserEvent()
     Chooser *c = Shell::instance().chooser();
     const int r = Below(100);
     if (r < 45) {
-        const int index = m_lab ? m_lab - 1 : Below(8);
+        const int index = m_lab ? m_lab - 1 : Below(kLabCount);
         if (auto *o = c->findChild<QRadioButton *>(QStringLiteral("Option1(%1)").arg(index)))
             return Click(o, false);
         return QStringLiteral("no option %1").arg(index);

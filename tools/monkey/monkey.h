@@ -29,12 +29,18 @@ namespace ohmaris::monkey {
 struct Options {
     std::uint64_t seed = 1;
     long events = 10000;
-    // Form name ("Form1" .. "Form8") of the one lab window to work, or
+    // Name of the one lab window to work (one of LabWindowNames()), or
     // empty for the whole program (the chooser picks among every lab).
     QString window;
     // Events from this number on are printed as they are made.
     long traceFrom = -1;
 };
+
+// The lab windows of the lab table by name ("Form1", "Form2", ...), in
+// the order of the table.
+QStringList LabWindowNames();
+// The number of the lab whose window is named `window`; 0 for none.
+int LabOfWindow(const QString &window);
 
 struct Failure {
     long event = 0;

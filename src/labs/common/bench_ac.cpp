@@ -3,8 +3,8 @@
 
 namespace ohmaris {
 
-AcBench::AcBench(LabWindowSetup setup, int meters, std::function<void(int, int)> range)
-    : LabWindow(std::move(setup)), m_meterCount(meters)
+AcBench::AcBench(const LabFrame &frame, int meters, std::function<void(int, int)> range)
+    : LabWindow(frame), m_meterCount(meters)
 {
     for (int k = 0; k < m_meterCount; ++k) {
         RangeRow &row = m_rows[std::size_t(k)];

@@ -36,7 +36,7 @@ public:
 protected:
     // `range(meter, button)` is where a click on a range button puts the
     // meter's range.
-    AcBench(LabWindowSetup setup, int meters, std::function<void(int meter, int button)> range);
+    AcBench(const LabFrame &frame, int meters, std::function<void(int meter, int button)> range);
     ~AcBench() override;
 
     // Makes the K-50 panel at `place` with the controls; its help goes to

@@ -50,8 +50,8 @@ std::int16_t SinglePhaseBench::KnobPosition(const Switcher &knob)
     return Rounded(double(knob.Value()));
 }
 
-SinglePhaseBench::SinglePhaseBench(LabWindowSetup setup, SinglePhaseDesign design)
-    : AcBench(std::move(setup), 2,
+SinglePhaseBench::SinglePhaseBench(const LabFrame &frame, SinglePhaseDesign design)
+    : AcBench(frame, 2,
               [this](int meter, int button) { Circuit().MeterRange(meter) = m_design.ranges[std::size_t(button)]; }),
       m_design(std::move(design))
 {
@@ -248,8 +248,8 @@ SinglePhaseDesign CoilCapacitorDesign(const std::array<MeterSpec, 2> &meters, co
     return d;
 }
 
-CoilCapacitorBench::CoilCapacitorBench(LabWindowSetup setup, SinglePhaseDesign design, CoilCapacitorLayout layout)
-    : SinglePhaseBench(std::move(setup), std::move(design)), m_layout(std::move(layout))
+CoilCapacitorBench::CoilCapacitorBench(const LabFrame &frame, SinglePhaseDesign design, CoilCapacitorLayout layout)
+    : SinglePhaseBench(frame, std::move(design)), m_layout(std::move(layout))
 {
     BindKnob(m_variant);
 }

@@ -61,7 +61,7 @@ public:
     // tick so the picture is redrawn only when it changed.
     using SchematicState = std::array<std::int16_t, 8>;
 
-    SinglePhaseBench(LabWindowSetup setup, SinglePhaseDesign design);
+    SinglePhaseBench(const LabFrame &frame, SinglePhaseDesign design);
     ~SinglePhaseBench() override;
 
     AcGrid Grid() const;
@@ -146,7 +146,7 @@ struct CoilCapacitorLayout {
 class CoilCapacitorBench : public SinglePhaseBench {
     Q_OBJECT
 public:
-    CoilCapacitorBench(LabWindowSetup setup, SinglePhaseDesign design, CoilCapacitorLayout layout);
+    CoilCapacitorBench(const LabFrame &frame, SinglePhaseDesign design, CoilCapacitorLayout layout);
 
     Switcher &VariantSwitch() { return m_variant; }
     void Text1_Change();

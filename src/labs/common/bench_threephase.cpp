@@ -20,8 +20,8 @@ constexpr double kSubscriptFont = 9.0;
 
 } // namespace
 
-ThreePhaseBench::ThreePhaseBench(LabWindowSetup setup, ThreePhaseDesign design)
-    : AcBench(std::move(setup), int(design.meters.size()),
+ThreePhaseBench::ThreePhaseBench(const LabFrame &frame, ThreePhaseDesign design)
+    : AcBench(frame, int(design.meters.size()),
               [this](int meter, int button) {
                   Circuit().MeterRange(meter) = m_design.meters[std::size_t(meter)].ranges[std::size_t(button)];
               }),

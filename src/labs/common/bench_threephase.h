@@ -58,7 +58,7 @@ struct ThreePhaseDesign {
 class ThreePhaseBench : public AcBench {
     Q_OBJECT
 public:
-    ThreePhaseBench(LabWindowSetup setup, ThreePhaseDesign design);
+    ThreePhaseBench(const LabFrame &frame, ThreePhaseDesign design);
     ~ThreePhaseBench() override;
 
     ThreePhaseCircuit &circuit() { return Circuit(); }
@@ -109,8 +109,8 @@ public:
     using GridFor = LabGrid (*)(double width, double height, double drawUnit);
     using Draw = void (*)(Schematic &, const LabGrid &, const Switches &);
 
-    ThreePhaseWindow(LabWindowSetup setup, ThreePhaseDesign design, GridFor gridFor, Draw draw)
-        : ThreePhaseBench(std::move(setup), std::move(design)), m_gridFor(gridFor), m_draw(draw)
+    ThreePhaseWindow(const LabFrame &frame, ThreePhaseDesign design, GridFor gridFor, Draw draw)
+        : ThreePhaseBench(frame, std::move(design)), m_gridFor(gridFor), m_draw(draw)
     {
     }
 

@@ -4,6 +4,7 @@
 #include "calc/entry.h"
 #include "labs/lab1/bench_draw.h"
 #include "labs/lab1/lab.h"
+#include "labs/registry.h"
 #include "shell/picturebox.h"
 
 #include <QGroupBox>
@@ -51,14 +52,15 @@ QRectF TwipsGeometry(const QWidget *w)
 } // namespace
 
 Lab1Window::Lab1Window()
-    : LabWindow(LabSetup(1))
+    : LabWindow(Lab1::kFrame)
 {
     connect(&m_selector, &Switcher::mouseDown, this, &Lab1Window::Picture15_MouseDown);
     connect(&m_selector, &Switcher::clicked, this, &Lab1Window::Picture15_Click);
     connect(&m_selector, &Switcher::doubleClicked, this, &Lab1Window::Picture15_Click);
 }
 
-std::unique_ptr<LabWindow> Lab1::CreateWindow()
+template <>
+std::unique_ptr<LabWindow> CreateLabWindow<Lab1>()
 {
     return std::make_unique<Lab1Window>();
 }

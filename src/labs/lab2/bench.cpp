@@ -3,6 +3,7 @@
 
 #include "labs/lab2/bench_draw.h"
 #include "labs/lab2/lab.h"
+#include "labs/registry.h"
 
 namespace ohmaris {
 
@@ -32,12 +33,13 @@ CoilCapacitorLayout Lab2Layout()
 
 } // namespace
 
-std::unique_ptr<LabWindow> Lab2::CreateWindow()
+template <>
+std::unique_ptr<LabWindow> CreateLabWindow<Lab2>()
 {
     return std::make_unique<Lab2Window>();
 }
 
-Lab2Window::Lab2Window() : CoilCapacitorWindow(LabSetup(2), Lab2Design(), Lab2Layout()) {}
+Lab2Window::Lab2Window() : CoilCapacitorWindow(Lab2::kFrame, Lab2Design(), Lab2Layout()) {}
 
 void Lab2Window::LoadBench()
 {

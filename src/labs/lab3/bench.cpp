@@ -3,6 +3,7 @@
 
 #include "labs/lab3/bench_draw.h"
 #include "labs/lab3/lab.h"
+#include "labs/registry.h"
 
 namespace ohmaris {
 
@@ -35,12 +36,13 @@ CoilCapacitorLayout Lab3Layout()
 
 } // namespace
 
-std::unique_ptr<LabWindow> Lab3::CreateWindow()
+template <>
+std::unique_ptr<LabWindow> CreateLabWindow<Lab3>()
 {
     return std::make_unique<Lab3Window>();
 }
 
-Lab3Window::Lab3Window() : CoilCapacitorWindow(LabSetup(3), Lab3Design(), Lab3Layout()) {}
+Lab3Window::Lab3Window() : CoilCapacitorWindow(Lab3::kFrame, Lab3Design(), Lab3Layout()) {}
 
 void Lab3Window::LoadBench()
 {

@@ -4,6 +4,7 @@
 #include "labs/common/bench_singlephase_draw.h"
 #include "labs/lab4/bench_draw.h"
 #include "labs/lab4/lab.h"
+#include "labs/registry.h"
 #include "shell/picturebox.h"
 
 #include <QLabel>
@@ -66,12 +67,13 @@ void SetUpSelector(Switcher &s, PictureBox *box, float min, float max, int posit
 
 } // namespace
 
-std::unique_ptr<LabWindow> Lab4::CreateWindow()
+template <>
+std::unique_ptr<LabWindow> CreateLabWindow<Lab4>()
 {
     return std::make_unique<Lab4Window>();
 }
 
-Lab4Window::Lab4Window() : SinglePhaseBench(LabSetup(4), Lab4Design())
+Lab4Window::Lab4Window() : SinglePhaseBench(Lab4::kFrame, Lab4Design())
 {
     BindKnob(m_select1);
     BindKnob(m_select2);

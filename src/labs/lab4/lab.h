@@ -1,4 +1,4 @@
-// Lab 4's entry in the lab table.
+// Lab 4's entry in the lab table: single-phase AC, two magnetically coupled coils.
 #pragma once
 
 #include "labs/labentry.h"
@@ -7,12 +7,12 @@ namespace ohmaris {
 
 struct Lab4 {
     static constexpr int kNumber = 4;
+    // How the frame treats the window.
+    static constexpr LabFrame kFrame{.form = "Form6", .cancelButton = "Command4"};
     // Inputs and outputs for ohmaris-calc (calc.cpp).
     static const LabCalc &Calc();
-    // The bench window; the shell owns it (bench.cpp).
-    static std::unique_ptr<LabWindow> CreateWindow();
-    // The gallery sheet "lab4" (gallery.cpp, built into ohmaris-gallery).
-    static void RenderGallery(const QString &outDir);
+    // Title, captions and tool tips of the window (captions.cpp).
+    static void Captions(CaptionRows &rows);
 };
 
 } // namespace ohmaris

@@ -3,6 +3,7 @@
 
 #include "labs/lab5/bench_draw.h"
 #include "labs/lab5/lab.h"
+#include "labs/registry.h"
 #include "shell/picturebox.h"
 
 namespace ohmaris {
@@ -44,11 +45,12 @@ ThreePhaseDesign Lab5Design()
 
 } // namespace
 
-std::unique_ptr<LabWindow> Lab5::CreateWindow()
+template <>
+std::unique_ptr<LabWindow> CreateLabWindow<Lab5>()
 {
     return std::make_unique<Lab5Window>();
 }
 
-Lab5Window::Lab5Window() : ThreePhaseWindow(LabSetup(5), Lab5Design(), &Lab5GridFor, &DrawLab5Schematic) {}
+Lab5Window::Lab5Window() : ThreePhaseWindow(Lab5::kFrame, Lab5Design(), &Lab5GridFor, &DrawLab5Schematic) {}
 
 } // namespace ohmaris

@@ -1,4 +1,4 @@
-// Lab 5's entry in the lab table.
+// Lab 5's entry in the lab table: three-phase star load.
 #pragma once
 
 #include "labs/labentry.h"
@@ -7,12 +7,12 @@ namespace ohmaris {
 
 struct Lab5 {
     static constexpr int kNumber = 5;
+    // How the frame treats the window.
+    static constexpr LabFrame kFrame{.form = "Form4", .cancelButton = "Command4", .scaling = ScalingVariant::ThreePhase};
     // Inputs and outputs for ohmaris-calc (calc.cpp).
     static const LabCalc &Calc();
-    // The bench window; the shell owns it (bench.cpp).
-    static std::unique_ptr<LabWindow> CreateWindow();
-    // The gallery sheet "lab5" (gallery.cpp, built into ohmaris-gallery).
-    static void RenderGallery(const QString &outDir);
+    // Title, captions and tool tips of the window (captions.cpp).
+    static void Captions(CaptionRows &rows);
 };
 
 } // namespace ohmaris

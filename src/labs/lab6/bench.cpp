@@ -3,6 +3,7 @@
 
 #include "labs/lab6/bench_draw.h"
 #include "labs/lab6/lab.h"
+#include "labs/registry.h"
 #include "shell/picturebox.h"
 
 namespace ohmaris {
@@ -25,7 +26,8 @@ ThreePhaseMeter BranchAmmeter(int k, QPointF topLeft)
 ThreePhaseDesign Lab6Design()
 {
     ThreePhaseDesign d;
-    d.k50Place = K50Panel::kLab6Place;
+    // The K-50 panel reaches higher than on the other benches.
+    d.k50Place = QRectF(120, 120, 8775, 4215);
     d.meters = {BranchAmmeter(0, {9000, 0}), BranchAmmeter(1, {12120, 0}), BranchAmmeter(2, {9000, 2640})};
     d.frame1 = QRectF(12120, 2640, 2895, 1095);
     d.frame2Tops = {3840, 5880, 7920};
@@ -46,11 +48,12 @@ ThreePhaseDesign Lab6Design()
 
 } // namespace
 
-std::unique_ptr<LabWindow> Lab6::CreateWindow()
+template <>
+std::unique_ptr<LabWindow> CreateLabWindow<Lab6>()
 {
     return std::make_unique<Lab6Window>();
 }
 
-Lab6Window::Lab6Window() : ThreePhaseWindow(LabSetup(6), Lab6Design(), &Lab6GridFor, &DrawLab6Schematic) {}
+Lab6Window::Lab6Window() : ThreePhaseWindow(Lab6::kFrame, Lab6Design(), &Lab6GridFor, &DrawLab6Schematic) {}
 
 } // namespace ohmaris

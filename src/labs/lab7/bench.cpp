@@ -8,6 +8,7 @@
 #include "labs/common/bench_scope.h"
 #include "labs/lab7/bench_draw.h"
 #include "labs/lab7/lab.h"
+#include "labs/registry.h"
 #include "shell/picturebox.h"
 
 #include <QComboBox>
@@ -85,13 +86,14 @@ private:
 
 } // namespace
 
-std::unique_ptr<LabWindow> Lab7::CreateWindow()
+template <>
+std::unique_ptr<LabWindow> CreateLabWindow<Lab7>()
 {
     return std::make_unique<Lab7Window>();
 }
 
 Lab7Window::Lab7Window()
-    : LabWindow(LabSetup(7))
+    : LabWindow(Lab7::kFrame)
 {
     for (auto [row, range] : {std::pair{&m_command4, &m_a1Range}, std::pair{&m_command6, &m_a2Range}}) {
         row->setColours(kSelectedRange, ActiveBorderColour());

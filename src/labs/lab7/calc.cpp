@@ -39,35 +39,36 @@ QString ParseTime(const QString &what, const QString &text, double &t)
     return {};
 }
 
-QString ParseEvents(const QString &text, std::vector<SwitchEvent> &events)
+QString ParseEvents(const CalcList &list, std::vector<SwitchEvent> &events)
 {
-    const QStringList items = text.split(QLatin1Char(','), Qt::SkipEmptyParts);
-    for (const QString &raw : items) {
-        const QString item = raw.trimmed();
+    for (qsizetype k = 0; k < list.items.size(); ++k) {
+        const QString item = list.items.at(k).trimmed();
         const qsizetype at = item.indexOf(QLatin1Char('@'));
         const QString name = item.left(at).trimmed().toUpper();
         SwitchEvent e;
         if (at < 0 || (name != QLatin1String("S1") && name != QLatin1String("S2")))
-            return QStringLiteral("events: expected S1@SECONDS or S2@SECONDS, got %1").arg(QuotedArgument(item));
+            return QStringLiteral("events: expected S1@SECONDS or S2@SECONDS, got %1%2")
+                .arg(QuotedArgument(item), list.place(k));
         e.index = name == QLatin1String("S1") ? Lab7Model::kS1 : Lab7Model::kS2;
         const QString error = ParseTime(QStringLiteral("events"), item.mid(at + 1), e.t);
         if (!error.isEmpty())
-            return error;
+            return error + list.place(k);
         if (!events.empty() && e.t < events.back().t)
-            return QStringLiteral("events: times must be ascending, %1 comes too late").arg(QuotedArgument(item));
+            return QStringLiteral("events: times must be ascending, %1 comes too late%2")
+                .arg(QuotedArgument(item), list.place(k));
         events.push_back(e);
     }
     return {};
 }
 
-QString ParseTimes(const QString &text, std::vector<double> &times)
+QString ParseTimes(const CalcList &list, std::vector<double> &times)
 {
-    const QStringList items = text.split(QLatin1Char(','), Qt::SkipEmptyParts);
-    for (const QString &item : items) {
+    times.reserve(std::size_t(list.items.size()));
+    for (qsizetype k = 0; k < list.items.size(); ++k) {
         double t = 0.0;
-        const QString error = ParseTime(QStringLiteral("at"), item, t);
+        const QString error = ParseTime(QStringLiteral("at"), list.items.at(k), t);
         if (!error.isEmpty())
-            return error;
+            return error + list.place(k);
         times.push_back(t);
     }
     return {};
@@ -121,10 +122,20 @@ bool ReadLab7(const LabCalc &lab, const QMap<QString, QString> &args, Lab7Model 
         result.inputs.insert(input.name, FloatJson(stored));
     }
 
-    result.error = ParseEvents(CalcArgument(args, lab.inputs[6]), in.events);
+    const CalcInput &eventsIn = lab.inputs[6];
+    CalcList eventList;
+    result.error = CalcListItems(eventsIn.name, CalcArgument(args, eventsIn), eventList);
     if (!result.error.isEmpty())
         return false;
-    result.error = ParseTimes(CalcArgument(args, lab.inputs[7]), in.times);
+    result.error = ParseEvents(eventList, in.events);
+    if (!result.error.isEmpty())
+        return false;
+    const CalcInput &atIn = lab.inputs[7];
+    CalcList timeList;
+    result.error = CalcListItems(atIn.name, CalcArgument(args, atIn), timeList);
+    if (!result.error.isEmpty())
+        return false;
+    result.error = ParseTimes(timeList, in.times);
     if (!result.error.isEmpty())
         return false;
 
@@ -225,11 +236,11 @@ LabCalc MakeLab7Calc()
         {QStringLiteral("C"), QStringLiteral("10"), QStringLiteral("uF"), QStringLiteral("capacitor")},
         {QStringLiteral("L"), QStringLiteral("200"), QStringLiteral("mH"), QStringLiteral("inductor")},
         {QStringLiteral("events"), {}, QStringLiteral("s"),
-         QStringLiteral("switch toggles SWITCH@SECONDS, comma-separated, ascending, decimal point; "
-                        "none: the circuit stays at rest")},
+         QStringLiteral("switch toggles SWITCH@SECONDS, comma-separated, ascending, decimal point, "
+                        "or @FILE to read them from FILE; none: the circuit stays at rest")},
         {QStringLiteral("at"), {}, QStringLiteral("s"),
-         QStringLiteral("sample times, comma-separated, decimal point; each takes the last 50 ms tick "
-                        "at or before it; none: no samples")},
+         QStringLiteral("sample times, comma-separated, decimal point, or @FILE to read them from FILE; "
+                        "each takes the last 50 ms tick at or before it; none: no samples")},
     };
     lab.example = QStringLiteral("ohmaris-calc 7 circuit=1 events=S1@0,S2@3.5 at=2.4,5  "
                                  "(close S1 at 0 s and S2 at 3.5 s, sample at 2.4 s and 5 s)");

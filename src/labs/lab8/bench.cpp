@@ -5,6 +5,7 @@
 #include "instruments/face.h"
 #include "labs/lab8/bench_draw.h"
 #include "labs/lab8/lab.h"
+#include "labs/registry.h"
 #include "shell/picturebox.h"
 
 #include <QGroupBox>
@@ -78,13 +79,14 @@ const HousingTitle kScopeTitle{QStringLiteral(" V"), QStringLiteral(" V2"), QStr
 
 } // namespace
 
-std::unique_ptr<LabWindow> Lab8::CreateWindow()
+template <>
+std::unique_ptr<LabWindow> CreateLabWindow<Lab8>()
 {
     return std::make_unique<Lab8Window>();
 }
 
 Lab8Window::Lab8Window()
-    : LabWindow(LabSetup(8))
+    : LabWindow(Lab8::kFrame)
 {
     connect(&m_knob, &Switcher::mouseDown, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers m) {
         // A right click turns the knob; help pops up only where it cannot

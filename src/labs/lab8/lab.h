@@ -1,4 +1,4 @@
-// Lab 8's entry in the lab table.
+// Lab 8's entry in the lab table: non-sinusoidal supply.
 #pragma once
 
 #include "labs/labentry.h"
@@ -7,12 +7,21 @@ namespace ohmaris {
 
 struct Lab8 {
     static constexpr int kNumber = 8;
+    // How the frame treats the window.
+    static constexpr LabFrame kFrame{
+        .form = "Form8",
+        .tickMs = 50,
+        .cancelButton = "Command10",
+        .scaling = ScalingVariant::Harmonics,
+        .keepMaximised = false,
+        .focusPicture1 = true,
+        .exitClearsHelpKey = false,
+        .cancelFarOffScreen = true,
+    };
     // Inputs and outputs for ohmaris-calc (calc.cpp).
     static const LabCalc &Calc();
-    // The bench window; the shell owns it (bench.cpp).
-    static std::unique_ptr<LabWindow> CreateWindow();
-    // The gallery sheet "lab8" (gallery.cpp, built into ohmaris-gallery).
-    static void RenderGallery(const QString &outDir);
+    // Title, captions and tool tips of the window (captions.cpp).
+    static void Captions(CaptionRows &rows);
 };
 
 } // namespace ohmaris

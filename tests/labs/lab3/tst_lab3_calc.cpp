@@ -26,7 +26,6 @@ private slots:
     void fullVoltage();
     void defaults();
     void resonance();
-    void capacitorSwitchChecked();
 };
 
 void TestLab3Calc::fullVoltage()
@@ -73,13 +72,6 @@ void TestLab3Calc::resonance()
     QCOMPARE(FiveDigits(r.outputs["CircuitCurrent"]), QStringLiteral("0.063591"));
     QCOMPARE(FiveDigits(r.outputs["CapacitorCurrent"]), QStringLiteral("0.84905"));
     QCOMPARE(r.outputs["OverloadFlag"].toInt(-1), 0);
-}
-
-void TestLab3Calc::capacitorSwitchChecked()
-{
-    const CalcResult r = Lab3::Calc().run({{"S", "2"}});
-    QVERIFY2(r.error.startsWith(QLatin1String("S:")), qPrintable(r.error));
-    QVERIFY(r.outputs.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestLab3Calc)

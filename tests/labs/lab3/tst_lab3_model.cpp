@@ -1,6 +1,6 @@
 // Lab 3 model: the parallel circuit against hand-checked readings, what the
-// K-50 and the ammeters are handed, and the protection on the regulated
-// total current.
+// K-50 and the ammeters are handed, and the overload noted on the regulated
+// total current (the protection itself: tests/calc/tst_protection).
 #include "calc/entry.h"
 #include "labs/common/supply.h"
 #include "labs/lab3/model.h"
@@ -32,7 +32,6 @@ private slots:
     void circuit_data();
     void circuit();
     void targets();
-    void instantTripReachable();
 };
 
 void TestLab3Model::circuit_data()
@@ -126,26 +125,6 @@ void TestLab3Model::targets()
     t = m.MeterTargets();
     CheckPrinted("A1 target at 1 A", t[0], QStringLiteral("85.143"));
     CheckPrinted("A2 target at 0.5 A", t[1], QStringLiteral("1433"));
-}
-
-void TestLab3Model::instantTripReachable()
-{
-    // Unlike the series circuit, a large capacitance drives the regulated
-    // total past 15 A: the breaker opens on the first check, long before the
-    // 8 s of the delayed trip.
-    Lab3Model m = Circuit(6, 12, 1, "1000000");
-    m.ComputeCircuit(kStart);
-    QVERIFY(m.ProtectedCurrent() > SupplyProtection::kInstantLimit);
-    QVERIFY(m.ApplyProtection(kStart + 0.03));
-    QCOMPARE(m.SwitchState[0], std::int16_t(0));
-    QVERIFY(m.RecalcPending);
-
-    // Variant 1 at 100 uF is an overload too, but only the delayed kind.
-    Lab3Model slow = Circuit(1, 12, 1, "100");
-    slow.ComputeCircuit(kStart);
-    QVERIFY(slow.ProtectedCurrent() < SupplyProtection::kInstantLimit);
-    QVERIFY(!slow.ApplyProtection(kStart + 0.03));
-    QCOMPARE(slow.SwitchState[0], std::int16_t(1));
 }
 
 QTEST_GUILESS_MAIN(TestLab3Model)

@@ -1,7 +1,8 @@
 // Lab 4 model: the coupled coils in the four connections against
 // hand-checked readings, the element values the selectors give, what the
-// meters and the K-50 are handed, and the supply protection on a clock the
-// test moves.
+// meters and the K-50 are handed, and which currents the supply protection
+// watches: the overload on the current itself, the instant trip on the
+// regulated one (the protection itself: tests/calc/tst_protection).
 #include "calc/meterdrive.h"
 #include "labs/lab4/model.h"
 #include "printed.h"
@@ -48,8 +49,6 @@ private slots:
     void elementsOfTheSelectors();
     void everySelectorKeepsTheCircuitFinite();
     void targets();
-    void overloadOnTheCurrentItself();
-    void delayedTripJustShortOfTheInstantOne();
     void instantTripOnTheScaledCurrent();
 };
 
@@ -86,6 +85,9 @@ void TestLab4Model::circuit_data()
     Setting shorted = at(3);
     shorted.r1 = shorted.r2 = 0.0f;
     QTest::newRow("3 with R1 = R2 = 0") << shorted << "14.906" << "" << "" << "" << 1;
+    // An overload on the current itself, although step x I / 12 is only 3.73 A.
+    shorted.step = 6;
+    QTest::newRow("3 with R1 = R2 = 0 at step 6") << shorted << "7.453" << "" << "" << "" << 1;
 
     Setting coils = at(1);
     coils.sel1 = 4;
@@ -203,48 +205,6 @@ void TestLab4Model::targets()
     QCOMPARE(r.U, (std::array<float, 3>{228.0f, 0.0f, 0.0f}));
     QCOMPARE(r.I, (std::array<float, 3>{m.CircuitCurrent, 0.0f, 0.0f}));
     QCOMPARE(r.P, (std::array<float, 3>{m.ActivePower, 0.0f, 0.0f}));
-}
-
-void TestLab4Model::overloadOnTheCurrentItself()
-{
-    // At step 6 (114 V) with R1 = R2 = 0 in position 3 the current is 7.45 A:
-    // an overload, although step x I / 12 is only 3.73 A.
-    Setting s;
-    s.connection = 3;
-    s.r1 = s.r2 = 0.0f;
-    s.step = 6;
-    Lab4Model m = Computed(s);
-    CheckPrinted("CircuitCurrent", m.CircuitCurrent, QStringLiteral("7.453"));
-    QCOMPARE(m.Protection.OverloadFlag, std::int16_t(1));
-    QVERIFY(!m.ApplyProtection(kStart + 8.0));
-    QVERIFY(m.ApplyProtection(kStart + 8.03));
-    QCOMPARE(m.SwitchState[0], std::int16_t(0));
-}
-
-void TestLab4Model::delayedTripJustShortOfTheInstantOne()
-{
-    // 14.906 A at step 12: 12 x 14.906 / 12 < 15, so the breaker waits 8 s.
-    Setting s;
-    s.connection = 3;
-    s.r1 = s.r2 = 0.0f;
-    Lab4Model m = Computed(s);
-    QCOMPARE(m.Protection.OverloadStart, kStart);
-    for (double t : {kStart + 0.03, kStart + 4.0, kStart + 8.0}) {
-        QVERIFY2(!m.ApplyProtection(t), qPrintable(QString::number(t - kStart)));
-        QCOMPARE(m.SwitchState[0], std::int16_t(1));
-        QVERIFY(!m.RecalcPending);
-    }
-    QVERIFY(m.ApplyProtection(kStart + 8.03));
-    QCOMPARE(m.SwitchState[0], std::int16_t(0));
-    QVERIFY(m.RecalcPending);
-
-    // The next recomputation finds the breaker open: nothing flows and the
-    // overload clock is forgotten.
-    m.ComputeCircuit(kStart + 8.06);
-    QCOMPARE(m.CircuitCurrent, 0.0f);
-    QCOMPARE(m.BranchCurrent, (std::array<float, 2>{0.0f, 0.0f}));
-    QVERIFY(!m.ApplyProtection(kStart + 8.06));
-    QCOMPARE(m.Protection.OverloadStart, 0.0);
 }
 
 void TestLab4Model::instantTripOnTheScaledCurrent()

@@ -1,6 +1,6 @@
-// Lab 7 calculator descriptor: the simulated tick loop, event timing,
-// sample selection and the one-line errors. CTest runs it under C.UTF-8
-// and again under ru_RU.UTF-8.
+// Lab 7 calculator descriptor: the simulated tick loop, event timing and
+// sample selection (what it refuses: tests/labs/tst_lab_calc). CTest runs
+// it under C.UTF-8 and again under ru_RU.UTF-8.
 #include "testlocale.h"
 #include "calc/labcalc.h"
 #include "labs/lab7/lab.h"
@@ -42,8 +42,6 @@ private slots:
     void chargeSample();
     void eventBetweenTicks();
     void s2ClosedLater();
-    void errors_data();
-    void errors();
 };
 
 void TestLab7Calc::chargeSample()
@@ -97,30 +95,6 @@ void TestLab7Calc::s2ClosedLater()
     QCOMPARE(Field(s, "t"), 5.0);
     QVERIFY2(std::fabs(Field(s, "ScopeVoltage") - u5) < 2e-4, qPrintable(QString::number(Field(s, "ScopeVoltage"))));
     QVERIFY(std::fabs(Field(s, "MeterTarget2") - Field(s, "ScopeVoltage") / R2) < 1e-6);
-}
-
-void TestLab7Calc::errors_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("value");
-    QTest::newRow("circuit 4") << "circuit" << "4";
-    QTest::newRow("letters for E") << "E" << "abc";
-    QTest::newRow("unknown switch") << "events" << "S3@1";
-    QTest::newRow("no time") << "events" << "S1";
-    QTest::newRow("descending events") << "events" << "S1@2,S2@1";
-    QTest::newRow("negative event") << "events" << "S1@-1";
-    QTest::newRow("bad sample time") << "at" << "2.4,x";
-    QTest::newRow("endless run") << "at" << "1e9";
-}
-
-void TestLab7Calc::errors()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, value);
-    const CalcResult r = Run({{name, value}});
-    QVERIFY(!r.error.isEmpty());
-    QVERIFY(!r.error.contains(QLatin1Char('\n')));
-    QVERIFY2(r.error.startsWith(name), qPrintable(r.error));
 }
 
 QTEST_APPLESS_MAIN(TestLab7Calc)

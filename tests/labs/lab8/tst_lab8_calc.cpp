@@ -1,6 +1,7 @@
 // Lab 8 calculator descriptor: the sources and the filter switched from the
-// command line, the bench's entry rules on every input, and the one-line
-// errors. CTest runs it under C.UTF-8 and again under ru_RU.UTF-8.
+// command line and the bench's entry rules on every input (what it refuses:
+// tests/labs/tst_lab_calc). CTest runs it under C.UTF-8 and again under
+// ru_RU.UTF-8.
 #include "testlocale.h"
 #include "calc/labcalc.h"
 #include "labs/lab8/lab.h"
@@ -79,30 +80,6 @@ private Q_SLOTS:
         QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
         // Inputs print as the shortest decimal of the stored 32-bit value.
         QCOMPARE(float(r.inputs.value(name).toDouble()), stored);
-    }
-
-    void errors_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("echoed"); // the message quotes the text
-        QTest::newRow("multiple with a fraction") << "k2" << "2.5" << true;
-        QTest::newRow("multiple with a sign") << "k4" << "-3" << true;
-        QTest::newRow("empty multiple") << "k3" << "" << true;
-        QTest::newRow("source switch out of range") << "on1" << "2" << false;
-        QTest::newRow("switch not a number") << "S5" << "x" << true;
-        QTest::newRow("amplitude not a number") << "Em2" << "abc" << true;
-        QTest::newRow("element not a number") << "L" << "1,2,3" << true;
-    }
-    void errors()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        QFETCH(bool, echoed);
-        const CalcResult r = Run({{name, text}});
-        QVERIFY2(r.error.startsWith(name + QLatin1String(": ")), qPrintable(r.error));
-        QCOMPARE(r.error.contains(QuotedArgument(text)), echoed);
-        QVERIFY(r.outputs.isEmpty());
     }
 };
 

@@ -1,10 +1,9 @@
 // Gallery sheet of lab 6: the bench at start, the balanced delta with every
 // switch closed, line A broken, branch AB open, and the K-50 set switched
 // to phase B.
-#include "gallery/gallery.h"
+#include "gallery.h"
 
 #include "labs/lab6/bench.h"
-#include "labs/lab6/lab.h"
 
 namespace ohmaris {
 
@@ -18,9 +17,7 @@ void SetSwitches(Lab6Window *w, const std::array<int, Lab6Model::kSwitches> &clo
             w->Image1_MouseDown(k, Qt::LeftButton);
 }
 
-} // namespace
-
-void Lab6::RenderGallery(const QString &out)
+void RenderLab6(const QString &out)
 {
     constexpr int kSettleTicks = 200;
     auto *w = static_cast<Lab6Window *>(gallery::OpenLab(6));
@@ -42,5 +39,9 @@ void Lab6::RenderGallery(const QString &out)
     gallery::SaveWidget(w->form(), out, QStringLiteral("lab6-k50-phase-b"));
     gallery::FinishLab();
 }
+
+gallery::GallerySheet lab6Sheet("lab6", &RenderLab6);
+
+} // namespace
 
 } // namespace ohmaris

@@ -1,16 +1,17 @@
 // Gallery sheet of lab 7: each circuit at rest, the RC circuit charging
 // with both oscilloscope channels on, and the RLC circuit ringing.
-#include "gallery/gallery.h"
+#include "gallery.h"
 
 #include "calc/clock.h"
 #include "labs/lab7/bench.h"
-#include "labs/lab7/lab.h"
 
 #include <QLineEdit>
 
 namespace ohmaris {
 
-void Lab7::RenderGallery(const QString &out)
+namespace {
+
+void RenderLab7(const QString &out)
 {
     FakeClock clock(100.0);
     setAppClock(&clock);
@@ -49,5 +50,9 @@ void Lab7::RenderGallery(const QString &out)
 
     gallery::FinishLab();
 }
+
+gallery::GallerySheet lab7Sheet("lab7", &RenderLab7);
+
+} // namespace
 
 } // namespace ohmaris

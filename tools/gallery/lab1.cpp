@@ -1,13 +1,14 @@
 // Gallery sheet of lab 1: the bench at start, with S2, S3 and S4 closed once
 // the meters have settled, and with the voltmeter selector at each position.
-#include "gallery/gallery.h"
+#include "gallery.h"
 
 #include "labs/lab1/bench.h"
-#include "labs/lab1/lab.h"
 
 namespace ohmaris {
 
-void Lab1::RenderGallery(const QString &out)
+namespace {
+
+void RenderLab1(const QString &out)
 {
     constexpr int kSettleTicks = 200;
     auto *w = static_cast<Lab1Window *>(gallery::OpenLab(1));
@@ -27,5 +28,9 @@ void Lab1::RenderGallery(const QString &out)
     }
     gallery::FinishLab();
 }
+
+gallery::GallerySheet lab1Sheet("lab1", &RenderLab1);
+
+} // namespace
 
 } // namespace ohmaris

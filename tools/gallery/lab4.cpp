@@ -1,16 +1,17 @@
 // Gallery sheet of lab 4: the bench at start, then both branches closed at
 // full voltage in each of the four connections after the pointers settle
 // (the last one also in Russian).
-#include "gallery/gallery.h"
+#include "gallery.h"
 
 #include "calc/clock.h"
 #include "labs/lab4/bench.h"
-#include "labs/lab4/lab.h"
 #include "shell/shell.h"
 
 namespace ohmaris {
 
-void Lab4::RenderGallery(const QString &out)
+namespace {
+
+void RenderLab4(const QString &out)
 {
     FakeClock clock;
     setAppClock(&clock);
@@ -37,5 +38,9 @@ void Lab4::RenderGallery(const QString &out)
     gallery::SaveWidget(bench->form(), out, QStringLiteral("lab4-connection4-ru"));
     gallery::FinishLab();
 }
+
+gallery::GallerySheet lab4Sheet("lab4", &RenderLab4);
+
+} // namespace
 
 } // namespace ohmaris

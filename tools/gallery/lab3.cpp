@@ -1,17 +1,18 @@
 // Gallery sheet of lab 3: the bench at start, variant 1 at full voltage
 // with the capacitor connected, current resonance, and the moment the
 // breaker has just tripped on that full-voltage overload.
-#include "gallery/gallery.h"
+#include "gallery.h"
 
 #include "calc/clock.h"
 #include "labs/lab3/bench.h"
-#include "labs/lab3/lab.h"
 
 #include <QLineEdit>
 
 namespace ohmaris {
 
-void Lab3::RenderGallery(const QString &out)
+namespace {
+
+void RenderLab3(const QString &out)
 {
     FakeClock clock;
     setAppClock(&clock);
@@ -42,5 +43,9 @@ void Lab3::RenderGallery(const QString &out)
     gallery::SaveWidget(bench->form(), out, QStringLiteral("lab3-breaker-tripped"));
     gallery::FinishLab();
 }
+
+gallery::GallerySheet lab3Sheet("lab3", &RenderLab3);
+
+} // namespace
 
 } // namespace ohmaris

@@ -1,15 +1,16 @@
 // Gallery sheet of lab 8: the bench at start; all sources on without the
 // filter, the oscilloscope and both meters on; the whole filter in with all
 // sources on.
-#include "gallery/gallery.h"
+#include "gallery.h"
 
 #include "calc/clock.h"
 #include "labs/lab8/bench.h"
-#include "labs/lab8/lab.h"
 
 namespace ohmaris {
 
-void Lab8::RenderGallery(const QString &out)
+namespace {
+
+void RenderLab8(const QString &out)
 {
     FakeClock clock(100.0);
     setAppClock(&clock);
@@ -34,5 +35,9 @@ void Lab8::RenderGallery(const QString &out)
 
     gallery::FinishLab();
 }
+
+gallery::GallerySheet lab8Sheet("lab8", &RenderLab8);
+
+} // namespace
 
 } // namespace ohmaris

@@ -1,10 +1,9 @@
 // Gallery sheet of lab 5: the bench at start, the balanced load with the
 // neutral wire, phases A and B only with the neutral open, and the K-50 set
 // switched to phase B.
-#include "gallery/gallery.h"
+#include "gallery.h"
 
 #include "labs/lab5/bench.h"
-#include "labs/lab5/lab.h"
 
 namespace ohmaris {
 
@@ -18,9 +17,7 @@ void SetSwitches(Lab5Window *w, const std::array<int, 5> &closed)
             w->Image1_MouseDown(k, Qt::LeftButton);
 }
 
-} // namespace
-
-void Lab5::RenderGallery(const QString &out)
+void RenderLab5(const QString &out)
 {
     constexpr int kSettleTicks = 200;
     auto *w = static_cast<Lab5Window *>(gallery::OpenLab(5));
@@ -41,5 +38,9 @@ void Lab5::RenderGallery(const QString &out)
     gallery::SaveWidget(w->form(), out, QStringLiteral("lab5-k50-phase-b"));
     gallery::FinishLab();
 }
+
+gallery::GallerySheet lab5Sheet("lab5", &RenderLab5);
+
+} // namespace
 
 } // namespace ohmaris

@@ -1,18 +1,19 @@
 // Gallery sheet of lab 2: the bench at start, at full voltage after the
 // pointers settle, with the capacitor bypassed, and at resonance (also in
 // Russian).
-#include "gallery/gallery.h"
+#include "gallery.h"
 
 #include "calc/clock.h"
 #include "labs/lab2/bench.h"
-#include "labs/lab2/lab.h"
 #include "shell/shell.h"
 
 #include <QLineEdit>
 
 namespace ohmaris {
 
-void Lab2::RenderGallery(const QString &out)
+namespace {
+
+void RenderLab2(const QString &out)
 {
     FakeClock clock;
     setAppClock(&clock);
@@ -44,5 +45,9 @@ void Lab2::RenderGallery(const QString &out)
     gallery::SaveWidget(bench->form(), out, QStringLiteral("lab2-resonance-ru"));
     gallery::FinishLab();
 }
+
+gallery::GallerySheet lab2Sheet("lab2", &RenderLab2);
+
+} // namespace
 
 } // namespace ohmaris
