@@ -64,23 +64,6 @@ int Fail(const tools::CommandLine &cl, QString &err, const QString &message)
     return kCalcUsageError;
 }
 
-// A paragraph as lines of at most 76 columns, each starting with `indent`.
-QString Wrapped(const QString &text, const QString &indent)
-{
-    QString s;
-    QString line = indent;
-    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (line.size() > indent.size() && line.size() + 1 + word.size() > 76) {
-            s += line + QLatin1Char('\n');
-            line = indent + QStringLiteral("  ");
-        } else if (line.size() > indent.size()) {
-            line += QLatin1Char(' ');
-        }
-        line += word;
-    }
-    return s + line + QLatin1Char('\n');
-}
-
 QString LabHelp(const LabCalc &lab)
 {
     QString s = QStringLiteral("lab %1: %2\n  inputs:\n").arg(lab.lab).arg(lab.title);
@@ -102,7 +85,7 @@ QString LabHelp(const LabCalc &lab)
     if (!lab.notes.isEmpty()) {
         s += QStringLiteral("  circuit notes:\n");
         for (const QString &note : lab.notes)
-            s += Wrapped(QStringLiteral("- ") + note, QStringLiteral("    "));
+            s += tools::CommandLine::Wrapped(QStringLiteral("    - "), note, 76);
     }
     return s;
 }
