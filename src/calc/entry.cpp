@@ -2,6 +2,7 @@
 #include "calc/entry.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <locale.h>
@@ -78,6 +79,25 @@ EntryResult ApplyEntryRule(const QString &text, float current, const EntryRule &
                                         : GeneralNumber(double(r.value), 7);
     }
     return r;
+}
+
+QString EntryText(float stored, const EntryRule &rule)
+{
+    // What was typed: the stored value less the offset. The shortest of
+    // its fixed-point texts the rule takes back to the same float.
+    const double typed = std::max(0.0, double(stored) - rule.offset);
+    constexpr int kMostDecimals = 12;
+    for (int decimals = 0; decimals <= kMostDecimals; ++decimals) {
+        const QString text = QString::number(typed, 'f', decimals);
+        if (ApplyEntryRule(text, stored, rule).value == stored)
+            return text;
+    }
+    for (int digits = 1; digits <= 17; ++digits) {
+        const QString text = QString::number(typed, 'g', digits);
+        if (ApplyEntryRule(text, stored, rule).value == stored)
+            return text;
+    }
+    return QString::number(typed, 'g', 17);
 }
 
 QString GeneralNumber(double value, int digits, QChar separator)

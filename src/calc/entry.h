@@ -44,6 +44,11 @@ struct EntryResult {
 // box stored before.
 EntryResult ApplyEntryRule(const QString &text, float current, const EntryRule &rule);
 
+// A text the rule stores as `stored`: the shortest decimal (point as the
+// separator) that does, so a box's stored value can be handed on as what
+// to type; the value less the offset, at full precision, when none does.
+QString EntryText(float stored, const EntryRule &rule);
+
 // General number format: shortest text of up to `digits` significant digits,
 // comma or point as separator, no trailing zeros.
 QString GeneralNumber(double value, int digits = 7, QChar separator = QLatin1Char(','));

@@ -10,16 +10,37 @@
 
 namespace ohmaris {
 
-QJsonValue FloatJson(float value)
+namespace {
+
+QJsonObject JsonObject(const Quantities &quantities)
 {
-    // Both conversions ignore the C library's locale: under a locale with a
-    // decimal comma, strtod would stop reading at the point.
-    char buf[64];
-    const std::to_chars_result text = std::to_chars(buf, buf + sizeof buf, value);
-    double widened = 0.0;
-    if (text.ec != std::errc() || std::from_chars(buf, text.ptr, widened).ec != std::errc())
-        return QJsonValue(double(value)); // an infinity or NaN has no shortest decimal
-    return QJsonValue(widened);
+    QJsonObject o;
+    for (const Quantity &q : quantities)
+        o.insert(q.name, QuantityJson(q));
+    return o;
+}
+
+} // namespace
+
+QJsonObject CalcOutputsJson(const LabCalc &lab, const CalcResult &result)
+{
+    QJsonObject o = JsonObject(result.outputs);
+    if (!lab.sampleFields.empty()) {
+        QJsonArray samples;
+        for (const Quantities &sample : result.samples)
+            samples.append(JsonObject(sample));
+        o.insert(kCalcSamples, samples);
+    }
+    return o;
+}
+
+void CalcSettingWriter::Text(const QString &text)
+{
+    // A settings function that writes more than its lab has inputs is
+    // wrong; what it writes past them has no name to go under.
+    if (m_next < m_inputs.size())
+        m_settings.push_back({m_inputs[m_next].name, text});
+    ++m_next;
 }
 
 QString QuotedArgument(const QString &text)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "calc/entry.h"
+#include "calc/quantity.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -25,18 +26,51 @@ struct CalcInput {
     QString help;        // one short line
 };
 
-struct CalcOutput {
-    QString name;        // the model's field name
-    QString unit;
-    QString help;        // one short line, with the array layout if any
-};
-
 struct CalcResult {
     QJsonObject inputs;  // stored values, after offsets and caps
-    QJsonObject outputs; // model quantities under their own field names
+    Quantities outputs;  // the model's results, as its list gives them
+    // A lab that samples its model in time: one record per sample time, in
+    // the order the times were given, each with the fields of
+    // LabCalc::sampleFields.
+    std::vector<Quantities> samples;
     QString deck;        // the ngspice deck, from LabCalc::netlist
     QString error;       // non-empty: one line naming the problem
 };
+
+// One thing a student has set on a bench, as the calculator takes it: the
+// input's name and the text to give it (NAME=VALUE).
+struct CalcSetting {
+    QString name;
+    QString value;
+};
+
+// Writes a bench's settings in the order of its lab's inputs, each as the
+// text the calculator reads back to the same stored value: a position as
+// its number, an entry through the box's rule (EntryText). Each call takes
+// the next input; the lab's settings function mirrors the order in which
+// its run reads them.
+class CalcSettingWriter {
+public:
+    explicit CalcSettingWriter(const std::vector<CalcInput> &inputs) : m_inputs(inputs) {}
+
+    void Position(int position) { Text(QString::number(position)); }
+    void Entry(float stored, const EntryRule &rule) { Text(EntryText(stored, rule)); }
+    void Text(const QString &text);
+    // An input the bench holds no setting for (it is left out).
+    void Skip() { ++m_next; }
+
+    std::vector<CalcSetting> Settings() const { return m_settings; }
+
+private:
+    const std::vector<CalcInput> &m_inputs;
+    std::size_t m_next = 0;
+    std::vector<CalcSetting> m_settings;
+};
+
+// A sampling lab's records are printed under this name, with this line of
+// help above their fields.
+inline constexpr QLatin1String kCalcSamples("samples");
+inline constexpr QLatin1String kCalcSamplesHelp("one record per sample time (at=), in the order given:");
 
 struct LabCalc {
     int lab = 0;
@@ -45,8 +79,13 @@ struct LabCalc {
     // A typical command line for the lab's help, when its defaults alone
     // show little (empty: none).
     QString example;
-    // The quantities run() reports, in the order the text output lists them.
-    std::vector<CalcOutput> outputs;
+    // The quantities run() reports, in the order the text output lists
+    // them: the model's own list, as a freshly made model gives it (the
+    // values are of no account here).
+    Quantities outputs;
+    // For a lab that samples its model in time, the fields of one sample
+    // record (empty: the lab takes no samples).
+    Quantities sampleFields;
     // Where the bench is not a physical circuit: one paragraph each, for
     // the help and the manual page.
     QStringList notes;
@@ -58,18 +97,10 @@ struct LabCalc {
     std::function<CalcResult(const QMap<QString, QString> &args)> netlist;
 };
 
-// A 32-bit result as JSON: the shortest decimal that reads back as the same
-// float, so 10.666f prints as 10.666 rather than 10.666000366210938.
-QJsonValue FloatJson(float value);
-
-template <std::size_t N>
-QJsonArray FloatJson(const std::array<float, N> &values)
-{
-    QJsonArray a;
-    for (float v : values)
-        a.append(FloatJson(v));
-    return a;
-}
+// The outputs of a run as the calculator's JSON gives them: each result
+// under its name, and a sampling lab's records, as an array of objects,
+// under kCalcSamples.
+QJsonObject CalcOutputsJson(const LabCalc &lab, const CalcResult &result);
 
 // An argument as an error line echoes it: in single quotes, with a
 // backslash before a quote or a backslash and every control, format or

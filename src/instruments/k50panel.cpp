@@ -61,11 +61,12 @@ constexpr double kMeterFont = 9.75;
 constexpr double kButtonFont = 9.75;
 constexpr double kDirectionFont = 12.0;
 
-// The panel's three meters: systems 2 (moving iron) and 3 (the wattmeter).
+// The panel's three meters: systems 2 (moving iron) and 3 (the wattmeter),
+// reading at the load-time ranges 450 V, 5 A and 2250 W.
 const std::array<MeterSpec, 3> kMeters{{
-    {QStringLiteral("V"), 150, 25, 5, 0.5f, 1, 2, 2},
-    {QStringLiteral("А"), 100, 10, 2, 0.5f, 1, 2, 2},
-    {QStringLiteral("W"), 150, 25, 5, 0.5f, 1, 2, 3},
+    {QStringLiteral("V"), 150, 25, 5, 0.5f, 1, 2, 2, 0, QStringLiteral("V"), 450, QStringLiteral("K-50 V")},
+    {QStringLiteral("А"), 100, 10, 2, 0.5f, 1, 2, 2, 0, QStringLiteral("A"), 5, QStringLiteral("K-50 A")},
+    {QStringLiteral("W"), 150, 25, 5, 0.5f, 1, 2, 3, 0, QStringLiteral("W"), 2250, QStringLiteral("K-50 W")},
 }};
 // The meters stand in three columns 2775 twips wide and 2175 high from 1560
 // down. A meter is 0.9 times as high as it is wide, so one as wide as its
@@ -140,8 +141,16 @@ K50Panel::K50Panel(QWidget *client, QRectF place)
             SetButtonColour(row->button(i), i == 2 ? WindowBackColour() : ButtonFaceColour());
         connect(row, &RangeRow::helpRequested, this, &K50Panel::helpRequested);
     }
-    connect(&m_command2, &RangeRow::chosen, this, [this](int i) { m_ranges.SetCurrentRange(i); });
-    connect(&m_command3, &RangeRow::chosen, this, [this](int i) { m_ranges.SetVoltageRange(i); });
+    connect(&m_command2, &RangeRow::chosen, this, [this](int i) {
+        const float before = m_ranges.K50PowerRange;
+        m_ranges.SetCurrentRange(i);
+        RangesChosen(before);
+    });
+    connect(&m_command3, &RangeRow::chosen, this, [this](int i) {
+        const float before = m_ranges.K50PowerRange;
+        m_ranges.SetVoltageRange(i);
+        RangesChosen(before);
+    });
 
     m_command1 = MakeButton(panel, QStringLiteral("Command1"), {8160, 1200, 375, 315}, QStringLiteral("+"),
                             kDirectionFont);
@@ -162,11 +171,11 @@ K50Panel::K50Panel(QWidget *client, QRectF place)
                 [h = help(QLatin1String(keys[k]))](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { h(b); });
     }
 
-    m_selector.setPicCtl(selectorBox);
-    m_selector.setMin(225);
-    m_selector.setMax(135);
-    m_selector.setPolojenii(3);
-    m_selector.setValue(1);
+    SetUpKnob(m_selector, selectorBox, {QStringLiteral("K-50 phase"), 225, 135, 3, 1});
+    connect(&m_selector, &Switcher::valueChanged, this, [this, phase = SelectedPhase()]() mutable {
+        if (SelectedPhase() != phase)
+            Q_EMIT phaseChanged(phase = SelectedPhase());
+    });
     connect(&m_selector, &Switcher::mouseDown, this, [this](Qt::MouseButton b, Qt::KeyboardModifiers m) {
         const bool popup = k50::SelectorPopsUp(b, m, m_selector.Value(), m_selector.Polojenii());
         Q_EMIT helpRequested(QStringLiteral("oSS"), b == Qt::RightButton && !popup ? Qt::NoButton : b);
@@ -201,6 +210,17 @@ void K50Panel::FocusPanel()
         m_picture2->setFocus();
 }
 
+void K50Panel::RangesChosen(float powerRangeBefore)
+{
+    m_voltmeter.setRange(m_ranges.K50VoltageRange);
+    m_ammeter.setRange(m_ranges.K50CurrentRange);
+    m_wattmeter.setRange(m_ranges.K50PowerRange);
+    // One row changed at most, and with it the power range: a range chosen
+    // again changes nothing.
+    if (m_ranges.K50PowerRange != powerRangeBefore)
+        Q_EMIT rangesChanged();
+}
+
 void K50Panel::Command1_Click()
 {
     if (m_command1) {
@@ -209,6 +229,7 @@ void K50Panel::Command1_Click()
         m_ranges.TogglePowerDirection(m_ranges.PowerSign > 0 ? QStringLiteral("+") : QStringLiteral("-"));
     }
     FocusPanel();
+    Q_EMIT powerSignChanged(m_ranges.PowerSign);
 }
 
 void K50Panel::Command2_Click(int index)
@@ -225,6 +246,27 @@ int K50Panel::SelectedPhase() const
 {
     const int k = int(face::RoundHalfEven(double(m_selector.Value())));
     return std::clamp(k, 1, 3);
+}
+
+K50Reading K50Panel::Reading() const
+{
+    K50Reading r;
+    r.phase = SelectedPhase();
+    r.voltmeter = m_voltmeter.Reading();
+    r.ammeter = m_ammeter.Reading();
+    r.wattmeter = m_wattmeter.Reading();
+    r.powerSign = m_ranges.PowerSign;
+    return r;
+}
+
+InstrumentReading K50Panel::DirectionReading() const
+{
+    InstrumentReading r;
+    r.name = QStringLiteral("K-50 direction");
+    r.kind = InstrumentReading::Kind::Switch;
+    r.value = m_ranges.PowerSign;
+    r.range = 2;
+    return r;
 }
 
 void K50Panel::SetReadings(const std::array<float, 3> &u, const std::array<float, 3> &i,

@@ -53,8 +53,25 @@ bool SelectorPopsUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, flo
 
 } // namespace k50
 
+// What a person reads from the K-50: the phase the selector stands at
+// (1 A, 2 B, 3 C), the three meters on it at their ranges, and the power
+// direction (+1 or -1).
+struct K50Reading {
+    int phase = 1;
+    InstrumentReading voltmeter;
+    InstrumentReading ammeter;
+    InstrumentReading wattmeter;
+    int powerSign = 1;
+};
+
 class K50Panel : public QObject {
     Q_OBJECT
+    Q_PROPERTY(float K50CurrentRange READ K50CurrentRange NOTIFY rangesChanged)
+    Q_PROPERTY(float K50VoltageRange READ K50VoltageRange NOTIFY rangesChanged)
+    Q_PROPERTY(float K50PowerRange READ K50PowerRange NOTIFY rangesChanged)
+    Q_PROPERTY(int PowerSign READ PowerSign NOTIFY powerSignChanged)
+    Q_PROPERTY(int SelectedPhase READ SelectedPhase NOTIFY phaseChanged)
+
 public:
     // Design rectangle of `Picture2` in the window (twips), where most
     // benches have it; a bench may give another.
@@ -76,6 +93,14 @@ public:
 
     // Phase selector position, rounded: 1 (A), 2 (B) or 3 (C).
     int SelectedPhase() const;
+
+    // The three meters on the selected phase, with their ranges, and the
+    // power direction.
+    K50Reading Reading() const;
+    // The power-direction button read as a two-way control ("K-50
+    // direction", +1 or -1). The meters ("K-50 V", "K-50 A", "K-50 W") and
+    // the phase selector ("K-50 phase") give their own readings.
+    InstrumentReading DirectionReading() const;
 
     // Voltage, current and active power of phases A, B and C as the bench's
     // model gives them (0 where a phase is not connected).
@@ -109,11 +134,19 @@ Q_SIGNALS:
     // A click or double click on the phase selector (the three-phase labs
     // request a recomputation).
     void selectorTurned();
+    // A range button chose a range (the power range follows both rows).
+    void rangesChanged();
+    void powerSignChanged(int sign);
+    // The selector came to another phase.
+    void phaseChanged(int phase);
 
 private:
     void FocusPanel();
     // Keeps every meter whole inside the panel after the panel is resized.
     void FitMeters();
+    // The meters read at the ranges the rows chose; says so when a range
+    // changed (the power range before the choice tells).
+    void RangesChosen(float powerRangeBefore);
 
     k50::Ranges m_ranges;
     std::array<float, 3> m_u{}, m_i{}, m_p{};

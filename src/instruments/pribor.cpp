@@ -159,54 +159,26 @@ double PointerEntry(const meter::Geometry &g, double theta, double row)
 
 } // namespace
 
-Pribor::Pribor(QObject *parent) : QObject(parent) {}
+// The face covers the whole box: nothing behind it needs painting.
+Pribor::Pribor(QObject *parent) : Instrument({.opaque = true, .repaintOnBind = true}, parent) {}
 
-Pribor::~Pribor()
+Pribor::~Pribor() = default;
+
+int Pribor::ShapeHeight(int width) const
 {
-    setPicCtl(nullptr);
+    return int(std::lround(kAspect * width));
 }
 
-void Pribor::setPicCtl(PictureBox *box)
+void Pribor::Bound(PictureBox *)
 {
-    m_binding.Release();
-    // A box let go of paints its own background again.
-    if (m_box) {
-        m_box->setAttribute(Qt::WA_OpaquePaintEvent, false);
-        if (m_box->instrument() == this)
-            m_box->setInstrument(nullptr);
-    }
-    m_box = box;
     m_faceValid = false;
-    if (!box)
-        return;
-    box->setInstrument(this);
-    // The face covers the whole box: nothing behind it needs painting.
-    box->setAttribute(Qt::WA_OpaquePaintEvent);
-    m_binding.Add(connect(box, &PictureBox::painting, this, &Pribor::Pic1_Paint));
-    m_binding.Add(connect(box, &PictureBox::resized, this, &Pribor::KeepShape));
-    KeepShape();
-    box->update();
-}
-
-void Pribor::KeepShape()
-{
-    if (!m_box)
-        return;
-    const int h = int(std::lround(kAspect * m_box->width()));
-    if (m_box->height() != h)
-        m_box->resize(m_box->width(), h);
-}
-
-void Pribor::Repaint()
-{
-    if (m_box)
-        m_box->update();
 }
 
 void Pribor::FaceChanged()
 {
     m_faceValid = false;
     Repaint();
+    Q_EMIT scaleChanged();
 }
 
 void Pribor::setShcala(int v)
@@ -273,17 +245,57 @@ void Pribor::setBigchange(float v)
     FaceChanged();
 }
 
-void Pribor::setValue(float v)
+void Pribor::setUnit(const QString &v)
+{
+    if (v == m_unit)
+        return;
+    m_unit = v;
+    Q_EMIT scaleChanged();
+}
+
+void Pribor::setRange(float v)
+{
+    if (!std::isfinite(v) || v < 0.0f || v == m_range)
+        return;
+    m_range = v;
+    Q_EMIT scaleChanged();
+}
+
+bool Pribor::MovePointer(float v)
 {
     // A value that is not a finite number would take the pointer off the face.
     if (!std::isfinite(v))
-        return;
+        return false;
     v = meter::ClampValue(m_scale, v);
     if (v == m_value)
-        return;
+        return false;
     const float old = m_value;
     m_value = v;
     RepaintPointer(old, v);
+    Q_EMIT valueChanged(m_value);
+    return true;
+}
+
+void Pribor::SetAtRest(bool atRest)
+{
+    if (atRest == m_atRest)
+        return;
+    m_atRest = atRest;
+    Q_EMIT atRestChanged(m_atRest);
+}
+
+void Pribor::setValue(float v)
+{
+    MovePointer(v);
+    SetAtRest(true);
+}
+
+InstrumentReading Pribor::Reading() const
+{
+    InstrumentReading r = MeterReadingAt(double(m_value), double(m_scale.Min), double(m_scale.Max),
+                                         double(m_scale.Smallchange), double(m_klass), double(m_range), m_unit);
+    r.name = Name();
+    return r;
 }
 
 double Pribor::TipDistance(double v) const
@@ -300,10 +312,12 @@ double Pribor::TipDistance(double v) const
 
 void Pribor::StepTowards(double target)
 {
-    if (m_box && TipDistance(target) < kStopDistance)
-        setValue(float(target));
-    else
-        setValue(MeterStep(m_value, target));
+    const bool moved = m_box && TipDistance(target) < kStopDistance ? MovePointer(float(target))
+                                                                     : MovePointer(MeterStep(m_value, target));
+    // Where the pointer stops for good: on the target, or at the end of the
+    // scale a target beyond it pins it to.
+    const bool onTarget = std::isfinite(target) && m_value == meter::ClampValue(m_scale, float(target));
+    SetAtRest(onTarget || !moved);
 }
 
 void Pribor::RepaintPointer(float from, float to)
@@ -544,6 +558,9 @@ void SetUpMeter(Pribor &meter, PictureBox *box, const MeterSpec &spec)
         meter.setBigchange(spec.bigchange);
         meter.setSmallchange(spec.smallchange);
     }
+    meter.setUnit(spec.unit);
+    meter.setRange(spec.range);
+    meter.setName(spec.name.isEmpty() ? spec.caption : spec.name);
     meter.setValue(0.0f);
 }
 

@@ -5,7 +5,7 @@
 // checked without painting.
 #pragma once
 
-#include "shell/picturebox.h"
+#include "instruments/instrument.h"
 
 #include <QObject>
 #include <QPixmap>
@@ -80,22 +80,34 @@ QPointF LabelTopLeft(const Geometry &g, double theta, double label, double tw, d
 
 } // namespace meter
 
-class Pribor : public QObject {
+class Pribor : public Instrument {
     Q_OBJECT
+    Q_PROPERTY(int Shcala READ Shcala WRITE setShcala NOTIFY scaleChanged)
+    Q_PROPERTY(int Systema READ Systema WRITE setSystema NOTIFY scaleChanged)
+    Q_PROPERTY(float KlassT READ KlassT WRITE setKlassT NOTIFY scaleChanged)
+    Q_PROPERTY(int Tok READ Tok WRITE setTok NOTIFY scaleChanged)
+    Q_PROPERTY(float Max READ Max WRITE setMax NOTIFY scaleChanged)
+    Q_PROPERTY(float Min READ Min WRITE setMin NOTIFY scaleChanged)
+    Q_PROPERTY(float Smallchange READ Smallchange WRITE setSmallchange NOTIFY scaleChanged)
+    Q_PROPERTY(float Bigchange READ Bigchange WRITE setBigchange NOTIFY scaleChanged)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption NOTIFY scaleChanged)
+    Q_PROPERTY(QString Unit READ Unit WRITE setUnit NOTIFY scaleChanged)
+    Q_PROPERTY(float Range READ Range WRITE setRange NOTIFY scaleChanged)
+    Q_PROPERTY(float Value READ Value WRITE setValue NOTIFY valueChanged)
+    Q_PROPERTY(bool AtRest READ AtRest NOTIFY atRestChanged)
+
 public:
     explicit Pribor(QObject *parent = nullptr);
     ~Pribor() override;
 
-    // Binds the picture box the face is drawn into (its paint event is
-    // handled here from now on); a previous box is released. The box keeps
-    // the meter's shape: height 0.9 x width.
-    void setPicCtl(PictureBox *box);
-    PictureBox *Pic1() const { return m_box; }
+    // Binding (PicCtl) is the instrument's: the meter keeps its box 0.9
+    // times as high as wide and repaints it when bound.
 
     // Setters silently ignore values that would break the meter: a scale
     // law other than 1 or 2, a system other than 1..3, a kind of current
     // other than 1 or 2, Min >= Max, Smallchange >= Bigchange, and values
     // that are not finite numbers (or a tick step that is not positive).
+    // A setter that changes nothing signals nothing and repaints nothing.
     void setShcala(int v);
     short Shcala() const { return m_scale.Shcala; }
     void setSystema(int v);
@@ -112,14 +124,26 @@ public:
     float Smallchange() const { return m_scale.Smallchange; }
     void setBigchange(float v);
     float Bigchange() const { return m_scale.Bigchange; }
-    // Pointer position in scale units, clamped to meter::Limits.
+    // What the scale reads in: its unit, and the value in that unit its
+    // upper end (Max) stands for, the meter's range (0: the scale's numbers
+    // are the unit's already). Neither is drawn; a range that is negative
+    // or not a finite number is ignored.
+    void setUnit(const QString &v);
+    QString Unit() const { return m_unit; }
+    void setRange(float v);
+    float Range() const { return m_range; }
+    // Pointer position in scale units, clamped to meter::Limits. Set from
+    // outside the drive, the pointer stands where it is put, at rest.
     void setValue(float v);
     float Value() const { return m_value; }
     // One tick of the pointer drive towards `target` (scale units): the
     // pointer takes MeterStep, or, once its tip is less than a tenth of a
     // pixel from where the target puts it, stops at the target. A meter
     // that is not bound to a box has no pixels and always takes MeterStep.
+    // The pointer is at rest once it stands where the target puts it (the
+    // target clamped as a value is), or once a step no longer moves it.
     void StepTowards(double target);
+    bool AtRest() const { return m_atRest; }
     // How far the pointer tip lies from where value `v` would put it, in
     // the bound box's pixels (0 when unbound).
     double TipDistance(double v) const;
@@ -128,25 +152,43 @@ public:
 
     const meter::Scale &scale() const { return m_scale; }
 
+    // The pointer's reading in the meter's unit at its range, with the
+    // scale's tick step and the error the accuracy class allows.
+    InstrumentReading Reading() const override;
+
     // Draws the face into a painter over an area of the given size (pixels);
     // the bound box's paint handler calls this.
-    void Pic1_Paint(QPainter &p);
+    void Pic1_Paint(QPainter &p) override;
+
+Q_SIGNALS:
+    // The pointer moved (from the drive or set from outside).
+    void valueChanged(float value);
+    // The pointer came to rest (true) or the drive set it moving (false).
+    void atRestChanged(bool atRest);
+    // Any other property changed: what the face shows or how it reads.
+    void scaleChanged();
+
+protected:
+    int ShapeHeight(int width) const override;
+    void Bound(PictureBox *box) override;
 
 private:
     void FaceChanged();
-    void Repaint();
+    // Moves the pointer, repainting what it covers and signalling.
+    bool MovePointer(float v);
+    void SetAtRest(bool atRest);
     // Asks for the repaint of what the pointer covers at either value.
     void RepaintPointer(float from, float to);
-    void KeepShape();
     void BuildFace(const QSize &size, const QFont &font, qreal dpr);
 
-    QPointer<PictureBox> m_box;
-    BoxBinding m_binding;
     meter::Scale m_scale;
     float m_klass = 0.5f;
     short m_tok = 1;
     float m_value = 0.0f;
+    bool m_atRest = true;
     QString m_caption = QStringLiteral("Амперметр");
+    QString m_unit;
+    float m_range = 0.0f;
 
     // The face without the pointer, drawn once per size and property set:
     // m_under (the whole box: the dial, ticks, numbers and caption inside
@@ -160,7 +202,8 @@ private:
 };
 
 // One meter of a bench as its table row gives it; `Min` is 0 unless
-// stated, and the pointer starts at 0.
+// stated, and the pointer starts at 0. The name is the caption unless
+// given; the range 0 reads the scale in its unit.
 struct MeterSpec {
     QString caption;
     float max = 100.0f;
@@ -171,11 +214,14 @@ struct MeterSpec {
     short tok = 1;
     short systema = 1;
     float min = 0.0f;
+    QString unit = QStringLiteral("A");
+    float range = 0.0f;
+    QString name = QString();
 };
 
-// Binds the meter to its box and sets every property of the row, the
-// scale limits and steps in an order every valid row passes the setters'
-// checks in, and the pointer to 0.
+// The one place a meter is set up: binds it to its box (PicCtl first),
+// sets every property of the row, the scale limits and steps in an order
+// every valid row passes the setters' checks in, and the pointer to 0.
 void SetUpMeter(Pribor &meter, PictureBox *box, const MeterSpec &spec);
 
 } // namespace ohmaris

@@ -97,45 +97,33 @@ bool Switcher::IsKnobBox(const QWidget *w)
     return box && qobject_cast<const Switcher *>(box->instrument());
 }
 
-Switcher::Switcher(QObject *parent) : QObject(parent)
+// The knob stands on its parent's drawing: it does not fill its box.
+Switcher::Switcher(QObject *parent) : Instrument({.opaque = false, .repaintOnBind = false}, parent)
 {
     m_step = knob::Step(m_min, m_max, m_positions);
 }
 
 Switcher::~Switcher() = default;
 
-void Switcher::setPicCtl(PictureBox *box)
+void Switcher::Bound(PictureBox *box)
 {
-    m_binding.Release();
-    if (m_box && m_box->instrument() == this)
-        m_box->setInstrument(nullptr);
-    m_box = box;
     if (!box)
         return;
     box->setBackColor(QColor());
     box->setMouseTracking(true);
-    box->setInstrument(this);
-    m_binding.Add(connect(box, &PictureBox::painting, this, &Switcher::Pic1_Paint));
-    m_binding.Add(connect(box, &PictureBox::mouseDown, this, &Switcher::Pic1_MouseDown));
-    m_binding.Add(connect(box, &PictureBox::mouseMoved, this,
-                          [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPointF pos) { Pic1_MouseMove(pos); }));
-    m_binding.Add(connect(box, &PictureBox::clicked, this, &Switcher::Pic1_Click));
-    m_binding.Add(connect(box, &PictureBox::doubleClicked, this, &Switcher::Pic1_DblClick));
-    m_binding.Add(connect(box, &PictureBox::resized, this, &Switcher::KeepShape));
-    m_binding.Add(connect(box, &PictureBox::mouseLeft, box, &QWidget::unsetCursor));
-    KeepShape();
+    Track(connect(box, &PictureBox::mouseDown, this, &Switcher::Pic1_MouseDown));
+    Track(connect(box, &PictureBox::mouseMoved, this,
+                  [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPointF pos) { Pic1_MouseMove(pos); }));
+    Track(connect(box, &PictureBox::clicked, this, &Switcher::Pic1_Click));
+    Track(connect(box, &PictureBox::doubleClicked, this, &Switcher::Pic1_DblClick));
+    Track(connect(box, &PictureBox::mouseLeft, box, &QWidget::unsetCursor));
 }
 
-void Switcher::KeepShape()
+void Switcher::ValueMayHaveChanged(float before)
 {
-    if (m_box && m_box->height() != m_box->width())
-        m_box->resize(m_box->width(), m_box->width());
-}
-
-void Switcher::Repaint()
-{
-    if (m_box)
-        m_box->update();
+    const float now = Value();
+    if (now != before)
+        Q_EMIT valueChanged(now);
 }
 
 void Switcher::setMax(float v)
@@ -144,6 +132,7 @@ void Switcher::setMax(float v)
         return;
     m_max = v;
     Repaint();
+    Q_EMIT positionsChanged();
 }
 
 void Switcher::setMin(float v)
@@ -152,6 +141,7 @@ void Switcher::setMin(float v)
         return;
     m_min = v;
     Repaint();
+    Q_EMIT positionsChanged();
 }
 
 void Switcher::setValue(float v)
@@ -164,8 +154,30 @@ void Switcher::setValue(float v)
         v = 1.0f;
     if (v == m_value)
         return;
+    const float before = Value();
     m_value = v;
     Repaint();
+    ValueMayHaveChanged(before);
+}
+
+InstrumentReading Switcher::Reading() const
+{
+    InstrumentReading r;
+    r.name = Name();
+    r.kind = InstrumentReading::Kind::Knob;
+    r.value = double(Value());
+    r.range = double(Polojenii());
+    return r;
+}
+
+void SetUpKnob(Switcher &knob, PictureBox *box, const KnobSpec &spec)
+{
+    knob.setPicCtl(box);
+    knob.setName(spec.name);
+    knob.setMax(spec.max);
+    knob.setMin(spec.min);
+    knob.setPolojenii(spec.positions);
+    knob.setValue(spec.value);
 }
 
 float Switcher::Value() const
@@ -180,10 +192,18 @@ float Switcher::Value() const
 
 void Switcher::setPolojenii(int v)
 {
+    // The step is taken again even for the same count: Max and Min alone
+    // do not take it.
     v = std::clamp(v, 2, 32767);
+    const float before = Value();
+    const float step = knob::Step(m_min, m_max, v);
+    if (v == m_positions && step == m_step)
+        return;
     m_positions = v;
-    m_step = knob::Step(m_min, m_max, m_positions);
+    m_step = step;
     Repaint();
+    Q_EMIT positionsChanged();
+    ValueMayHaveChanged(before);
 }
 
 void Switcher::Pic1_MouseMove(QPointF pos)
@@ -214,9 +234,15 @@ void Switcher::TurnOnePosition()
 {
     if (m_lastButton != knob::Left && m_lastButton != knob::Right)
         return;
-    m_step = knob::Step(m_min, m_max, Polojenii());
+    const float before = Value();
+    const float step = knob::Step(m_min, m_max, Polojenii());
+    const bool newStep = step != m_step;
+    m_step = step;
     m_value = knob::Turn(m_value, m_min, m_max, m_step, m_lastButton);
     Repaint();
+    if (newStep)
+        Q_EMIT positionsChanged();
+    ValueMayHaveChanged(before);
 }
 
 void Switcher::Pic1_Click()

@@ -5,7 +5,7 @@
 // turning rule and the geometry are pure functions in ohmaris::knob.
 #pragma once
 
-#include "shell/picturebox.h"
+#include "instruments/instrument.h"
 
 #include <QObject>
 #include <QPointF>
@@ -46,17 +46,25 @@ bool OverKnob(const Geometry &g, QPointF pos);
 
 } // namespace knob
 
-class Switcher : public QObject {
+class Switcher : public Instrument {
     Q_OBJECT
+    Q_PROPERTY(float Max READ Max WRITE setMax NOTIFY positionsChanged)
+    Q_PROPERTY(float Min READ Min WRITE setMin NOTIFY positionsChanged)
+    Q_PROPERTY(int Polojenii READ Polojenii WRITE setPolojenii NOTIFY positionsChanged)
+    Q_PROPERTY(float Value READ Value WRITE setValue NOTIFY valueChanged)
+    // Plain storage the owner polls and clears; a click's own signal says
+    // when it is set.
+    Q_PROPERTY(bool Changed READ Changed WRITE setChanged)
+
 public:
     explicit Switcher(QObject *parent = nullptr);
     ~Switcher() override;
 
-    // Binds the host: its paint, click, double-click, mouse-down and
-    // mouse-move events are handled here from now on. The host is made
-    // square and transparent, so the knob stands on its parent's drawing.
-    void setPicCtl(PictureBox *box);
-    PictureBox *Pic1() const { return m_box; }
+    // Binding (PicCtl) is the instrument's: its paint, click, double-click,
+    // mouse-down and mouse-move events are handled here from then on. The
+    // host is made square and transparent, so the knob stands on its
+    // parent's drawing; binding does not repaint.
+
     // Whether a knob has been bound to the widget (tools that work a bench
     // through its controls find its knobs so).
     static bool IsKnobBox(const QWidget *w);
@@ -74,6 +82,9 @@ public:
     void setPolojenii(int v);
     int Polojenii() const { return m_positions < 2 ? 2 : m_positions; }
 
+    // The position the knob stands at, of its positions.
+    InstrumentReading Reading() const override;
+
     float Step() const { return m_step; }
     int LastButton() const { return m_lastButton; }
 
@@ -82,9 +93,13 @@ public:
     void Pic1_MouseMove(QPointF pos);
     void Pic1_Click();
     void Pic1_DblClick();
-    void Pic1_Paint(QPainter &p);
+    void Pic1_Paint(QPainter &p) override;
 
 Q_SIGNALS:
+    // The position (as Value reads it) changed, by a click or a setter.
+    void valueChanged(float value);
+    // Max, Min, Polojenii or the step between positions changed.
+    void positionsChanged();
     // The host's events, for the owner, after the knob's own handling: a
     // press anywhere on the host, and a click or double click (which has
     // turned the knob by then).
@@ -92,13 +107,15 @@ Q_SIGNALS:
     void clicked();
     void doubleClicked();
 
+protected:
+    int ShapeHeight(int width) const override { return width; }
+    void Bound(PictureBox *box) override;
+
 private:
     void TurnOnePosition();
-    void Repaint();
-    void KeepShape();
+    // Signals a new position when Value reads other than `before`.
+    void ValueMayHaveChanged(float before);
 
-    QPointer<PictureBox> m_box;
-    BoxBinding m_binding;
     float m_min = 0.0f;
     float m_max = 360.0f;
     int m_positions = 8;
@@ -107,5 +124,16 @@ private:
     float m_step = 45.0f;
     int m_lastButton = knob::NoButton;
 };
+
+// The one place a knob is set up: binds it to its box (PicCtl first), then
+// Max, Min, Polojenii (which takes the step from them) and the position.
+struct KnobSpec {
+    QString name;
+    float min = 0.0f;
+    float max = 360.0f;
+    int positions = 8;
+    float value = 1.0f;
+};
+void SetUpKnob(Switcher &knob, PictureBox *box, const KnobSpec &spec);
 
 } // namespace ohmaris

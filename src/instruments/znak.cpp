@@ -167,6 +167,11 @@ bool PointLit(const Display &d, int k)
     return k == d.dotPlace && k > 1;
 }
 
+bool ShowsNumber(const Display &d)
+{
+    return std::find(d.cells.begin(), d.cells.end(), short(LetterE)) == d.cells.end();
+}
+
 } // namespace znak
 
 namespace {
@@ -176,45 +181,14 @@ constexpr QRgb kCase = face::Rgb(20, 20, 20);
 constexpr QRgb kGlass = face::Rgb(40, 70, 40);
 } // namespace
 
-Znak::Znak(QObject *parent) : QObject(parent) {}
+// The case covers the whole box: nothing behind it needs painting.
+Znak::Znak(QObject *parent) : Instrument({.opaque = true, .repaintOnBind = false}, parent) {}
 
-Znak::~Znak()
-{
-    setPicCtl(nullptr);
-}
+Znak::~Znak() = default;
 
-void Znak::setPicCtl(PictureBox *box)
+int Znak::ShapeHeight(int width) const
 {
-    m_binding.Release();
-    if (m_box) {
-        m_box->setAttribute(Qt::WA_OpaquePaintEvent, false);
-        if (m_box->instrument() == this)
-            m_box->setInstrument(nullptr);
-    }
-    m_box = box;
-    if (!box)
-        return;
-    box->setInstrument(this);
-    // The case covers the whole box: nothing behind it needs painting.
-    box->setAttribute(Qt::WA_OpaquePaintEvent);
-    m_binding.Add(connect(box, &PictureBox::painting, this, &Znak::Pic1_Paint));
-    m_binding.Add(connect(box, &PictureBox::resized, this, &Znak::KeepShape));
-    KeepShape();
-}
-
-void Znak::KeepShape()
-{
-    if (!m_box)
-        return;
-    const int h = int(std::lround(m_box->width() * 1.5 / m_digits));
-    if (m_box->height() != h)
-        m_box->resize(m_box->width(), h);
-}
-
-void Znak::Repaint()
-{
-    if (m_box)
-        m_box->update();
+    return int(std::lround(width * 1.5 / m_digits));
 }
 
 void Znak::setValue(double v)
@@ -227,16 +201,22 @@ void Znak::setValue(double v)
         return;
     m_display = d;
     Repaint();
+    Q_EMIT valueChanged(m_display.stored);
 }
 
 void Znak::setDigits(int v)
 {
     if (v < 1 || v > znak::kMaxDigits)
         return;
+    // The cells are cleared even for the same count, as the display
+    // re-dimensions them on every set.
+    const bool changed = v != m_digits;
     m_digits = v;
     m_display.cells.fill(0);
     KeepShape();
     Repaint();
+    if (changed)
+        Q_EMIT digitsChanged(m_digits);
 }
 
 void Znak::setEnable(bool v)
@@ -245,6 +225,35 @@ void Znak::setEnable(bool v)
         return;
     m_enable = v;
     Repaint();
+    Q_EMIT enableChanged(m_enable);
+}
+
+void Znak::setUnit(const QString &v)
+{
+    if (v == m_unit)
+        return;
+    m_unit = v;
+    Q_EMIT unitChanged(m_unit);
+}
+
+InstrumentReading Znak::Reading() const
+{
+    InstrumentReading r;
+    r.name = Name();
+    r.kind = InstrumentReading::Kind::Indicator;
+    r.unit = m_unit;
+    r.value = m_enable && znak::ShowsNumber(m_display) ? m_display.stored : kNoNumber;
+    return r;
+}
+
+void SetUpIndicator(Znak &display, PictureBox *box, const IndicatorSpec &spec)
+{
+    display.setPicCtl(box);
+    display.setName(spec.name);
+    display.setDigits(spec.digits);
+    display.setUnit(spec.unit);
+    display.setEnable(spec.enable);
+    display.setValue(spec.value);
 }
 
 void Znak::Pic1_Paint(QPainter &p)

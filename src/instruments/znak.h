@@ -4,7 +4,7 @@
 // pure function znak::Encode; the object only stores it and draws it.
 #pragma once
 
-#include "shell/picturebox.h"
+#include "instruments/instrument.h"
 
 #include <QObject>
 #include <QPointer>
@@ -42,20 +42,26 @@ bool SameDisplay(const Display &a, const Display &b);
 bool SegmentLit(const Display &d, int digits, int k, int j);
 // Whether the point of cell k is lit.
 bool PointLit(const Display &d, int k);
+// Whether the cells show a number (not the E, Er or Err of an overflow).
+bool ShowsNumber(const Display &d);
 
 } // namespace znak
 
-class Znak : public QObject {
+class Znak : public Instrument {
     Q_OBJECT
+    Q_PROPERTY(double Value READ Value WRITE setValue NOTIFY valueChanged)
+    Q_PROPERTY(int Digits READ Digits WRITE setDigits NOTIFY digitsChanged)
+    Q_PROPERTY(bool Enable READ Enable WRITE setEnable NOTIFY enableChanged)
+    Q_PROPERTY(QString Unit READ Unit WRITE setUnit NOTIFY unitChanged)
+
 public:
     explicit Znak(QObject *parent = nullptr);
     ~Znak() override;
 
-    // Binds the picture box the display is drawn into; its height follows
-    // the cells (1.5 x width / Digits).
-    void setPicCtl(PictureBox *box);
-    PictureBox *Pic1() const { return m_box; }
+    // Binding (PicCtl) is the instrument's: the box's height follows the
+    // cells (1.5 x width / Digits); binding does not repaint.
 
+    // A value that shows as the cells already show changes nothing.
     void setValue(double v);
     double Value() const { return m_display.stored; }
     // The value last handed over, before rounding: what the cells encode.
@@ -66,21 +72,45 @@ public:
     // A disabled display shows every segment dim.
     void setEnable(bool v);
     bool Enable() const { return m_enable; }
+    // The unit of the number shown (not drawn), for its reading.
+    void setUnit(const QString &v);
+    QString Unit() const { return m_unit; }
+
+    // The number the display shows, in its unit; none while it is dark or
+    // shows an overflow.
+    InstrumentReading Reading() const override;
 
     const znak::Display &display() const { return m_display; }
 
-    void Pic1_Paint(QPainter &p);
+    void Pic1_Paint(QPainter &p) override;
+
+Q_SIGNALS:
+    // What the cells show changed: the value as shown.
+    void valueChanged(double value);
+    void digitsChanged(int digits);
+    void enableChanged(bool enable);
+    void unitChanged(const QString &unit);
+
+protected:
+    int ShapeHeight(int width) const override;
 
 private:
-    void Repaint();
-    void KeepShape();
-
-    QPointer<PictureBox> m_box;
-    BoxBinding m_binding;
     int m_digits = 5;
     bool m_enable = true;
     double m_given = 1.0;
     znak::Display m_display;
+    QString m_unit;
 };
+
+// The one place a display is set up: binds it to its box (PicCtl first),
+// then its digits, unit, lit state and value.
+struct IndicatorSpec {
+    QString name;
+    int digits = 5;
+    double value = 0.0;
+    bool enable = true;
+    QString unit;
+};
+void SetUpIndicator(Znak &display, PictureBox *box, const IndicatorSpec &spec);
 
 } // namespace ohmaris

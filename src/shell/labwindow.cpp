@@ -1,6 +1,7 @@
 // Lab window frame: load, scaling, menus, context help, closing.
 #include "shell/labwindow.h"
 
+#include "instruments/instrument.h"
 #include "shell/captions.h"
 #include "shell/controls.h"
 #include "shell/shell.h"
@@ -279,6 +280,18 @@ void LabWindow::UpdateLanguageChecks()
     const int lang = Shell::instance().CurrentLanguage;
     m_mnuEnglish->setChecked(lang == 1);
     m_mnuRussian->setChecked(lang == 2);
+}
+
+std::vector<InstrumentReading> LabWindow::Readings() const
+{
+    std::vector<InstrumentReading> out;
+    if (!m_form)
+        return out;
+    for (const PictureBox *box : m_form->findChildren<PictureBox *>())
+        if (const auto *instrument = qobject_cast<const Instrument *>(box->instrument()))
+            out.push_back(instrument->Reading());
+    AppendReadings(out);
+    return out;
 }
 
 void LabWindow::ContextHelp(const QString &key, Qt::MouseButton button, bool allowPopup)

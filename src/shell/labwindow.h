@@ -7,6 +7,9 @@
 // are handled here once for every bench.
 #pragma once
 
+#include "calc/labcalc.h"
+#include "calc/quantity.h"
+#include "calc/reading.h"
 #include "shell/scaling.h"
 
 #include <QMainWindow>
@@ -83,10 +86,22 @@ public:
 
     // What a checking tool reads of the model behind the bench: whether a
     // recomputation is still due (the next tick must have done it) and
-    // every result of the model, appended to `out`. The frame alone has
-    // no model.
+    // every result of the model, as the model lists them. The frame alone
+    // has no model.
     virtual bool RecalcDue() const { return false; }
-    virtual void ModelOutputs(std::vector<double> &out) const { (void)out; }
+    virtual Quantities ModelResults() const { return {}; }
+
+    // The bench as it stands, for a tool that records or announces it
+    // without knowing the lab. What the student has set (switch states,
+    // knob positions, stored entries), under the lab calculator's input
+    // names and as the texts it takes: given to the calculator, they make
+    // the model the bench computes. The frame alone has none.
+    virtual std::vector<CalcSetting> Settings() const { return {}; }
+    // What every instrument reads, under its name: each instrument drawn in
+    // a picture box of the form, in the order the form made them, then what
+    // the bench adds (the K-50's power direction); the chosen ranges are in
+    // the meters' readings. Empty while the window is unloaded.
+    std::vector<InstrumentReading> Readings() const;
 
     // Re-applies captions after a language change (called by the loader).
     void OnLanguageApplied();
@@ -119,6 +134,8 @@ protected:
     virtual void FormUnload() {}
     // After every caption reload (some benches rebuild texts of their own).
     virtual void LanguageChanged() {}
+    // Readings of controls that are not instruments of their own.
+    virtual void AppendReadings(std::vector<InstrumentReading> &out) const { Q_UNUSED(out); }
 
 private:
     friend class LabForm;

@@ -57,9 +57,6 @@ constexpr double kCauseTolerance = 1e-3;
 constexpr double kFloorShare = 1e-2;
 constexpr int kJobs = 2;
 
-enum Unit { Volt, Ampere, Watt, Second, kUnits };
-const char *const kUnitName[kUnits] = {"V", "A", "W", "s"};
-
 // The absolute floor of a unit in a lab, for a state where every value of
 // that unit is near zero (an open circuit): about a hundredth of the
 // smallest range of the lab's meters, 10 mV, 10 mA or 1 W; lab 7's traces
@@ -67,27 +64,25 @@ const char *const kUnitName[kUnits] = {"V", "A", "W", "s"};
 // 1 uA. Held to 1e-4 of it, a zero must come out within 1e-6 A or V, more
 // than the model's 32-bit rounding leaves of a difference of two phase
 // voltages.
-double AbsoluteFloor(int lab, Unit unit)
+double AbsoluteFloor(int lab, const QString &unit)
 {
-    switch (unit) {
-    case Volt:
+    if (unit == QLatin1String("V"))
         return lab == 8 ? 1e-3 : 1e-2;
-    case Ampere:
+    if (unit == QLatin1String("A"))
         return lab == 8 ? 1e-6 : lab == 7 ? 1e-5 : 1e-2;
-    case Watt:
+    if (unit == QLatin1String("W"))
         return 1.0;
-    default:
-        return 1e-9;
-    }
+    return 1e-9;
 }
 
-// A quantity compared: the model's name, the deck's, its unit; a waveform
-// (the samples of a trace) is compared against its own peak.
-struct Quantity {
+// A quantity compared: the model's name, the deck's, and the unit the
+// model's list of results gives it; a waveform (the samples of a trace) is
+// compared against its own peak.
+struct Compared {
     QString model;
     QString deck;
-    Unit unit;
     bool waveform = false;
+    QString unit;
 };
 
 struct Check {
@@ -607,64 +602,76 @@ std::vector<Check> Lab8Grid()
 
 // ------------------------------------------------------- what is compared
 
-std::vector<Quantity> QuantitiesOf(int lab)
+// The unit of a quantity as the lab's model lists it (its results or, for
+// a lab that samples, a sample's fields); empty when the list has no
+// quantity of that name, which initTestCase refuses.
+QString UnitOf(int lab, const QString &name)
 {
-    const auto q = [](const char *name, Unit unit) { return Quantity{QLatin1String(name), QLatin1String(name), unit}; };
-    const auto wave = [](const char *name, Unit unit) {
-        return Quantity{QLatin1String(name), QLatin1String(name), unit, true};
-    };
+    const LabCalc *calc = CalcOf(lab);
+    if (!calc)
+        return {};
+    for (const Quantities *list : {&calc->outputs, &calc->sampleFields})
+        if (const ohmaris::Quantity *q = list->Find(name))
+            return q->unit;
+    return {};
+}
+
+std::vector<Compared> WithUnits(int lab, std::vector<Compared> quantities)
+{
+    for (Compared &q : quantities)
+        q.unit = UnitOf(lab, q.model);
+    return quantities;
+}
+
+// What the circuit determines, by the model's names; the units come from
+// the model's list.
+std::vector<Compared> QuantitiesOf(int lab)
+{
+    const auto q = [](const char *name) { return Compared{QLatin1String(name), QLatin1String(name)}; };
+    const auto wave = [](const char *name) { return Compared{QLatin1String(name), QLatin1String(name), true}; };
     switch (lab) {
     case 1:
-        return {q("NodeVoltage", Volt), q("BranchCurrent", Ampere), q("VoltmeterTarget", Volt)};
+        return WithUnits(lab, {q("NodeVoltage"), q("BranchCurrent"), q("VoltmeterTarget")});
     case 2:
-        return {q("SupplyVoltage", Volt), q("CircuitCurrent", Ampere), q("ActivePower", Watt),
-                q("CoilVoltage", Volt), q("CapacitorVoltage", Volt)};
+        return WithUnits(lab, {q("SupplyVoltage"), q("CircuitCurrent"), q("ActivePower"), q("CoilVoltage"),
+                               q("CapacitorVoltage")});
     case 3:
-        return {q("SupplyVoltage", Volt), q("CircuitCurrent", Ampere), q("CoilCurrent", Ampere),
-                q("CapacitorCurrent", Ampere), q("ActivePower", Watt)};
+        return WithUnits(lab, {q("SupplyVoltage"), q("CircuitCurrent"), q("CoilCurrent"), q("CapacitorCurrent"),
+                               q("ActivePower")});
     case 4:
-        return {q("SupplyVoltage", Volt), q("CircuitCurrent", Ampere), q("BranchCurrent", Ampere),
-                q("ActivePower", Watt)};
+        return WithUnits(lab, {q("SupplyVoltage"), q("CircuitCurrent"), q("BranchCurrent"), q("ActivePower")});
     case 5:
-        return {q("PhaseVoltage", Volt), q("PhaseCurrent", Ampere), q("PhasePower", Watt),
-                q("NeutralCurrent", Ampere), q("NeutralVoltage", Volt), q("MaxPhaseCurrent", Ampere)};
+        return WithUnits(lab, {q("PhaseVoltage"), q("PhaseCurrent"), q("PhasePower"), q("NeutralCurrent"),
+                               q("NeutralVoltage"), q("MaxPhaseCurrent")});
     case 6:
-        return {q("PhaseVoltage", Volt), q("BranchCurrent", Ampere), q("LineCurrent", Ampere),
-                q("PhasePower", Watt), q("MaxPhaseCurrent", Ampere)};
+        return WithUnits(lab, {q("PhaseVoltage"), q("BranchCurrent"), q("LineCurrent"), q("PhasePower"),
+                               q("MaxPhaseCurrent")});
     case 7:
-        return {q("t", Second), wave("ScopeVoltage", Volt), wave("ScopeCurrent", Ampere),
-                wave("MeterTarget1", Ampere), wave("MeterTarget2", Ampere)};
+        return WithUnits(lab, {q("t"), wave("ScopeVoltage"), wave("ScopeCurrent"), wave("MeterTarget1"),
+                               wave("MeterTarget2")});
     default:
-        return {wave("VoltageWave", Volt), q("VoltageRms", Volt), q("CurrentRms", Ampere)};
+        return WithUnits(lab, {wave("VoltageWave"), q("VoltageRms"), q("CurrentRms")});
     }
 }
 
 // Lab 8's effective values measured against the waveform's own.
-const std::vector<Quantity> kLab8Exact{{QStringLiteral("VoltageRms"), QStringLiteral("VoltageRmsExact"), Volt},
-                                       {QStringLiteral("CurrentRms"), QStringLiteral("CurrentRmsExact"), Ampere}};
+std::vector<Compared> Lab8Exact()
+{
+    return WithUnits(8, {{QStringLiteral("VoltageRms"), QStringLiteral("VoltageRmsExact")},
+                         {QStringLiteral("CurrentRms"), QStringLiteral("CurrentRmsExact")}});
+}
 const QString kLab8Departure = QStringLiteral("lab 8: effective value of 101 samples");
 
-// The model's outputs as numbers by lower-case name; lab 7's samples as
-// one array per field.
-Values ModelValues(const QJsonObject &outputs)
+// The model's results as numbers by lower-case name, read from its list;
+// a sampling lab's samples as one array per field.
+Values ModelValues(const CalcResult &run)
 {
     Values v;
-    for (auto it = outputs.begin(); it != outputs.end(); ++it) {
-        const QString name = it.key().toLower();
-        if (it->isDouble()) {
-            v[name] = {it->toDouble()};
-        } else if (it->isArray()) {
-            for (const QJsonValue &e : it->toArray()) {
-                if (e.isObject()) {
-                    const QJsonObject o = e.toObject();
-                    for (auto f = o.begin(); f != o.end(); ++f)
-                        v[f.key().toLower()].append(f->toDouble());
-                } else {
-                    v[name].append(e.toDouble());
-                }
-            }
-        }
-    }
+    for (const ohmaris::Quantity &q : run.outputs)
+        v[q.name.toLower()] = QVector<double>(q.values.begin(), q.values.end());
+    for (const Quantities &sample : run.samples)
+        for (const ohmaris::Quantity &q : sample)
+            v[q.name.toLower()].append(q.value());
     return v;
 }
 
@@ -707,20 +714,20 @@ struct Comparison {
 
 // Relative error of each compared value against the simulator's, with the
 // floor of its unit in this state.
-Comparison Compare(const Check &c, const std::vector<Quantity> &quantities)
+Comparison Compare(const Check &c, const std::vector<Compared> &quantities)
 {
     Comparison r;
     if (!c.simulatorError.isEmpty()) {
         r.problem = QStringLiteral("ngspice: %1 (deck %2)").arg(c.simulatorError.trimmed(), c.deckFile);
         return r;
     }
-    double scale[kUnits] = {};
-    for (const Quantity &q : quantities)
+    std::map<QString, double> scale; // the largest value of each unit
+    for (const Compared &q : quantities)
         for (double s : c.spice.value(q.deck.toLower()))
             scale[q.unit] = std::max(scale[q.unit], std::abs(s));
     // Lab 7 compares samples from a time on; t tells which.
     const QVector<double> times = c.model.value(QStringLiteral("t"));
-    for (const Quantity &q : quantities) {
+    for (const Compared &q : quantities) {
         const QVector<double> m = c.model.value(q.model.toLower());
         const QVector<double> s = c.spice.value(q.deck.toLower());
         if (m.isEmpty() || m.size() != s.size()) {
@@ -743,7 +750,7 @@ Comparison Compare(const Check &c, const std::vector<Quantity> &quantities)
             const QString where = QStringLiteral("%1%2: model %3, ngspice %4 %5")
                                       .arg(q.model, m.size() > 1 ? QStringLiteral("[%1]").arg(i) : QString(),
                                            QString::number(m[i], 'g', 8), QString::number(s[i], 'g', 8),
-                                           QLatin1String(kUnitName[q.unit]));
+                                           q.unit);
             if (e > r.error) {
                 r.error = e;
                 r.where = where;
@@ -843,6 +850,17 @@ void TestSpiceCrossCheck::initTestCase()
     QVERIFY2(!ngspice_.isEmpty() && QFile::exists(ngspice_),
              "ngspice not found: install Debian's ngspice (make test installs it) and configure again");
     QVERIFY(dir_.isValid());
+    // Every quantity compared is one the model lists (all of them with a
+    // unit), so a renamed or dropped result cannot leave a lab unchecked.
+    for (int lab = 1; lab <= 8; ++lab) {
+        std::vector<Compared> all = QuantitiesOf(lab);
+        if (lab == 8)
+            for (const Compared &q : Lab8Exact())
+                all.push_back(q);
+        for (const Compared &q : all)
+            QVERIFY2(!q.unit.isEmpty(),
+                     qPrintable(QStringLiteral("lab %1 lists no result %2").arg(lab).arg(q.model)));
+    }
 
     QElapsedTimer timer;
     timer.start();
@@ -873,7 +891,7 @@ void TestSpiceCrossCheck::initTestCase()
         const CalcResult run = lab->run(c.args);
         const CalcResult net = lab->netlist(c.deckArgs);
         QVERIFY2(run.error.isEmpty() && net.error.isEmpty(), qPrintable(c.label + run.error + net.error));
-        c.model = ModelValues(run.outputs);
+        c.model = ModelValues(run);
         QString deck = net.deck;
         if (c.edit)
             deck = c.edit(deck);
@@ -969,7 +987,7 @@ void TestSpiceCrossCheck::departures()
     for (const Check &c : checks_) {
         Comparison r;
         if (departure == kLab8Departure && c.lab == 8)
-            r = Compare(c, kLab8Exact);
+            r = Compare(c, Lab8Exact());
         else if (c.departure == departure)
             r = Compare(c, QuantitiesOf(c.lab));
         else

@@ -142,6 +142,10 @@ check_man_pages() {
         "  inputs:") section=in; continue ;;
         "  outputs:") section=out; continue ;;
         "  example:") section=""; continue ;;
+        "      "*) # a sample record's field, indented under "samples"
+                 [ $section = out ] || continue
+                 read -r -a words <<<"$line"
+                 expected="^ {14}$(ere "${words[0]}")( |\$)" ;;
         "    "*) [ -n "$section" ] || continue
                  read -r -a words <<<"$line"
                  if [ $section = in ]; then expected="^       $(ere "${words[0]}=${words[2]}")( |\$)"

@@ -282,6 +282,91 @@ private slots:
         QCOMPARE(panel->Ammeter().Value(), float(0.2 * 100 / 5));
     }
 
+    // What a person reads from the panel on each phase: the three meters at
+    // the chosen ranges (to the scale's reading of the pointer at rest on
+    // its target) and the power direction.
+    void readingOnEachPhase_data()
+    {
+        QTest::addColumn<int>("phase");
+        QTest::addColumn<int>("voltageButton");
+        QTest::addColumn<int>("currentButton");
+        QTest::addColumn<bool>("reverse");
+        QTest::newRow("A at 450 V, 5 A") << 1 << 2 << 2 << false;
+        QTest::newRow("B at 300 V, 2.5 A, reversed") << 2 << 1 << 1 << true;
+        QTest::newRow("C at 150 V, 1 A") << 3 << 0 << 0 << false;
+    }
+    void readingOnEachPhase()
+    {
+        QFETCH(int, phase);
+        QFETCH(int, voltageButton);
+        QFETCH(int, currentButton);
+        QFETCH(bool, reverse);
+        const std::array<float, 3> u{220.0f, 127.5f, 99.0f}, i{4.2f, 1.7f, 0.6f}, p{800.0f, 60.0f, 45.0f}; // reversed, B stays on the scale
+        panel->SetReadings(u, i, p);
+        QTest::mouseClick(panel->Command3(voltageButton), Qt::LeftButton);
+        QTest::mouseClick(panel->Command2(currentButton), Qt::LeftButton);
+        if (reverse)
+            QTest::mouseClick(panel->Command1(), Qt::LeftButton);
+        PictureBox *selector = panel->Selector().Pic1();
+        for (int k = 1; k < phase; ++k)
+            QTest::mouseClick(selector, Qt::RightButton, {}, selector->rect().center());
+        // A meter learns its target from the drive: tick until every one
+        // has come to rest on it.
+        const auto resting = [this] {
+            return panel->Voltmeter().AtRest() && panel->Ammeter().AtRest() && panel->Wattmeter().AtRest();
+        };
+        int ticks = 0;
+        do
+            panel->Tick(true);
+        while (!resting() && ++ticks < 200);
+        QVERIFY(resting());
+
+        const K50Reading r = panel->Reading();
+        const std::size_t j = std::size_t(phase - 1);
+        const float volts = k50::kVoltageRanges[std::size_t(voltageButton)];
+        const float amps = k50::kCurrentRanges[std::size_t(currentButton)];
+        QCOMPARE(r.phase, phase);
+        QCOMPARE(r.powerSign, reverse ? -1 : 1);
+        QCOMPARE(r.voltmeter.name, QStringLiteral("K-50 V"));
+        QCOMPARE(r.ammeter.name, QStringLiteral("K-50 A"));
+        QCOMPARE(r.wattmeter.name, QStringLiteral("K-50 W"));
+        QCOMPARE(r.voltmeter.unit, QStringLiteral("V"));
+        QCOMPARE(r.ammeter.unit, QStringLiteral("A"));
+        QCOMPARE(r.wattmeter.unit, QStringLiteral("W"));
+        QCOMPARE(r.voltmeter.range, double(volts));
+        QCOMPARE(r.ammeter.range, double(amps));
+        QCOMPARE(r.wattmeter.range, double(volts) * amps);
+        // Class 0.5 of the full scale.
+        QCOMPARE(r.ammeter.error, 0.005 * amps);
+        const auto near = [](double read, double expected) { return std::fabs(read - expected) < 1e-4 * std::max(1.0, expected); };
+        QVERIFY2(near(r.voltmeter.value, u[j]), qPrintable(QString::number(r.voltmeter.value)));
+        QVERIFY2(near(r.ammeter.value, i[j]), qPrintable(QString::number(r.ammeter.value)));
+        QVERIFY2(near(r.wattmeter.value, (reverse ? -1 : 1) * p[j]), qPrintable(QString::number(r.wattmeter.value)));
+
+        // The selector and the direction button read on their own.
+        QCOMPARE(panel->Selector().Reading().name, QStringLiteral("K-50 phase"));
+        QCOMPARE(panel->Selector().Reading().value, double(phase));
+        QCOMPARE(panel->DirectionReading().name, QStringLiteral("K-50 direction"));
+        QCOMPARE(panel->DirectionReading().value, reverse ? -1.0 : 1.0);
+    }
+
+    void signalsWhatChanges()
+    {
+        QSignalSpy ranges(panel, &K50Panel::rangesChanged);
+        QSignalSpy sign(panel, &K50Panel::powerSignChanged);
+        QSignalSpy phases(panel, &K50Panel::phaseChanged);
+        QTest::mouseClick(panel->Command2(0), Qt::LeftButton);
+        QTest::mouseClick(panel->Command1(), Qt::LeftButton);
+        PictureBox *selector = panel->Selector().Pic1();
+        QTest::mouseClick(selector, Qt::RightButton, {}, selector->rect().center());
+        QCOMPARE(ranges.count(), 1);
+        QCOMPARE(panel->property("K50PowerRange").toFloat(), 450.0f);
+        QCOMPARE(sign.count(), 1);
+        QCOMPARE(sign.at(0).at(0).toInt(), -1);
+        QCOMPARE(phases.count(), 1);
+        QCOMPARE(phases.at(0).at(0).toInt(), 2);
+    }
+
     void selectorClicks()
     {
         int recalc = 0;

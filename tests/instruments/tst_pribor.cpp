@@ -81,6 +81,7 @@ bool Reddish(QRgb c)
 } // namespace
 
 Q_DECLARE_METATYPE(Steps)
+Q_DECLARE_METATYPE(MeterSpec)
 Q_DECLARE_METATYPE(Prop)
 
 class TestPribor : public QObject {
@@ -406,6 +407,118 @@ private slots:
             QCOMPARE(m.Value(), v);
         }
         QCOMPARE(m.TipDistance(0.0), 0.0);
+    }
+
+    // What a person reads off the face: the pointer's position times the
+    // range over the divisions, in the meter's unit, with the scale's tick
+    // step and the error its class allows (class x full scale / 100).
+    void reading_data()
+    {
+        QTest::addColumn<MeterSpec>("spec");
+        QTest::addColumn<float>("position");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("range");
+        QTest::addColumn<double>("resolution");
+        QTest::addColumn<double>("error");
+        const QString amp = QStringLiteral("A"), volt = QStringLiteral("V"), watt = QStringLiteral("W");
+        // caption, max, big, small, class, law, current, system, min, unit, range
+        QTest::newRow("K-50 ammeter, 100 divisions at 5 A")
+            << MeterSpec{QStringLiteral("А"), 100, 10, 2, 0.5f, 1, 2, 2, 0, amp, 5} << 50.0f << 2.5 << 5.0 << 0.1 << 0.025;
+        QTest::newRow("voltmeter, 150 divisions at 750 V")
+            << MeterSpec{QStringLiteral("V1"), 150, 25, 5, 0.5f, 1, 2, 2, 0, volt, 750} << 97.0f << 485.0 << 750.0 << 25.0
+            << 3.75;
+        QTest::newRow("wattmeter, 150 divisions at 150 W, reversed")
+            << MeterSpec{QStringLiteral("W"), 150, 25, 5, 0.5f, 1, 2, 3, 0, watt, 150} << -15.0f << -15.0 << 150.0 << 5.0
+            << 0.75;
+        QTest::newRow("centre-zero scale in amperes")
+            << MeterSpec{QStringLiteral("A1"), 1.5f, 0.5f, 0.1f, 1.5f, 1, 1, 1, -1.5f, amp} << -0.73f << -0.73 << 1.5
+            << 0.1 << 0.0225;
+        QTest::newRow("scale in amperes from 0")
+            << MeterSpec{QStringLiteral("A3"), 2, 0.5f, 0.05f, 1.5f, 1, 1, 1, 0, amp} << 1.2f << 1.2 << 2.0 << 0.05 << 0.03;
+        QTest::newRow("pinned past the end at 1 A")
+            << MeterSpec{QStringLiteral("A2"), 100, 10, 2, 1, 1, 1, 1, 0, amp, 1} << 500.0f << 1.06 << 1.0 << 0.02 << 0.01;
+    }
+    void reading()
+    {
+        QFETCH(MeterSpec, spec);
+        QFETCH(float, position);
+        QFETCH(double, value);
+        QFETCH(double, range);
+        QFETCH(double, resolution);
+        QFETCH(double, error);
+        Pribor m;
+        SetUpMeter(m, nullptr, spec);
+        m.setValue(position);
+        const InstrumentReading r = m.Reading();
+        QCOMPARE(r.name, spec.caption);
+        QCOMPARE(r.kind, InstrumentReading::Kind::Meter);
+        QCOMPARE(r.unit, spec.unit);
+        // The scale's 32-bit numbers, read in double.
+        QVERIFY2(std::fabs(r.value - value) < 1e-6 * std::max(1.0, std::fabs(value)), qPrintable(QString::number(r.value, 'g', 10)));
+        QVERIFY2(std::fabs(r.range - range) < 1e-6 * range, qPrintable(QString::number(r.range)));
+        QVERIFY2(std::fabs(r.resolution - resolution) < 1e-6, qPrintable(QString::number(r.resolution, 'g', 10)));
+        QVERIFY2(std::fabs(r.error - error) < 1e-6, qPrintable(QString::number(r.error, 'g', 10)));
+    }
+
+    // Change signals in the manner of Qt's own controls: a new value, the
+    // pointer coming to rest and setting off again, other properties
+    // together; a setter that changes nothing signals nothing.
+    void changeSignals()
+    {
+        PictureBox box;
+        box.resize(302, 100);
+        Pribor m;
+        m.setPicCtl(&box);
+        QSignalSpy values(&m, &Pribor::valueChanged);
+        QSignalSpy rest(&m, &Pribor::atRestChanged);
+        QSignalSpy scale(&m, &Pribor::scaleChanged);
+        QVERIFY(m.AtRest());
+
+        m.setValue(0.0f);
+        m.setMax(100.0f);
+        m.setKlassT(0.5f);
+        m.setRange(0.0f);
+        m.setRange(-5.0f); // refused
+        m.setCaption(m.Caption());
+        QCOMPARE(values.count() + rest.count() + scale.count(), 0);
+
+        m.setRange(5.0f);
+        m.setUnit(QStringLiteral("A"));
+        m.setMax(150.0f);
+        QCOMPARE(scale.count(), 3);
+        QCOMPARE(m.property("Range").toFloat(), 5.0f);
+
+        // Driven towards 60: it sets off, moves every tick, and rests once
+        // on its target; further ticks say nothing.
+        int ticks = 0;
+        while (!(ticks > 0 && m.AtRest()) && ticks < 200) {
+            m.StepTowards(60.0);
+            ++ticks;
+        }
+        QCOMPARE(m.Value(), 60.0f);
+        QCOMPARE(rest.count(), 2);
+        QCOMPARE(rest.at(0).at(0).toBool(), false);
+        QCOMPARE(rest.at(1).at(0).toBool(), true);
+        QCOMPARE(values.count(), ticks);
+        QCOMPARE(values.last().at(0).toFloat(), 60.0f);
+        m.StepTowards(60.0);
+        QCOMPARE(values.count(), ticks);
+        QCOMPARE(rest.count(), 2);
+
+        // A target past the scale's end rests where the pointer is held.
+        while (!m.AtRest() || m.Value() < 150.0f) {
+            m.StepTowards(1000.0);
+            if (++ticks > 400)
+                break;
+        }
+        QCOMPARE(m.Value(), meter::Limits(m.scale()).high);
+        QVERIFY(m.AtRest());
+
+        // Set from outside, the pointer stands at rest where it is put.
+        m.StepTowards(0.0);
+        QVERIFY(!m.AtRest());
+        m.setValue(30.0f);
+        QVERIFY(m.AtRest());
     }
 
     void pointerIsDrawn_data()

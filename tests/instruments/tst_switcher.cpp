@@ -166,6 +166,46 @@ private slots:
         QCOMPARE(s.Value(), 3.0f);
     }
 
+    // A knob reads as the position it stands at, of its positions; it says
+    // when the position changes, by a click or a setter, and only then.
+    void readingAndSignals()
+    {
+        PictureBox box;
+        box.resize(60, 60);
+        Switcher s;
+        SetUpKnob(s, &box, {QStringLiteral("variant"), 45, 315, 7, 3});
+        InstrumentReading r = s.Reading();
+        QCOMPARE(r.name, QStringLiteral("variant"));
+        QCOMPARE(r.kind, InstrumentReading::Kind::Knob);
+        QCOMPARE(r.value, 3.0);
+        QCOMPARE(r.range, 7.0);
+
+        QSignalSpy values(&s, &Switcher::valueChanged);
+        QSignalSpy positions(&s, &Switcher::positionsChanged);
+        s.setValue(3);
+        s.setValue(9); // clamped to 7
+        QCOMPARE(values.count(), 1);
+        QCOMPARE(values.at(0).at(0).toFloat(), 7.0f);
+        s.setPolojenii(7);
+        s.setMax(315);
+        QCOMPARE(positions.count(), 0);
+
+        QTest::mouseClick(&box, Qt::RightButton, {}, QPoint(30, 30));
+        QCOMPARE(values.count(), 2);
+        QCOMPARE(s.Reading().value, 6.0);
+        // A left click at the end position cannot turn it: nothing to say.
+        s.setValue(7);
+        values.clear();
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(30, 30));
+        QCOMPARE(s.Value(), 7.0f);
+        QCOMPARE(values.count(), 0);
+        // Fewer positions bring the position down with them.
+        s.setPolojenii(5);
+        QCOMPARE(positions.count(), 1);
+        QCOMPARE(values.count(), 1);
+        QCOMPARE(s.Reading().range, 5.0);
+    }
+
     void stepWaitsForPositionsOrClick()
     {
         PictureBox box;

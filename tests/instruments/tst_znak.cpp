@@ -187,6 +187,59 @@ private slots:
         QVERIFY(!z.Enable());
     }
 
+    // The number a person reads: the value as the cells round it, in the
+    // display's unit; none while it is dark or shows an overflow.
+    void reading_data()
+    {
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("enable");
+        QTest::addColumn<double>("shown"); // NaN: no number
+        QTest::newRow("rounded to the cells") << 5 << 3.14159 << true << 3.1416;
+        QTest::newRow("negative, a cell for the minus") << 3 << -5.0 << true << -5.0;
+        QTest::newRow("whole number") << 8 << 14.789 << true << 14.789;
+        QTest::newRow("dark display") << 2 << 90.0 << false << qQNaN();
+        QTest::newRow("overflow shows Err") << 2 << 123.0 << true << qQNaN();
+    }
+    void reading()
+    {
+        QFETCH(int, digits);
+        QFETCH(double, value);
+        QFETCH(bool, enable);
+        QFETCH(double, shown);
+        Znak z;
+        SetUpIndicator(z, nullptr, {QStringLiteral("V1"), digits, value, enable, QStringLiteral("V")});
+        const InstrumentReading r = z.Reading();
+        QCOMPARE(r.name, QStringLiteral("V1"));
+        QCOMPARE(r.kind, InstrumentReading::Kind::Indicator);
+        QCOMPARE(r.unit, QStringLiteral("V"));
+        QCOMPARE(r.showsNumber(), !std::isnan(shown));
+        if (r.showsNumber())
+            QCOMPARE(r.value, shown);
+    }
+
+    void changeSignals()
+    {
+        Znak z;
+        z.setDigits(2);
+        z.setValue(9.0);
+        QSignalSpy values(&z, &Znak::valueChanged);
+        QSignalSpy digits(&z, &Znak::digitsChanged);
+        QSignalSpy enable(&z, &Znak::enableChanged);
+        z.setValue(9.001); // shows as 9.0 already
+        z.setDigits(12);   // refused
+        z.setEnable(true);
+        QCOMPARE(values.count() + digits.count() + enable.count(), 0);
+        z.setValue(9.5);
+        z.setDigits(3);
+        z.setEnable(false);
+        QCOMPARE(values.count(), 1);
+        QCOMPARE(values.at(0).at(0).toDouble(), 9.5);
+        QCOMPARE(digits.count(), 1);
+        QCOMPARE(enable.count(), 1);
+        QCOMPARE(z.property("Digits").toInt(), 3);
+    }
+
     void boxFollowsCells()
     {
         PictureBox box;

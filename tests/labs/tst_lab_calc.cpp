@@ -99,7 +99,7 @@ private Q_SLOTS:
         QVERIFY2(r.error.startsWith(name + QLatin1String(": ")), qPrintable(r.error));
         QVERIFY2(!r.error.contains(QLatin1Char('\n')), qPrintable(r.error));
         QCOMPARE(r.error.contains(QuotedArgument(value)), echoed);
-        QVERIFY(r.outputs.isEmpty());
+        QVERIFY(r.outputs.empty());
     }
 };
 

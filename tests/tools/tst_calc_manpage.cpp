@@ -45,8 +45,9 @@ void TestCalcManPage::pageFromDescriptors()
     a.title = QStringLiteral("Coil \"L\" in parallel");
     a.inputs = {{QStringLiteral("C"), QStringLiteral("100"), QStringLiteral("uF"), QStringLiteral(".1 uF steps")},
                 {QStringLiteral("S-1"), QStringLiteral("0"), {}, QStringLiteral("switch")}};
-    a.outputs = {{QStringLiteral("Current"), QStringLiteral("A"), QStringLiteral("I")},
-                 {QStringLiteral("Flag"), {}, QStringLiteral("1 on overload")}};
+    a.outputs.Add(QStringLiteral("Current"), QStringLiteral("A"), QStringLiteral("I"), 0.0f);
+    a.outputs.Add(QStringLiteral("Flag"), QString(), QStringLiteral("1 on overload"), 0);
+    a.sampleFields.Add(QStringLiteral("t"), QStringLiteral("s"), QStringLiteral("time"), 0.0);
     LabCalc b;
     b.lab = 8;
     b.title = QStringLiteral("Harmonics");
@@ -64,6 +65,9 @@ void TestCalcManPage::pageFromDescriptors()
         QStringLiteral("\\fBS\\-1\\fR=0"), QStringLiteral("switch"),
         QStringLiteral("\\fBCurrent\\fR [A]"), QStringLiteral("I"),
         QStringLiteral("\\fBFlag\\fR"), QStringLiteral("1 on overload"),
+        // A sample's fields, indented under the records' name.
+        QStringLiteral("\\fBsamples\\fR"), QStringLiteral(".RS"), QStringLiteral("\\fBt\\fR [s]"), QStringLiteral("time"),
+        QStringLiteral(".RE"),
         QStringLiteral(".SS \"Lab 8: Harmonics\""),
         QStringLiteral("\\fBE1\\fR=10 V"), QStringLiteral("first"),
         // Its notes, one bullet each, escaped as any descriptor text.
@@ -83,7 +87,7 @@ void TestCalcManPage::pageFromDescriptors()
 
     // A line that starts with a dot or an apostrophe is one of the page's own
     // requests, never a descriptor's text.
-    static const QRegularExpression request(QStringLiteral("^(\\.\\\\\"|\\.(TH|SH|SS|B|I|BR|RI|RB|IB|IR|TP|IP|PP|PD|br|EX|EE)( |$))"));
+    static const QRegularExpression request(QStringLiteral("^(\\.\\\\\"|\\.(TH|SH|SS|B|I|BR|RI|RB|IB|IR|TP|IP|PP|PD|RS|RE|br|EX|EE)( |$))"));
     for (const QString &line : lines)
         if (line.startsWith(QLatin1Char('.')) || line.startsWith(QLatin1Char('\'')))
             QVERIFY2(request.match(line).hasMatch(), qPrintable(line));

@@ -5,6 +5,7 @@
 #include "testlocale.h"
 #include "labs/lab1/lab.h"
 #include "labs/lab7/lab.h"
+#include "labs/labtable.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -51,6 +52,8 @@ private slots:
     void otherLabs_data();
     void otherLabs();
     void recordsInText();
+    void everyResultInEveryForm_data();
+    void everyResultInEveryForm();
     void entryRuleOnInputs();
     void help();
     void refused_data();
@@ -184,9 +187,119 @@ void TestCalcTool::recordsInText()
     const Outcome r = RunCalc({"7", "circuit=1", "events=S1@0", "at=2.4"});
     QCOMPARE(r.exitCode, 0);
     const QString text = QString::fromUtf8(r.out);
-    const QRegularExpression samples(QStringLiteral("^samples = \\(.*ScopeVoltage=15\\.17.*t=2\\.4\\)$"),
-                                     QRegularExpression::MultilineOption);
+    // The record's fields in the order the help lists them, the time first.
+    const QRegularExpression samples(
+        QStringLiteral("^samples = \\(t=2\\.4 ScopeVoltage=15\\.17\\d* ScopeCurrent=\\S+ MeterTarget1=\\S+ MeterTarget2=\\S+\\)$"),
+        QRegularExpression::MultilineOption);
     QVERIFY2(samples.match(text).hasMatch(), qPrintable(text));
+}
+
+// Each lab's results, as its model lists them, are what the help, the
+// text and the JSON give: every one, in the list's order, each array with
+// the list's length, and nothing besides.
+void TestCalcTool::everyResultInEveryForm_data()
+{
+    QTest::addColumn<int>("lab");
+    ohmaris::LabTable::ForEach([]<class Lab>() {
+        QTest::newRow(qPrintable(QStringLiteral("lab %1").arg(Lab::kNumber))) << Lab::kNumber;
+    });
+}
+
+void TestCalcTool::everyResultInEveryForm()
+{
+    QFETCH(int, lab);
+    std::vector<const ohmaris::LabCalc *> labs;
+    ohmaris::LabTable::ForEach([&labs]<class Lab>() { labs.push_back(&Lab::Calc()); });
+    const ohmaris::LabCalc *calc = nullptr;
+    for (const ohmaris::LabCalc *l : labs)
+        if (l->lab == lab)
+            calc = l;
+    QVERIFY(calc);
+    const bool samples = !calc->sampleFields.empty();
+    QStringList names;
+    for (const ohmaris::Quantity &q : calc->outputs)
+        names << q.name;
+    QStringList fields;
+    for (const ohmaris::Quantity &q : calc->sampleFields)
+        fields << q.name;
+    QVERIFY(!names.isEmpty());
+    QCOMPARE(names.removeDuplicates(), qsizetype(0));
+    const auto size = [calc](const QString &name) { return qsizetype(calc->outputs.Find(name)->values.size()); };
+
+    const auto run = [&labs](QStringList args) {
+        QString out, err;
+        const int status = ohmaris::RunCalc(args, labs, out, err);
+        return status == 0 && err.isEmpty() ? out : QString();
+    };
+    const QString number = QString::number(lab);
+    // Two sample times, so the records are seen apart.
+    QStringList args{number};
+    if (samples)
+        args << QStringLiteral("at=1,2");
+
+    // The help: "NAME [unit]  help" per result, the sample fields indented
+    // under "samples".
+    const QString help = run({number, "--help"});
+    const qsizetype from = help.indexOf(QStringLiteral("  outputs:\n"));
+    QVERIFY2(from >= 0, qPrintable(help));
+    QStringList helpNames, helpFields;
+    const QStringList helpLines = help.mid(from).split(QLatin1Char('\n')).mid(1);
+    for (const QString &line : helpLines) {
+        if (!line.startsWith(QStringLiteral("    ")))
+            break;
+        const QString name = line.trimmed().section(QLatin1Char(' '), 0, 0);
+        (line.startsWith(QStringLiteral("      ")) ? helpFields : helpNames) << name;
+    }
+    QCOMPARE(helpNames, samples ? names + QStringList{"samples"} : names);
+    QCOMPARE(helpFields, fields);
+    for (const ohmaris::Quantity &q : calc->outputs)
+        QVERIFY2(help.contains(QStringLiteral("    %1 [%2]  %3\n").arg(q.name, q.unit, q.help)), qPrintable(q.name));
+
+    // The text: one "NAME = VALUE" line per result, arrays on their line.
+    const QStringList lines = run(args).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList textNames;
+    for (const QString &line : lines) {
+        const QString name = line.section(QStringLiteral(" = "), 0, 0);
+        const QString value = line.section(QStringLiteral(" = "), 1);
+        textNames << name;
+        if (name == QLatin1String("samples")) {
+            static const QRegularExpression record(QStringLiteral("\\(([^)]*)\\)"));
+            int records = 0;
+            for (QRegularExpressionMatchIterator it = record.globalMatch(value); it.hasNext(); ++records) {
+                QStringList recordFields;
+                for (const QString &field : it.next().captured(1).split(QLatin1Char(' ')))
+                    recordFields << field.section(QLatin1Char('='), 0, 0);
+                QCOMPARE(recordFields, fields);
+            }
+            QCOMPARE(records, 2);
+        } else {
+            QVERIFY2(names.contains(name), qPrintable(line));
+            QCOMPARE(value.split(QLatin1Char(' ')).size(), size(name));
+        }
+    }
+    QCOMPARE(textNames, samples ? names + QStringList{"samples"} : names);
+
+    // The JSON: the same names, arrays as arrays of the same length.
+    const QJsonObject out =
+        QJsonDocument::fromJson(run(args + QStringList{"--json"}).toUtf8()).object().value("outputs").toObject();
+    QStringList jsonNames = out.keys();
+    QStringList expected = samples ? names + QStringList{"samples"} : names;
+    jsonNames.sort();
+    expected.sort();
+    QCOMPARE(jsonNames, expected);
+    for (const QString &name : names) {
+        const QJsonValue v = out.value(name);
+        QCOMPARE(v.isArray() ? v.toArray().size() : qsizetype(1), size(name));
+        QVERIFY2(calc->outputs.Find(name)->isArray == v.isArray(), qPrintable(name));
+    }
+    if (samples) {
+        const QJsonArray records = out.value("samples").toArray();
+        QCOMPARE(records.size(), 2);
+        QStringList sorted = fields;
+        sorted.sort();
+        for (const QJsonValue &r : records)
+            QCOMPARE(r.toObject().keys(), sorted);
+    }
 }
 
 void TestCalcTool::entryRuleOnInputs()

@@ -9,7 +9,6 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QLocale>
 #include <QMap>
 #include <algorithm>
 
@@ -75,10 +74,15 @@ QString LabHelp(const LabCalc &lab)
         const QString unit = in.unit.isEmpty() ? QString() : QLatin1Char(' ') + in.unit;
         s += QStringLiteral("    %1 = %2%3  %4\n").arg(in.name.leftJustified(width), value, unit, in.help);
     }
-    if (!lab.outputs.empty()) {
+    if (!lab.outputs.empty() || !lab.sampleFields.empty()) {
         s += QStringLiteral("  outputs:\n");
-        for (const CalcOutput &out : lab.outputs)
+        for (const Quantity &out : lab.outputs)
             s += QStringLiteral("    %1 [%2]  %3\n").arg(out.name, out.unit, out.help);
+        if (!lab.sampleFields.empty()) {
+            s += QStringLiteral("    %1  %2\n").arg(kCalcSamples, kCalcSamplesHelp);
+            for (const Quantity &field : lab.sampleFields)
+                s += QStringLiteral("      %1 [%2]  %3\n").arg(field.name, field.unit, field.help);
+        }
     }
     if (!lab.example.isEmpty())
         s += QStringLiteral("  example:\n    %1\n").arg(lab.example);
@@ -90,45 +94,28 @@ QString LabHelp(const LabCalc &lab)
     return s;
 }
 
-QString NumberText(const QJsonValue &v)
+// One NAME = VALUE line per result, in the model's order, arrays
+// space-separated; the samples on one line as records (name=value ...),
+// their fields in the order the lab lists them.
+QString TextOutput(const LabCalc &lab, const CalcResult &r)
 {
-    return QString::number(v.toDouble(), 'g', QLocale::FloatingPointShortest);
-}
-
-// Numbers as they are, arrays space-separated, records as (name=value ...)
-// in their own order, so the samples of the transients lab read in one line.
-QString ValueText(const QJsonValue &v)
-{
-    if (v.isArray()) {
-        QStringList parts;
-        for (const QJsonValue &e : v.toArray())
-            parts << ValueText(e);
-        return parts.join(QLatin1Char(' '));
-    }
-    if (v.isObject()) {
-        const QJsonObject o = v.toObject();
-        QStringList parts;
-        for (auto it = o.begin(); it != o.end(); ++it)
-            parts << QStringLiteral("%1=%2").arg(it.key(), ValueText(it.value()));
-        return QStringLiteral("(%1)").arg(parts.join(QLatin1Char(' ')));
-    }
-    return NumberText(v);
-}
-
-QString TextOutput(const LabCalc &lab, const QJsonObject &outputs)
-{
-    QStringList names;
-    for (const CalcOutput &out : lab.outputs)
-        if (outputs.contains(out.name))
-            names << out.name;
-    for (auto it = outputs.begin(); it != outputs.end(); ++it)
-        if (!names.contains(it.key()))
-            names << it.key();
     QString s;
-    for (const QString &name : names)
-        s += QStringLiteral("%1 = %2\n").arg(name, ValueText(outputs.value(name)));
+    for (const Quantity &q : r.outputs)
+        s += QStringLiteral("%1 = %2\n").arg(q.name, QuantityText(q));
+    if (!lab.sampleFields.empty()) {
+        QStringList records;
+        for (const Quantities &sample : r.samples) {
+            QStringList fields;
+            for (const Quantity &q : sample)
+                fields << QStringLiteral("%1=%2").arg(q.name, QuantityText(q));
+            records << QStringLiteral("(%1)").arg(fields.join(QLatin1Char(' ')));
+        }
+        s += QStringLiteral("%1 = %2\n").arg(kCalcSamples, records.join(QLatin1Char(' ')));
+    }
     return s;
 }
+
+
 
 } // namespace
 
@@ -215,10 +202,10 @@ int RunCalc(const QStringList &argv, const std::vector<const LabCalc *> &labs, Q
         QJsonObject o;
         o.insert(QStringLiteral("lab"), lab->lab);
         o.insert(QStringLiteral("inputs"), r.inputs);
-        o.insert(QStringLiteral("outputs"), r.outputs);
+        o.insert(QStringLiteral("outputs"), CalcOutputsJson(*lab, r));
         out = QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
     } else {
-        out = TextOutput(*lab, r.outputs);
+        out = TextOutput(*lab, r);
     }
     return 0;
 }

@@ -44,16 +44,26 @@ QString LabSection(const LabCalc &lab)
             head += QLatin1Char(' ') + RoffText(in.unit);
         lines << head << RoffText(in.help);
     }
-    if (!lab.outputs.empty()) {
+    const auto output = [&lines](const Quantity &out) {
+        lines << QStringLiteral(".TP");
+        QString head = QStringLiteral("\\fB%1\\fR").arg(RoffText(out.name));
+        if (!out.unit.isEmpty())
+            head += QStringLiteral(" [%1]").arg(RoffText(out.unit));
+        lines << head << RoffText(out.help);
+    };
+    if (!lab.outputs.empty() || !lab.sampleFields.empty()) {
         lines << QStringLiteral(".PD") << QStringLiteral(".PP") << QStringLiteral("Outputs:")
               << QStringLiteral(".PD 0");
-        for (const CalcOutput &out : lab.outputs) {
-            lines << QStringLiteral(".TP");
-            QString head = QStringLiteral("\\fB%1\\fR").arg(RoffText(out.name));
-            if (!out.unit.isEmpty())
-                head += QStringLiteral(" [%1]").arg(RoffText(out.unit));
-            lines << head << RoffText(out.help);
-        }
+        for (const Quantity &out : lab.outputs)
+            output(out);
+    }
+    if (!lab.sampleFields.empty()) {
+        // The sample records' fields, indented under their name.
+        lines << QStringLiteral(".TP") << QStringLiteral("\\fB%1\\fR").arg(RoffText(kCalcSamples))
+              << RoffText(kCalcSamplesHelp) << QStringLiteral(".RS");
+        for (const Quantity &field : lab.sampleFields)
+            output(field);
+        lines << QStringLiteral(".RE");
     }
     lines << QStringLiteral(".PD");
     if (!lab.example.isEmpty())
@@ -137,7 +147,9 @@ QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &ver
         ".PP\n"
         "The text output lists one\n"
         ".IB NAME \" = \" VALUE\n"
-        "line per quantity, arrays on one line separated by spaces.\n"
+        "line per quantity, in the order listed below, arrays on one line separated by\n"
+        "spaces; the sample records of a lab that takes samples follow on one line, each as\n"
+        "(NAME=VALUE .\\|.\\|.) with its fields in their listed order.\n"
         ".SH OPTIONS\n"
         "%3"
         ".SH LABS\n"

@@ -21,53 +21,32 @@ namespace ohmaris::gallery {
 
 namespace {
 
+// A meter as a bench row gives it (set up as the benches set theirs up),
+// with the pointer put at `value`.
 struct MeterSample {
-    const char *caption;
-    float min, max, small, big;
-    int shcala, systema, tok;
-    float klass;
+    MeterSpec spec;
     float value;
 };
 
-// Each sample sets Max/Min and Big/Small in the order the defaults allow.
-void Configure(Pribor &m, const MeterSample &s)
-{
-    if (s.max > m.Min()) {
-        m.setMax(s.max);
-        m.setMin(s.min);
-    } else {
-        m.setMin(s.min);
-        m.setMax(s.max);
-    }
-    if (s.big > m.Smallchange()) {
-        m.setBigchange(s.big);
-        m.setSmallchange(s.small);
-    } else {
-        m.setSmallchange(s.small);
-        m.setBigchange(s.big);
-    }
-    m.setShcala(s.shcala);
-    m.setSystema(s.systema);
-    m.setTok(s.tok);
-    m.setKlassT(s.klass);
-    m.setCaption(QString::fromUtf8(s.caption));
-    m.setValue(s.value);
-}
-
 void RenderMeters(const QString &outDir)
 {
-    static const MeterSample samples[] = {
-        {"A1", -1.5f, 1.5f, 0.1f, 0.5f, 1, 1, 1, 1.5f, 0.73f},
-        {"A", 0, 2, 0.05f, 0.5f, 1, 1, 1, 1, 1.2f},
-        {"mA", -25, 25, 1, 5, 1, 1, 1, 1.5f, -12},
-        {"A1", 0, 100, 2, 10, 1, 2, 2, 1.5f, 51.7f},
-        {"V", 0, 150, 5, 25, 1, 2, 2, 0.5f, 97},
-        {"W", 0, 150, 5, 25, 1, 3, 2, 0.5f, 40},
-        {"V", 0, 100, 2, 10, 2, 2, 2, 1.5f, 50},
-        {"A2", 0, 100, 2, 10, 1, 1, 2, 1, 500},
-        {"A2", 0, 100, 2, 10, 1, 1, 1, 1, -500},
-        {"mkA", 0, 100, 2, 10, 1, 1, 1, 1.5f, 33},
-        {"Амперметр", 0, 100, 2, 10, 1, 0, 1, 0.5f, 0},
+    const auto meter = [](const char *caption, float min, float max, float small, float big, short shcala,
+                          short systema, short tok, float klass, float value) {
+        return MeterSample{{QString::fromUtf8(caption), max, big, small, klass, shcala, tok, systema, min}, value};
+    };
+    const MeterSample samples[] = {
+        meter("A1", -1.5f, 1.5f, 0.1f, 0.5f, 1, 1, 1, 1.5f, 0.73f),
+        meter("A", 0, 2, 0.05f, 0.5f, 1, 1, 1, 1, 1.2f),
+        meter("mA", -25, 25, 1, 5, 1, 1, 1, 1.5f, -12),
+        meter("A1", 0, 100, 2, 10, 1, 2, 2, 1.5f, 51.7f),
+        meter("V", 0, 150, 5, 25, 1, 2, 2, 0.5f, 97),
+        meter("W", 0, 150, 5, 25, 1, 3, 2, 0.5f, 40),
+        meter("V", 0, 100, 2, 10, 2, 2, 2, 1.5f, 50),
+        meter("A2", 0, 100, 2, 10, 1, 1, 2, 1, 500),
+        meter("A2", 0, 100, 2, 10, 1, 1, 1, 1, -500),
+        meter("mkA", 0, 100, 2, 10, 1, 1, 1, 1.5f, 33),
+        // A fresh meter draws no system symbol: systema 0 is left as it is.
+        meter("Амперметр", 0, 100, 2, 10, 1, 0, 1, 0.5f, 0),
     };
     QWidget sheet;
     sheet.setAutoFillBackground(true);
@@ -83,8 +62,8 @@ void RenderMeters(const QString &outDir)
         f.setPointSizeF(9.75);
         box->setFont(f);
         meters.push_back(std::make_unique<Pribor>());
-        meters.back()->setPicCtl(box);
-        Configure(*meters.back(), samples[i]);
+        SetUpMeter(*meters.back(), box, samples[i].spec);
+        meters.back()->setValue(samples[i].value);
     }
     SaveWidget(&sheet, outDir, QStringLiteral("instruments-meters"));
 }
@@ -119,11 +98,7 @@ void RenderIndicators(const QString &outDir)
                            .arg(s.enable ? QString() : QStringLiteral(", disabled")));
         label->setGeometry(big ? 10 : 380, big ? 140 + 70 * i : 10 + 70 * i, 250, 30);
         displays.push_back(std::make_unique<Znak>());
-        Znak &z = *displays.back();
-        z.setPicCtl(box);
-        z.setDigits(s.digits);
-        z.setEnable(s.enable);
-        z.setValue(s.value);
+        SetUpIndicator(*displays.back(), box, {QString(), s.digits, s.value, s.enable, QString()});
     }
     SaveWidget(&sheet, outDir, QStringLiteral("instruments-indicators"));
 }
@@ -154,12 +129,7 @@ void RenderKnobs(const QString &outDir)
         auto *label = new QLabel(QStringLiteral("%1 pos, at %2").arg(s.positions).arg(s.value), &sheet);
         label->setGeometry(10 + (i % 6) * cell, 10 + (i / 6) * (cell + 20) + 60, cell, 16);
         knobs.push_back(std::make_unique<Switcher>());
-        Switcher &k = *knobs.back();
-        k.setPicCtl(box);
-        k.setMax(s.max);
-        k.setMin(s.min);
-        k.setPolojenii(s.positions);
-        k.setValue(s.value);
+        SetUpKnob(*knobs.back(), box, {QString(), s.min, s.max, s.positions, s.value});
     }
     SaveWidget(&sheet, outDir, QStringLiteral("instruments-knobs"));
 }

@@ -148,7 +148,6 @@ int LabOfWindow(const QString &window)
 Monkey::Monkey(Options options) : m_options(std::move(options)), m_random(m_options.seed)
 {
     m_lab = LabOfWindow(m_options.window);
-    m_outputs.reserve(256);
     g_messages = &m_pending;
     g_previous = qInstallMessageHandler(CollectMessage);
 }
@@ -535,11 +534,12 @@ void Monkey::Tick(LabWindow *lab, double seconds)
 void Monkey::Check(const char *when)
 {
     for (LabWindow *lab : Shell::instance().labWindows()) {
-        m_outputs.clear();
-        lab->ModelOutputs(m_outputs);
-        for (std::size_t k = 0; k < m_outputs.size(); ++k)
-            if (!std::isfinite(m_outputs[k]))
-                Fail(QStringLiteral("%1 %2: model result %3 is %4").arg(lab->formName(), QLatin1String(when)).arg(k).arg(m_outputs[k]));
+        for (const Quantity &q : lab->ModelResults())
+            for (std::size_t k = 0; k < q.values.size(); ++k)
+                if (!std::isfinite(q.values[k]))
+                    Fail(QStringLiteral("%1 %2: model result %3 is %4")
+                             .arg(lab->formName(), QLatin1String(when), q.isArray ? QStringLiteral("%1[%2]").arg(q.name).arg(k) : q.name)
+                             .arg(q.values[k]));
         if (!lab->isLoaded())
             continue;
         for (PictureBox *box : lab->form()->findChildren<PictureBox *>()) {

@@ -108,7 +108,6 @@ private:
     long m_event = 0;
     long m_done = 0;
     double m_seconds = 0;
-    std::vector<double> m_outputs;
     // Ticks in a row after which the ticked bench still had a recomputation due.
     const LabWindow *m_pendingLab = nullptr;
     int m_pendingTicks = 0;

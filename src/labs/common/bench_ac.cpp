@@ -3,12 +3,12 @@
 
 namespace ohmaris {
 
-AcBench::AcBench(const LabFrame &frame, int meters, std::function<void(int, int)> range)
+AcBench::AcBench(const LabFrame &frame, int meters, std::function<float(int, int)> range)
     : LabWindow(frame), m_meterCount(meters)
 {
     for (int k = 0; k < m_meterCount; ++k) {
         RangeRow &row = m_rows[std::size_t(k)];
-        connect(&row, &RangeRow::chosen, this, [range, k](int i) { range(k, i); });
+        connect(&row, &RangeRow::chosen, this, [this, range, k](int i) { Meter(k).setRange(range(k, i)); });
         connect(&row, &RangeRow::helpRequested, this,
                 [this](const QString &key, Qt::MouseButton b) { ContextHelp(key, b); });
     }
@@ -23,6 +23,12 @@ void AcBench::BuildK50(QWidget *client, const QRectF &place, std::function<void(
             [this](const QString &key, Qt::MouseButton b) { ContextHelp(key, b); });
     if (selectorTurned)
         connect(m_k50.get(), &K50Panel::selectorTurned, this, std::move(selectorTurned));
+}
+
+void AcBench::AppendReadings(std::vector<InstrumentReading> &out) const
+{
+    if (m_k50)
+        out.push_back(m_k50->DirectionReading());
 }
 
 void AcBench::FocusRangesOn(QWidget *target)

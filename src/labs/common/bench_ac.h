@@ -34,9 +34,9 @@ public:
     K50Panel *K50() const { return m_k50.get(); }
 
 protected:
-    // `range(meter, button)` is where a click on a range button puts the
-    // meter's range.
-    AcBench(const LabFrame &frame, int meters, std::function<void(int meter, int button)> range);
+    // `range(meter, button)` puts the meter's range where a click on a
+    // range button does, and returns it; the meter reads at it from then on.
+    AcBench(const LabFrame &frame, int meters, std::function<float(int meter, int button)> range);
     ~AcBench() override;
 
     // Makes the K-50 panel at `place` with the controls; its help goes to
@@ -48,6 +48,8 @@ protected:
     // The range rows hand the focus to the schematic.
     void FocusRangesOn(QWidget *target);
     void setDrawUnit(float u) { m_drawUnit = u; }
+    // The K-50's power direction, which is no instrument of its own.
+    void AppendReadings(std::vector<InstrumentReading> &out) const override;
     int meterCount() const { return m_meterCount; }
 
 private:

@@ -52,7 +52,9 @@ std::int16_t SinglePhaseBench::KnobPosition(const Switcher &knob)
 
 SinglePhaseBench::SinglePhaseBench(const LabFrame &frame, SinglePhaseDesign design)
     : AcBench(frame, 2,
-              [this](int meter, int button) { Circuit().MeterRange(meter) = m_design.ranges[std::size_t(button)]; }),
+              [this](int meter, int button) {
+                  return Circuit().MeterRange(meter) = m_design.ranges[std::size_t(button)];
+              }),
       m_design(std::move(design))
 {
     BindKnob(m_regulator);
@@ -121,16 +123,16 @@ void SinglePhaseBench::FormLoad()
     SinglePhaseCircuit &c = Circuit();
     for (int k = 0; k < 2; ++k) {
         c.MeterRange(k) = m_design.ranges[3];
-        SetUpMeter(Meter(k), m_meterBoxes[std::size_t(k)], m_design.meters[std::size_t(k)]);
+        MeterSpec spec = m_design.meters[std::size_t(k)];
+        spec.range = c.MeterRange(k);
+        SetUpMeter(Meter(k), m_meterBoxes[std::size_t(k)], spec);
     }
     // The K-50 panel was made with the controls at 5 A, 450 V, 2250 W, "+".
 
-    m_regulator.setPicCtl(m_picture12);
-    m_regulator.setMax(315);
-    m_regulator.setMin(45);
-    m_regulator.setPolojenii(13);
     c.SwitchState[SinglePhaseCircuit::kStep] = 0;
-    m_regulator.setValue(float(m_regulator.Polojenii() - c.SwitchState[SinglePhaseCircuit::kStep]));
+    SetUpKnob(m_regulator, m_picture12,
+              {QStringLiteral("AT"), 45, 315, kRegulatorPositions,
+               float(kRegulatorPositions - c.SwitchState[SinglePhaseCircuit::kStep])});
 
     LoadBench();
     for (int k = 0; k < m_design.toggles; ++k)
@@ -205,9 +207,7 @@ void SinglePhaseBench::Timer1_Timer()
     // began with. The knobs are read before the computation, which is the
     // only place that clears RecalcPending.
     if (c.RecalcPending) {
-        c.SwitchState[SinglePhaseCircuit::kStep] =
-            Rounded(double(m_regulator.Polojenii()) - double(m_regulator.Value()));
-        ReadKnobs();
+        ReadKnobsInto(c);
         // A switch's click has redrawn the schematic already; a breaker the
         // protection opened, or a new variant, is drawn here.
         if (SchematicChanged())
@@ -215,6 +215,13 @@ void SinglePhaseBench::Timer1_Timer()
         c.ComputeCircuit(now);
     }
     UpdateInstruments(now);
+}
+
+void SinglePhaseBench::ReadKnobsInto(SinglePhaseCircuit &c) const
+{
+    c.SwitchState[SinglePhaseCircuit::kStep] =
+        Rounded(double(m_regulator.Polojenii()) - double(m_regulator.Value()));
+    ReadOwnKnobs(c);
 }
 
 void SinglePhaseBench::UpdateInstruments(double now)
@@ -297,20 +304,17 @@ void CoilCapacitorBench::LoadBench()
     m_text1->setText(QStringLiteral("100")); // through the entry rule
     c.CircuitCurrent = c.ActivePower = 0.0f;
 
-    m_variant.setPicCtl(m_picture9);
-    m_variant.setMax(315);
-    m_variant.setMin(45);
-    m_variant.setPolojenii(7);
     c.SwitchState[CoilCapacitorCircuit::kVariant] = 1;
-    m_variant.setValue(c.SwitchState[CoilCapacitorCircuit::kVariant]);
+    SetUpKnob(m_variant, m_picture9,
+              {QStringLiteral("variant"), 45, 315, kVariantCount, float(c.SwitchState[CoilCapacitorCircuit::kVariant])});
 
     LayoutKnobPanel(m_picture5, m_label7, m_picture9, kVariantPanelGap);
     FitWidth(m_label6);
 }
 
-void CoilCapacitorBench::ReadKnobs()
+void CoilCapacitorBench::ReadOwnKnobs(SinglePhaseCircuit &c) const
 {
-    Coil().SwitchState[CoilCapacitorCircuit::kVariant] = Rounded(m_variant.Value());
+    c.SwitchState[CoilCapacitorCircuit::kVariant] = Rounded(m_variant.Value());
 }
 
 void CoilCapacitorBench::Text1_Change()

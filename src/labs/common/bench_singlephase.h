@@ -80,8 +80,12 @@ protected:
     virtual void BuildBench(QWidget *client) { Q_UNUSED(client); }
     // The bench's own load steps, after the shared ones.
     virtual void LoadBench() {}
-    // Knob positions the computation takes, read at the tick before it.
-    virtual void ReadKnobs() {}
+    // Reads the knob positions the computation takes into `c`: the
+    // regulator's step, then the bench's own (ReadOwnKnobs). The tick reads
+    // them into the model before it computes; a bench's settings read them
+    // into a copy, so they say what the knobs show now.
+    void ReadKnobsInto(SinglePhaseCircuit &c) const;
+    virtual void ReadOwnKnobs(SinglePhaseCircuit &c) const { Q_UNUSED(c); }
     // What the schematic shows: every switch state but the regulator's step;
     // a bench whose picture shows more adds it after them.
     virtual SchematicState Shown();
@@ -156,7 +160,7 @@ protected:
     SinglePhaseCircuit &Circuit() final { return Coil(); }
     void BuildBench(QWidget *client) override;
     void LoadBench() override;
-    void ReadKnobs() override;
+    void ReadOwnKnobs(SinglePhaseCircuit &c) const override;
     void LanguageChanged() override;
     void DrawLoadSide(Schematic &s, const AcGrid &g) final { m_layout.drawLoadSide(s, g, Coil()); }
     std::vector<QRectF> Hotspots(const AcGrid &g) const final { return m_layout.hotspots(g); }
@@ -178,7 +182,13 @@ public:
     using CoilCapacitorBench::CoilCapacitorBench;
     LabModel &Model() { return m_model; }
     bool RecalcDue() const override { return m_model.RecalcPending; }
-    void ModelOutputs(std::vector<double> &out) const override { m_model.Outputs(out); }
+    Quantities ModelResults() const override { return m_model.Results(); }
+    std::vector<CalcSetting> Settings() const override
+    {
+        LabModel now = m_model;
+        ReadKnobsInto(now);
+        return CalcSettings(now);
+    }
 
 protected:
     CoilCapacitorCircuit &Coil() final { return m_model; }

@@ -23,7 +23,8 @@ constexpr double kSubscriptFont = 9.0;
 ThreePhaseBench::ThreePhaseBench(const LabFrame &frame, ThreePhaseDesign design)
     : AcBench(frame, int(design.meters.size()),
               [this](int meter, int button) {
-                  Circuit().MeterRange(meter) = m_design.meters[std::size_t(meter)].ranges[std::size_t(button)];
+                  return Circuit().MeterRange(meter) =
+                             m_design.meters[std::size_t(meter)].ranges[std::size_t(button)];
               }),
       m_design(std::move(design))
 {
@@ -114,7 +115,9 @@ void ThreePhaseBench::FormLoad()
     // power direction "+", phase A, pointers at 0.
     for (std::size_t k = 0; k < m_design.meters.size(); ++k) {
         c.MeterRange(int(k)) = m_design.meters[k].ranges.back();
-        SetUpMeter(Meter(int(k)), m_meterBoxes[k], m_design.meters[k].spec);
+        MeterSpec spec = m_design.meters[k].spec;
+        spec.range = c.MeterRange(int(k));
+        SetUpMeter(Meter(int(k)), m_meterBoxes[k], spec);
     }
     // The window is painted whole when it shows.
     m_schematicShown = SwitchesNow();

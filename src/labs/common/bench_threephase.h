@@ -116,7 +116,8 @@ public:
 
     LabModel &Model() { return m_model; }
     bool RecalcDue() const override { return m_model.RecalcPending; }
-    void ModelOutputs(std::vector<double> &out) const override { m_model.Outputs(out); }
+    Quantities ModelResults() const override { return m_model.Results(); }
+    std::vector<CalcSetting> Settings() const override { return CalcSettings(m_model); }
     // The grid of the schematic as it stands.
     LabGrid Grid() const
     {

@@ -52,25 +52,18 @@ bool ReadCoilCapacitorInputs(const std::vector<CalcInput> &inputs, const QMap<QS
     return true;
 }
 
-std::vector<CalcOutput> CoilCapacitorOutputs(std::vector<CalcOutput> own)
-{
-    std::vector<CalcOutput> all{
-        {QStringLiteral("SupplyVoltage"), QStringLiteral("V"), QStringLiteral("U after the breaker")},
-        {QStringLiteral("CoilResistance"), QStringLiteral("Ohm"), QStringLiteral("R of the variant")},
-        {QStringLiteral("CoilInductance"), QStringLiteral("H"), QStringLiteral("L of the variant")},
-        {QStringLiteral("Capacitance"), QStringLiteral("uF"), QStringLiteral("C as stored")},
-    };
-    all.insert(all.end(), own.begin(), own.end());
-    all.push_back({QStringLiteral("OverloadFlag"), {}, QStringLiteral("1 while step x I / 12 exceeds 5 A")});
-    return all;
-}
 
-void InsertCoilCapacitorOutputs(const CoilCapacitorCircuit &circuit, QJsonObject &out)
+std::vector<CalcSetting> CoilCapacitorSettings(const std::vector<CalcInput> &inputs,
+                                               const CoilCapacitorCircuit &circuit)
 {
-    out.insert(QStringLiteral("SupplyVoltage"), FloatJson(circuit.SupplyVoltage));
-    out.insert(QStringLiteral("CoilResistance"), FloatJson(circuit.CoilResistance));
-    out.insert(QStringLiteral("CoilInductance"), FloatJson(circuit.CoilInductance));
-    out.insert(QStringLiteral("Capacitance"), FloatJson(circuit.Capacitance));
+    // In the order of InputIndex, as ReadCoilCapacitorInputs reads them.
+    CalcSettingWriter w(inputs);
+    w.Position(circuit.SwitchState[CoilCapacitorCircuit::kVariant]);
+    w.Position(circuit.SwitchState[SinglePhaseCircuit::kStep]);
+    w.Position(circuit.SwitchState[SinglePhaseCircuit::kBreaker]);
+    w.Position(circuit.SwitchState[CoilCapacitorCircuit::kCapacitorSwitch]);
+    w.Entry(circuit.Capacitance, CoilCapacitorCircuit::kCapacitanceRule);
+    return w.Settings();
 }
 
 } // namespace ohmaris

@@ -1,13 +1,12 @@
 // The calculator's side of the coil-and-capacitor benches (labs 2 and 3):
 // the five things a student sets on either bench (the variant, the regulator
-// step, the breaker, the capacitor's switch and the capacitance), the four
-// quantities both report before their own, and one run of the model.
+// step, the breaker, the capacitor's switch and the capacitance) and one run
+// of the model.
 #pragma once
 
 #include "calc/labcalc.h"
 #include "labs/common/singlephase.h"
 
-#include <functional>
 #include <vector>
 
 namespace ohmaris {
@@ -23,38 +22,33 @@ std::vector<CalcInput> CoilCapacitorInputs(const QString &switchHelp);
 bool ReadCoilCapacitorInputs(const std::vector<CalcInput> &inputs, const QMap<QString, QString> &args,
                              CoilCapacitorCircuit &circuit, CalcResult &result);
 
-// SupplyVoltage, CoilResistance, CoilInductance, Capacitance; then a lab's
-// own, then OverloadFlag.
-std::vector<CalcOutput> CoilCapacitorOutputs(std::vector<CalcOutput> own);
-void InsertCoilCapacitorOutputs(const CoilCapacitorCircuit &circuit, QJsonObject &out);
+// The same inputs as a circuit holds them, for the calculator to read back.
+std::vector<CalcSetting> CoilCapacitorSettings(const std::vector<CalcInput> &inputs,
+                                               const CoilCapacitorCircuit &circuit);
 
 // Any non-zero time: the calculator runs no clock, and 0 means "no overload".
 inline constexpr double kCoilCapacitorCalcTime = 1.0;
 
-// A lab's descriptor: its inputs and outputs as above, a run that computes
-// a fresh `Model` once, as the first timer tick after the changes would,
-// reporting the common quantities, the lab's own (`own`) and the overload
-// flag, and a netlist that writes the computed model as a deck (`deck`).
+// A lab's descriptor: its inputs as above, the model's results as its
+// outputs, a run that computes a fresh `Model` once, as the first timer
+// tick after the changes would, and a netlist that writes the computed
+// model as a deck (`deck`).
 template <class Model>
 LabCalc CoilCapacitorCalc(int number, const QString &title, const QString &switchHelp,
-                          std::vector<CalcOutput> ownOutputs,
-                          std::function<void(const Model &, QJsonObject &)> own,
                           std::function<QString(const Model &)> deck)
 {
     LabCalc lab;
     lab.lab = number;
     lab.title = title;
     lab.inputs = CoilCapacitorInputs(switchHelp);
-    lab.outputs = CoilCapacitorOutputs(std::move(ownOutputs));
-    lab.run = [inputs = lab.inputs, own = std::move(own)](const QMap<QString, QString> &args) {
+    lab.outputs = Model().Results();
+    lab.run = [inputs = lab.inputs](const QMap<QString, QString> &args) {
         CalcResult result;
         Model model;
         if (!ReadCoilCapacitorInputs(inputs, args, model, result))
             return result;
         model.ComputeCircuit(kCoilCapacitorCalcTime);
-        InsertCoilCapacitorOutputs(model, result.outputs);
-        own(model, result.outputs);
-        result.outputs.insert(QStringLiteral("OverloadFlag"), int(model.Protection.OverloadFlag));
+        result.outputs = model.Results();
         return result;
     };
     lab.netlist = [inputs = lab.inputs, deck = std::move(deck)](const QMap<QString, QString> &args) {

@@ -35,16 +35,22 @@ bool CoilCapacitorCircuit::ApplyProtection(double now)
     return TripOn(ProtectedCurrent(), now);
 }
 
-void SinglePhaseCircuit::Outputs(std::vector<double> &out) const
+void SinglePhaseCircuit::AddOverloadFlag(Quantities &q, const QString &help) const
 {
-    const K50PhaseReadings k50 = K50Readings();
-    AppendOutputs(out, MeterTargets(), k50.U, k50.I, k50.P);
+    q.Add(QStringLiteral("OverloadFlag"), QString(), help, int(Protection.OverloadFlag));
 }
 
-void CoilCapacitorCircuit::Outputs(std::vector<double> &out) const
+void CoilCapacitorCircuit::AddSupplyAndElements(Quantities &q) const
 {
-    SinglePhaseCircuit::Outputs(out);
-    AppendOutputs(out, SupplyVoltage, CoilResistance, CoilInductance, Capacitance, CircuitCurrent, ActivePower);
+    q.Add(QStringLiteral("SupplyVoltage"), QStringLiteral("V"), QStringLiteral("U after the breaker"), SupplyVoltage);
+    q.Add(QStringLiteral("CoilResistance"), QStringLiteral("Ohm"), QStringLiteral("R of the variant"), CoilResistance);
+    q.Add(QStringLiteral("CoilInductance"), QStringLiteral("H"), QStringLiteral("L of the variant"), CoilInductance);
+    q.Add(QStringLiteral("Capacitance"), QStringLiteral("uF"), QStringLiteral("C as stored"), Capacitance);
+}
+
+void CoilCapacitorCircuit::AddOverloadFlag(Quantities &q) const
+{
+    SinglePhaseCircuit::AddOverloadFlag(q, QStringLiteral("1 while step x I / 12 exceeds 5 A"));
 }
 
 } // namespace ohmaris

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "calc/entry.h"
-#include "calc/outputs.h"
+#include "calc/quantity.h"
 #include "calc/protection.h"
 #include "labs/common/supply.h"
 
@@ -41,13 +41,15 @@ public:
     // The per-tick supply protection, after every pointer has moved: may
     // open the breaker and ask for a recomputation; true when it opened.
     virtual bool ApplyProtection(double now) = 0;
-    // Every result of the last computation, for tools that check them: the
-    // meter targets and the K-50 readings, then the lab's own.
-    virtual void Outputs(std::vector<double> &out) const;
+    // Every result of the last computation, named once, in the order they
+    // are printed.
+    virtual Quantities Results() const = 0;
 
 protected:
     // Opens the breaker when the protection trips on `protectedCurrent`.
     bool TripOn(double protectedCurrent, double now);
+    // OverloadFlag, last in every lab's list; `help` says what it watches.
+    void AddOverloadFlag(Quantities &q, const QString &help) const;
 };
 
 // Labs 2 and 3: a coil of the chosen variant and a capacitor of the entered
@@ -77,7 +79,13 @@ public:
     // phase A, nothing on B and C.
     K50PhaseReadings K50Readings() const override;
     bool ApplyProtection(double now) override;
-    void Outputs(std::vector<double> &out) const override;
+
+protected:
+    // SupplyVoltage, CoilResistance, CoilInductance and Capacitance, first in
+    // both labs' lists.
+    void AddSupplyAndElements(Quantities &q) const;
+    // OverloadFlag, on the regulated current.
+    void AddOverloadFlag(Quantities &q) const;
 };
 
 } // namespace ohmaris

@@ -29,6 +29,8 @@ constexpr int VariantIndex(int variant)
 
 inline constexpr std::int16_t kVoltsPerStep = 19;
 inline constexpr std::int16_t kRegulatorSteps = 12; // steps 0..12, 0..228 V
+// Positions of the regulator's knob: position p is step 13 - p.
+inline constexpr int kRegulatorPositions = kRegulatorSteps + 1;
 
 // U = 19 x step x breaker, worked in 16-bit integers as the benches keep
 // their switch states; 0 whenever the breaker is open.

@@ -56,10 +56,23 @@ void ThreePhaseCircuit::ToggleSwitch(int index)
     RecalcPending = true;
 }
 
-void ThreePhaseCircuit::Outputs(std::vector<double> &out) const
+void ThreePhaseCircuit::AddPhaseVoltage(Quantities &q, const QString &what) const
 {
-    const K50PhaseReadings k50 = K50Readings();
-    AppendOutputs(out, PhaseVoltage, PhasePower, MaxPhaseCurrent, MeterTargets(), k50.U, k50.I, k50.P);
+    q.Add(QStringLiteral("PhaseVoltage"), QStringLiteral("V"), what, PhaseVoltage);
+}
+
+void ThreePhaseCircuit::AddPhasePower(Quantities &q) const
+{
+    q.Add(QStringLiteral("PhasePower"), QStringLiteral("W"), QStringLiteral("K-50 wattmeter readings of phases A, B, C"),
+          PhasePower);
+}
+
+void ThreePhaseCircuit::AddMaxCurrentAndOverload(Quantities &q, const QString &largest) const
+{
+    q.Add(QStringLiteral("MaxPhaseCurrent"), QStringLiteral("A"), QStringLiteral("largest %1").arg(largest),
+          MaxPhaseCurrent);
+    q.Add(QStringLiteral("OverloadFlag"), QString(), QStringLiteral("1 while a %1 exceeds 5 A").arg(largest),
+          int(Protection.OverloadFlag));
 }
 
 bool ThreePhaseCircuit::ApplyProtection(double now)

@@ -8,7 +8,7 @@
 
 #include "calc/entry.h"
 #include "calc/phasor.h"
-#include "calc/outputs.h"
+#include "calc/quantity.h"
 #include "calc/protection.h"
 #include "labs/common/supply.h"
 
@@ -71,6 +71,7 @@ public:
     // Switches S0..S(n-1), 0 open, 1 closed.
     virtual int SwitchCount() const = 0;
     virtual std::int16_t &Switch(int index) = 0;
+    virtual std::int16_t Switch(int index) const = 0;
     // A left click on a switch: S becomes 1 - S, and a recomputation is due.
     void ToggleSwitch(int index);
 
@@ -90,8 +91,17 @@ public:
     // The per-tick breaker check on MaxPhaseCurrent: opens S0 and requests a
     // recomputation when the protection trips; returns whether it did.
     bool ApplyProtection(double now);
-    // Every result of the last computation, for tools that check them.
-    virtual void Outputs(std::vector<double> &out) const;
+    // Every result of the last computation, named once, in the order they
+    // are printed.
+    virtual Quantities Results() const = 0;
+
+protected:
+    // Pieces of both labs' lists: PhaseVoltage (`what` says which voltages
+    // they are), PhasePower, and MaxPhaseCurrent with OverloadFlag, which
+    // close the list (`largest` says of which currents).
+    void AddPhaseVoltage(Quantities &q, const QString &what) const;
+    void AddPhasePower(Quantities &q) const;
+    void AddMaxCurrentAndOverload(Quantities &q, const QString &largest) const;
 };
 
 } // namespace ohmaris

@@ -51,4 +51,17 @@ QString ReadThreePhaseInputs(const LabCalc &lab, const QMap<QString, QString> &a
     return {};
 }
 
+
+std::vector<CalcSetting> ThreePhaseSettings(const LabCalc &lab, const ThreePhaseCircuit &circuit)
+{
+    // U, the nine elements, the switches: as ReadThreePhaseInputs reads them.
+    CalcSettingWriter w(lab.inputs);
+    w.Entry(circuit.LineVoltage, kLineVoltageRule);
+    for (float element : circuit.ElementValues)
+        w.Entry(element, kElementRule);
+    for (int k = 0; k < circuit.SwitchCount(); ++k)
+        w.Position(circuit.Switch(k));
+    return w.Settings();
+}
+
 } // namespace ohmaris

@@ -29,4 +29,7 @@ void AddThreePhaseInputs(LabCalc &lab, const ElementArray &defaults, const std::
 QString ReadThreePhaseInputs(const LabCalc &lab, const QMap<QString, QString> &args, ThreePhaseCircuit &circuit,
                              CalcResult &result);
 
+// The same inputs as a circuit holds them, for the calculator to read back.
+std::vector<CalcSetting> ThreePhaseSettings(const LabCalc &lab, const ThreePhaseCircuit &circuit);
+
 } // namespace ohmaris

@@ -33,7 +33,7 @@ const std::array<MeterSpec, 4> kMeters{{
     {QStringLiteral("A1"), 1.5f, 0.5f, 0.1f, 1.5f, 1, 1, 1, -1.5f},
     {QStringLiteral("A3"), 2.0f, 0.5f, 0.05f, 1.5f, 1, 1, 1, 0.0f},
     {QStringLiteral("A2"), 1.5f, 0.5f, 0.1f, 1.5f, 1, 1, 1, -1.5f},
-    {QStringLiteral("V"), 25.0f, 5.0f, 1.0f, 1.5f, 1, 1, 1, -25.0f},
+    {QStringLiteral("V"), 25.0f, 5.0f, 1.0f, 1.5f, 1, 1, 1, -25.0f, QStringLiteral("V")},
 }};
 const std::array<const char *, 4> kMeterBoxes{"Picture2", "Picture3", "Picture4", "Picture5"};
 const std::array<const char *, 4> kMeterKeys{"oA", "oA", "oA", "oV"};
@@ -129,11 +129,7 @@ void Lab1Window::FormLoad()
         SetUpMeter(m_meters[i], c.meterBoxes[i], kMeters[i]);
 
     m_model.Reset();
-    m_selector.setPicCtl(c.Picture15);
-    m_selector.setMax(315.0f);
-    m_selector.setMin(45.0f);
-    m_selector.setPolojenii(5);
-    m_selector.setValue(1.0f);
+    SetUpKnob(m_selector, c.Picture15, {QStringLiteral("V selector"), 45.0f, 315.0f, 5, 1.0f});
     m_model.SwitchState[kLab1Selector] = std::int16_t(std::lrint(m_selector.Value()));
 
     for (int i = 0; i < 7; ++i) {

@@ -31,7 +31,8 @@ public:
     Lab1Model &model() { return m_model; }
     const Lab1Model &model() const { return m_model; }
     bool RecalcDue() const override { return m_model.RecalcPending; }
-    void ModelOutputs(std::vector<double> &out) const override { m_model.Outputs(out); }
+    Quantities ModelResults() const override { return m_model.Results(); }
+    std::vector<CalcSetting> Settings() const override { return CalcSettings(m_model); }
     float DrawUnit() const { return m_drawUnit; }
 
     // The meters A1, A3, A2, V in their update order.

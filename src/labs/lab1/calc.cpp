@@ -48,9 +48,7 @@ CalcResult RunLab1(const LabCalc &lab, const QMap<QString, QString> &args)
     if (!ReadLab1(lab, args, model, result))
         return result;
     model.ComputeCircuit();
-    result.outputs.insert(QStringLiteral("NodeVoltage"), FloatJson(model.NodeVoltage));
-    result.outputs.insert(QStringLiteral("BranchCurrent"), FloatJson(model.BranchCurrent));
-    result.outputs.insert(QStringLiteral("VoltmeterTarget"), FloatJson(model.VoltmeterTarget));
+    result.outputs = model.Results();
     return result;
 }
 
@@ -84,11 +82,7 @@ LabCalc MakeLab1Calc()
         {QStringLiteral("S4"), QStringLiteral("0"), {}, QStringLiteral("switch S4, source 2 in branch 2 (0 open, 1 closed)")},
         {QStringLiteral("S5"), QStringLiteral("0"), {}, QStringLiteral("switch S5, R02 alone in branch 2 (0 open, 1 closed)")},
     };
-    lab.outputs = {
-        {QStringLiteral("NodeVoltage"), volt, QStringLiteral("U, node b against node d")},
-        {QStringLiteral("BranchCurrent"), QStringLiteral("A"), QStringLiteral("I1 (a to b), I2 (c to b), I3 (b to d)")},
-        {QStringLiteral("VoltmeterTarget"), volt, QStringLiteral("voltages ab, ad, bd, cb, cd")},
-    };
+    lab.outputs = Lab1Model().Results();
     lab.notes = {
         QStringLiteral("The model adds 0.001 ohm to R01, 0.0015 to R02, 0.01 to R1, 0.02 to R2 and 0.05 to R3, "
                        "so an entered 0 leaves a finite path; the netlist carries the same values."),
@@ -107,6 +101,17 @@ const LabCalc &Lab1::Calc()
         return l;
     }();
     return lab;
+}
+
+
+std::vector<CalcSetting> CalcSettings(const Lab1Model &model)
+{
+    CalcSettingWriter w(Lab1::Calc().inputs);
+    for (int i = 0; i < kElementCount; ++i)
+        w.Entry(model.ElementValues[std::size_t(i)], kLab1Entry);
+    for (int k = 0; k < kSwitchCount; ++k)
+        w.Position(model.SwitchState[std::size_t(k)]);
+    return w.Settings();
 }
 
 } // namespace ohmaris

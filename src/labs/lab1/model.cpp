@@ -81,9 +81,15 @@ Lab1Meters Lab1MeterStep(const Lab1Meters &present, const Lab1Model &model)
             MeterStep(present.A2, t.A2), MeterStep(present.V, t.V)};
 }
 
-void Lab1Model::Outputs(std::vector<double> &out) const
+Quantities Lab1Model::Results() const
 {
-    AppendOutputs(out, NodeVoltage, BranchCurrent, VoltmeterTarget);
+    const QString volt = QStringLiteral("V");
+    Quantities q;
+    q.Add(QStringLiteral("NodeVoltage"), volt, QStringLiteral("U, node b against node d"), NodeVoltage);
+    q.Add(QStringLiteral("BranchCurrent"), QStringLiteral("A"), QStringLiteral("I1 (a to b), I2 (c to b), I3 (b to d)"),
+          BranchCurrent);
+    q.Add(QStringLiteral("VoltmeterTarget"), volt, QStringLiteral("voltages ab, ad, bd, cb, cd"), VoltmeterTarget);
+    return q;
 }
 
 } // namespace ohmaris

@@ -3,7 +3,8 @@
 // one instance and drives it from its timer.
 #pragma once
 
-#include "calc/outputs.h"
+#include "calc/labcalc.h"
+#include "calc/quantity.h"
 
 #include <array>
 #include <cstdint>
@@ -47,8 +48,8 @@ struct Lab1Model {
 
     // The voltage the selector picks; a position outside 1..5 reads 0.
     float SelectedVoltage() const;
-    // Every result, for tools that check them.
-    void Outputs(std::vector<double> &out) const;
+    // Every result, named once, in the order they are printed.
+    Quantities Results() const;
 };
 
 // The four pointers in their update order: A1, A3, A2, V.
@@ -63,5 +64,9 @@ struct Lab1Meters {
 Lab1Meters Lab1MeterTargets(const Lab1Model &model);
 // Moves every pointer one step towards its target, A1, A3, A2, V in that order.
 Lab1Meters Lab1MeterStep(const Lab1Meters &present, const Lab1Model &model);
+
+// The calculator's inputs as this model holds them, under the calculator's
+// names (calc.cpp): given to the lab's calculator, they make the same model.
+std::vector<CalcSetting> CalcSettings(const Lab1Model &model);
 
 } // namespace ohmaris

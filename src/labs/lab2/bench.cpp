@@ -12,8 +12,9 @@ namespace {
 // V1 and V2: 150-division AC voltmeters on the 50, 150, 300 and 750 V ranges.
 SinglePhaseDesign Lab2Design()
 {
-    return CoilCapacitorDesign({MeterSpec{QStringLiteral("V1"), 150, 25, 5, 0.5f, 1, 2, 2},
-                                MeterSpec{QStringLiteral("V2"), 150, 25, 5, 0.5f, 1, 2, 2}},
+    const QString volt = QStringLiteral("V");
+    return CoilCapacitorDesign({MeterSpec{QStringLiteral("V1"), 150, 25, 5, 0.5f, 1, 2, 2, 0, volt},
+                                MeterSpec{QStringLiteral("V2"), 150, 25, 5, 0.5f, 1, 2, 2, 0, volt}},
                                QStringLiteral("oV"), {50.0f, 150.0f, 300.0f, 750.0f},
                                {QStringLiteral("50 В"), QStringLiteral("150 В"), QStringLiteral("300 В"),
                                 QStringLiteral("750 В")});

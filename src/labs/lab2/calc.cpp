@@ -11,26 +11,16 @@ namespace ohmaris {
 
 const LabCalc &Lab2::Calc()
 {
-    static const LabCalc lab = [] {
-        const QString volt = QStringLiteral("V");
-        return CoilCapacitorCalc<Lab2Model>(
-            2, QStringLiteral("Single-phase AC: coil in series with a capacitor"),
-            QStringLiteral("bypass switch S across the capacitor (0 open, 1 closed)"),
-            {
-                {QStringLiteral("CircuitCurrent"), QStringLiteral("A"), QStringLiteral("the series current")},
-                {QStringLiteral("ActivePower"), QStringLiteral("W"), QStringLiteral("I^2 R")},
-                {QStringLiteral("CoilVoltage"), volt, QStringLiteral("across the coil, R and L together (V1)")},
-                {QStringLiteral("CapacitorVoltage"), volt, QStringLiteral("across the capacitor (V2)")},
-            },
-            [](const Lab2Model &m, QJsonObject &out) {
-                out.insert(QStringLiteral("CircuitCurrent"), FloatJson(m.CircuitCurrent));
-                out.insert(QStringLiteral("ActivePower"), FloatJson(m.ActivePower));
-                out.insert(QStringLiteral("CoilVoltage"), FloatJson(m.CoilVoltage));
-                out.insert(QStringLiteral("CapacitorVoltage"), FloatJson(m.CapacitorVoltage));
-            },
-            &Lab2Netlist);
-    }();
+    static const LabCalc lab = CoilCapacitorCalc<Lab2Model>(
+        2, QStringLiteral("Single-phase AC: coil in series with a capacitor"),
+        QStringLiteral("bypass switch S across the capacitor (0 open, 1 closed)"), &Lab2Netlist);
     return lab;
+}
+
+
+std::vector<CalcSetting> CalcSettings(const Lab2Model &model)
+{
+    return CoilCapacitorSettings(Lab2::Calc().inputs, model);
 }
 
 } // namespace ohmaris

@@ -34,4 +34,17 @@ std::array<double, 2> Lab2Model::MeterTargets() const
     return {ScaleDivisions(CoilVoltage, 150.0, V1Range), ScaleDivisions(CapacitorVoltage, 150.0, V2Range)};
 }
 
+Quantities Lab2Model::Results() const
+{
+    const QString volt = QStringLiteral("V");
+    Quantities q;
+    AddSupplyAndElements(q);
+    q.Add(QStringLiteral("CircuitCurrent"), QStringLiteral("A"), QStringLiteral("the series current"), CircuitCurrent);
+    q.Add(QStringLiteral("ActivePower"), QStringLiteral("W"), QStringLiteral("I^2 R"), ActivePower);
+    q.Add(QStringLiteral("CoilVoltage"), volt, QStringLiteral("across the coil, R and L together (V1)"), CoilVoltage);
+    q.Add(QStringLiteral("CapacitorVoltage"), volt, QStringLiteral("across the capacitor (V2)"), CapacitorVoltage);
+    AddOverloadFlag(q);
+    return q;
+}
+
 } // namespace ohmaris

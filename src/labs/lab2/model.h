@@ -4,6 +4,7 @@
 // window's state; the window passes in the time from its clock.
 #pragma once
 
+#include "calc/labcalc.h"
 #include "labs/common/singlephase.h"
 
 #include <array>
@@ -28,6 +29,11 @@ public:
     // Where V1 and V2 head, in scale divisions.
     std::array<double, 2> MeterTargets() const override;
     float &MeterRange(int meter) override { return meter == 0 ? V1Range : V2Range; }
+    Quantities Results() const override;
 };
+
+// The calculator's inputs as this model holds them, under the calculator's
+// names (calc.cpp): given to the lab's calculator, they make the same model.
+std::vector<CalcSetting> CalcSettings(const Lab2Model &model);
 
 } // namespace ohmaris

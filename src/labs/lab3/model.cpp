@@ -39,10 +39,18 @@ std::array<double, 2> Lab3Model::MeterTargets() const
     return {ScaleDivisions(CoilCurrent, 100.0, A1Range), ScaleDivisions(CapacitorCurrent, 100.0, A2Range)};
 }
 
-void Lab3Model::Outputs(std::vector<double> &out) const
+Quantities Lab3Model::Results() const
 {
-    CoilCapacitorCircuit::Outputs(out);
-    AppendOutputs(out, CoilCurrent, CapacitorCurrent);
+    const QString amp = QStringLiteral("A");
+    Quantities q;
+    AddSupplyAndElements(q);
+    q.Add(QStringLiteral("CircuitCurrent"), amp, QStringLiteral("the total current drawn from the supply (K-50)"),
+          CircuitCurrent);
+    q.Add(QStringLiteral("CoilCurrent"), amp, QStringLiteral("the coil branch (A1)"), CoilCurrent);
+    q.Add(QStringLiteral("CapacitorCurrent"), amp, QStringLiteral("the capacitor branch (A2)"), CapacitorCurrent);
+    q.Add(QStringLiteral("ActivePower"), QStringLiteral("W"), QStringLiteral("I_coil^2 R"), ActivePower);
+    AddOverloadFlag(q);
+    return q;
 }
 
 } // namespace ohmaris

@@ -6,6 +6,7 @@
 // clock.
 #pragma once
 
+#include "calc/labcalc.h"
 #include "labs/common/singlephase.h"
 
 #include <array>
@@ -30,7 +31,11 @@ public:
     // Where A1 and A2 head, in scale divisions.
     std::array<double, 2> MeterTargets() const override;
     float &MeterRange(int meter) override { return meter == 0 ? A1Range : A2Range; }
-    void Outputs(std::vector<double> &out) const override;
+    Quantities Results() const override;
 };
+
+// The calculator's inputs as this model holds them, under the calculator's
+// names (calc.cpp): given to the lab's calculator, they make the same model.
+std::vector<CalcSetting> CalcSettings(const Lab3Model &model);
 
 } // namespace ohmaris

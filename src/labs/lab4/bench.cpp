@@ -56,14 +56,6 @@ KnobPanel MakeKnobPanel(QWidget *client, const QString &panel, const QRectF &pla
     return {p, c, k};
 }
 
-void SetUpSelector(Switcher &s, PictureBox *box, float min, float max, int positions)
-{
-    s.setPicCtl(box);
-    s.setMax(max);
-    s.setMin(min);
-    s.setPolojenii(positions);
-    s.setValue(1);
-}
 
 } // namespace
 
@@ -134,9 +126,9 @@ void Lab4Window::LoadBench()
     m.CircuitCurrent = m.ActivePower = 0.0f;
     m.BranchCurrent = {0.0f, 0.0f};
 
-    SetUpSelector(m_select1, m_picture9, 45, 315, kVariantCount);
-    SetUpSelector(m_connection, m_picture14, 90, 225, Lab4Model::kConnections);
-    SetUpSelector(m_select2, m_picture16, 45, 315, kVariantCount);
+    SetUpKnob(m_select1, m_picture9, {QStringLiteral("coil L1"), 45, 315, kVariantCount, 1});
+    SetUpKnob(m_connection, m_picture14, {QStringLiteral("connection"), 90, 225, Lab4Model::kConnections, 1});
+    SetUpKnob(m_select2, m_picture16, {QStringLiteral("coil L2"), 45, 315, kVariantCount, 1});
     m.VariantSelect = {1, 1};
     m.Connection = 1;
 
@@ -144,10 +136,18 @@ void Lab4Window::LoadBench()
     LayoutKnobPanel(m_picture15, m_label11, m_picture16, kSelectorPanelGap);
 }
 
-void Lab4Window::ReadKnobs()
+void Lab4Window::ReadOwnKnobs(SinglePhaseCircuit &c) const
 {
-    m_model.VariantSelect = {KnobPosition(m_select1), KnobPosition(m_select2)};
-    m_model.Connection = KnobPosition(m_connection);
+    auto &m = static_cast<Lab4Model &>(c);
+    m.VariantSelect = {KnobPosition(m_select1), KnobPosition(m_select2)};
+    m.Connection = KnobPosition(m_connection);
+}
+
+std::vector<CalcSetting> Lab4Window::Settings() const
+{
+    Lab4Model now = m_model;
+    ReadKnobsInto(now);
+    return CalcSettings(now);
 }
 
 SinglePhaseBench::SchematicState Lab4Window::Shown()

@@ -20,7 +20,8 @@ public:
 
     Lab4Model &Model() { return m_model; }
     bool RecalcDue() const override { return m_model.RecalcPending; }
-    void ModelOutputs(std::vector<double> &out) const override { m_model.Outputs(out); }
+    Quantities ModelResults() const override { return m_model.Results(); }
+    std::vector<CalcSetting> Settings() const override;
     Pribor &A1() { return Meter(0); }
     Pribor &A2() { return Meter(1); }
     Switcher &FirstSelector() { return m_select1; }
@@ -33,7 +34,8 @@ protected:
     SinglePhaseCircuit &Circuit() override { return m_model; }
     void BuildBench(QWidget *client) override;
     void LoadBench() override;
-    void ReadKnobs() override;
+    // `c` is this bench's model or a copy of it.
+    void ReadOwnKnobs(SinglePhaseCircuit &c) const override;
     // The schematic also shows both coils' subscripts and the joining wires.
     SchematicState Shown() override;
     void DrawLoadSide(Schematic &s, const AcGrid &g) override;

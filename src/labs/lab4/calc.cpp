@@ -66,12 +66,7 @@ CalcResult RunLab4(const LabCalc &lab, const QMap<QString, QString> &args)
     if (!ReadLab4(lab, args, model, result))
         return result;
     model.ComputeCircuit(kCalcTime);
-    QJsonObject &out = result.outputs;
-    out.insert(QStringLiteral("SupplyVoltage"), FloatJson(model.SupplyVoltage));
-    out.insert(QStringLiteral("CircuitCurrent"), FloatJson(model.CircuitCurrent));
-    out.insert(QStringLiteral("BranchCurrent"), FloatJson(model.BranchCurrent));
-    out.insert(QStringLiteral("ActivePower"), FloatJson(model.ActivePower));
-    out.insert(QStringLiteral("OverloadFlag"), int(model.Protection.OverloadFlag));
+    result.outputs = model.Results();
     return result;
 }
 
@@ -92,7 +87,6 @@ LabCalc MakeLab4Calc()
     lab.lab = 4;
     lab.title = QStringLiteral("Single-phase AC: magnetically coupled coils in series and in parallel");
     const QString ohm = QStringLiteral("Ohm");
-    const QString amp = QStringLiteral("A");
     const QString r = GeneralNumber(double(Lab4Model::kDefaultResistance));
     lab.inputs = {
         {QStringLiteral("sel1"), QStringLiteral("1"), {},
@@ -117,13 +111,7 @@ LabCalc MakeLab4Calc()
                        "the mutual voltage subtracts, position 4 so that it adds. The schematic's winding dots and "
                        "the netlist show the coils joined that way."),
     };
-    lab.outputs = {
-        {QStringLiteral("SupplyVoltage"), QStringLiteral("V"), QStringLiteral("U after the breaker")},
-        {QStringLiteral("CircuitCurrent"), amp, QStringLiteral("total current from the supply (K-50)")},
-        {QStringLiteral("BranchCurrent"), amp, QStringLiteral("currents of branches 1 and 2 (A1, A2)")},
-        {QStringLiteral("ActivePower"), QStringLiteral("W"), QStringLiteral("U I cos(angle of the admittance)")},
-        {QStringLiteral("OverloadFlag"), {}, QStringLiteral("1 while the total current exceeds 5 A")},
-    };
+    lab.outputs = Lab4Model().Results();
     return lab;
 }
 
@@ -138,6 +126,23 @@ const LabCalc &Lab4::Calc()
         return l;
     }();
     return lab;
+}
+
+
+std::vector<CalcSetting> CalcSettings(const Lab4Model &model)
+{
+    // In the order of InputIndex, as RunLab4 reads them.
+    CalcSettingWriter w(Lab4::Calc().inputs);
+    w.Position(model.VariantSelect[0]);
+    w.Position(model.VariantSelect[1]);
+    w.Position(model.Connection);
+    w.Position(model.SwitchState[SinglePhaseCircuit::kStep]);
+    w.Position(model.SwitchState[SinglePhaseCircuit::kBreaker]);
+    w.Position(model.SwitchState[Lab4Model::kS1]);
+    w.Position(model.SwitchState[Lab4Model::kS2]);
+    for (float r : model.ExternalResistance)
+        w.Entry(r, Lab4Model::kResistanceRule);
+    return w.Settings();
 }
 
 } // namespace ohmaris

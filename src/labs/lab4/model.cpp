@@ -114,11 +114,26 @@ bool Lab4Model::ApplyProtection(double now)
     return TripOn(RegulatedCurrent(SwitchState[kStep], CircuitCurrent), now);
 }
 
-void Lab4Model::Outputs(std::vector<double> &out) const
+Quantities Lab4Model::Results() const
 {
-    SinglePhaseCircuit::Outputs(out);
-    AppendOutputs(out, SupplyVoltage, CircuitCurrent, ActivePower, BranchCurrent, Inductance, Coupling,
-                  WindingResistance, MutualInductance);
+    const QString amp = QStringLiteral("A");
+    const QString henry = QStringLiteral("H");
+    Quantities q;
+    q.Add(QStringLiteral("SupplyVoltage"), QStringLiteral("V"), QStringLiteral("U after the breaker"), SupplyVoltage);
+    q.Add(QStringLiteral("CircuitCurrent"), amp, QStringLiteral("total current from the supply (K-50)"),
+          CircuitCurrent);
+    q.Add(QStringLiteral("BranchCurrent"), amp, QStringLiteral("currents of branches 1 and 2 (A1, A2)"),
+          BranchCurrent);
+    q.Add(QStringLiteral("ActivePower"), QStringLiteral("W"), QStringLiteral("U I cos(angle of the admittance)"),
+          ActivePower);
+    q.Add(QStringLiteral("Inductance"), henry, QStringLiteral("L1 and L2, by the first selector"), Inductance);
+    q.Add(QStringLiteral("Coupling"), QString(), QStringLiteral("coupling coefficient k, by both selectors"), Coupling);
+    q.Add(QStringLiteral("WindingResistance"), QStringLiteral("Ohm"), QStringLiteral("winding resistances r1 and r2"),
+          WindingResistance);
+    q.Add(QStringLiteral("MutualInductance"), henry, QStringLiteral("M, negative where the connection subtracts it"),
+          MutualInductance);
+    AddOverloadFlag(q, QStringLiteral("1 while the total current exceeds 5 A"));
+    return q;
 }
 
 } // namespace ohmaris

@@ -6,6 +6,7 @@
 // passes in the time from its clock.
 #pragma once
 
+#include "calc/labcalc.h"
 #include "calc/entry.h"
 #include "calc/phasor.h"
 #include "labs/common/singlephase.h"
@@ -82,7 +83,11 @@ public:
     // The instant trip on the regulator-scaled current step x I / 12, the
     // delayed one on the overload flag, which watches the current itself.
     bool ApplyProtection(double now) override;
-    void Outputs(std::vector<double> &out) const override;
+    Quantities Results() const override;
 };
+
+// The calculator's inputs as this model holds them, under the calculator's
+// names (calc.cpp): given to the lab's calculator, they make the same model.
+std::vector<CalcSetting> CalcSettings(const Lab4Model &model);
 
 } // namespace ohmaris

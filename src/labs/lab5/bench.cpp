@@ -27,7 +27,7 @@ ThreePhaseDesign Lab5Design()
          MeterSpec{QStringLiteral("A1"), 100, 10, 2, 1.5f, 1, 2, 2}, QStringLiteral("oA"), QStringLiteral("Command5"),
          Buttons({"0,5 A", "1 A", "2,5 A", "5 A"}), {0.5f, 1.0f, 2.5f, 5.0f}},
         {QStringLiteral("Picture4"), QRectF(12120, 240, 3015, 2655),
-         MeterSpec{QStringLiteral("V1"), 150, 25, 5, 1.5f, 1, 2, 2}, QStringLiteral("oV"), QStringLiteral("Command6"),
+         MeterSpec{QStringLiteral("V1"), 150, 25, 5, 1.5f, 1, 2, 2, 0, QStringLiteral("V")}, QStringLiteral("oV"), QStringLiteral("Command6"),
          Buttons({"50 В", "150 В", "300 В", "450 В"}), {50.0f, 150.0f, 300.0f, 450.0f}},
     };
     d.frame1 = QRectF(9120, 3120, 2775, 1095);

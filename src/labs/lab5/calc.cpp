@@ -34,13 +34,7 @@ CalcResult RunLab5(const LabCalc &lab, const QMap<QString, QString> &args)
         return result;
 
     model.ComputeCircuit(kThreePhaseCalcTime);
-    result.outputs.insert(QStringLiteral("PhaseVoltage"), FloatJson(model.PhaseVoltage));
-    result.outputs.insert(QStringLiteral("PhaseCurrent"), FloatJson(model.PhaseCurrent));
-    result.outputs.insert(QStringLiteral("PhasePower"), FloatJson(model.PhasePower));
-    result.outputs.insert(QStringLiteral("NeutralCurrent"), FloatJson(model.NeutralCurrent));
-    result.outputs.insert(QStringLiteral("NeutralVoltage"), FloatJson(model.NeutralVoltage));
-    result.outputs.insert(QStringLiteral("MaxPhaseCurrent"), FloatJson(model.MaxPhaseCurrent));
-    result.outputs.insert(QStringLiteral("OverloadFlag"), int(model.Protection.OverloadFlag));
+    result.outputs = model.Results();
     return result;
 }
 
@@ -49,8 +43,6 @@ LabCalc MakeLab5Calc()
     LabCalc lab;
     lab.lab = 5;
     lab.title = QStringLiteral("Three-phase star load with and without neutral wire");
-    const QString volt = QStringLiteral("V");
-    const QString amp = QStringLiteral("A");
     AddThreePhaseInputs(lab, Lab5Model::kDefaultElements, kPhases, QStringLiteral("phase"));
     lab.inputs.push_back({QStringLiteral("S0"), QStringLiteral("0"), {},
                           QStringLiteral("supply breaker SF (0 open, 1 closed)")});
@@ -60,17 +52,7 @@ LabCalc MakeLab5Calc()
                                   .arg(k + 1).arg(kPhases[std::size_t(k)])});
     lab.inputs.push_back({QStringLiteral("S4"), QStringLiteral("0"), {},
                           QStringLiteral("switch S4, neutral wire (0 open, 1 closed)")});
-    lab.outputs = {
-        {QStringLiteral("PhaseVoltage"), volt, QStringLiteral("source phase voltages A, B, C")},
-        {QStringLiteral("PhaseCurrent"), amp, QStringLiteral("phase currents A, B, C")},
-        {QStringLiteral("PhasePower"), QStringLiteral("W"),
-         QStringLiteral("K-50 wattmeter readings of phases A, B, C")},
-        {QStringLiteral("NeutralCurrent"), amp, QStringLiteral("neutral-wire current, ammeter A1")},
-        {QStringLiteral("NeutralVoltage"), volt,
-         QStringLiteral("star-point displacement, voltmeter V1")},
-        {QStringLiteral("MaxPhaseCurrent"), amp, QStringLiteral("largest phase current")},
-        {QStringLiteral("OverloadFlag"), {}, QStringLiteral("1 while a phase current exceeds 5 A")},
-    };
+    lab.outputs = Lab5Model().Results();
     return lab;
 }
 
@@ -85,6 +67,12 @@ const LabCalc &Lab5::Calc()
         return l;
     }();
     return lab;
+}
+
+
+std::vector<CalcSetting> CalcSettings(const Lab5Model &model)
+{
+    return ThreePhaseSettings(Lab5::Calc(), model);
 }
 
 } // namespace ohmaris

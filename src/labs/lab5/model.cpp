@@ -90,10 +90,18 @@ K50PhaseReadings Lab5Model::K50Readings() const
     return {PhaseVoltage, PhaseCurrent, PhasePower};
 }
 
-void Lab5Model::Outputs(std::vector<double> &out) const
+Quantities Lab5Model::Results() const
 {
-    ThreePhaseCircuit::Outputs(out);
-    AppendOutputs(out, PhaseCurrent, NeutralCurrent, NeutralVoltage);
+    const QString amp = QStringLiteral("A");
+    Quantities q;
+    AddPhaseVoltage(q, QStringLiteral("source phase voltages A, B, C"));
+    q.Add(QStringLiteral("PhaseCurrent"), amp, QStringLiteral("phase currents A, B, C"), PhaseCurrent);
+    AddPhasePower(q);
+    q.Add(QStringLiteral("NeutralCurrent"), amp, QStringLiteral("neutral-wire current, ammeter A1"), NeutralCurrent);
+    q.Add(QStringLiteral("NeutralVoltage"), QStringLiteral("V"), QStringLiteral("star-point displacement, voltmeter V1"),
+          NeutralVoltage);
+    AddMaxCurrentAndOverload(q, QStringLiteral("phase current"));
+    return q;
 }
 
 } // namespace ohmaris

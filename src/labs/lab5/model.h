@@ -6,6 +6,7 @@
 // Pure computation: times arrive as arguments, no clock is read here.
 #pragma once
 
+#include "calc/labcalc.h"
 #include "calc/entry.h"
 #include "calc/protection.h"
 #include "labs/common/threephase.h"
@@ -44,6 +45,7 @@ public:
 
     int SwitchCount() const override { return kSwitches; }
     std::int16_t &Switch(int index) override { return SwitchState[std::size_t(index)]; }
+    std::int16_t Switch(int index) const override { return SwitchState[std::size_t(index)]; }
 
     void ComputeCircuit(double now) override;
 
@@ -52,9 +54,13 @@ public:
     int MeterCount() const override { return 2; }
     float &MeterRange(int meter) override { return meter == 0 ? AmmeterRange : VoltmeterRange; }
     std::array<double, kMaxMeters> MeterTargets() const override;
-    void Outputs(std::vector<double> &out) const override;
+    Quantities Results() const override;
     // The phase voltages, currents and wattmeter powers as they stand.
     K50PhaseReadings K50Readings() const override;
 };
+
+// The calculator's inputs as this model holds them, under the calculator's
+// names (calc.cpp): given to the lab's calculator, they make the same model.
+std::vector<CalcSetting> CalcSettings(const Lab5Model &model);
 
 } // namespace ohmaris

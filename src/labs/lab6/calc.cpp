@@ -34,12 +34,7 @@ CalcResult RunLab6(const LabCalc &lab, const QMap<QString, QString> &args)
         return result;
 
     model.ComputeCircuit(kThreePhaseCalcTime);
-    result.outputs.insert(QStringLiteral("PhaseVoltage"), FloatJson(model.PhaseVoltage));
-    result.outputs.insert(QStringLiteral("BranchCurrent"), FloatJson(model.BranchCurrent));
-    result.outputs.insert(QStringLiteral("LineCurrent"), FloatJson(model.LineCurrent));
-    result.outputs.insert(QStringLiteral("PhasePower"), FloatJson(model.PhasePower));
-    result.outputs.insert(QStringLiteral("MaxPhaseCurrent"), FloatJson(model.MaxPhaseCurrent));
-    result.outputs.insert(QStringLiteral("OverloadFlag"), int(model.Protection.OverloadFlag));
+    result.outputs = model.Results();
     return result;
 }
 
@@ -62,17 +57,7 @@ LabCalc MakeLab6Calc()
                                   .arg(k + 4).arg(kBranches[std::size_t(k)])});
     lab.example = QStringLiteral("ohmaris-calc 6 S0=1 S1=1 S2=1 S3=1 S4=1 S5=1 S6=1  "
                                  "(every switch closed: the balanced delta)");
-    const QString amp = QStringLiteral("A");
-    lab.outputs = {
-        {QStringLiteral("PhaseVoltage"), QStringLiteral("V"),
-         QStringLiteral("star-equivalent source phase voltages A, B, C")},
-        {QStringLiteral("BranchCurrent"), amp, QStringLiteral("branch currents AB, BC, CA, ammeters A1, A2, A3")},
-        {QStringLiteral("LineCurrent"), amp, QStringLiteral("line currents A, B, C, the K-50 ammeter")},
-        {QStringLiteral("PhasePower"), QStringLiteral("W"),
-         QStringLiteral("K-50 wattmeter readings of phases A, B, C")},
-        {QStringLiteral("MaxPhaseCurrent"), amp, QStringLiteral("largest branch or line current")},
-        {QStringLiteral("OverloadFlag"), {}, QStringLiteral("1 while a branch or line current exceeds 5 A")},
-    };
+    lab.outputs = Lab6Model().Results();
     return lab;
 }
 
@@ -87,6 +72,12 @@ const LabCalc &Lab6::Calc()
         return l;
     }();
     return lab;
+}
+
+
+std::vector<CalcSetting> CalcSettings(const Lab6Model &model)
+{
+    return ThreePhaseSettings(Lab6::Calc(), model);
 }
 
 } // namespace ohmaris

@@ -130,10 +130,17 @@ K50PhaseReadings Lab6Model::K50Readings() const
     return {PhaseVoltage, LineCurrent, PhasePower};
 }
 
-void Lab6Model::Outputs(std::vector<double> &out) const
+Quantities Lab6Model::Results() const
 {
-    ThreePhaseCircuit::Outputs(out);
-    AppendOutputs(out, BranchCurrent, LineCurrent);
+    const QString amp = QStringLiteral("A");
+    Quantities q;
+    AddPhaseVoltage(q, QStringLiteral("star-equivalent source phase voltages A, B, C"));
+    q.Add(QStringLiteral("BranchCurrent"), amp, QStringLiteral("branch currents AB, BC, CA, ammeters A1, A2, A3"),
+          BranchCurrent);
+    q.Add(QStringLiteral("LineCurrent"), amp, QStringLiteral("line currents A, B, C, the K-50 ammeter"), LineCurrent);
+    AddPhasePower(q);
+    AddMaxCurrentAndOverload(q, QStringLiteral("branch or line current"));
+    return q;
 }
 
 } // namespace ohmaris

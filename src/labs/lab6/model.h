@@ -6,6 +6,7 @@
 // largest of the six currents. Pure computation: times arrive as arguments.
 #pragma once
 
+#include "calc/labcalc.h"
 #include "labs/common/threephase.h"
 
 #include <array>
@@ -47,6 +48,7 @@ public:
 
     int SwitchCount() const override { return kSwitches; }
     std::int16_t &Switch(int index) override { return SwitchState[std::size_t(index)]; }
+    std::int16_t Switch(int index) const override { return SwitchState[std::size_t(index)]; }
 
     void ComputeCircuit(double now) override;
 
@@ -54,10 +56,14 @@ public:
     int MeterCount() const override { return 3; }
     float &MeterRange(int meter) override { return AmmeterRange[std::size_t(meter)]; }
     std::array<double, kMaxMeters> MeterTargets() const override;
-    void Outputs(std::vector<double> &out) const override;
+    Quantities Results() const override;
     // The K-50 sits in the line wires: it measures the line currents, with
     // the star-equivalent phase voltages and the powers worked from them.
     K50PhaseReadings K50Readings() const override;
 };
+
+// The calculator's inputs as this model holds them, under the calculator's
+// names (calc.cpp): given to the lab's calculator, they make the same model.
+std::vector<CalcSetting> CalcSettings(const Lab6Model &model);
 
 } // namespace ohmaris

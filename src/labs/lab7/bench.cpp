@@ -45,10 +45,11 @@ QRectF TwipsGeometry(const QWidget *w)
     return {g.x() * kTwipsPerPixel, g.y() * kTwipsPerPixel, g.width() * kTwipsPerPixel, g.height() * kTwipsPerPixel};
 }
 
-MeterSpec Ammeter(const QString &caption)
+MeterSpec Ammeter(const QString &caption, float range)
 {
     MeterSpec m = kAmmeter;
     m.caption = caption;
+    m.range = range;
     return m;
 }
 
@@ -95,9 +96,13 @@ std::unique_ptr<LabWindow> CreateLabWindow<Lab7>()
 Lab7Window::Lab7Window()
     : LabWindow(Lab7::kFrame)
 {
-    for (auto [row, range] : {std::pair{&m_command4, &m_a1Range}, std::pair{&m_command6, &m_a2Range}}) {
+    for (auto [row, range, meter] : {std::tuple{&m_command4, &m_a1Range, &m_meterA1},
+                                     std::tuple{&m_command6, &m_a2Range, &m_meterA2}}) {
         row->setColours(kSelectedRange, ActiveBorderColour());
-        connect(row, &RangeRow::chosen, this, [range](int i) { *range = kRanges[std::size_t(i)]; });
+        connect(row, &RangeRow::chosen, this, [range, meter](int i) {
+            *range = kRanges[std::size_t(i)];
+            meter->setRange(*range);
+        });
         connect(row, &RangeRow::helpRequested, this, [this](const QString &key, Qt::MouseButton b) {
             ContextHelp(key, b);
         });
@@ -262,30 +267,24 @@ void Lab7Window::FormLoad()
         c.Text1[std::size_t(k)]->setText(GeneralNumber(double(kDefaults[std::size_t(k)])));
     }
 
-    SetUpMeter(m_meterA2, c.Picture2, Ammeter(QStringLiteral("A2")));
-    SetUpMeter(m_meterA1, c.Picture3, Ammeter(QStringLiteral("A1")));
+    m_a1Range = 1.0f;
+    m_a2Range = 1.0f;
+    SetUpMeter(m_meterA2, c.Picture2, Ammeter(QStringLiteral("A2"), m_a2Range));
+    SetUpMeter(m_meterA1, c.Picture3, Ammeter(QStringLiteral("A1"), m_a1Range));
 
-    const auto setUpKnob = [](Switcher &k, PictureBox *box, float max, float min, int positions, float value) {
-        k.setPicCtl(box);
-        k.setMax(max);
-        k.setMin(min);
-        k.setPolojenii(positions);
-        k.setValue(value);
-    };
-    setUpKnob(m_knob1, c.scope[0].knob, 30, 300, 9, 9);
-    setUpKnob(m_knob2, c.scope[1].knob, 30, 300, 9, 9);
-    setUpKnob(m_selector, c.Picture9, 140, 220, 3, 1);
+    SetUpKnob(m_knob1, c.scope[0].knob, {QStringLiteral("channel 1 sensitivity"), 300, 30, 9, 9});
+    SetUpKnob(m_knob2, c.scope[1].knob, {QStringLiteral("channel 2 sensitivity"), 300, 30, 9, 9});
+    SetUpKnob(m_selector, c.Picture9, {QStringLiteral("circuit"), 220, 140, 3, 1});
 
-    const auto setUpIndicator = [](Znak &z, PictureBox *box, int digits, double value) {
-        z.setPicCtl(box);
-        z.setDigits(digits);
-        z.setValue(value);
-        z.setEnable(false);
-    };
-    setUpIndicator(m_voltsPerDivision, c.scope[0].sensitivity, 1, 9);
-    setUpIndicator(m_milliampsPerDivision, c.scope[1].sensitivity, 2, 90);
-    setUpIndicator(m_timeBase1, c.scope[0].timeBase, 1, 2);
-    setUpIndicator(m_timeBase2, c.scope[1].timeBase, 1, 2);
+    // Dark until their channel is switched on.
+    const QString perDivision = QStringLiteral("%1/div");
+    const QString ms = perDivision.arg(QStringLiteral("ms"));
+    SetUpIndicator(m_voltsPerDivision, c.scope[0].sensitivity,
+                   {QStringLiteral("channel 1 V/div"), 1, 9, false, perDivision.arg(QStringLiteral("V"))});
+    SetUpIndicator(m_milliampsPerDivision, c.scope[1].sensitivity,
+                   {QStringLiteral("channel 2 mA/div"), 2, 90, false, perDivision.arg(QStringLiteral("mA"))});
+    SetUpIndicator(m_timeBase1, c.scope[0].timeBase, {QStringLiteral("channel 1 ms/div"), 1, 2, false, ms});
+    SetUpIndicator(m_timeBase2, c.scope[1].timeBase, {QStringLiteral("channel 2 ms/div"), 1, 2, false, ms});
 
     m_model.SwitchState = {std::int16_t(face::RoundHalfEven(m_selector.Value())), 0, 0};
     // The window is painted whole when it shows.
@@ -293,8 +292,6 @@ void Lab7Window::FormLoad()
     m_screenShown = {};
     c.Picture9->setEnabled(true);
 
-    m_a1Range = 1.0f;
-    m_a2Range = 1.0f;
     SetButtonColour(m_command4.button(2), kSelectedRange);
     SetButtonColour(m_command6.button(2), kSelectedRange);
     m_scope.ChannelOn = {0, 0, 0};
@@ -353,6 +350,13 @@ void Lab7Window::Timer1_Timer()
     // Pointers a fifth of the way to their targets, or onto them once there.
     m_meterA1.StepTowards(ScaleDivisions(m_model.MeterTarget1, 100.0, m_a1Range));
     m_meterA2.StepTowards(ScaleDivisions(m_model.MeterTarget2, 100.0, m_a2Range));
+}
+
+std::vector<CalcSetting> Lab7Window::Settings() const
+{
+    Lab7Model now = m_model;
+    now.SwitchState[Lab7Model::kCircuit] = std::int16_t(face::RoundHalfEven(m_selector.Value()));
+    return CalcSettings(now);
 }
 
 void Lab7Window::RedrawSchematic()

@@ -34,7 +34,15 @@ public:
     // Window state: lives for the whole run.
     Lab7Model &Model() { return m_model; }
     bool RecalcDue() const override { return m_model.RecalcPending; }
-    void ModelOutputs(std::vector<double> &out) const override { m_model.Outputs(out); }
+    Quantities ModelResults() const override
+    {
+        Quantities q = m_model.Results();
+        q.Add(m_model.PresentResults());
+        return q;
+    }
+    // The circuit as the selector shows it (the tick reads it into the
+    // model before it computes).
+    std::vector<CalcSetting> Settings() const override;
     ScopeRecorder &Scope() { return m_scope; }
     float DrawUnit() const { return m_drawUnit; }
     float A1Range() const { return m_a1Range; }

@@ -84,15 +84,13 @@ long long TickBefore(double t)
     return (long long)std::floor((t + kTimeSlack) * kTicksPerSecond);
 }
 
-QJsonObject Sample(const Lab7Model &m, double t)
+// One sample: the tick's time, then what the model gives at it.
+Quantities Sample(const Lab7Model &m, double t)
 {
-    QJsonObject o;
-    o.insert(QStringLiteral("t"), t);
-    o.insert(QStringLiteral("ScopeVoltage"), FloatJson(m.ScopeVoltage));
-    o.insert(QStringLiteral("ScopeCurrent"), FloatJson(m.ScopeCurrent));
-    o.insert(QStringLiteral("MeterTarget1"), FloatJson(m.MeterTarget1));
-    o.insert(QStringLiteral("MeterTarget2"), FloatJson(m.MeterTarget2));
-    return o;
+    Quantities q;
+    q.Add(QStringLiteral("t"), QStringLiteral("s"), QStringLiteral("time of the tick sampled"), t);
+    q.Add(m.PresentResults());
+    return q;
 }
 
 // What a run reads from its arguments.
@@ -195,7 +193,7 @@ CalcResult RunLab7(const LabCalc &lab, const QMap<QString, QString> &args)
                      [&times](std::size_t a, std::size_t b) { return TickBefore(times[a]) < TickBefore(times[b]); });
 
     model.SwitchState[Lab7Model::kCircuit] = std::int16_t(circuit);
-    std::vector<QJsonObject> samples(times.size());
+    std::vector<Quantities> samples(times.size());
     std::size_t nextEvent = 0;
     std::size_t nextSample = 0;
     for (long long k = 0; k <= lastTick; ++k) {
@@ -207,19 +205,8 @@ CalcResult RunLab7(const LabCalc &lab, const QMap<QString, QString> &args)
             samples[order[nextSample]] = Sample(model, now);
     }
 
-    QJsonObject &out = result.outputs;
-    out.insert(QStringLiteral("SolutionKind"), model.SolutionKind);
-    out.insert(QStringLiteral("Alpha"), FloatJson(model.Alpha));
-    out.insert(QStringLiteral("Beta"), FloatJson(model.Beta));
-    out.insert(QStringLiteral("Phase"), model.Phase);
-    out.insert(QStringLiteral("CoefA"), FloatJson(model.CoefA));
-    out.insert(QStringLiteral("CoefB"), FloatJson(model.CoefB));
-    out.insert(QStringLiteral("FinalVoltage"), FloatJson(model.FinalVoltage));
-    out.insert(QStringLiteral("FinalCurrent"), FloatJson(model.FinalCurrent));
-    QJsonArray samplesJson;
-    for (const QJsonObject &s : samples)
-        samplesJson.append(s);
-    out.insert(QStringLiteral("samples"), samplesJson);
+    result.outputs = model.Results();
+    result.samples = std::move(samples);
     return result;
 }
 
@@ -254,18 +241,8 @@ LabCalc MakeLab7Calc()
         QStringLiteral("In circuit 3 opening S1 stops the coil current at once; the coil's energy L i^2 / 2 "
                        "goes nowhere, where a real switch would spark."),
     };
-    lab.outputs = {
-        {QStringLiteral("SolutionKind"), {}, QStringLiteral("1 RC, 2 RL, 3 oscillatory, 4 critically damped, 5 two exponents, 6 u only")},
-        {QStringLiteral("Alpha"), QStringLiteral("1/s"), QStringLiteral("first exponent, circuit time")},
-        {QStringLiteral("Beta"), QStringLiteral("1/s"), QStringLiteral("angular frequency (3), second exponent (5), 1 (4)")},
-        {QStringLiteral("Phase"), QStringLiteral("rad"), QStringLiteral("phase of the oscillatory solution")},
-        {QStringLiteral("CoefA"), {}, QStringLiteral("amplitude of the first term")},
-        {QStringLiteral("CoefB"), {}, QStringLiteral("amplitude of the second term")},
-        {QStringLiteral("FinalVoltage"), QStringLiteral("V"), QStringLiteral("steady-state u")},
-        {QStringLiteral("FinalCurrent"), QStringLiteral("A"), QStringLiteral("steady-state i")},
-        {QStringLiteral("samples"), {},
-         QStringLiteral("per sample time: t, ScopeVoltage (V), ScopeCurrent (A), MeterTarget1, MeterTarget2 (A)")},
-    };
+    lab.outputs = Lab7Model().Results();
+    lab.sampleFields = Sample(Lab7Model(), 0.0);
     return lab;
 }
 
@@ -280,6 +257,25 @@ const LabCalc &Lab7::Calc()
         return l;
     }();
     return lab;
+}
+
+
+std::vector<CalcSetting> CalcSettings(const Lab7Model &model)
+{
+    // As RunLab7 reads them: the circuit, the five elements, then the
+    // switches, which the calculator takes as toggles; a closed switch is
+    // one thrown at 0 s from rest. No sample times.
+    CalcSettingWriter w(Lab7::Calc().inputs);
+    w.Position(model.SwitchState[Lab7Model::kCircuit]);
+    for (float element : model.ElementValues)
+        w.Entry(element, kLab7EntryRule);
+    QStringList closed;
+    for (int s : {Lab7Model::kS1, Lab7Model::kS2})
+        if (model.SwitchState[std::size_t(s)] != 0)
+            closed << QStringLiteral("S%1@0").arg(s);
+    w.Text(closed.join(QLatin1Char(',')));
+    w.Skip();
+    return w.Settings();
 }
 
 } // namespace ohmaris

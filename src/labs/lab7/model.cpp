@@ -251,10 +251,35 @@ void Lab7Model::SelectorTurned()
     RecalcPending = true;
 }
 
-void Lab7Model::Outputs(std::vector<double> &out) const
+Quantities Lab7Model::Results() const
 {
-    AppendOutputs(out, Alpha, Beta, Phase, CoefA, CoefB, FinalVoltage, FinalCurrent, ScopeVoltage, ScopeCurrent,
-                  JumpVoltage, JumpCurrent, MeterTarget1, MeterTarget2);
+    const QString perSecond = QStringLiteral("1/s");
+    Quantities q;
+    q.Add(QStringLiteral("SolutionKind"), QString(),
+          QStringLiteral("1 RC, 2 RL, 3 oscillatory, 4 critically damped, 5 two exponents, 6 u only"), SolutionKind);
+    q.Add(QStringLiteral("Alpha"), perSecond, QStringLiteral("first exponent, circuit time"), Alpha);
+    q.Add(QStringLiteral("Beta"), perSecond, QStringLiteral("angular frequency (3), second exponent (5), 1 (4)"), Beta);
+    q.Add(QStringLiteral("Phase"), QStringLiteral("rad"), QStringLiteral("phase of the oscillatory solution"), Phase);
+    q.Add(QStringLiteral("CoefA"), QString(), QStringLiteral("amplitude of the first term"), CoefA);
+    q.Add(QStringLiteral("CoefB"), QString(), QStringLiteral("amplitude of the second term"), CoefB);
+    q.Add(QStringLiteral("FinalVoltage"), QStringLiteral("V"), QStringLiteral("steady-state u"), FinalVoltage);
+    q.Add(QStringLiteral("FinalCurrent"), QStringLiteral("A"), QStringLiteral("steady-state i"), FinalCurrent);
+    q.Add(QStringLiteral("JumpVoltage"), QStringLiteral("V"), QStringLiteral("u just after the last switching"),
+          JumpVoltage);
+    q.Add(QStringLiteral("JumpCurrent"), QStringLiteral("A"), QStringLiteral("i just after the last switching"),
+          JumpCurrent);
+    return q;
+}
+
+Quantities Lab7Model::PresentResults() const
+{
+    const QString amp = QStringLiteral("A");
+    Quantities q;
+    q.Add(QStringLiteral("ScopeVoltage"), QStringLiteral("V"), QStringLiteral("u, oscilloscope channel 1"), ScopeVoltage);
+    q.Add(QStringLiteral("ScopeCurrent"), amp, QStringLiteral("i, oscilloscope channel 2"), ScopeCurrent);
+    q.Add(QStringLiteral("MeterTarget1"), amp, QStringLiteral("where ammeter A1 heads"), MeterTarget1);
+    q.Add(QStringLiteral("MeterTarget2"), amp, QStringLiteral("where ammeter A2 heads"), MeterTarget2);
+    return q;
 }
 
 } // namespace ohmaris

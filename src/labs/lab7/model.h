@@ -8,8 +8,9 @@
 // clock: every evaluation is given the present time in seconds.
 #pragma once
 
+#include "calc/labcalc.h"
 #include "calc/entry.h"
-#include "calc/outputs.h"
+#include "calc/quantity.h"
 
 #include <array>
 #include <cstdint>
@@ -76,8 +77,10 @@ public:
     void Evaluate(double now);
     // Ammeter targets (amperes) from the present u and i.
     void UpdateMeterTargets();
-    // Every result, for tools that check them.
-    void Outputs(std::vector<double> &out) const;
+    // The solution's results, named once, in the order they are printed.
+    Quantities Results() const;
+    // What the last evaluation gave at its time: u, i and the meter targets.
+    Quantities PresentResults() const;
 
     // The model's share of one timer tick: if a recomputation is pending,
     // take the selector position and recompute; then evaluate at `now` and
@@ -92,5 +95,9 @@ public:
 
     bool anySwitchClosed() const { return SwitchState[kS1] + SwitchState[kS2] > 0; }
 };
+
+// The calculator's inputs as this model holds them, under the calculator's
+// names (calc.cpp): given to the lab's calculator, they make the same model.
+std::vector<CalcSetting> CalcSettings(const Lab7Model &model);
 
 } // namespace ohmaris

@@ -285,23 +285,12 @@ void Lab8Window::FormLoad()
 
     // The displays, all dark: the two meters, the time base (2 ms per
     // division, never changed) and the knob's reading.
-    const std::array<std::tuple<Znak *, PictureBox *, int, double>, 4> displays{{
-        {&m_voltmeter, c.Picture4, 8, 0.0},
-        {&m_milliammeter, c.Picture8, 8, 0.0},
-        {&m_timeBase, c.Picture9, 1, 2.0},
-        {&m_voltsPerDivision, c.Picture11, 1, 3.0},
-    }};
-    for (const auto &[display, box, digits, value] : displays) {
-        display->setPicCtl(box);
-        display->setDigits(digits);
-        display->setValue(value);
-        display->setEnable(false);
-    }
-    m_knob.setPicCtl(c.Picture10);
-    m_knob.setMax(30.0f);
-    m_knob.setMin(300.0f);
-    m_knob.setPolojenii(9);
-    m_knob.setValue(9.0f);
+    SetUpIndicator(m_voltmeter, c.Picture4, {QStringLiteral("V1"), 8, 0.0, false, QStringLiteral("V")});
+    SetUpIndicator(m_milliammeter, c.Picture8, {QStringLiteral("mA"), 8, 0.0, false, QStringLiteral("mA")});
+    SetUpIndicator(m_timeBase, c.Picture9, {QStringLiteral("V2 ms/div"), 1, 2.0, false, QStringLiteral("ms/div")});
+    SetUpIndicator(m_voltsPerDivision, c.Picture11,
+                   {QStringLiteral("V2 V/div"), 1, 3.0, false, QStringLiteral("V/div")});
+    SetUpKnob(m_knob, c.Picture10, {QStringLiteral("V2 sensitivity"), 300.0f, 30.0f, 9, 9.0f});
     m_screenVoltsPerDivision = m_knob.Value();
 
     m_model.SourceOn.fill(0);

@@ -31,7 +31,8 @@ public:
     // Window state: lives for the whole run.
     Lab8Model &Model() { return m_model; }
     bool RecalcDue() const override { return m_model.RecalcPending; }
-    void ModelOutputs(std::vector<double> &out) const override { m_model.Outputs(out); }
+    Quantities ModelResults() const override { return m_model.Results(); }
+    std::vector<CalcSetting> Settings() const override { return CalcSettings(m_model); }
     float DrawUnit() const { return m_drawUnit; }
     const Lab8Anchors &Anchors() const { return m_anchors; }
     bool VoltmeterOn() const { return m_voltmeterOn; }

@@ -90,9 +90,7 @@ CalcResult RunLab8(const LabCalc &lab, const QMap<QString, QString> &args)
     if (!ReadLab8(lab, args, model, result))
         return result;
     model.ComputeCircuit();
-    result.outputs.insert(QStringLiteral("VoltageRms"), model.VoltageRms);
-    result.outputs.insert(QStringLiteral("CurrentRms"), model.CurrentRms);
-    result.outputs.insert(QStringLiteral("VoltageWave"), FloatJson(model.VoltageWave));
+    result.outputs = model.Results();
     return result;
 }
 
@@ -147,13 +145,7 @@ LabCalc MakeLab8Calc()
                        "value, and a component at a multiple of 50 (of 50 Hz) is sampled at its zeros or peaks "
                        "only. The netlist prints both."),
     };
-    lab.outputs = {
-        {QStringLiteral("VoltageRms"), QStringLiteral("V"), QStringLiteral("effective load voltage (digital voltmeter)")},
-        {QStringLiteral("CurrentRms"), QStringLiteral("A"),
-         QStringLiteral("effective load current (the milliammeter shows it x 1000)")},
-        {QStringLiteral("VoltageWave"), QStringLiteral("V"),
-         QStringLiteral("101 load voltage samples, t = 0, 0.2, ..., 20 ms")},
-    };
+    lab.outputs = M().Results();
     return lab;
 }
 
@@ -168,6 +160,27 @@ const LabCalc &Lab8::Calc()
         return l;
     }();
     return lab;
+}
+
+
+std::vector<CalcSetting> CalcSettings(const Lab8Model &model)
+{
+    // As RunLab8 reads them.
+    CalcSettingWriter w(Lab8::Calc().inputs);
+    for (std::int16_t on : model.SourceOn)
+        w.Position(on);
+    for (float em : model.SourceParams[M::kAmplitude])
+        w.Entry(em, kLab8SourceRule);
+    // A multiple is stored as a whole number of at least 1: its digits.
+    for (int k = 1; k < M::kSources; ++k)
+        w.Text(QString::number(qint64(model.SourceParams[M::kMultiple][std::size_t(k)])));
+    for (float phase : model.SourceParams[M::kPhase])
+        w.Entry(phase, kLab8SourceRule);
+    for (float element : model.ElementValues)
+        w.Entry(element, kLab8ElementRule);
+    for (int s = M::kS1; s < M::kS1 + M::kSwitches; ++s)
+        w.Position(model.SwitchState[std::size_t(s)]);
+    return w.Settings();
 }
 
 } // namespace ohmaris

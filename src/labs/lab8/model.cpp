@@ -118,13 +118,16 @@ bool Lab8Model::AnySourceOn() const
     return false;
 }
 
-void Lab8Model::Outputs(std::vector<double> &out) const
+Quantities Lab8Model::Results() const
 {
-    AppendOutputs(out, VoltageWave, VoltageRms, CurrentRms);
-    for (int k = 0; k < kSources; ++k) {
-        const SourceHarmonic h = GetSourceHarmonic(k);
-        AppendOutputs(out, h.Amplitude, h.Phase, h.Omega);
-    }
+    Quantities q;
+    q.Add(QStringLiteral("VoltageRms"), QStringLiteral("V"), QStringLiteral("effective load voltage (digital voltmeter)"),
+          VoltageRms);
+    q.Add(QStringLiteral("CurrentRms"), QStringLiteral("A"),
+          QStringLiteral("effective load current (the milliammeter shows it x 1000)"), CurrentRms);
+    q.Add(QStringLiteral("VoltageWave"), QStringLiteral("V"),
+          QStringLiteral("101 load voltage samples, t = 0, 0.2, ..., 20 ms"), VoltageWave);
+    return q;
 }
 
 } // namespace ohmaris

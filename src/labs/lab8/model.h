@@ -8,8 +8,9 @@
 // Pure computation on the window's state.
 #pragma once
 
+#include "calc/labcalc.h"
 #include "calc/entry.h"
-#include "calc/outputs.h"
+#include "calc/quantity.h"
 
 #include <QString>
 #include <array>
@@ -81,8 +82,12 @@ public:
     void ComputeCircuit();
 
     bool AnySourceOn() const;
-    // Every result, for tools that check them.
-    void Outputs(std::vector<double> &out) const;
+    // Every result, named once, in the order they are printed.
+    Quantities Results() const;
 };
+
+// The calculator's inputs as this model holds them, under the calculator's
+// names (calc.cpp): given to the lab's calculator, they make the same model.
+std::vector<CalcSetting> CalcSettings(const Lab8Model &model);
 
 } // namespace ohmaris

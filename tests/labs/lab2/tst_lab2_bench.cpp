@@ -56,6 +56,7 @@ private slots:
     void capacitanceBox();
     void overloadOpensTheBreaker();
     void reloadStartsAfresh();
+    void benchAsItStands();
 };
 
 void TestLab2Bench::startsAtRest()
@@ -359,6 +360,36 @@ void TestLab2Bench::reloadStartsAfresh()
     QCOMPARE(w->V1().Pic1(), control(QStringLiteral("Picture3")));
     fullVoltage();
     QCOMPARE(QString::number(double(w->V1().Value()), 'f', 1), QStringLiteral("51.7"));
+}
+
+// What a tool reads of the bench: the knobs as they stand (before the tick
+// reads them into the model), and each meter at the range chosen for it.
+void TestLab2Bench::benchAsItStands()
+{
+    fullVoltage();
+    ticks(60);
+    clickKnob(QStringLiteral("Picture9"), Qt::LeftButton); // variant 2
+    QCOMPARE(model().SwitchState[CoilCapacitorCircuit::kVariant], std::int16_t(1));
+    QMap<QString, QString> settings;
+    for (const CalcSetting &s : w->Settings())
+        settings.insert(s.name, s.value);
+    QCOMPARE(settings, (QMap<QString, QString>{{"variant", "2"}, {"step", "12"}, {"SF", "1"}, {"S", "0"}, {"C", "100"}}));
+
+    QTest::mouseClick(control(QStringLiteral("Command5(1)")), Qt::LeftButton); // V1 on 150 V
+    ticks(60);
+    QMap<QString, InstrumentReading> readings;
+    for (const InstrumentReading &r : w->Readings())
+        readings.insert(r.name, r);
+    const InstrumentReading v1 = readings.value(QStringLiteral("V1"));
+    QCOMPARE(v1.unit, QStringLiteral("V"));
+    QCOMPARE(v1.range, 150.0);
+    QCOMPARE(v1.resolution, 5.0);
+    QCOMPARE(v1.error, 0.75);
+    QCOMPARE(v1.value, double(w->V1().Value()));
+    // The K-50 on phase A at 450 V: the supply's 228 V, to the float.
+    QCOMPARE(float(readings.value(QStringLiteral("K-50 V")).value), 228.0f);
+    QCOMPARE(readings.value(QStringLiteral("AT")).value, 1.0);
+    QCOMPARE(readings.value(QStringLiteral("variant")).value, 2.0);
 }
 
 int main(int argc, char **argv)
