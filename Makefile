@@ -12,10 +12,12 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Building, the icon's PNG sizes (librsvg2-bin), the package (dpkg-dev), the
 # install tests: validators, man, and a virtual X display to start the
-# installed program from its menu entry; and the circuit simulator the
-# models are checked against (ngspice).
+# installed program from its menu entry; the screen-reader test: a D-Bus
+# session, the AT-SPI bus and its Python client; and the circuit simulator
+# the models are checked against (ngspice).
 PACKAGES = cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fontconfig fonts-liberation2 fonts-urw-base35 \
-  librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base xvfb xauth xdotool locales ngspice
+  librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base xvfb xauth xdotool locales \
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi ngspice
 SHOTS = $(BUILD)/screenshots
 
 .PHONY: all deps configure build run test gallery screenshots install package clean check-sanitize
@@ -80,11 +82,13 @@ clean:
 # The checking build, in a folder of its own: every test (but the install
 # checks, which look at files and the package, in make test), the gallery and a
 # short run of the random-input driver over the whole program and each lab
-# window (the driver lists them from the lab table), with AddressSanitizer and
-# UndefinedBehaviorSanitizer. The first report ends the program that made it,
-# and fails the target.
+# window (the driver lists them from the lab table; with every input, then with
+# keys only), with AddressSanitizer and UndefinedBehaviorSanitizer. The first
+# report ends the program that made it, and fails the target.
 SANITIZE_BUILD ?= build-sanitize
 MONKEY_EVENTS ?= 12000
+# The keyboard-only runs: the keys a student without a mouse has.
+MONKEY_KEY_EVENTS ?= 3000
 MONKEY_SEED ?= 1
 SANITIZE_ENV = ASAN_OPTIONS=abort_on_error=1:detect_stack_use_after_return=1:strict_init_order=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
@@ -104,6 +108,15 @@ check-sanitize: deps
 	  tail -n 2 $(SANITIZE_BUILD)/monkey$$w.log; \
 	  if [ $$rc -ne 0 ]; then grep -A 3 '^failure' $(SANITIZE_BUILD)/monkey$$w.log | head -n 40; \
 	    echo "make check-sanitize: the driver failed (exit $$rc), see $(SANITIZE_BUILD)/monkey$$w.log"; exit 1; fi; \
+	done
+	@windows="$$($(SANITIZE_ENV) $(SANITIZE_BUILD)/bin/ohmaris-monkey --windows)" || exit 1; \
+	for w in "" $$windows; do \
+	  echo "ohmaris-monkey --keys-only --seed $(MONKEY_SEED) --events $(MONKEY_KEY_EVENTS) $${w:+--window $$w}"; \
+	  $(SANITIZE_ENV) env -u QT_QPA_PLATFORM $(SANITIZE_BUILD)/bin/ohmaris-monkey --keys-only --seed $(MONKEY_SEED) \
+	    --events $(MONKEY_KEY_EVENTS) $${w:+--window $$w} > $(SANITIZE_BUILD)/monkey-keys$$w.log 2>&1; rc=$$?; \
+	  tail -n 3 $(SANITIZE_BUILD)/monkey-keys$$w.log; \
+	  if [ $$rc -ne 0 ]; then grep -A 3 '^failure' $(SANITIZE_BUILD)/monkey-keys$$w.log | head -n 40; \
+	    echo "make check-sanitize: the keyboard-only driver failed (exit $$rc), see $(SANITIZE_BUILD)/monkey-keys$$w.log"; exit 1; fi; \
 	done
 
 # Fuzzing with clang's libFuzzer, in a build folder of its own: each harness

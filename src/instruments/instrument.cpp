@@ -1,6 +1,8 @@
 // The binding of an instrument to its picture box.
 #include "instruments/instrument.h"
 
+#include "shell/accessible.h"
+
 namespace ohmaris {
 
 Instrument::Instrument(BoxUse use, QObject *parent) : QObject(parent), m_use(use) {}
@@ -30,6 +32,8 @@ void Instrument::setPicCtl(PictureBox *box)
     m_box = box;
     if (box) {
         box->setInstrument(this);
+        // An interface made for the box before it showed an instrument.
+        ForgetAccessible(box);
         if (m_use.opaque)
             box->setAttribute(Qt::WA_OpaquePaintEvent);
         Track(connect(box, &PictureBox::painting, this, [this](QPainter &p) { Pic1_Paint(p); }));
@@ -49,6 +53,11 @@ void Instrument::setName(const QString &name)
         return;
     m_name = name;
     Q_EMIT nameChanged(m_name);
+}
+
+QString Instrument::SpokenName() const
+{
+    return m_spokenName ? m_spokenName() : DefaultSpokenName();
 }
 
 void Instrument::Repaint()

@@ -1,9 +1,11 @@
 // What every instrument of a bench shares (the pointer meter, the numeric
 // display, the rotary knob): the binding to the picture box it draws into,
 // the box's shape rule and the request to repaint it, written once here;
-// the name the bench gives it; and what a person reads from it at any
-// moment. An instrument has no window of its own: from its binding on, the
-// box's paint event (and for a knob its mouse events) are handled by it.
+// the name the bench gives it; what a person reads from it at any moment;
+// and what a screen reader is told of it (its accessible interface, made
+// by the one factory of the program through the box it is bound to). An
+// instrument has no window of its own: from its binding on, the box's paint
+// event (and for a knob its mouse and key events) are handled by it.
 #pragma once
 
 #include "calc/reading.h"
@@ -12,7 +14,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
 
+class QAccessibleInterface;
 class QPainter;
 
 namespace ohmaris {
@@ -34,6 +38,18 @@ public:
     // "V2", "K-50 A"); it goes into every reading.
     QString Name() const { return m_name; }
     void setName(const QString &name);
+
+    // What the instrument is called aloud, in the language of the moment
+    // ("Ammeter A1", "Voltage regulator"); a meter says its kind and its
+    // name unless the bench gives words of its own.
+    using Words = std::function<QString()>;
+    void setSpokenName(Words words) { m_spokenName = std::move(words); }
+    QString SpokenName() const;
+
+    // The accessible interface of the bound box `box`, for the program's
+    // accessibility factory: a meter's value, a knob's position, a
+    // display's number.
+    virtual QAccessibleInterface *CreateAccessible(PictureBox *box) = 0;
 
     // What a person reads from the instrument now.
     virtual InstrumentReading Reading() const = 0;
@@ -68,6 +84,8 @@ protected:
     void Repaint();
     // Brings the bound box to the instrument's shape.
     void KeepShape();
+    // The spoken name when the bench gives none.
+    virtual QString DefaultSpokenName() const { return m_name; }
 
     // The bound box (null when none or when it is gone); only setPicCtl
     // changes it.
@@ -79,6 +97,7 @@ private:
     BoxUse m_use;
     BoxBinding m_binding;
     QString m_name;
+    Words m_spokenName;
 };
 
 } // namespace ohmaris

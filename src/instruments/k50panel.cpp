@@ -3,6 +3,7 @@
 
 #include "instruments/face.h"
 #include "shell/controls.h"
+#include "shell/spoken.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -112,6 +113,8 @@ K50Panel::K50Panel(QWidget *client, QRectF place)
     m_picture2 = panel;
     panel->setBackColor(QColor(kPanelBack));
     panel->setFocusPolicy(Qt::ClickFocus);
+    SetHelpKey(panel, QStringLiteral("oK"));
+    Speech::Attach(panel, [] { return tr("K-50 measuring set"); });
     const auto help = [this](const QString &key) {
         return [this, key](Qt::MouseButton b) { Q_EMIT helpRequested(key, b); };
     };
@@ -137,8 +140,10 @@ K50Panel::K50Panel(QWidget *client, QRectF place)
         row->Build(panel, QLatin1String(name), RowButtons(left, captions), kButtonFont, true);
         row->setFocusTarget(panel);
         // The highest range of each row carries the window colour at design.
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 3; ++i) {
             SetButtonColour(row->button(i), i == 2 ? WindowBackColour() : ButtonFaceColour());
+            SetButtonOn(row->button(i), i == 2);
+        }
         connect(row, &RangeRow::helpRequested, this, &K50Panel::helpRequested);
     }
     connect(&m_command2, &RangeRow::chosen, this, [this](int i) {
@@ -157,6 +162,9 @@ K50Panel::K50Panel(QWidget *client, QRectF place)
     connect(m_command1.data(), &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(PressHelp::Install(m_command1, QStringLiteral("oSSSS"), PressHelp::Pass::LeftButton),
             &PressHelp::helpRequested, this, &K50Panel::helpRequested);
+    Speech::Attach(m_command1, [button = m_command1] {
+        return tr("Power direction %1").arg(button ? button->text() : QString());
+    });
 
     auto *selectorBox = new PictureBox(panel);
     SetDesign(selectorBox, QStringLiteral("Picture11"), 6480, 240, 735, 735);
@@ -167,11 +175,18 @@ K50Panel::K50Panel(QWidget *client, QRectF place)
     for (std::size_t k = 0; k < 3; ++k) {
         PictureBox *box = MakePicture(panel, QLatin1String(boxes[k]), MeterPlace(kMeterColumn[k]), kMeterFont);
         SetUpMeter(*meters[k], box, kMeters[k]);
+        SetHelpKey(box, QLatin1String(keys[k]));
         connect(box, &PictureBox::mouseDown, this,
                 [h = help(QLatin1String(keys[k]))](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { h(b); });
     }
 
-    SetUpKnob(m_selector, selectorBox, {QStringLiteral("K-50 phase"), 225, 135, 3, 1});
+    m_voltmeter.setSpokenName([] { return tr("K-50 voltmeter"); });
+    m_ammeter.setSpokenName([] { return tr("K-50 ammeter"); });
+    m_wattmeter.setSpokenName([] { return tr("K-50 wattmeter"); });
+    SetUpKnob(m_selector, selectorBox,
+              {QStringLiteral("K-50 phase"), 225, 135, 3, 1, [] { return tr("K-50 phase selector"); },
+               [](int p) { return tr("phase %1").arg(QChar(u'A' + std::clamp(p, 1, 3) - 1)); }});
+    SetHelpKey(selectorBox, QStringLiteral("oSS"));
     connect(&m_selector, &Switcher::valueChanged, this, [this, phase = SelectedPhase()]() mutable {
         if (SelectedPhase() != phase)
             Q_EMIT phaseChanged(phase = SelectedPhase());
@@ -206,8 +221,7 @@ K50Panel::~K50Panel()
 
 void K50Panel::FocusPanel()
 {
-    if (m_picture2)
-        m_picture2->setFocus();
+    FocusAfterClick(m_picture2);
 }
 
 void K50Panel::RangesChosen(float powerRangeBefore)

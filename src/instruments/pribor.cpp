@@ -4,8 +4,12 @@
 #include "calc/entry.h"
 #include "calc/meterdrive.h"
 #include "calc/phasor.h"
+#include "instruments/accessible.h"
 #include "instruments/face.h"
+#include "shell/accessible.h"
+#include "shell/spoken.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -259,6 +263,9 @@ void Pribor::setRange(float v)
         return;
     m_range = v;
     Q_EMIT scaleChanged();
+    // The pointer stands where it stood; it reads differently.
+    if (m_atRest && QAccessible::isActive())
+        TellValue(m_box, Reading().value);
 }
 
 bool Pribor::MovePointer(float v)
@@ -282,12 +289,28 @@ void Pribor::SetAtRest(bool atRest)
         return;
     m_atRest = atRest;
     Q_EMIT atRestChanged(m_atRest);
+    // A screen reader hears of a reading when the pointer has come to rest,
+    // not at every step.
+    if (m_atRest && QAccessible::isActive())
+        TellValue(m_box, Reading().value);
 }
 
 void Pribor::setValue(float v)
 {
     MovePointer(v);
     SetAtRest(true);
+}
+
+QAccessibleInterface *Pribor::CreateAccessible(PictureBox *box)
+{
+    return MeterAccessible(box, this);
+}
+
+QString Pribor::DefaultSpokenName() const
+{
+    const QString kind = MeterKind(m_unit);
+    const QString label = SpokenLabel(Name(), SpokenLanguage());
+    return kind.isEmpty() ? label : kind + QLatin1Char(' ') + label;
 }
 
 InstrumentReading Pribor::Reading() const

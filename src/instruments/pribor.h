@@ -160,6 +160,8 @@ public:
     // the bound box's paint handler calls this.
     void Pic1_Paint(QPainter &p) override;
 
+    QAccessibleInterface *CreateAccessible(PictureBox *box) override;
+
 Q_SIGNALS:
     // The pointer moved (from the drive or set from outside).
     void valueChanged(float value);
@@ -171,6 +173,8 @@ Q_SIGNALS:
 protected:
     int ShapeHeight(int width) const override;
     void Bound(PictureBox *box) override;
+    // Its kind by its unit and its name: "Ammeter A1".
+    QString DefaultSpokenName() const override;
 
 private:
     void FaceChanged();

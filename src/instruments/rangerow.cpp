@@ -37,8 +37,10 @@ QPushButton *RangeRow::button(int index) const
 
 void RangeRow::Highlight(int index)
 {
-    for (int k = 0; k < count(); ++k)
+    for (int k = 0; k < count(); ++k) {
         SetButtonColour(button(k), k == index ? m_selected : m_other);
+        SetButtonOn(button(k), k == index);
+    }
 }
 
 void RangeRow::Click(int index)
@@ -47,8 +49,7 @@ void RangeRow::Click(int index)
         return;
     Highlight(index);
     Q_EMIT chosen(index);
-    if (m_focus)
-        m_focus->setFocus();
+    FocusAfterClick(m_focus);
 }
 
 } // namespace ohmaris

@@ -2,10 +2,14 @@
 #include "instruments/switcher.h"
 
 #include "calc/phasor.h"
+#include "instruments/accessible.h"
 #include "instruments/face.h"
+#include "shell/accessible.h"
 #include "shell/controls.h"
 
+#include <QCoreApplication>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -117,13 +121,21 @@ void Switcher::Bound(PictureBox *box)
     Track(connect(box, &PictureBox::clicked, this, &Switcher::Pic1_Click));
     Track(connect(box, &PictureBox::doubleClicked, this, &Switcher::Pic1_DblClick));
     Track(connect(box, &PictureBox::mouseLeft, box, &QWidget::unsetCursor));
+    Track(connect(box, &PictureBox::keyPressed, this, &Switcher::Pic1_KeyDown));
 }
 
 void Switcher::ValueMayHaveChanged(float before)
 {
     const float now = Value();
-    if (now != before)
-        Q_EMIT valueChanged(now);
+    if (now == before)
+        return;
+    Q_EMIT valueChanged(now);
+    TellValue(m_box, double(face::RoundHalfEven(double(now))));
+}
+
+QAccessibleInterface *Switcher::CreateAccessible(PictureBox *box)
+{
+    return KnobAccessible(box, this);
 }
 
 void Switcher::setMax(float v)
@@ -170,10 +182,20 @@ InstrumentReading Switcher::Reading() const
     return r;
 }
 
+QString Switcher::PositionText() const
+{
+    const int p = int(face::RoundHalfEven(double(Value())));
+    if (m_positionWords)
+        return m_positionWords(p);
+    return QCoreApplication::translate("ohmaris::Spoken", "position %1 of %2").arg(p).arg(Polojenii());
+}
+
 void SetUpKnob(Switcher &knob, PictureBox *box, const KnobSpec &spec)
 {
     knob.setPicCtl(box);
     knob.setName(spec.name);
+    knob.setSpokenName(spec.spokenName);
+    knob.setPositionWords(spec.spokenPosition);
     knob.setMax(spec.max);
     knob.setMin(spec.min);
     knob.setPolojenii(spec.positions);
@@ -228,6 +250,61 @@ void Switcher::Pic1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modi
         }
     }
     Q_EMIT mouseDown(button, modifiers);
+}
+
+void Switcher::Pic1_KeyDown(QKeyEvent *e)
+{
+    switch (BenchKeyOf(e->key(), e->modifiers())) {
+    case BenchKey::Clockwise:
+        KeyTurn(knob::Right);
+        break;
+    case BenchKey::Anticlockwise:
+        KeyTurn(knob::Left);
+        break;
+    case BenchKey::First:
+        KeyTurnTo(1);
+        break;
+    case BenchKey::Last:
+        KeyTurnTo(Polojenii());
+        break;
+    case BenchKey::Help: {
+        // As Shift with the right button, without that button's turn.
+        const KeyboardPress press(m_box);
+        Q_EMIT mouseDown(Qt::RightButton, Qt::ShiftModifier);
+        break;
+    }
+    case BenchKey::Press:
+        break; // a knob is turned, not pressed
+    case BenchKey::None:
+        return;
+    }
+    e->accept();
+}
+
+void Switcher::KeyTurn(int button)
+{
+    const KeyboardPress press(m_box);
+    Q_EMIT mouseDown(Qt::NoButton, Qt::NoModifier);
+    m_lastButton = button;
+    Pic1_Click();
+}
+
+void Switcher::KeyTurnTo(int position)
+{
+    position = std::clamp(position, 1, Polojenii());
+    // The button that raises the position: the left one turns towards
+    // larger angles, which are larger positions when the step is positive.
+    const int up = knob::Step(m_min, m_max, Polojenii()) >= 0 ? knob::Left : knob::Right;
+    const int down = up == knob::Left ? knob::Right : knob::Left;
+    for (int k = 0; k < Polojenii(); ++k) {
+        const float before = Value();
+        const int now = int(face::RoundHalfEven(double(before)));
+        if (now == position)
+            return;
+        KeyTurn(now < position ? up : down);
+        if (Value() == before)
+            return; // stopped at an end
+    }
 }
 
 void Switcher::TurnOnePosition()

@@ -2,7 +2,11 @@
 // regulators, phase selectors, oscilloscope knobs). It draws itself over its
 // host picture box's parent and turns one position per click: the left
 // button towards larger angles, the right button towards smaller ones. The
-// turning rule and the geometry are pure functions in ohmaris::knob.
+// keyboard turns it as the mouse does: Right or Up as the right button
+// (clockwise), Left or Down as the left one, Home and End to its first and
+// last position; the menu key asks for its help as Shift with the right
+// button does. The turning rule and the geometry are pure functions in
+// ohmaris::knob.
 #pragma once
 
 #include "instruments/instrument.h"
@@ -10,6 +14,9 @@
 #include <QObject>
 #include <QPointF>
 #include <QPointer>
+#include <functional>
+
+class QKeyEvent;
 
 namespace ohmaris {
 
@@ -84,12 +91,28 @@ public:
 
     // The position the knob stands at, of its positions.
     InstrumentReading Reading() const override;
+    QAccessibleInterface *CreateAccessible(PictureBox *box) override;
 
     float Step() const { return m_step; }
     int LastButton() const { return m_lastButton; }
 
+    // What is said of the knob's position aloud, by the bench that owns it
+    // ("variant 3", "max"); position p of Polojenii when none is given.
+    using PositionWords = std::function<QString(int position)>;
+    void setPositionWords(PositionWords words) { m_positionWords = std::move(words); }
+    QString PositionText() const;
+
     // Host event handlers (positions in the host's pixels).
     void Pic1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF pos);
+    // A key on the focused host: a turn, the ends, help (accepted), or
+    // nothing of the knob's.
+    void Pic1_KeyDown(QKeyEvent *e);
+    // One turn with `button` (knob::Left or knob::Right) made from the
+    // keyboard: the press the owner hears says no button, so it opens no
+    // help pop-up, and the click turns the knob as the mouse's would.
+    void KeyTurn(int button);
+    // Turns position by position to `position`, as far as the knob goes.
+    void KeyTurnTo(int position);
     void Pic1_MouseMove(QPointF pos);
     void Pic1_Click();
     void Pic1_DblClick();
@@ -123,6 +146,7 @@ private:
     bool m_changed = false;
     float m_step = 45.0f;
     int m_lastButton = knob::NoButton;
+    PositionWords m_positionWords;
 };
 
 // The one place a knob is set up: binds it to its box (PicCtl first), then
@@ -133,6 +157,10 @@ struct KnobSpec {
     float max = 360.0f;
     int positions = 8;
     float value = 1.0f;
+    // What the knob is called aloud and what its positions are (in the
+    // language of the moment); Name and "position p of n" when not given.
+    Instrument::Words spokenName = {};
+    Switcher::PositionWords spokenPosition = {};
 };
 void SetUpKnob(Switcher &knob, PictureBox *box, const KnobSpec &spec);
 

@@ -1,7 +1,9 @@
 // Seven-segment display: cell encoding and drawing.
 #include "instruments/znak.h"
 
+#include "instruments/accessible.h"
 #include "instruments/face.h"
+#include "shell/accessible.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -202,6 +204,8 @@ void Znak::setValue(double v)
     m_display = d;
     Repaint();
     Q_EMIT valueChanged(m_display.stored);
+    if (m_enable)
+        TellValue(m_box, m_display.stored);
 }
 
 void Znak::setDigits(int v)
@@ -226,6 +230,7 @@ void Znak::setEnable(bool v)
     m_enable = v;
     Repaint();
     Q_EMIT enableChanged(m_enable);
+    TellDescription(m_box);
 }
 
 void Znak::setUnit(const QString &v)
@@ -234,6 +239,11 @@ void Znak::setUnit(const QString &v)
         return;
     m_unit = v;
     Q_EMIT unitChanged(m_unit);
+}
+
+QAccessibleInterface *Znak::CreateAccessible(PictureBox *box)
+{
+    return DisplayAccessible(box, this);
 }
 
 InstrumentReading Znak::Reading() const
@@ -250,6 +260,7 @@ void SetUpIndicator(Znak &display, PictureBox *box, const IndicatorSpec &spec)
 {
     display.setPicCtl(box);
     display.setName(spec.name);
+    display.setSpokenName(spec.spokenName);
     display.setDigits(spec.digits);
     display.setUnit(spec.unit);
     display.setEnable(spec.enable);

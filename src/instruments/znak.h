@@ -79,6 +79,7 @@ public:
     // The number the display shows, in its unit; none while it is dark or
     // shows an overflow.
     InstrumentReading Reading() const override;
+    QAccessibleInterface *CreateAccessible(PictureBox *box) override;
 
     const znak::Display &display() const { return m_display; }
 
@@ -110,6 +111,9 @@ struct IndicatorSpec {
     double value = 0.0;
     bool enable = true;
     QString unit;
+    // What the display is called aloud, in the language of the moment;
+    // its name when not given.
+    Instrument::Words spokenName = {};
 };
 void SetUpIndicator(Znak &display, PictureBox *box, const IndicatorSpec &spec);
 

@@ -4,6 +4,7 @@
 #include "calc/entry.h"
 #include "shell/picturebox.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -15,9 +16,11 @@
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QStyleOption>
 #include <QVariant>
 #include <algorithm>
+#include <cmath>
 
 namespace ohmaris {
 
@@ -26,6 +29,10 @@ constexpr const char *kDesignRect = "ohmarisDesignRect";
 constexpr const char *kDesignFont = "ohmarisDesignFont";
 constexpr const char *kOverlay = "ohmarisOverlay";
 constexpr const char *kButtonColour = "ohmarisButtonColour";
+constexpr const char *kHelpKey = "ohmarisHelpKey";
+
+// The control of the key press being handled (KeyboardPress).
+QWidget *g_keyboardControl = nullptr;
 
 // Draws a button's panel as a flat fill of its palette's button colour
 // inside a thin raised edge (sunken while pressed). The application style
@@ -121,9 +128,8 @@ QLabel *MakeLabel(QWidget *parent, const QString &name, const QRectF &twips, con
 QPushButton *MakeButton(QWidget *parent, const QString &name, const QRectF &twips, const QString &caption,
                         double points, bool bold)
 {
-    auto *b = PlaceControl<QPushButton>(parent, name, twips, kBenchFont, points, bold);
+    auto *b = PlaceControl<BenchButton>(parent, name, twips, kBenchFont, points, bold);
     b->setText(caption);
-    b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
 
@@ -270,6 +276,62 @@ ClickArea::ClickArea(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_TranslucentBackground);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ClickArea::setDescribe(Describe describe)
+{
+    m_describe = std::move(describe);
+    const Hotspot h = this->describe();
+    SetHelpKey(this, h.key);
+    m_toldClosed = h.closed;
+    m_toldDetail = h.detail;
+}
+
+void ClickArea::Press(Qt::MouseButton button)
+{
+    Q_EMIT mouseDown(button, Qt::NoModifier);
+    NoteChange();
+}
+
+void ClickArea::NoteChange()
+{
+    if (!QAccessible::isActive() || !m_describe)
+        return;
+    const Hotspot h = describe();
+    if (h.closed != m_toldClosed) {
+        m_toldClosed = h.closed;
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent e(this, changed);
+        QAccessible::updateAccessibility(&e);
+    }
+    if (h.detail != m_toldDetail) {
+        m_toldDetail = h.detail;
+        QAccessibleEvent e(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&e);
+    }
+}
+
+void ClickAreas::NoteChanges()
+{
+    if (!QAccessible::isActive())
+        return;
+    for (const QPointer<ClickArea> &a : m_areas)
+        if (a)
+            a->NoteChange();
+}
+
+void ClickAreas::PlaceArea(ClickArea *area, const QRect &pixels)
+{
+    area->setGeometry(pixels);
+    QWidget *picture = area->parentWidget();
+    const bool reachable = picture && picture->rect().intersects(pixels);
+    const Qt::FocusPolicy policy = reachable ? Qt::TabFocus : Qt::NoFocus;
+    if (area->focusPolicy() != policy)
+        area->setFocusPolicy(policy);
+    if (!reachable && area->hasFocus() && picture)
+        picture->setFocus(Qt::OtherFocusReason);
 }
 
 void ClickAreas::Raise()
@@ -298,12 +360,41 @@ void ClickAreas::Raise()
 void ClickArea::mousePressEvent(QMouseEvent *e)
 {
     Q_EMIT mouseDown(e->button(), e->modifiers());
+    NoteChange();
 }
 
 void ClickArea::mouseDoubleClickEvent(QMouseEvent *e)
 {
     // A fast second click toggles again, as a second press should.
     mousePressEvent(e);
+}
+
+void ClickArea::keyPressEvent(QKeyEvent *e)
+{
+    switch (BenchKeyOf(e->key(), e->modifiers())) {
+    case BenchKey::Press: {
+        const KeyboardPress press(this);
+        Press(Qt::LeftButton);
+        break;
+    }
+    case BenchKey::Help: {
+        const KeyboardPress press(this);
+        Press(Qt::RightButton);
+        break;
+    }
+    default:
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+}
+
+void ClickArea::paintEvent(QPaintEvent *)
+{
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    DrawFocusMark(p, this);
 }
 
 ParamBox::ParamBox(QWidget *parent, Filter filter) : QLineEdit(parent), m_filter(filter)
@@ -394,6 +485,15 @@ void ParamBox::dropEvent(QDropEvent *e)
     e->ignore();
 }
 
+void ParamBox::paintEvent(QPaintEvent *e)
+{
+    QLineEdit::paintEvent(e);
+    if (hasFocus()) {
+        QPainter p(this);
+        DrawFocusMark(p, this);
+    }
+}
+
 } // namespace ohmaris
 
 namespace ohmaris {
@@ -404,6 +504,7 @@ PressHelp::PressHelp(QWidget *control, const QString &key, Pass pass) : QObject(
 
 PressHelp *PressHelp::Install(QWidget *control, const QString &key, Pass pass)
 {
+    SetHelpKey(control, key);
     auto *h = new PressHelp(control, key, pass);
     control->installEventFilter(h);
     return h;
@@ -417,6 +518,196 @@ bool PressHelp::eventFilter(QObject *watched, QEvent *event)
     const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
     Q_EMIT helpRequested(m_key, button);
     return !(m_pass == Pass::LeftButton && button == Qt::LeftButton);
+}
+
+} // namespace ohmaris
+
+namespace ohmaris {
+
+BenchKey BenchKeyOf(int key, Qt::KeyboardModifiers modifiers)
+{
+    const Qt::KeyboardModifiers held =
+        modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (key == Qt::Key_F10)
+        return held == Qt::ShiftModifier ? BenchKey::Help : BenchKey::None;
+    if (held != Qt::NoModifier)
+        return BenchKey::None;
+    switch (key) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return BenchKey::Press;
+    case Qt::Key_Menu:
+        return BenchKey::Help;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        return BenchKey::Clockwise;
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        return BenchKey::Anticlockwise;
+    case Qt::Key_Home:
+        return BenchKey::First;
+    case Qt::Key_End:
+        return BenchKey::Last;
+    default:
+        return BenchKey::None;
+    }
+}
+
+KeyboardPress::KeyboardPress(QWidget *control) : m_previous(g_keyboardControl)
+{
+    g_keyboardControl = control;
+}
+
+KeyboardPress::~KeyboardPress()
+{
+    g_keyboardControl = m_previous;
+}
+
+QWidget *KeyboardPress::Control()
+{
+    return g_keyboardControl;
+}
+
+void FocusAfterClick(QWidget *target)
+{
+    if (target && !KeyboardPress::Control())
+        target->setFocus();
+}
+
+std::vector<int> ReadingOrder(const std::vector<QRectF> &rects, Qt::Orientation lines)
+{
+    const bool rows = lines == Qt::Horizontal;
+    const auto across = [rows](const QRectF &r) { return rows ? r.top() : r.left(); };
+    const auto middle = [rows](const QRectF &r) { return rows ? r.center().y() : r.center().x(); };
+    const auto along = [rows](const QRectF &r) { return rows ? r.left() : r.top(); };
+    std::vector<int> byStart(rects.size());
+    for (std::size_t i = 0; i < rects.size(); ++i)
+        byStart[i] = int(i);
+    std::stable_sort(byStart.begin(), byStart.end(), [&](int a, int b) {
+        const QRectF &ra = rects[std::size_t(a)], &rb = rects[std::size_t(b)];
+        return across(ra) != across(rb) ? across(ra) < across(rb) : along(ra) < along(rb);
+    });
+    std::vector<int> order;
+    std::size_t next = 0;
+    while (next < byStart.size()) {
+        const double limit = middle(rects[std::size_t(byStart[next])]);
+        std::size_t end = next + 1;
+        while (end < byStart.size() && across(rects[std::size_t(byStart[end])]) < limit)
+            ++end;
+        std::vector<int> line(byStart.begin() + std::ptrdiff_t(next), byStart.begin() + std::ptrdiff_t(end));
+        std::stable_sort(line.begin(), line.end(), [&](int a, int b) {
+            return along(rects[std::size_t(a)]) < along(rects[std::size_t(b)]);
+        });
+        order.insert(order.end(), line.begin(), line.end());
+        next = end;
+    }
+    return order;
+}
+
+void SetHelpKey(QWidget *w, const QString &key)
+{
+    if (w)
+        w->setProperty(kHelpKey, key);
+}
+
+QString HelpKeyOf(const QWidget *w)
+{
+    return w ? w->property(kHelpKey).toString() : QString();
+}
+
+int FocusMarkWidth(int screenHeight)
+{
+    return std::max(2, int(std::lround(2.0 * screenHeight / 768.0)));
+}
+
+void DrawFocusMark(QPainter &p, const QWidget *w)
+{
+    if (!w->hasFocus())
+        return;
+    const QScreen *screen = w->screen();
+    const int k = FocusMarkWidth(screen ? screen->geometry().height() : 768);
+    const QRect r = w->rect();
+    if (r.width() <= 2 * k || r.height() <= 2 * k)
+        return;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
+    // Filled strips, so the frame lies inside the control whatever the
+    // pen's rounding.
+    const QColor blue(0, 0, 255);
+    p.fillRect(QRect(r.left(), r.top(), r.width(), k), blue);
+    p.fillRect(QRect(r.left(), r.bottom() - k + 1, r.width(), k), blue);
+    p.fillRect(QRect(r.left(), r.top(), k, r.height()), blue);
+    p.fillRect(QRect(r.right() - k + 1, r.top(), k, r.height()), blue);
+    p.setPen(QPen(Qt::white, 1));
+    p.drawRect(r.adjusted(k, k, -k - 1, -k - 1));
+    p.restore();
+}
+
+BenchButton::BenchButton(QWidget *parent) : QPushButton(parent)
+{
+    setFocusPolicy(Qt::TabFocus);
+    setAutoDefault(false);
+}
+
+void BenchButton::setOn(bool on)
+{
+    const bool changed = !m_showsState || on != m_on;
+    m_showsState = true;
+    m_on = on;
+    if (changed && QAccessible::isActive()) {
+        QAccessible::State s;
+        s.checked = true;
+        QAccessibleStateChangeEvent e(this, s);
+        QAccessible::updateAccessibility(&e);
+    }
+}
+
+void SetButtonOn(QPushButton *button, bool on)
+{
+    if (auto *b = qobject_cast<BenchButton *>(button))
+        b->setOn(on);
+}
+
+void BenchButton::keyPressEvent(QKeyEvent *e)
+{
+    switch (BenchKeyOf(e->key(), e->modifiers())) {
+    case BenchKey::Press:
+        if (e->key() != Qt::Key_Space) {
+            const KeyboardPress press(this);
+            click();
+            e->accept();
+            return;
+        }
+        break; // Space presses on its press and clicks on its release
+    case BenchKey::Help:
+        if (PressHelp *help = findChild<PressHelp *>(QString(), Qt::FindDirectChildrenOnly)) {
+            const KeyboardPress press(this);
+            help->Request(Qt::RightButton);
+        }
+        e->accept();
+        return;
+    default:
+        break;
+    }
+    const KeyboardPress press(this);
+    QPushButton::keyPressEvent(e);
+}
+
+void BenchButton::keyReleaseEvent(QKeyEvent *e)
+{
+    const KeyboardPress press(this);
+    QPushButton::keyReleaseEvent(e);
+}
+
+void BenchButton::paintEvent(QPaintEvent *e)
+{
+    QPushButton::paintEvent(e);
+    if (hasFocus()) {
+        QPainter p(this);
+        DrawFocusMark(p, this);
+    }
 }
 
 } // namespace ohmaris

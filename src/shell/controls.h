@@ -16,10 +16,12 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 class QGroupBox;
 class QLabel;
+class QPainter;
 
 namespace ohmaris {
 
@@ -58,8 +60,8 @@ PictureBox *MakePicture(QWidget *parent, const QString &name, const QRectF &twip
                         bool bold = false);
 QLabel *MakeLabel(QWidget *parent, const QString &name, const QRectF &twips, const QString &caption,
                   double points, bool bold = false);
-// Buttons take no keyboard focus: a click leaves the focus where the bench
-// puts it.
+// Buttons take the focus from the keyboard (Tab) only: a click leaves the
+// focus where the bench puts it.
 QPushButton *MakeButton(QWidget *parent, const QString &name, const QRectF &twips, const QString &caption,
                         double points, bool bold = false);
 QGroupBox *MakeFrame(QWidget *parent, const QString &name, const QRectF &twips, double points, bool bold = true);
@@ -99,12 +101,109 @@ void HighlightRow(const Row &row, int index, const QColor &selected = QColor(255
         SetButtonColour(b, k++ == index ? selected : other);
 }
 
+// What a key does on a control of a bench, as a mouse would: Space and
+// Enter press (a left click), the menu key and Shift+F10 ask for help (a
+// right click); on a knob Right and Up turn it clockwise (as the right
+// button does) and Left and Down anticlockwise (the left button), Home and
+// End take it to its first and its last position.
+enum class BenchKey { None, Press, Help, Clockwise, Anticlockwise, First, Last };
+BenchKey BenchKeyOf(int key, Qt::KeyboardModifiers modifiers);
+
+// A key press that stands for a mouse press, while its handlers run: the
+// help pop-up opens at the control instead of the mouse pointer, and a
+// handler that hands the focus elsewhere after a click leaves it on the
+// control the keyboard is working (FocusAfterClick).
+class KeyboardPress {
+public:
+    explicit KeyboardPress(QWidget *control);
+    ~KeyboardPress();
+    KeyboardPress(const KeyboardPress &) = delete;
+    KeyboardPress &operator=(const KeyboardPress &) = delete;
+    // The control of the key press being handled, or nullptr.
+    static QWidget *Control();
+
+private:
+    QWidget *m_previous;
+};
+
+// Where a bench puts the focus after a click (a panel, the schematic);
+// nothing moves while a key press is being handled.
+void FocusAfterClick(QWidget *target);
+
+// The order a person reads boxes in, as indices into `rects`: in lines
+// (rows top to bottom, each left to right, for Qt::Horizontal; columns
+// left to right, each top to bottom, for Qt::Vertical). A box joins the
+// line begun by the first one not yet placed when it begins before that
+// one's middle across the lines.
+std::vector<int> ReadingOrder(const std::vector<QRectF> &rects, Qt::Orientation lines);
+
+// The context-help key of a control, recorded where the bench gives it.
+void SetHelpKey(QWidget *w, const QString &key);
+QString HelpKeyOf(const QWidget *w);
+
+// The mark of the control that has the keyboard focus: a blue frame with a
+// white inner line along the control's edge, in logical pixels `width`
+// wide (FocusMarkWidth: 2 on a 768-pixel screen, growing with the screen).
+int FocusMarkWidth(int screenHeight);
+// Draws the mark into a control's painter when the control has the focus.
+void DrawFocusMark(QPainter &p, const QWidget *w);
+
+// A bench's button (range, power, channel, pause, source): the focus comes
+// from Tab only; Space and Enter press it; the menu key or Shift+F10 asks
+// for its help as a right click does; it shows the focus mark. A button
+// that shows a state by its colour (a chosen range, a channel or a supply
+// switched on) says it with `on`, for screen readers.
+class BenchButton : public QPushButton {
+    Q_OBJECT
+    Q_PROPERTY(bool on READ isOn WRITE setOn)
+public:
+    explicit BenchButton(QWidget *parent = nullptr);
+    void setOn(bool on);
+    bool isOn() const { return m_on; }
+    // Whether the button has a state at all (setOn was called).
+    bool showsState() const { return m_showsState; }
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+    void keyReleaseEvent(QKeyEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
+
+private:
+    bool m_on = false;
+    bool m_showsState = false;
+};
+// setOn on a bench button; nothing for another button.
+void SetButtonOn(QPushButton *button, bool on);
+
+// What a click area stands for: the element's help key and its label on
+// the schematic ("SF", "S1", "R3"), what the schematic shows of it besides
+// ("variant 3"), and for a switch whether it is closed (1) or open (0);
+// -1 for any other element.
+struct Hotspot {
+    QString key;
+    QString label;
+    QString detail;
+    int closed = -1;
+    bool isSwitch() const { return closed >= 0; }
+};
+
 // Transparent click area over a schematic element (`Image1`(index)): it has
 // a tool tip and reports mouse presses with their button and modifiers.
+// The keyboard reaches it with Tab: Space or Enter press it as the left
+// button does, the menu key or Shift+F10 as the right one does.
 class ClickArea : public QWidget {
     Q_OBJECT
 public:
+    using Describe = std::function<Hotspot()>;
     explicit ClickArea(QWidget *parent = nullptr);
+
+    void setDescribe(Describe describe);
+    Hotspot describe() const { return m_describe ? m_describe() : Hotspot{}; }
+    // A press of `button` as the mouse makes it (with no modifiers).
+    void Press(Qt::MouseButton button);
+    // Tells a screen reader, if one listens, what changed in what the area
+    // shows (a switch opened or closed, another variant) since it last did.
+    void NoteChange();
 
 Q_SIGNALS:
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
@@ -112,6 +211,13 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
+
+private:
+    Describe m_describe;
+    int m_toldClosed = -1;
+    QString m_toldDetail;
 };
 
 // The click areas `Image1`(0..n-1) of a schematic: made at every load,
@@ -119,9 +225,11 @@ protected:
 class ClickAreas {
 public:
     // Creates `count` areas in `picture`; `handler(index, button,
-    // modifiers)` runs on each one's mouseDown, in `receiver`'s context.
+    // modifiers)` runs on each one's mouseDown, in `receiver`'s context;
+    // `describe(index)` says what area `index` stands for.
     template <class Handler>
-    void Build(QWidget *picture, int count, QObject *receiver, Handler handler)
+    void Build(QWidget *picture, int count, QObject *receiver, Handler handler,
+               std::function<Hotspot(int index)> describe)
     {
         m_areas.clear();
         for (int i = 0; i < count; ++i) {
@@ -129,25 +237,32 @@ public:
             area->setObjectName(ArrayName(QStringLiteral("Image1"), i));
             QObject::connect(area, &ClickArea::mouseDown, receiver,
                              [handler, i](Qt::MouseButton b, Qt::KeyboardModifiers m) { handler(i, b, m); });
+            if (describe)
+                area->setDescribe([describe, i] { return describe(i); });
             m_areas.emplace_back(area);
         }
     }
-    // Places area i at twips[i] of the picture, on top of its other children.
+    // Places area i at twips[i] of the picture, on top of its other
+    // children. An area placed outside the picture (an element the circuit
+    // lacks) is out of the keyboard's reach too.
     template <class Rects>
     void Place(const Rects &twips)
     {
         std::size_t i = 0;
         for (const QRectF &r : twips) {
             if (i < m_areas.size() && m_areas[i])
-                m_areas[i]->setGeometry(TwipsToPixels(r));
+                PlaceArea(m_areas[i], TwipsToPixels(r));
             ++i;
         }
         Raise();
     }
     int count() const { return int(m_areas.size()); }
     ClickArea *operator[](int i) const { return i >= 0 && i < count() ? m_areas[std::size_t(i)].data() : nullptr; }
+    // NoteChange on every area.
+    void NoteChanges();
 
 private:
+    static void PlaceArea(ClickArea *area, const QRect &pixels);
     // Raises the areas in their order, unless they already are the
     // picture's topmost children in it: a raise repaints what lies under
     // the (transparent) area.
@@ -176,6 +291,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *e) override;
     void dragEnterEvent(QDragEnterEvent *e) override;
     void dropEvent(QDropEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
 
 private:
     Filter m_filter;
@@ -197,8 +313,11 @@ class PressHelp : public QObject {
     Q_OBJECT
 public:
     enum class Pass { LeftButton, Nothing };
+    // Also records the key as the control's help key (SetHelpKey).
     static PressHelp *Install(QWidget *control, const QString &key, Pass pass);
     const QString &key() const { return m_key; }
+    // The press of `button` the keyboard stands for.
+    void Request(Qt::MouseButton button) { Q_EMIT helpRequested(m_key, button); }
 
 Q_SIGNALS:
     void helpRequested(const QString &key, Qt::MouseButton button);

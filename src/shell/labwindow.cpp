@@ -4,13 +4,17 @@
 #include "instruments/instrument.h"
 #include "shell/captions.h"
 #include "shell/controls.h"
+#include "shell/picturebox.h"
 #include "shell/shell.h"
+#include "shell/spoken.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -97,6 +101,12 @@ void LabForm::changeEvent(QEvent *e)
         m_owner->Form_Resize();
 }
 
+bool LabForm::focusNextPrevChild(bool next)
+{
+    m_owner->ArrangeTabOrder();
+    return QMainWindow::focusNextPrevChild(next);
+}
+
 void LabForm::closeEvent(QCloseEvent *e)
 {
     // However the window is closed, it unloads; the object stays.
@@ -151,6 +161,9 @@ void LabWindow::Load()
 
     m_cancel = new QPushButton(m_client);
     SetDesign(m_cancel, QLatin1String(m_frame.cancelButton), 0, 0, 1215, 375);
+    // Off the screen and never focused: Esc presses it.
+    m_cancel->setFocusPolicy(Qt::NoFocus);
+    Speech::Attach(m_cancel, [] { return tr("Close the lab window"); });
     connect(m_cancel, &QPushButton::clicked, this, [this] {
         QTimer::singleShot(0, this, [this] { Unload(); });
     });
@@ -172,6 +185,7 @@ void LabWindow::Load()
         m_frame.cancelFarOffScreen ? 2 * screenTwips : m_cancel->width() * kTwipsPerPixel + screenTwips;
     m_cancel->move(int(cancelLeft / kTwipsPerPixel), m_cancel->y());
     FormLoad();
+    PrepareKeyboard();
     Q_EMIT loaded();
 }
 
@@ -259,8 +273,11 @@ void LabWindow::Form_Activate()
         return;
     m_timer->start();
     UpdateLanguageChecks();
+    // The schematic takes the focus, unless the window comes back with a
+    // control of its own holding it (the keyboard returns from the help
+    // window to where it was).
     if (m_frame.focusPicture1)
-        if (QWidget *p = Control(QStringLiteral("Picture1")))
+        if (QWidget *p = Control(QStringLiteral("Picture1")); p && !m_form->focusWidget())
             p->setFocus();
 }
 
@@ -297,14 +314,158 @@ std::vector<InstrumentReading> LabWindow::Readings() const
 void LabWindow::ContextHelp(const QString &key, Qt::MouseButton button, bool allowPopup)
 {
     Shell::instance().HelpKey = key;
-    if (button == Qt::RightButton && allowPopup && m_mnuQestion)
-        m_mnuQestion->popup(QCursor::pos());
+    if (button != Qt::RightButton || !allowPopup || !m_mnuQestion)
+        return;
+    // Asked from the keyboard: under the control, its item ready for Enter.
+    if (QWidget *control = KeyboardPress::Control()) {
+        m_mnuQestion->popup(control->mapToGlobal(QPoint(0, control->height())));
+        if (!m_mnuQestion->actions().isEmpty())
+            m_mnuQestion->setActiveAction(m_mnuQestion->actions().first());
+        return;
+    }
+    m_mnuQestion->popup(QCursor::pos());
+}
+
+void LabWindow::HelpOnPress(PictureBox *box, const QString &key)
+{
+    if (!box)
+        return;
+    SetHelpKey(box, key);
+    connect(box, &PictureBox::mouseDown, this,
+            [this, key](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { ContextHelp(key, b); });
+}
+
+namespace {
+
+// Whether a box below it carries the same help key: a housing whose
+// screen or display stands for it (its caption labels do not).
+bool HelpKeyBelow(const QWidget *w, const QString &key)
+{
+    for (const PictureBox *c : w->findChildren<PictureBox *>())
+        if (HelpKeyOf(c) == key)
+            return true;
+    return false;
+}
+
+// Whether Tab stops at a control: every entry box and button, every
+// instrument, every other box with a help topic of its own. Click areas
+// are reached while they lie over their schematic (ClickAreas::Place).
+bool TabStop(const QWidget *w)
+{
+    if (qobject_cast<const QLineEdit *>(w) || qobject_cast<const QAbstractButton *>(w))
+        return true;
+    if (const auto *box = qobject_cast<const PictureBox *>(w)) {
+        if (box->instrument())
+            return true;
+        const QString key = HelpKeyOf(box);
+        return !key.isEmpty() && !HelpKeyBelow(box, key);
+    }
+    return false;
+}
+
+} // namespace
+
+void LabWindow::PrepareKeyboard()
+{
+    if (!m_client)
+        return;
+    if (auto *schematic = Control<PictureBox>(QStringLiteral("Picture1")); schematic && !Speech::Of(schematic))
+        Speech::Attach(schematic, [] { return tr("Schematic"); });
+    // The words given while the controls were built, now that the captions
+    // they quote (a box's unit) are written.
+    Speech::RefreshAll(m_form);
+    for (QWidget *w : m_client->findChildren<QWidget *>()) {
+        if (qobject_cast<ClickArea *>(w))
+            continue;
+        const bool click = w->focusPolicy() & Qt::ClickFocus;
+        Qt::FocusPolicy policy;
+        if (w != m_cancel && TabStop(w))
+            policy = click ? Qt::StrongFocus : Qt::TabFocus;
+        else
+            policy = click ? Qt::ClickFocus : Qt::NoFocus;
+        if (w->focusPolicy() != policy)
+            w->setFocusPolicy(policy);
+    }
+    ArrangeTabOrder();
+}
+
+namespace {
+
+// The controls under `parent` in reading order, each before what it holds:
+// the children that are Tab stops or hold one, in rows (or, for a
+// schematic, in columns).
+void AppendInReadingOrder(QWidget *parent, QWidget *schematic, QList<QWidget *> &chain)
+{
+    std::vector<QWidget *> blocks;
+    std::vector<QRectF> rects;
+    for (QObject *o : parent->children()) {
+        auto *w = qobject_cast<QWidget *>(o);
+        if (!w || w->isWindow() || w->isHidden() || w == schematic)
+            continue;
+        const bool stop = w->focusPolicy() & Qt::TabFocus;
+        bool holds = false;
+        for (const QWidget *c : w->findChildren<QWidget *>())
+            holds = holds || (c->focusPolicy() & Qt::TabFocus);
+        if (!stop && !holds)
+            continue;
+        blocks.push_back(w);
+        rects.push_back(QRectF(w->geometry()));
+    }
+    const Qt::Orientation lines = parent == schematic ? Qt::Vertical : Qt::Horizontal;
+    for (int i : ReadingOrder(rects, lines)) {
+        QWidget *w = blocks[std::size_t(i)];
+        chain.append(w);
+        AppendInReadingOrder(w, schematic, chain);
+    }
+}
+
+} // namespace
+
+QList<QWidget *> LabWindow::TabChain() const
+{
+    QList<QWidget *> stops;
+    for (QWidget *w : FocusOrder())
+        if (w->focusPolicy() & Qt::TabFocus)
+            stops.append(w);
+    return stops;
+}
+
+QList<QWidget *> LabWindow::FocusOrder() const
+{
+    QList<QWidget *> chain;
+    if (!m_client)
+        return chain;
+    PictureBox *schematic = Control<PictureBox>(QStringLiteral("Picture1"));
+    AppendInReadingOrder(m_client, schematic, chain);
+    // The schematic last; the box itself stands before its elements, so
+    // the focus the bench gives it passes on to them.
+    if (schematic && !schematic->isHidden()) {
+        chain.append(schematic);
+        AppendInReadingOrder(schematic, schematic, chain);
+    }
+    return chain;
+}
+
+void LabWindow::ArrangeTabOrder()
+{
+    // Qt orders only widgets that take the focus in some way; a panel that
+    // holds stops but takes none is left out of the chain.
+    QWidget *previous = nullptr;
+    for (QWidget *w : FocusOrder()) {
+        if (w->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 void LabWindow::OnLanguageApplied()
 {
     UpdateLanguageChecks();
     LanguageChanged();
+    // Names a screen reader has heard are in the old language.
+    Speech::RefreshAll(m_form);
 }
 
 void LabWindow::MnuExit_Click()

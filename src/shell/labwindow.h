@@ -27,6 +27,7 @@ class QTimer;
 namespace ohmaris {
 
 class LabWindow;
+class PictureBox;
 
 // The visible window of a lab; forwards its window events to the LabWindow.
 class LabForm : public QMainWindow {
@@ -38,6 +39,9 @@ protected:
     bool event(QEvent *e) override;
     void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
+    // Tab and Shift+Tab: the order is taken again from where the controls
+    // stand now, then the focus moves on.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     LabWindow *m_owner;
@@ -75,8 +79,22 @@ public:
     void Tick() { Timer1_Timer(); }
 
     // Context-help pattern of every clickable control: the key is set for
-    // any button; the right button pops the one-item help menu at the cursor.
+    // any button; the right button pops the one-item help menu at the cursor
+    // (at the control, with its item chosen, when the keyboard asked).
     void ContextHelp(const QString &key, Qt::MouseButton button, bool allowPopup = true);
+    // The control a press on a picture box reaches: `key` becomes its help
+    // key (recorded on the box, so the keyboard and a screen reader find
+    // it) and every press on it runs the context-help pattern.
+    void HelpOnPress(PictureBox *box, const QString &key);
+
+    // The controls Tab reaches, in the order it reaches them: every control
+    // a student can use (parameter boxes, buttons, knobs, instruments and
+    // the elements with a help topic), the panels in reading order, then
+    // the schematic's elements left to right. The hidden cancel button is
+    // never among them.
+    QList<QWidget *> TabChain() const;
+    // Puts the focus chain into that order (Tab does so before it moves).
+    void ArrangeTabOrder();
     QMenu *contextMenu() const { return m_mnuQestion; }
 
     // Controls a benchmark presses once, after load, to bring the bench into
@@ -143,6 +161,10 @@ private:
     void Form_Resize();
     void BuildMenus();
     void ScaleControls();
+    // Which controls Tab reaches, after the bench's load steps.
+    void PrepareKeyboard();
+    // The stops and the panels and schematic that hold them, in Tab's order.
+    QList<QWidget *> FocusOrder() const;
     void UpdateLanguageChecks();
     // The frame's pointers into a form that is going.
     void ForgetControls();

@@ -1,6 +1,9 @@
 // Picture box event forwarding.
 #include "shell/picturebox.h"
 
+#include "shell/controls.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -25,6 +28,7 @@ void PictureBox::paintEvent(QPaintEvent *)
     if (m_back.isValid())
         p.fillRect(rect(), m_back);
     Q_EMIT painting(p);
+    DrawFocusMark(p, this);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *e)
@@ -63,6 +67,29 @@ void PictureBox::leaveEvent(QEvent *e)
 {
     QWidget::leaveEvent(e);
     Q_EMIT mouseLeft();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *e)
+{
+    e->ignore();
+    Q_EMIT keyPressed(e);
+    if (e->isAccepted())
+        return;
+    const BenchKey k = BenchKeyOf(e->key(), e->modifiers());
+    if (k != BenchKey::Press && k != BenchKey::Help) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    const KeyboardPress press(this);
+    Press(k == BenchKey::Press ? Qt::LeftButton : Qt::RightButton);
+    e->accept();
+}
+
+void PictureBox::Press(Qt::MouseButton button)
+{
+    Q_EMIT mouseDown(button, Qt::NoModifier, QRectF(rect()).center());
+    if (button == Qt::LeftButton)
+        Q_EMIT clicked();
 }
 
 void BoxBinding::Release()

@@ -3,7 +3,9 @@
 // announces its events as signals; a binding is a set of connections, which
 // Qt drops by itself when either side goes away, so nothing ever reaches a
 // box that is being destroyed. Qt double-buffers the painting, so a face is
-// presented once, whole.
+// presented once, whole. A key the bound object does not take presses the
+// box as the mouse would (Space or Enter the left button, the menu key or
+// Shift+F10 the right one); a box with the focus shows the focus mark.
 #pragma once
 
 #include <QColor>
@@ -47,6 +49,14 @@ Q_SIGNALS:
     void doubleClicked();
     void resized();
     void mouseLeft();
+    // A key pressed while the box has the focus; a receiver that handles
+    // it accepts the event.
+    void keyPressed(QKeyEvent *event);
+
+public:
+    // A press of `button` in the middle of the box, as the mouse makes it;
+    // the left button clicks too.
+    void Press(Qt::MouseButton button);
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -56,6 +66,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
     void leaveEvent(QEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
 
 private:
     QColor m_back;

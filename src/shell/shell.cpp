@@ -2,6 +2,7 @@
 #include "shell/shell.h"
 
 #include "shell/aboutbox.h"
+#include "shell/accessible.h"
 #include "shell/captions.h"
 #include "i18n/languagefile.h"
 #include "shell/chooser.h"
@@ -36,7 +37,12 @@ void Shell::reset()
     g_ending = false;
 }
 
-Shell::Shell() = default;
+Shell::Shell()
+{
+    // Every window's controls are read aloud through the program's own
+    // accessible interfaces.
+    InstallAccessibility();
+}
 
 Shell::~Shell()
 {

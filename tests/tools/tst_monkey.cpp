@@ -1,6 +1,7 @@
 // The random-input driver: a short run over every window finds nothing,
-// faults planted in a run are found at the event that made them, and a
-// seed replays the same events.
+// faults planted in a run are found at the event that made them, a seed
+// replays the same events, and keys alone reach and work every control of
+// a lab window.
 #include "monkey.h"
 
 #include "labs/lab2/bench.h"
@@ -25,6 +26,8 @@ private Q_SLOTS:
     void findsPlantedFaults_data();
     void findsPlantedFaults();
     void seedReplaysTheSameEvents();
+    void keysAloneOperateEveryControl_data();
+    void keysAloneOperateEveryControl();
 };
 
 namespace {
@@ -186,5 +189,28 @@ void TestMonkey::seedReplaysTheSameEvents()
     QVERIFY(trace(12) != first);
 }
 
+
+void TestMonkey::keysAloneOperateEveryControl_data()
+{
+    QTest::addColumn<QString>("window");
+    // A bench with a schematic of switches and knobs, and the largest one
+    // (two K-50 sets, a variant and a switch per phase).
+    QTest::newRow("Form2") << QStringLiteral("Form2");
+    QTest::newRow("Form6") << QStringLiteral("Form6");
+}
+
+void TestMonkey::keysAloneOperateEveryControl()
+{
+    QFETCH(QString, window);
+    Monkey m(Options{.seed = 1, .events = 2500, .window = window, .keysOnly = true});
+    Quiet quiet(m);
+    const int failures = m.Run();
+    QVERIFY2(failures == 0, qPrintable(quiet.lines.join(QLatin1Char('\n'))));
+    const KeyboardReach &reach = m.keyboardReach();
+    QVERIFY(reach.controls.size() > 10);
+    const QStringList missed = (reach.controls - reach.operated).values();
+    QVERIFY2(missed.isEmpty(), qPrintable(QStringLiteral("not operated: ") + missed.join(QStringLiteral(", "))));
+    QCOMPARE(reach.reached, reach.controls);
+}
 QTEST_MAIN(TestMonkey)
 #include "tst_monkey.moc"

@@ -1,5 +1,5 @@
 // ohmaris-monkey: the seeded random-input driver, headless.
-//   ohmaris-monkey [--seed S] [--events N] [--window NAME] [--trace-from E] [--size WxH]
+//   ohmaris-monkey [--seed S] [--events N] [--window NAME] [--keys-only] [--trace-from E] [--size WxH]
 //   ohmaris-monkey --windows      (the lab windows --window takes, one a line)
 // Prints each failure with the command line that replays it, and ends with
 // "N events, M failures"; the exit status is 1 when anything failed, 2 for
@@ -32,7 +32,9 @@ int main(int argc, char **argv)
                                   QStringLiteral("WxH"));
     const QCommandLineOption list(QStringLiteral("windows"),
                                   QStringLiteral("Print the names --window takes, one a line, and exit."));
-    for (const QCommandLineOption &o : {seed, events, window, trace, size, list})
+    const QCommandLineOption keysOnly(QStringLiteral("keys-only"),
+                                      QStringLiteral("Only the keys a student without a mouse has; count the controls reached."));
+    for (const QCommandLineOption &o : {seed, events, window, trace, size, list, keysOnly})
         cl.Add(o);
     if (const int status = cl.ParseForMain(argc, argv, false); status >= 0)
         return status;
@@ -50,6 +52,7 @@ int main(int argc, char **argv)
     if (!ok || o.events < 0)
         return cl.Refuse(QStringLiteral("--events takes a whole number, 0 or more"));
     o.window = cl.value(window);
+    o.keysOnly = cl.isSet(keysOnly);
     if (cl.isSet(window) && ohmaris::monkey::LabOfWindow(o.window) == 0)
         return cl.Refuse(QStringLiteral("--window takes a lab window's name: %1").arg(windows));
     if (cl.isSet(trace)) {

@@ -15,11 +15,13 @@
 #include "shell/shell.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTest>
@@ -191,6 +193,8 @@ QString Monkey::ReplayCommand(long event) const
     QString c = QStringLiteral("ohmaris-monkey --seed %1 --events %2").arg(m_options.seed).arg(event);
     if (!m_options.window.isEmpty())
         c += QStringLiteral(" --window ") + m_options.window;
+    if (m_options.keysOnly)
+        c += QStringLiteral(" --keys-only");
     return c + QStringLiteral(" --trace-from %1").arg(std::max(1L, event - 10));
 }
 
@@ -257,10 +261,11 @@ int Monkey::Run()
     m_event = 0;
     Start();
     const long residentStart = ResidentKiB();
-    say(QStringLiteral("seed %1, %2 events, %3; resident memory at start %4 KiB")
+    say(QStringLiteral("seed %1, %2 events, %3%4; resident memory at start %5 KiB")
             .arg(m_options.seed)
             .arg(m_options.events)
-            .arg(m_options.window.isEmpty() ? QStringLiteral("every window") : m_options.window)
+            .arg(m_options.window.isEmpty() ? QStringLiteral("every window") : m_options.window,
+                 m_options.keysOnly ? QStringLiteral(", keys only") : QString())
             .arg(residentStart));
     QElapsedTimer elapsed;
     elapsed.start();
@@ -302,6 +307,17 @@ int Monkey::Run()
             .arg(m_seconds > 0 ? double(m_done) / m_seconds : 0.0, 0, 'f', 0)
             .arg(residentStart)
             .arg(ResidentKiB()));
+    if (m_options.keysOnly) {
+        say(QStringLiteral("keyboard: %1 controls in the lab windows shown, %2 reached by Tab, %3 operated by keys")
+                .arg(m_reach.controls.size())
+                .arg(m_reach.reached.size())
+                .arg(m_reach.operated.size()));
+        QStringList missed = (m_reach.controls - m_reach.operated).values();
+        missed.sort();
+        if (!missed.isEmpty())
+            say(QStringLiteral("keyboard: not operated: ") + missed.mid(0, 12).join(QStringLiteral(", "))
+                + (missed.size() > 12 ? QStringLiteral(" ...") : QString()));
+    }
     say(QStringLiteral("%1 events, %2 failures").arg(m_done).arg(m_failures.size()));
     Stop();
     return int(m_failures.size());
@@ -309,6 +325,8 @@ int Monkey::Run()
 
 QString Monkey::Event()
 {
+    if (m_options.keysOnly)
+        return KeyEvent();
     if (QWidget *popup = QApplication::activePopupWidget())
         return PopupEvent(popup);
     LabWindow *lab = ShownLab();
@@ -531,8 +549,198 @@ void Monkey::Tick(LabWindow *lab, double seconds)
     Check("after a tick");
 }
 
+// The keyboard-only driver: every event is a key the active window's
+// focused control receives, as a keyboard delivers it.
+
+QString Monkey::Key(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers, const QString &text)
+{
+    if (!target)
+        return QStringLiteral("no window to type into");
+    QTest::sendKeyEvent(QTest::Click, target, key, text, modifiers);
+    QString name = QKeySequence(int(modifiers) | int(key)).toString();
+    if (key == Qt::Key_unknown)
+        name = text;
+    return QStringLiteral("%1 on %2").arg(name, NameOf(target));
+}
+
+QString Monkey::KeyEvent()
+{
+    if (QWidget *popup = QApplication::activePopupWidget())
+        return PopupKey(popup);
+    LabWindow *lab = ShownLab();
+    Chooser *chooser = Shell::instance().chooser();
+    if (!lab && !chooser->isVisible()) {
+        Start();
+        return QStringLiteral("the program started again");
+    }
+    // The keyboard goes to the active window; with none active, the window
+    // manager gives the focus to the window in front.
+    QWidget *active = QApplication::activeWindow();
+    if (!active || !active->isVisible()) {
+        QWidget *front = TopLevel("ohmaris::AboutBox");
+        if (!front)
+            front = TopLevel("ohmaris::HelpWindow");
+        if (!front)
+            front = lab ? static_cast<QWidget *>(lab->form()) : chooser;
+        front->activateWindow();
+        QCoreApplication::processEvents();
+        active = QApplication::activeWindow() ? QApplication::activeWindow() : front;
+    }
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || focus->window() != active)
+        focus = active;
+    if (active->inherits("ohmaris::HelpWindow")) {
+        static const Qt::Key keys[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End,
+                                       Qt::Key_A,    Qt::Key_K,  Qt::Key_S,        Qt::Key_Return, Qt::Key_Tab,
+                                       Qt::Key_F1};
+        // A student reads a topic or two and goes back to the bench.
+        const Qt::Key k = Chance(30) ? Qt::Key_Escape : keys[Below(int(std::size(keys)))];
+        const QString letter = k >= Qt::Key_A && k <= Qt::Key_Z ? QString(QChar(u'a' + (k - Qt::Key_A))) : QString();
+        return Key(focus, k, Qt::NoModifier, letter) + QStringLiteral(" in the help window");
+    }
+    if (active->inherits("ohmaris::AboutBox")) {
+        static const Qt::Key keys[] = {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space, Qt::Key_Tab};
+        const Qt::Key k = keys[Below(int(std::size(keys)))];
+        return Key(focus, k, Qt::NoModifier, k == Qt::Key_Space ? QStringLiteral(" ") : QString())
+               + QStringLiteral(" in the about box");
+    }
+    if (lab && active == lab->form())
+        return LabKey(lab);
+    if (active == chooser)
+        return ChooserKey();
+    // Another window (a message box): Esc.
+    return Key(focus, Qt::Key_Escape);
+}
+
+QString Monkey::ChooserKey()
+{
+    Chooser *c = Shell::instance().chooser();
+    const bool ok = Below(100) >= 97;
+    c->setExitAnswerForTest(ok ? QMessageBox::Ok : QMessageBox::Cancel);
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || focus->window() != c)
+        focus = c;
+    // With one lab to work, the selection moves towards it.
+    int wanted = -1;
+    if (m_lab)
+        wanted = m_lab - 1;
+    int selected = -1;
+    for (int i = 0; i < 8; ++i)
+        if (auto *o = c->findChild<QRadioButton *>(QStringLiteral("Option1(%1)").arg(i)); o && o->isChecked())
+            selected = i;
+    const int r = Below(100);
+    if (wanted >= 0 && selected >= 0 && selected != wanted && qobject_cast<QRadioButton *>(focus))
+        return Key(focus, selected < wanted ? Qt::Key_Down : Qt::Key_Up);
+    if (r < 45)
+        return Key(focus, Chance(60) ? Qt::Key_Down : Qt::Key_Up);
+    if (r < 85)
+        return Key(focus, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    if (r < 93)
+        return Key(focus, Chance(50) ? Qt::Key_Tab : Qt::Key_Backtab, Qt::NoModifier,
+                   QString()) + QStringLiteral(" in the chooser");
+    if (r < 97)
+        return Key(focus, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")) + QStringLiteral(" in the chooser");
+    return Key(focus, Qt::Key_Escape) + QStringLiteral(", answered %1").arg(ok ? "OK" : "Cancel");
+}
+
+QString Monkey::PopupKey(QWidget *popup)
+{
+    const int r = Below(100);
+    const Qt::Key k = r < 45 ? Qt::Key_Escape : (r < 70 ? Qt::Key_Down : (r < 80 ? Qt::Key_Up : Qt::Key_Return));
+    return Key(popup, k) + QStringLiteral(" in the pop-up");
+}
+
+QString Monkey::LabKey(LabWindow *lab)
+{
+    QWidget *form = lab->form();
+    NoteReach(lab);
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || focus->window() != form)
+        focus = form;
+    const bool stop = focus != form && (focus->focusPolicy() & Qt::TabFocus);
+    const int r = Below(1000);
+    if (r < 40)
+        return Key(focus, Chance(50) ? Qt::Key_F1 : Qt::Key_F12);
+    if (r < 52)
+        return Key(focus, Qt::Key_Escape);
+    if (r < 60)
+        return Key(focus, Qt::Key_F10);
+    if (r < 200)
+        return Wait(lab);
+    // On the menu bar (F10): along it, into a menu, or back to the bench.
+    if (qobject_cast<QMenuBar *>(focus)) {
+        static const Qt::Key keys[] = {Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Return, Qt::Key_Escape};
+        return Key(focus, keys[Below(int(std::size(keys)))]) + QStringLiteral(" on the menu bar");
+    }
+    // A student opens a closed switch and switches a source or an
+    // instrument off again before changing values (the boxes are locked
+    // meanwhile on some benches): a control that is on is pressed more often.
+    const auto *button = qobject_cast<BenchButton *>(focus);
+    const auto *area = qobject_cast<ClickArea *>(focus);
+    const bool on = (button && button->showsState() && button->isOn() && !button->objectName().contains(u'('))
+                    || (area && area->describe().closed == 1);
+    if (on && Chance(40)) {
+        m_reach.operated.insert(NameOf(focus));
+        return Key(focus, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")) + QStringLiteral(", which was on");
+    }
+    // Move on more often from a control the keys have worked already, as a
+    // student exploring the bench would.
+    const bool fresh = stop && !m_reach.operated.contains(NameOf(focus));
+    if (!stop || Chance(fresh ? 25 : 60))
+        return Key(focus, Chance(75) ? Qt::Key_Tab : Qt::Key_Backtab);
+    m_reach.operated.insert(NameOf(focus));
+    if (qobject_cast<ParamBox *>(focus)) {
+        const KeyPress &k = kKeys[Below(int(std::size(kKeys)))];
+        return Key(focus, k.key, k.modifiers, QString::fromUtf16(k.text));
+    }
+    struct ControlKey {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char16_t *text;
+    };
+    static const ControlKey keys[] = {
+        {Qt::Key_Space, {}, u" "},  {Qt::Key_Return, {}, u"\r"}, {Qt::Key_Enter, {}, u"\r"},
+        {Qt::Key_Right, {}, u""},   {Qt::Key_Up, {}, u""},       {Qt::Key_Left, {}, u""},
+        {Qt::Key_Down, {}, u""},    {Qt::Key_Right, {}, u""},    {Qt::Key_Left, {}, u""},
+        {Qt::Key_Home, {}, u""},    {Qt::Key_End, {}, u""},      {Qt::Key_Menu, {}, u""},
+        {Qt::Key_F10, Qt::ShiftModifier, u""}, {Qt::Key_Space, {}, u" "},
+    };
+    const ControlKey &k = keys[Below(int(std::size(keys)))];
+    return Key(focus, k.key, k.modifiers, QString::fromUtf16(k.text));
+}
+
+void Monkey::NoteReach(LabWindow *lab)
+{
+    for (QWidget *w : lab->TabChain())
+        if (w->isVisible() && w->isEnabled())
+            m_reach.controls.insert(NameOf(w));
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && focus->window() == lab->form() && (focus->focusPolicy() & Qt::TabFocus))
+        m_reach.reached.insert(NameOf(focus));
+}
+
+void Monkey::CheckFocus(LabWindow *lab)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || !lab->isLoaded() || focus->window() != lab->form())
+        return;
+    NoteReach(lab);
+    if (focus->objectName() == QLatin1String(lab->frame().cancelButton))
+        Fail(QStringLiteral("%1: the hidden cancel button has the focus").arg(lab->formName()));
+    if (!focus->isVisible() || focus->visibleRegion().isEmpty())
+        Fail(QStringLiteral("%1: the focus is on %2, which is not on the screen").arg(lab->formName(), NameOf(focus)));
+    if (!(focus->focusPolicy() & Qt::TabFocus))
+        return;
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(focus);
+    if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+        Fail(QStringLiteral("%1: the focused %2 has no accessible name").arg(lab->formName(), NameOf(focus)));
+}
+
 void Monkey::Check(const char *when)
 {
+    if (m_options.keysOnly)
+        if (LabWindow *lab = ShownLab())
+            CheckFocus(lab);
     for (LabWindow *lab : Shell::instance().labWindows()) {
         for (const Quantity &q : lab->ModelResults())
             for (std::size_t k = 0; k < q.values.size(); ++k)

@@ -1,5 +1,6 @@
 // The random-input driver: works the whole program in process, headless,
-// with a seeded stream of clicks, keys, menu commands and waits, and checks
+// with a seeded stream of clicks, keys, menu commands and waits (or, keys
+// only, with the keys a student without a mouse has), and checks
 // after every input and every timer tick what must always hold: meters,
 // knobs and displays showing sound values, every model result finite, no
 // recomputation left pending past a tick, no Qt warning, the clipboard
@@ -11,6 +12,7 @@
 #include "calc/clock.h"
 
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -34,6 +36,20 @@ struct Options {
     QString window;
     // Events from this number on are printed as they are made.
     long traceFrom = -1;
+    // Only keys: Tab and Shift+Tab, Space and Enter, the arrows, Home and
+    // End, the menu key and Shift+F10, typing into boxes, F1, F12, F10 and
+    // Esc, over every window; never the mouse, never a menu item triggered
+    // from outside.
+    bool keysOnly = false;
+};
+
+// What a keyboard-only run reached: the controls Tab stops at in the lab
+// windows it showed ("Form2/Image1(0)"), those the focus came to, and
+// those a key worked while they had the focus.
+struct KeyboardReach {
+    QSet<QString> controls;
+    QSet<QString> reached;
+    QSet<QString> operated;
 };
 
 // The lab windows of the lab table by name ("Form1", "Form2", ...), in
@@ -66,6 +82,7 @@ public:
     std::function<void(const QString &line)> print;
 
     const std::vector<Failure> &failures() const { return m_failures; }
+    const KeyboardReach &keyboardReach() const { return m_reach; }
     long eventsDone() const { return m_done; }
     double seconds() const { return m_seconds; }
     // The command line that replays the run up to event `event`.
@@ -86,6 +103,17 @@ private:
     QString HelpEvent(QWidget *help);
     QString AboutEvent(QWidget *about);
     QString Wait(LabWindow *lab);
+    // The keyboard-only events.
+    QString KeyEvent();
+    QString ChooserKey();
+    QString LabKey(LabWindow *lab);
+    QString PopupKey(QWidget *popup);
+    QString Key(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                const QString &text = QString());
+    // Notes the lab's Tab stops and where the focus is.
+    void NoteReach(LabWindow *lab);
+    // What must hold of the keyboard focus in a lab window.
+    void CheckFocus(LabWindow *lab);
     QString Click(QWidget *w, bool allowDouble);
     QString TypeKey(QWidget *target);
     // One tick after `seconds` (0: the window's timer interval).
@@ -111,6 +139,7 @@ private:
     // Ticks in a row after which the ticked bench still had a recomputation due.
     const LabWindow *m_pendingLab = nullptr;
     int m_pendingTicks = 0;
+    KeyboardReach m_reach;
 };
 
 } // namespace ohmaris::monkey

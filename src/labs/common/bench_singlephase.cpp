@@ -5,6 +5,7 @@
 #include "labs/common/bench_singlephase_draw.h"
 #include "shell/picturebox.h"
 #include "shell/schematic.h"
+#include "shell/spoken.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -86,7 +87,8 @@ void SinglePhaseBench::BuildControls(QWidget *client)
     m_picture1 = MakePicture(client, QStringLiteral("Picture1"), {120, 5880, 11175, 4215}, kSchematic);
     connect(m_picture1.data(), &PictureBox::painting, this, &SinglePhaseBench::PaintSchematic);
     m_image1.Build(m_picture1, int(m_design.hotspotKeys.size()), this,
-                   [this](int i, Qt::MouseButton b, Qt::KeyboardModifiers) { Image1_MouseDown(i, b); });
+                   [this](int i, Qt::MouseButton b, Qt::KeyboardModifiers) { Image1_MouseDown(i, b); },
+                   [this](int i) { return HotspotAt(i); });
 
     // The two meters with their range buttons inside.
     const std::array<const char *, 2> boxes{"Picture3", "Picture4"};
@@ -94,14 +96,15 @@ void SinglePhaseBench::BuildControls(QWidget *client)
     const std::array<double, 2> lefts{9000, 12120};
     for (std::size_t k = 0; k < 2; ++k) {
         PictureBox *box = MakePicture(client, QLatin1String(boxes[k]), {lefts[k], 240, 3015, 2655}, kMeter);
-        connect(box, &PictureBox::mouseDown, this,
-                [this](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { ContextHelp(m_design.meterHelpKey, b); });
+        HelpOnPress(box, m_design.meterHelpKey);
         m_meterBoxes[k] = box;
         RangeRow &row = Ranges(int(k));
         row.Build(box, QLatin1String(rows[k]), RangeButtons(m_design.rangeCaptions), kButton, true);
         // The highest range carries the window colour at design.
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 4; ++i) {
             SetButtonColour(row.button(i), i == 3 ? WindowBackColour() : ButtonFaceColour());
+            SetButtonOn(row.button(i), i == 3);
+        }
     }
 
     FocusRangesOn(m_picture1);
@@ -111,6 +114,7 @@ void SinglePhaseBench::BuildControls(QWidget *client)
     m_picture10 = MakePicture(client, QStringLiteral("Picture10"), m_design.regulatorPanel, kPanel, true);
     m_label8 = MakePanelCaption(m_picture10, QStringLiteral("Label8"), 465);
     m_picture12 = MakePicture(m_picture10, QStringLiteral("Picture12"), {1080, 480, 855, 855}, kPanel);
+    SetHelpKey(m_picture12, QStringLiteral("oSS"));
     connect(m_picture10.data(), &PictureBox::painting, this, [this](QPainter &p) {
         if (m_picture12)
             DrawRegulatorMarks(p, Geometry(m_picture12));
@@ -132,7 +136,16 @@ void SinglePhaseBench::FormLoad()
     c.SwitchState[SinglePhaseCircuit::kStep] = 0;
     SetUpKnob(m_regulator, m_picture12,
               {QStringLiteral("AT"), 45, 315, kRegulatorPositions,
-               float(kRegulatorPositions - c.SwitchState[SinglePhaseCircuit::kStep])});
+               float(kRegulatorPositions - c.SwitchState[SinglePhaseCircuit::kStep]),
+               [] { return tr("Voltage regulator"); },
+               [](int p) {
+                   // Position 1 is the highest voltage; the step counts up from min.
+                   if (p <= 1)
+                       return tr("max");
+                   if (p >= kRegulatorPositions)
+                       return tr("min");
+                   return tr("step %1 of %2").arg(kRegulatorPositions - p).arg(kRegulatorPositions - 1);
+               }});
 
     LoadBench();
     for (int k = 0; k < m_design.toggles; ++k)
@@ -156,6 +169,25 @@ void SinglePhaseBench::RedrawSchematic()
     m_schematicShown = Shown();
     if (m_picture1)
         m_picture1->update();
+    m_image1.NoteChanges();
+}
+
+Hotspot SinglePhaseBench::HotspotAt(int index)
+{
+    Hotspot h;
+    if (index < 0 || index >= int(m_design.hotspotKeys.size()))
+        return h;
+    h.key = m_design.hotspotKeys[std::size_t(index)];
+    if (index < int(m_design.hotspotLabels.size()))
+        h.label = m_design.hotspotLabels[std::size_t(index)];
+    if (index < m_design.toggles)
+        h.closed = Circuit().SwitchState[std::size_t(index)];
+    return h;
+}
+
+QString SinglePhaseBench::VariantWords(int variant)
+{
+    return tr("variant %1").arg(variant);
 }
 
 SinglePhaseBench::SchematicState SinglePhaseBench::Shown()
@@ -245,6 +277,9 @@ SinglePhaseDesign CoilCapacitorDesign(const std::array<MeterSpec, 2> &meters, co
     SinglePhaseDesign d;
     d.hotspotKeys = {QStringLiteral("oSSSSS"), QStringLiteral("oS"), QStringLiteral("oAA"), QStringLiteral("oK"),
                      QStringLiteral("oL"),     QStringLiteral("oC"), meterHelpKey,          meterHelpKey};
+    // The coil is named by its variant, which its subscripts show.
+    d.hotspotLabels = {QStringLiteral("SF"), QStringLiteral("S"), QStringLiteral("AT"), QStringLiteral("K-50"),
+                       QString(),            QStringLiteral("C"), meters[0].caption,    meters[1].caption};
     d.toggles = 2;
     d.railBottom = 8;
     d.railGap = 20;
@@ -267,6 +302,7 @@ void CoilCapacitorBench::BuildBench(QWidget *client)
     m_picture5 = MakePicture(client, QStringLiteral("Picture5"), {11400, 4680, 3615, 2175}, kPanel, true);
     m_label7 = MakePanelCaption(m_picture5, QStringLiteral("Label7"), 525);
     m_picture9 = MakePicture(m_picture5, QStringLiteral("Picture9"), {1080, 720, 855, 855}, kPanel);
+    SetHelpKey(m_picture9, QStringLiteral("oSS"));
     connect(m_picture5.data(), &PictureBox::painting, this, [this](QPainter &p) {
         if (m_picture9)
             DrawVariantDigits(p, Geometry(m_picture9));
@@ -277,6 +313,15 @@ void CoilCapacitorBench::BuildBench(QWidget *client)
     m_text1 = MakeParamBox(client, QStringLiteral("Text1"), {m_layout.boxLeft + 840, 7440, 1095, 345}, kPanel);
     connect(m_text1.data(), &QLineEdit::textChanged, this, [this] { Text1_Change(); });
     m_label6 = MakeLabel(client, QStringLiteral("Label6"), {m_layout.boxLeft + 2040, 7440, 435, 315}, QString(), kPanel);
+    SpeakBox(m_text1, QStringLiteral("C"), m_label6);
+}
+
+Hotspot CoilCapacitorBench::HotspotAt(int index)
+{
+    Hotspot h = SinglePhaseBench::HotspotAt(index);
+    if (h.key == QLatin1String("oL"))
+        h.detail = VariantWords(Coil().SwitchState[CoilCapacitorCircuit::kVariant]);
+    return h;
 }
 
 namespace {
@@ -306,7 +351,8 @@ void CoilCapacitorBench::LoadBench()
 
     c.SwitchState[CoilCapacitorCircuit::kVariant] = 1;
     SetUpKnob(m_variant, m_picture9,
-              {QStringLiteral("variant"), 45, 315, kVariantCount, float(c.SwitchState[CoilCapacitorCircuit::kVariant])});
+              {QStringLiteral("variant"), 45, 315, kVariantCount, float(c.SwitchState[CoilCapacitorCircuit::kVariant]),
+               [] { return tr("Variant selector"); }, [](int p) { return VariantWords(p); }});
 
     LayoutKnobPanel(m_picture5, m_label7, m_picture9, kVariantPanelGap);
     FitWidth(m_label6);

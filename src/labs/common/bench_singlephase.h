@@ -33,6 +33,8 @@ struct SinglePhaseDesign {
     // Help keys of Image1(0..n-1); the first `toggles` of them are switches
     // a left click opens and closes (SwitchState[index]).
     std::vector<QString> hotspotKeys;
+    // Their labels on the schematic ("SF", "S1", "K-50").
+    std::vector<QString> hotspotLabels;
     int toggles = 2;
     // Rails: the bottom one `railBottom` units above the picture's bottom
     // edge, the top one `railGap` units above it.
@@ -70,6 +72,9 @@ public:
 
     // Handlers, public so tests can drive them as the controls do.
     void Image1_MouseDown(int index, Qt::MouseButton button);
+    // What click area `index` stands for: its key and label, a switch's
+    // state; a bench adds what its schematic shows besides (a variant).
+    virtual Hotspot HotspotAt(int index);
     void Command5_Click(int index) { Ranges(0).Click(index); }
     void Command6_Click(int index) { Ranges(1).Click(index); }
 
@@ -86,6 +91,8 @@ protected:
     // into a copy, so they say what the knobs show now.
     void ReadKnobsInto(SinglePhaseCircuit &c) const;
     virtual void ReadOwnKnobs(SinglePhaseCircuit &c) const { Q_UNUSED(c); }
+    // How a coil's variant is said aloud.
+    static QString VariantWords(int variant);
     // What the schematic shows: every switch state but the regulator's step;
     // a bench whose picture shows more adds it after them.
     virtual SchematicState Shown();
@@ -162,6 +169,7 @@ protected:
     void LoadBench() override;
     void ReadOwnKnobs(SinglePhaseCircuit &c) const override;
     void LanguageChanged() override;
+    Hotspot HotspotAt(int index) override;
     void DrawLoadSide(Schematic &s, const AcGrid &g) final { m_layout.drawLoadSide(s, g, Coil()); }
     std::vector<QRectF> Hotspots(const AcGrid &g) const final { return m_layout.hotspots(g); }
 

@@ -4,6 +4,7 @@
 #include "calc/clock.h"
 #include "shell/picturebox.h"
 #include "shell/schematic.h"
+#include "shell/spoken.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -45,17 +46,19 @@ void ThreePhaseBench::BuildControls(QWidget *client)
         row.Build(box, m.row, m.buttons, kButton, true);
         // The load-time range carries the window colour at design.
         const int last = row.count() - 1;
-        for (int i = 0; i <= last; ++i)
+        for (int i = 0; i <= last; ++i) {
             SetButtonColour(row.button(i), i == last ? WindowBackColour() : ButtonFaceColour());
-        connect(box, &PictureBox::mouseDown, this,
-                [this, key = m.helpKey](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { ContextHelp(key, b); });
+            SetButtonOn(row.button(i), i == last);
+        }
+        HelpOnPress(box, m.helpKey);
     }
 
     // Line voltage.
     QGroupBox *frame1 = MakeFrame(client, QStringLiteral("Frame1"), m_design.frame1, kFrameFont);
     MakeLabel(frame1, QStringLiteral("Label5"), {120, 480, 615, 375}, QStringLiteral("U ="), kFrameFont, true);
     m_text1 = MakeParamBox(frame1, QStringLiteral("Text1"), {840, 480, 1215, 375}, kFrameFont);
-    MakeLabel(frame1, QStringLiteral("Label6"), {2160, 480, 495, 375}, QString(), kFrameFont, true);
+    SpeakBox(m_text1, QStringLiteral("U"),
+             MakeLabel(frame1, QStringLiteral("Label6"), {2160, 480, 495, 375}, QString(), kFrameFont, true));
     connect(m_text1.data(), &QLineEdit::textChanged, this, [this] { Text1_Change(); });
 
     // The three branches: R, X_L, X_C top to bottom.
@@ -73,8 +76,10 @@ void ThreePhaseBench::BuildControls(QWidget *client)
                                          kFrameFont);
             connect(box, &QLineEdit::textChanged, this, [this, i] { Text2_Change(i); });
             m_text2[std::size_t(i)] = box;
-            MakeLabel(frame, ArrayName(QStringLiteral("Label8"), i), {2280, top, 495, 375}, QString(), kFrameFont,
-                      true);
+            static const std::array<const char *, 3> letters{"R", "XL", "XC"};
+            SpeakBox(box, QLatin1String(letters[std::size_t(r)]) + QString::number(k + 1),
+                     MakeLabel(frame, ArrayName(QStringLiteral("Label8"), i), {2280, top, 495, 375}, QString(),
+                               kFrameFont, true));
         }
         // Subscripts after the letters R and X, a little lower.
         const QString n = QString::number(k + 1);
@@ -97,7 +102,14 @@ void ThreePhaseBench::BuildControls(QWidget *client)
         DrawSchematic(s, w, h, DrawUnit());
     });
     m_image1.Build(m_picture1, m_design.hotspots, this,
-                   [this](int i, Qt::MouseButton b, Qt::KeyboardModifiers) { Image1_MouseDown(i, b); });
+                   [this](int i, Qt::MouseButton b, Qt::KeyboardModifiers) { Image1_MouseDown(i, b); },
+                   [this](int i) {
+                       Hotspot h{QString::fromLatin1(m_design.clickAreaKey(i)),
+                                 m_design.clickAreaLabel ? QString::fromLatin1(m_design.clickAreaLabel(i)) : QString()};
+                       if (i < Circuit().SwitchCount())
+                           h.closed = Circuit().Switch(i);
+                       return h;
+                   });
 }
 
 void ThreePhaseBench::FormLoad()
@@ -144,6 +156,7 @@ void ThreePhaseBench::RedrawSchematic()
     m_schematicShown = SwitchesNow();
     if (m_picture1)
         m_picture1->update();
+    m_image1.NoteChanges();
 }
 
 ThreePhaseBench::Switches ThreePhaseBench::SwitchesNow()

@@ -53,6 +53,7 @@ struct ThreePhaseDesign {
     // and their help keys.
     std::function<std::vector<QRectF>(double width, double height, double drawUnit)> clickAreas;
     const char *(*clickAreaKey)(int index) = nullptr;
+    const char *(*clickAreaLabel)(int index) = nullptr;
 };
 
 class ThreePhaseBench : public AcBench {

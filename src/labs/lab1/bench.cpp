@@ -6,10 +6,12 @@
 #include "labs/lab1/lab.h"
 #include "labs/registry.h"
 #include "shell/picturebox.h"
+#include "shell/spoken.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace ohmaris {
@@ -27,6 +29,13 @@ const EntryRule kElementEntry{0.0, 1000000.0f, false};
 const std::array<const char *, kLab1AreaCount> kImage1Keys{
     "oR", "oR", "oE", "oR", "oA", "oR", "oE", "oR", "oA",
     "oR", "oR", "oA", "oV", "oS", "oS", "oS", "oS", "oS"};
+
+// Labels of the elements the click areas lie over, as the schematic has them.
+const std::array<const char *, kLab1AreaCount> kImage1Labels{
+    "R01", "R01", "E1", "R3", "A3", "R02", "E2", "R02", "A1",
+    "R1", "R2", "A2", "V", "S1", "S2", "S3", "S4", "S5"};
+// The selector's positions: the pair of nodes the voltmeter is across.
+const std::array<const char *, 5> kSelectorPairs{"ab", "ad", "bd", "cb", "cd"};
 
 // Picture2..Picture5: A1, A3, A2, V, moving-coil DC meters of class 1.5.
 const std::array<MeterSpec, 4> kMeters{{
@@ -82,9 +91,7 @@ void Lab1Window::BuildControls(QWidget *client)
     for (std::size_t i = 0; i < kMeters.size(); ++i) {
         PictureBox *box =
             MakePicture(client, QLatin1String(kMeterBoxes[i]), {kMeterLeft[i], 120, 3495, 3135}, kMeterFont);
-        const QString key = QLatin1String(kMeterKeys[i]);
-        connect(box, &PictureBox::mouseDown, this,
-                [this, key](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { ContextHelp(key, b); });
+        HelpOnPress(box, QLatin1String(kMeterKeys[i]));
         c.meterBoxes[i] = box;
     }
 
@@ -94,11 +101,19 @@ void Lab1Window::BuildControls(QWidget *client)
                           c.Picture1->palette().color(QPalette::Window));
     });
     m_image1.Build(c.Picture1, kLab1AreaCount, this,
-                   [this](int i, Qt::MouseButton b, Qt::KeyboardModifiers) { Image1_MouseDown(i, b); });
+                   [this](int i, Qt::MouseButton b, Qt::KeyboardModifiers) { Image1_MouseDown(i, b); },
+                   [this](int i) {
+                       Hotspot h{QLatin1String(kImage1Keys[std::size_t(i)]),
+                                 QLatin1String(kImage1Labels[std::size_t(i)])};
+                       if (i > 12)
+                           h.closed = m_model.SwitchState[std::size_t(i - 13)];
+                       return h;
+                   });
 
     c.Picture16 = MakePicture(client, QStringLiteral("Picture16"), {11880, 3480, 2535, 1695}, kSchematicFont);
     c.Picture15 = new PictureBox(c.Picture16);
     SetDesign(c.Picture15, QStringLiteral("Picture15"), 960, 480, 735, 735);
+    SetHelpKey(c.Picture15, QStringLiteral("oSS"));
     connect(c.Picture16.data(), &PictureBox::painting, this, [this](QPainter &p) {
         DrawLab1SelectorPanel(p, TwipsGeometry(c.Picture16).size(), TwipsGeometry(c.Picture15),
                               c.Picture16->font(), c.Picture16->font().pointSizeF(),
@@ -114,6 +129,8 @@ void Lab1Window::BuildControls(QWidget *client)
         ParamBox *box = MakeParamBox(frame, ArrayName(QStringLiteral("Text1"), i), {1200, top, 975, 375}, kFrameFont);
         connect(box, &QLineEdit::textChanged, this, [this, i] { Text1_Change(i); });
         c.Text1[std::size_t(i)] = box;
+        SpeakBox(box, QString::fromLatin1(kLabel1Text[std::size_t(i)]).left(1) + QLatin1String(kLabel2Text[std::size_t(i)]),
+                 frame->findChild<QLabel *>(ArrayName(QStringLiteral("Label3"), i)));
         // The subscript sits just right of the letter and a little lower.
         QLabel *index = MakeLabel(frame, ArrayName(QStringLiteral("Label2"), i), {405, top + 150, 330, 270},
                                   QString::fromLatin1(kLabel2Text[std::size_t(i)]), kFrameFont);
@@ -129,7 +146,11 @@ void Lab1Window::FormLoad()
         SetUpMeter(m_meters[i], c.meterBoxes[i], kMeters[i]);
 
     m_model.Reset();
-    SetUpKnob(m_selector, c.Picture15, {QStringLiteral("V selector"), 45.0f, 315.0f, 5, 1.0f});
+    SetUpKnob(m_selector, c.Picture15,
+              {QStringLiteral("V selector"), 45.0f, 315.0f, 5, 1.0f, [] { return tr("Voltmeter selector"); },
+               [](int p) {
+                   return tr("voltmeter across %1").arg(QLatin1String(kSelectorPairs[std::size_t(std::clamp(p, 1, 5) - 1)]));
+               }});
     m_model.SwitchState[kLab1Selector] = std::int16_t(std::lrint(m_selector.Value()));
 
     for (int i = 0; i < 7; ++i) {
@@ -201,6 +222,7 @@ void Lab1Window::RedrawPicture1()
 {
     if (c.Picture1)
         c.Picture1->update();
+    m_image1.NoteChanges();
 }
 
 void Lab1Window::LayoutImage1()

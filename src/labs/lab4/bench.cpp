@@ -6,6 +6,7 @@
 #include "labs/lab4/lab.h"
 #include "labs/registry.h"
 #include "shell/picturebox.h"
+#include "shell/spoken.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -27,6 +28,9 @@ SinglePhaseDesign Lab4Design()
     d.hotspotKeys = {QStringLiteral("oSSSSS"), QStringLiteral("oS"), QStringLiteral("oS"), QStringLiteral("oAA"),
                      QStringLiteral("oK"),     QStringLiteral("oA"), QStringLiteral("oA"), QStringLiteral("oL"),
                      QStringLiteral("oL"),     QStringLiteral("oR"), QStringLiteral("oR")};
+    d.hotspotLabels = {QStringLiteral("SF"), QStringLiteral("S1"), QStringLiteral("S2"), QStringLiteral("AT"),
+                       QStringLiteral("K-50"), QStringLiteral("A1"), QStringLiteral("A2"), QStringLiteral("L1"),
+                       QStringLiteral("L2"), QStringLiteral("R1"), QStringLiteral("R2")};
     d.toggles = 3;
     d.railBottom = 4;
     d.railGap = 28;
@@ -53,6 +57,7 @@ KnobPanel MakeKnobPanel(QWidget *client, const QString &panel, const QRectF &pla
     PictureBox *p = MakePicture(client, panel, place, kPanel, true);
     QLabel *c = MakePanelCaption(p, caption, captionHeight);
     PictureBox *k = MakePicture(p, knob, {knobAt.x(), knobAt.y(), 855, 855}, kPanel);
+    SetHelpKey(k, QStringLiteral("oSS"));
     return {p, c, k};
 }
 
@@ -112,7 +117,8 @@ void Lab4Window::BuildBench(QWidget *client)
         ParamBox *box = MakeParamBox(client, ArrayName(QStringLiteral("Text1"), k), {8760, top, 1215, 345}, kPanel);
         connect(box, &QLineEdit::textChanged, this, [this, k] { Text1_Change(k); });
         m_text1[std::size_t(k)] = box;
-        MakeLabel(client, ArrayName(QStringLiteral("Label6"), k), {10080, top, 435, 375}, QString(), kPanel);
+        SpeakBox(box, QStringLiteral("R%1").arg(k + 1),
+                 MakeLabel(client, ArrayName(QStringLiteral("Label6"), k), {10080, top, 435, 375}, QString(), kPanel));
     }
 }
 
@@ -126,9 +132,23 @@ void Lab4Window::LoadBench()
     m.CircuitCurrent = m.ActivePower = 0.0f;
     m.BranchCurrent = {0.0f, 0.0f};
 
-    SetUpKnob(m_select1, m_picture9, {QStringLiteral("coil L1"), 45, 315, kVariantCount, 1});
-    SetUpKnob(m_connection, m_picture14, {QStringLiteral("connection"), 90, 225, Lab4Model::kConnections, 1});
-    SetUpKnob(m_select2, m_picture16, {QStringLiteral("coil L2"), 45, 315, kVariantCount, 1});
+    const auto variant = [](int p) { return VariantWords(p); };
+    SetUpKnob(m_select1, m_picture9,
+              {QStringLiteral("coil L1"), 45, 315, kVariantCount, 1, [] { return tr("Variant selector of coil L1"); },
+               variant});
+    SetUpKnob(m_connection, m_picture14,
+              {QStringLiteral("connection"), 90, 225, Lab4Model::kConnections, 1,
+               [] { return tr("Connection of the coils"); }, [](int p) {
+                   switch (p) {
+                   case 1: return tr("in series, aiding");
+                   case 2: return tr("in series, opposing");
+                   case 3: return tr("in parallel, opposing");
+                   default: return tr("in parallel, aiding");
+                   }
+               }});
+    SetUpKnob(m_select2, m_picture16,
+              {QStringLiteral("coil L2"), 45, 315, kVariantCount, 1, [] { return tr("Variant selector of coil L2"); },
+               variant});
     m.VariantSelect = {1, 1};
     m.Connection = 1;
 
@@ -157,6 +177,14 @@ SinglePhaseBench::SchematicState Lab4Window::Shown()
     s[5] = m_model.VariantSelect[1];
     s[6] = std::int16_t(m_model.Connection);
     return s;
+}
+
+Hotspot Lab4Window::HotspotAt(int index)
+{
+    Hotspot h = SinglePhaseBench::HotspotAt(index);
+    if (h.key == QLatin1String("oL"))
+        h.detail = VariantWords(m_model.VariantSelect[index == 7 ? 0 : 1]);
+    return h;
 }
 
 void Lab4Window::Text1_Change(int index)

@@ -38,6 +38,8 @@ protected:
     void ReadOwnKnobs(SinglePhaseCircuit &c) const override;
     // The schematic also shows both coils' subscripts and the joining wires.
     SchematicState Shown() override;
+    // The coils are named with their variants.
+    Hotspot HotspotAt(int index) override;
     void DrawLoadSide(Schematic &s, const AcGrid &g) override;
     std::vector<QRectF> Hotspots(const AcGrid &g) const override;
 

@@ -40,6 +40,7 @@ ThreePhaseDesign Lab5Design()
         return std::vector<QRectF>(areas.begin(), areas.end());
     };
     d.clickAreaKey = &Lab5ClickAreaKey;
+    d.clickAreaLabel = &Lab5ClickAreaLabel;
     return d;
 }
 

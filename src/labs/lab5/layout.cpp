@@ -50,4 +50,11 @@ const char *Lab5ClickAreaKey(int index)
     return "";
 }
 
+const char *Lab5ClickAreaLabel(int index)
+{
+    static constexpr const char *labels[kLab5ClickAreas] = {
+        "SF", "S1", "S2", "S3", "S4", "K-50", "R1", "R2", "R3", "XL1", "XL2", "XL3", "XC1", "XC2", "XC3", "V1", "A1"};
+    return index >= 0 && index < kLab5ClickAreas ? labels[index] : "";
+}
+
 } // namespace ohmaris

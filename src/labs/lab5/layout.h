@@ -34,5 +34,7 @@ std::array<QRectF, kLab5ClickAreas> Lab5ClickAreas(const Lab5Grid &g);
 
 // Context-help key of each click area.
 const char *Lab5ClickAreaKey(int index);
+// Label of the element under each click area, as the schematic prints it.
+const char *Lab5ClickAreaLabel(int index);
 
 } // namespace ohmaris

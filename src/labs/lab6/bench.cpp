@@ -43,6 +43,7 @@ ThreePhaseDesign Lab6Design()
         return std::vector<QRectF>(areas.begin(), areas.end());
     };
     d.clickAreaKey = &Lab6ClickAreaKey;
+    d.clickAreaLabel = &Lab6ClickAreaLabel;
     return d;
 }
 

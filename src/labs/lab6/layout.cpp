@@ -46,4 +46,12 @@ const char *Lab6ClickAreaKey(int index)
     return "";
 }
 
+const char *Lab6ClickAreaLabel(int index)
+{
+    static constexpr const char *labels[kLab6ClickAreas] = {
+        "SF", "S1", "S2", "S3", "S4", "S5", "S6", "K-50", "A1", "A2",
+        "A3", "R1", "R2", "R3", "XL1", "XL2", "XL3", "XC1", "XC2", "XC3"};
+    return index >= 0 && index < kLab6ClickAreas ? labels[index] : "";
+}
+
 } // namespace ohmaris

@@ -43,5 +43,7 @@ std::array<QRectF, kLab6ClickAreas> Lab6ClickAreas(const Lab6Grid &g);
 
 // Context-help key of each click area.
 const char *Lab6ClickAreaKey(int index);
+// Label of the element under each click area, as the schematic prints it.
+const char *Lab6ClickAreaLabel(int index);
 
 } // namespace ohmaris

@@ -10,6 +10,8 @@
 #include "labs/lab7/lab.h"
 #include "labs/registry.h"
 #include "shell/picturebox.h"
+#include "shell/accessible.h"
+#include "shell/spoken.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -18,6 +20,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <cstring>
 
 namespace ohmaris {
@@ -141,9 +144,15 @@ void Lab7Window::BuildControls(QWidget *client)
                   kPanelFont, true);
         ParamBox *box = MakeParamBox(c.Frame1, ArrayName(QStringLiteral("Text1"), row), {840, top, 1095, 375},
                                      kPanelFont);
-        new EditLock(box, [this] { return EditingLocked(); }, [this] { FocusSchematic(); });
+        new EditLock(box, [this] { return EditingLocked(); }, [this] {
+            if (c.Picture1)
+                c.Picture1->setFocus(Qt::OtherFocusReason);
+        });
         connect(box, &QLineEdit::textChanged, this, [this, row] { Text1_Change(row); });
         c.Text1[std::size_t(row)] = box;
+        static const std::array<const char *, 5> symbols{"E", "R1", "R2", "C", "L"};
+        SpeakBox(box, QLatin1String(symbols[std::size_t(row)]),
+                 c.Frame1->findChild<QLabel *>(QString::fromLatin1(unitNames[std::size_t(row)])));
     }
     MarkOverlay(MakeLabel(c.Frame1, QStringLiteral("Label5"), {435, 1200, 195, 255}, QStringLiteral("1"), kSmallFont, true));
     MarkOverlay(MakeLabel(c.Frame1, QStringLiteral("Label8"), {435, 1800, 195, 255}, QStringLiteral("2"), kSmallFont, true));
@@ -158,12 +167,12 @@ void Lab7Window::BuildControls(QWidget *client)
     m_command4.Build(c.Picture3, QStringLiteral("Command4"), rangeButtons, kSmallFont, false);
     m_command6.Build(c.Picture2, QStringLiteral("Command6"), rangeButtons, kSmallFont, false);
     for (PictureBox *box : {c.Picture3.data(), c.Picture2.data()})
-        connect(box, &PictureBox::mouseDown, this,
-                [this](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { ContextHelp(QStringLiteral("oA"), b); });
+        HelpOnPress(box, QStringLiteral("oA"));
 
     // Circuit selector panel.
     c.Picture13 = MakePicture(client, QStringLiteral("Picture13"), {3000, 2880, 5415, 1335}, kPanelFont);
     c.Picture9 = MakePicture(c.Picture13, QStringLiteral("Picture9"), {720, 240, 855, 855}, kPanelFont);
+    SetHelpKey(c.Picture9, QStringLiteral("oSS"));
     MakeLabel(c.Picture13, QStringLiteral("Label13"), {1680, 240, 3615, 735}, QString(), kPanelFont, true)
         ->setWordWrap(true);
     connect(c.Picture13.data(), &PictureBox::painting, this, [this](QPainter &p) {
@@ -184,7 +193,13 @@ void Lab7Window::BuildControls(QWidget *client)
                           this->client()->palette().color(QPalette::Window));
     });
     m_image1.Build(c.Picture1, kLab7ClickAreas, this,
-                   [this](int k, Qt::MouseButton b, Qt::KeyboardModifiers m) { Image1_MouseDown(k, b, m); });
+                   [this](int k, Qt::MouseButton b, Qt::KeyboardModifiers m) { Image1_MouseDown(k, b, m); },
+                   [this](int k) {
+                       Hotspot h{QString::fromLatin1(Lab7ClickAreaKey(k)), QString::fromLatin1(Lab7ClickAreaLabel(k))};
+                       if (k == 0 || k == 1)
+                           h.closed = m_model.SwitchState[k == 0 ? Lab7Model::kS1 : Lab7Model::kS2];
+                       return h;
+                   });
 
     // Oscilloscope, channel 1 (voltage) and channel 2 (current).
     for (int channel = 1; channel <= 2; ++channel) {
@@ -197,6 +212,7 @@ void Lab7Window::BuildControls(QWidget *client)
                                         {360, 360, 495, 255}, QString(), kSmallFont);
         PictureBox *knob = MakePicture(panel, one ? QStringLiteral("Picture7") : QStringLiteral("Picture8"),
                                        {5280, 1560, 615, 615}, kPanelFont);
+        SetHelpKey(knob, QStringLiteral("oSS"));
         PictureBox *sensitivity = one ? MakePicture(panel, QStringLiteral("Picture4"), {5400, 600, 375, 495}, kPanelFont)
                                       : MakePicture(panel, QStringLiteral("Picture10"), {5160, 600, 750, 495}, kPanelFont);
         QLabel *sensitivityLabel =
@@ -215,8 +231,13 @@ void Lab7Window::BuildControls(QWidget *client)
         help(onOff, "oVV", PressHelp::Pass::LeftButton);
         connect(onOff, &QPushButton::clicked, this, [this, channel] { ChannelClick(channel); });
         for (PictureBox *box : {panel, screen, sensitivity, timeBase})
-            connect(box, &PictureBox::mouseDown, this,
-                    [this](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { ContextHelp(QStringLiteral("oVV"), b); });
+            HelpOnPress(box, QStringLiteral("oVV"));
+        Speech::Attach(screen, [this, channel] { return ScreenName(channel); },
+                       [this, channel] { return ScreenSettings(channel); });
+        Speech::Attach(onOff, [this, channel] {
+            const auto entry = [this](int k) { return c.Combo1 ? c.Combo1->itemText(k) : QString(); };
+            return QStringLiteral("%1: %2").arg(entry(channel == 1 ? 2 : 1), entry(0));
+        });
         connect(panel, &PictureBox::painting, this, [this, panel, onOff, channel](QPainter &p) {
             const auto entry = [this](int k) { return c.Combo1 ? c.Combo1->itemText(k) : QString(); };
             DrawScopePanel(p, TwipsGeometry(panel).size(), TwipsGeometry(onOff), entry(0),
@@ -272,19 +293,36 @@ void Lab7Window::FormLoad()
     SetUpMeter(m_meterA2, c.Picture2, Ammeter(QStringLiteral("A2"), m_a2Range));
     SetUpMeter(m_meterA1, c.Picture3, Ammeter(QStringLiteral("A1"), m_a1Range));
 
-    SetUpKnob(m_knob1, c.scope[0].knob, {QStringLiteral("channel 1 sensitivity"), 300, 30, 9, 9});
-    SetUpKnob(m_knob2, c.scope[1].knob, {QStringLiteral("channel 2 sensitivity"), 300, 30, 9, 9});
-    SetUpKnob(m_selector, c.Picture9, {QStringLiteral("circuit"), 220, 140, 3, 1});
+    const QString volts = QStringLiteral("V/div"), milliamps = QStringLiteral("mA/div");
+    SetUpKnob(m_knob1, c.scope[0].knob,
+              {QStringLiteral("channel 1 sensitivity"), 300, 30, 9, 9,
+               [] { return tr("Channel 1 sensitivity selector"); },
+               [volts](int p) { return QStringLiteral("%1 %2").arg(p).arg(SpokenUnit(volts, SpokenLanguage())); }});
+    SetUpKnob(m_knob2, c.scope[1].knob,
+              {QStringLiteral("channel 2 sensitivity"), 300, 30, 9, 9,
+               [] { return tr("Channel 2 sensitivity selector"); },
+               [milliamps](int p) {
+                   return QStringLiteral("%1 %2").arg(10 * p).arg(SpokenUnit(milliamps, SpokenLanguage()));
+               }});
+    SetUpKnob(m_selector, c.Picture9,
+              {QStringLiteral("circuit"), 220, 140, 3, 1, [] { return tr("Circuit selector"); }, [](int p) {
+                   static const std::array<const char *, 3> circuits{"C", "L", "LC"};
+                   return tr("circuit %1").arg(QLatin1String(circuits[std::size_t(std::clamp(p, 1, 3) - 1)]));
+               }});
 
     // Dark until their channel is switched on.
     const QString perDivision = QStringLiteral("%1/div");
     const QString ms = perDivision.arg(QStringLiteral("ms"));
     SetUpIndicator(m_voltsPerDivision, c.scope[0].sensitivity,
-                   {QStringLiteral("channel 1 V/div"), 1, 9, false, perDivision.arg(QStringLiteral("V"))});
+                   {QStringLiteral("channel 1 V/div"), 1, 9, false, perDivision.arg(QStringLiteral("V")),
+                    [] { return tr("Channel 1 sensitivity"); }});
     SetUpIndicator(m_milliampsPerDivision, c.scope[1].sensitivity,
-                   {QStringLiteral("channel 2 mA/div"), 2, 90, false, perDivision.arg(QStringLiteral("mA"))});
-    SetUpIndicator(m_timeBase1, c.scope[0].timeBase, {QStringLiteral("channel 1 ms/div"), 1, 2, false, ms});
-    SetUpIndicator(m_timeBase2, c.scope[1].timeBase, {QStringLiteral("channel 2 ms/div"), 1, 2, false, ms});
+                   {QStringLiteral("channel 2 mA/div"), 2, 90, false, perDivision.arg(QStringLiteral("mA")),
+                    [] { return tr("Channel 2 sensitivity"); }});
+    SetUpIndicator(m_timeBase1, c.scope[0].timeBase,
+                   {QStringLiteral("channel 1 ms/div"), 1, 2, false, ms, [] { return tr("Channel 1 time base"); }});
+    SetUpIndicator(m_timeBase2, c.scope[1].timeBase,
+                   {QStringLiteral("channel 2 ms/div"), 1, 2, false, ms, [] { return tr("Channel 2 time base"); }});
 
     m_model.SwitchState = {std::int16_t(face::RoundHalfEven(m_selector.Value())), 0, 0};
     // The window is painted whole when it shows.
@@ -294,12 +332,50 @@ void Lab7Window::FormLoad()
 
     SetButtonColour(m_command4.button(2), kSelectedRange);
     SetButtonColour(m_command6.button(2), kSelectedRange);
+    for (RangeRow *row : {&m_command4, &m_command6})
+        for (int k = 0; k < row->count(); ++k)
+            SetButtonOn(row->button(k), k == 2);
+    for (const Controls::Channel &ch : c.scope)
+        SetButtonOn(ch.onOff, false);
     m_scope.ChannelOn = {0, 0, 0};
     m_model.RecalcPending = true;
     m_scope.SampleStep = 1;
     // The pause survives a reload; its button shows it.
     SetButtonColour(c.Command1, m_scope.Paused ? kPausedColour : ButtonFaceColour());
+    SetButtonOn(c.Command1, m_scope.Paused);
     LayoutClickAreas();
+    LockBoxes();
+}
+
+void Lab7Window::LockBoxes()
+{
+    const bool locked = EditingLocked();
+    for (ParamBox *box : c.Text1)
+        if (box)
+            box->setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+QString Lab7Window::ScreenName(int channel) const
+{
+    const auto entry = [this](int k) { return c.Combo1 ? c.Combo1->itemText(k) : QString(); };
+    return QStringLiteral("%1: %2").arg(entry(channel == 1 ? 2 : 1), entry(channel == 1 ? 3 : 4));
+}
+
+QString Lab7Window::ScreenSettings(int channel) const
+{
+    if (m_scope.ChannelOn[std::size_t(channel)] == 0)
+        return tr("switched off");
+    const Language language = SpokenLanguage();
+    const bool v = channel == 1;
+    const double sensitivity = v ? m_voltsPerDivision.Value() : m_milliampsPerDivision.Value();
+    const QString unit = SpokenUnit(v ? QStringLiteral("V/div") : QStringLiteral("mA/div"), language);
+    const Znak &timeBase = v ? m_timeBase1 : m_timeBase2;
+    QString s = tr("switched on, %1 %2, time base %3 %4")
+                    .arg(SpokenNumber(sensitivity, 0, language), unit, SpokenNumber(timeBase.Value(), 0, language),
+                         SpokenUnit(QStringLiteral("ms/div"), language));
+    if (m_scope.Paused)
+        s += tr(", paused");
+    return s;
 }
 
 void Lab7Window::LanguageChanged()
@@ -364,6 +440,7 @@ void Lab7Window::RedrawSchematic()
     m_schematicShown = m_model.SwitchState;
     if (c.Picture1)
         c.Picture1->update();
+    m_image1.NoteChanges();
 }
 
 Lab7Window::ScreenShows Lab7Window::ScreenNow(int channel) const
@@ -388,8 +465,7 @@ bool Lab7Window::SameScreen(const ScreenShows &a, const ScreenShows &b)
 
 void Lab7Window::FocusSchematic()
 {
-    if (c.Picture1)
-        c.Picture1->setFocus(Qt::OtherFocusReason);
+    FocusAfterClick(c.Picture1);
 }
 
 void Lab7Window::Image1_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers)
@@ -405,6 +481,7 @@ void Lab7Window::Image1_MouseDown(int index, Qt::MouseButton button, Qt::Keyboar
     // The circuit can be changed only while both switches are open.
     if (c.Picture9)
         c.Picture9->setEnabled(!m_model.anySwitchClosed());
+    LockBoxes();
     FocusSchematic();
 }
 
@@ -429,11 +506,13 @@ void Lab7Window::ChannelClick(int channel)
     Znak &timeBase = v ? m_timeBase1 : m_timeBase2;
     const bool on = m_scope.ChannelOn[std::size_t(channel)] == 0;
     SetButtonColour(button, on ? kChannelOn : ActiveBorderColour());
+    SetButtonOn(button, on);
     m_scope.SetChannel(channel, on);
     sensitivity.setEnable(on);
     timeBase.setEnable(on);
     if (ch.screen)
         ch.screen->update();
+    TellDescription(ch.screen);
     FocusSchematic();
 }
 
@@ -451,6 +530,7 @@ void Lab7Window::Command1_Click()
 {
     m_scope.TogglePause();
     SetButtonColour(c.Command1, m_scope.Paused ? kPausedColour : ButtonFaceColour());
+    SetButtonOn(c.Command1, m_scope.Paused);
 }
 
 void Lab7Window::Text1_Change(int index)

@@ -89,8 +89,14 @@ private:
     void ChannelClick(int channel);
     void KnobMouseDown(Switcher &knob, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void FocusSchematic();
-    // Whether the parameter boxes are locked: a switch is closed.
+    // Whether the parameter boxes are locked: a switch is closed. A locked
+    // box is out of Tab's reach.
     bool EditingLocked() const { return m_model.anySwitchClosed(); }
+    void LockBoxes();
+    // What a screen reader is told of a channel's screen: its title and
+    // its settings.
+    QString ScreenName(int channel) const;
+    QString ScreenSettings(int channel) const;
     void RedrawSchematic();
 
     // What an oscilloscope screen shows: its trace and scale while its

@@ -53,4 +53,11 @@ const char *Lab7ClickAreaKey(int index)
     return index >= 0 && index < kLab7ClickAreas ? keys[index] : "";
 }
 
+const char *Lab7ClickAreaLabel(int index)
+{
+    static constexpr const char *labels[kLab7ClickAreas] = {"S1", "S2", "E", "A1", "A2", "A",
+                                                           "V", "R1", "R2", "C", "L"};
+    return index >= 0 && index < kLab7ClickAreas ? labels[index] : "";
+}
+
 } // namespace ohmaris

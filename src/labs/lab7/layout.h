@@ -28,5 +28,7 @@ std::array<QRectF, kLab7ClickAreas> Lab7ClickAreas(int circuit, const Lab7Grid &
 
 // Context-help key of each click area.
 const char *Lab7ClickAreaKey(int index);
+// Label of the element under each click area, as the schematic prints it.
+const char *Lab7ClickAreaLabel(int index);
 
 } // namespace ohmaris

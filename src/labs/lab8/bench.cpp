@@ -7,6 +7,7 @@
 #include "labs/lab8/lab.h"
 #include "labs/registry.h"
 #include "shell/picturebox.h"
+#include "shell/spoken.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -103,8 +104,7 @@ void Lab8Window::Help(QWidget *control, const char *key, bool button)
 {
     const QString k = QLatin1String(key);
     if (auto *box = qobject_cast<PictureBox *>(control)) {
-        connect(box, &PictureBox::mouseDown, this,
-                [this, k](Qt::MouseButton b, Qt::KeyboardModifiers, QPointF) { ContextHelp(k, b); });
+        HelpOnPress(box, k);
         return;
     }
     connect(PressHelp::Install(control, k, button ? PressHelp::Pass::LeftButton : PressHelp::Pass::Nothing),
@@ -133,9 +133,16 @@ void Lab8Window::BuildControls(QWidget *client)
         Help(b, "oS", true);
         connect(b, &QPushButton::clicked, this, [this, k] { Command2_Click(k); });
         c.Command2[std::size_t(k)] = b;
+        Speech::Attach(b, [k] { return tr("Source E%1").arg(k + 1); });
     }
     m_image1.Build(c.Picture1, kLab8ClickAreas, this,
-                   [this](int k, Qt::MouseButton b, Qt::KeyboardModifiers) { Image1_MouseDown(k, b); });
+                   [this](int k, Qt::MouseButton b, Qt::KeyboardModifiers) { Image1_MouseDown(k, b); },
+                   [this](int k) {
+                       Hotspot h{QString::fromLatin1(Lab8ClickAreaKey(k)), QString::fromLatin1(Lab8ClickAreaLabel(k))};
+                       if (k >= 0 && k <= 4)
+                           h.closed = m_model.SwitchState[std::size_t(k + 2)];
+                       return h;
+                   });
 
     // The captions of the sources' buttons, off and on.
     for (int s = 0; s < 2; ++s) {
@@ -169,6 +176,17 @@ void Lab8Window::BuildSourceFrame(QWidget *client, int source)
         c.source[std::size_t(source)][std::size_t(row)] = box;
         QLabel *unit = MakeLabel(frame, SourceLabel(source, 3 * row + 2),
                                  {unitLeft, top, width - unitLeft - 90, kRowHeight}, QString(), kPanelFont);
+        // The amplitude, the multiple of the fundamental's frequency and the
+        // phase of source E1..E4.
+        const QString n = QString::number(source + 1);
+        if (row == 0)
+            SpeakBox(box, QStringLiteral("Em") + n, unit);
+        else if (row == 1 && source == 0)
+            SpeakBox(box, QStringLiteral("f1"), unit);
+        else if (row == 1)
+            Speech::Attach(box, [n] { return tr("f%1, multiple of f1").arg(n); });
+        else
+            SpeakBox(box, QStringLiteral("\u03C6") + n, unit);
         // A higher component's frequency is a multiple of the fundamental's.
         if (row == 1 && source > 0) {
             unit->setText(QStringLiteral("\u00D7 f"));
@@ -194,7 +212,8 @@ void Lab8Window::BuildParameterFrame(QWidget *client)
                                      kPanelFont);
         connect(box, &QLineEdit::textChanged, this, [this, row] { Text1_Change(row); });
         c.Text1[std::size_t(row)] = box;
-        MakeLabel(c.Frame1, QLatin1String(r.unit), {1875, top, 690, kRowHeight}, QString(), kPanelFont);
+        SpeakBox(box, QString::fromLatin1(r.text).left(1) + (r.sub ? QLatin1String(r.sub) : QLatin1String("")),
+                 MakeLabel(c.Frame1, QLatin1String(r.unit), {1875, top, 690, kRowHeight}, QString(), kPanelFont));
     }
 }
 
@@ -231,6 +250,8 @@ void Lab8Window::BuildHousings(QWidget *client)
         Help(box, "oA", false);
     connect(c.Command1.data(), &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(c.Command4.data(), &QPushButton::clicked, this, [this] { Command4_Click(); });
+    Speech::Attach(c.Command1, [] { return tr("Voltmeter V1 on"); });
+    Speech::Attach(c.Command4, [] { return tr("Milliammeter on"); });
 
     // The oscilloscope: screen, volts-per-division knob and readouts.
     c.Picture5 = MakePicture(client, QStringLiteral("Picture5"), {9240, 120, 5775, 4095}, kHousingFont);
@@ -256,6 +277,16 @@ void Lab8Window::BuildHousings(QWidget *client)
         Help(w, "oVV", false);
     Help(c.Command3, "oVV", true);
     connect(c.Command3.data(), &QPushButton::clicked, this, [this] { Command3_Click(); });
+    Speech::Attach(c.Command3, [] { return tr("Oscilloscope V2 on"); });
+    SetHelpKey(c.Picture10, QStringLiteral("oSS"));
+    Speech::Attach(c.Picture6, [] { return tr("Oscilloscope V2 screen"); }, [this] {
+        if (!m_scopeOn)
+            return tr("switched off");
+        const Language language = SpokenLanguage();
+        return tr("switched on, %1 %2, time base %3 %4")
+            .arg(SpokenNumber(m_screenVoltsPerDivision, 0, language), SpokenUnit(QStringLiteral("V/div"), language),
+                 SpokenNumber(m_timeBase.Value(), 0, language), SpokenUnit(QStringLiteral("ms/div"), language));
+    });
 }
 
 void Lab8Window::FormLoad()
@@ -280,23 +311,35 @@ void Lab8Window::FormLoad()
     m_model.SwitchState = Lab8Model::kDefaultSwitches;
     m_model.RecalcPending = true;
     m_voltmeterOn = m_milliammeterOn = m_scopeOn = false;
-    for (QPushButton *b : {c.Command1.data(), c.Command4.data(), c.Command3.data()})
+    for (QPushButton *b : {c.Command1.data(), c.Command4.data(), c.Command3.data()}) {
         SetButtonColour(b, ActiveBorderColour());
+        SetButtonOn(b, false);
+    }
 
     // The displays, all dark: the two meters, the time base (2 ms per
     // division, never changed) and the knob's reading.
-    SetUpIndicator(m_voltmeter, c.Picture4, {QStringLiteral("V1"), 8, 0.0, false, QStringLiteral("V")});
-    SetUpIndicator(m_milliammeter, c.Picture8, {QStringLiteral("mA"), 8, 0.0, false, QStringLiteral("mA")});
-    SetUpIndicator(m_timeBase, c.Picture9, {QStringLiteral("V2 ms/div"), 1, 2.0, false, QStringLiteral("ms/div")});
+    SetUpIndicator(m_voltmeter, c.Picture4,
+                   {QStringLiteral("V1"), 8, 0.0, false, QStringLiteral("V"), [] { return tr("Voltmeter V1"); }});
+    SetUpIndicator(m_milliammeter, c.Picture8,
+                   {QStringLiteral("mA"), 8, 0.0, false, QStringLiteral("mA"), [] { return tr("Milliammeter"); }});
+    SetUpIndicator(m_timeBase, c.Picture9,
+                   {QStringLiteral("V2 ms/div"), 1, 2.0, false, QStringLiteral("ms/div"),
+                    [] { return tr("Oscilloscope V2 time base"); }});
     SetUpIndicator(m_voltsPerDivision, c.Picture11,
-                   {QStringLiteral("V2 V/div"), 1, 3.0, false, QStringLiteral("V/div")});
-    SetUpKnob(m_knob, c.Picture10, {QStringLiteral("V2 sensitivity"), 300.0f, 30.0f, 9, 9.0f});
+                   {QStringLiteral("V2 V/div"), 1, 3.0, false, QStringLiteral("V/div"),
+                    [] { return tr("Oscilloscope V2 sensitivity"); }});
+    SetUpKnob(m_knob, c.Picture10,
+              {QStringLiteral("V2 sensitivity"), 300.0f, 30.0f, 9, 9.0f,
+               [] { return tr("Oscilloscope V2 sensitivity selector"); }, [](int p) {
+                   return QStringLiteral("%1 %2").arg(p).arg(SpokenUnit(QStringLiteral("V/div"), SpokenLanguage()));
+               }});
     m_screenVoltsPerDivision = m_knob.Value();
 
     m_model.SourceOn.fill(0);
     for (int k = 0; k < Lab8Model::kSources; ++k) {
         CaptionSourceButton(k);
         SetButtonColour(c.Command2[std::size_t(k)], ActiveBorderColour());
+        SetButtonOn(c.Command2[std::size_t(k)], false);
     }
     LockBoxes();
     PlaceSourceButtons();
@@ -361,8 +404,7 @@ void Lab8Window::Timer1_Timer()
 
 void Lab8Window::FocusSchematic()
 {
-    if (c.Picture1)
-        c.Picture1->setFocus(Qt::OtherFocusReason);
+    FocusAfterClick(c.Picture1);
 }
 
 void Lab8Window::Image1_MouseDown(int index, Qt::MouseButton button)
@@ -375,6 +417,7 @@ void Lab8Window::Image1_MouseDown(int index, Qt::MouseButton button)
     m_model.RecalcPending = true;
     if (c.Picture1)
         c.Picture1->repaint();
+    m_image1.NoteChanges();
 }
 
 void Lab8Window::Command2_Click(int index)
@@ -384,6 +427,7 @@ void Lab8Window::Command2_Click(int index)
     std::int16_t &on = m_model.SourceOn[std::size_t(index)];
     on = std::int16_t(1 - on);
     SetButtonColour(c.Command2[std::size_t(index)], on != 0 ? kOn : ActiveBorderColour());
+    SetButtonOn(c.Command2[std::size_t(index)], on != 0);
     CaptionSourceButton(index);
     m_model.RecalcPending = true;
     LockBoxes();
@@ -394,6 +438,7 @@ void Lab8Window::Command1_Click()
 {
     m_voltmeterOn = !m_voltmeterOn;
     SetButtonColour(c.Command1, m_voltmeterOn ? kOn : ActiveBorderColour());
+    SetButtonOn(c.Command1, m_voltmeterOn);
     m_voltmeter.setEnable(m_voltmeterOn);
     FocusSchematic();
 }
@@ -402,6 +447,7 @@ void Lab8Window::Command4_Click()
 {
     m_milliammeterOn = !m_milliammeterOn;
     SetButtonColour(c.Command4, m_milliammeterOn ? kOn : ActiveBorderColour());
+    SetButtonOn(c.Command4, m_milliammeterOn);
     m_milliammeter.setEnable(m_milliammeterOn);
     FocusSchematic();
 }
@@ -410,6 +456,7 @@ void Lab8Window::Command3_Click()
 {
     m_scopeOn = !m_scopeOn;
     SetButtonColour(c.Command3, m_scopeOn ? kOn : ActiveBorderColour());
+    SetButtonOn(c.Command3, m_scopeOn);
     m_timeBase.setEnable(m_scopeOn);
     m_voltsPerDivision.setEnable(m_scopeOn);
     m_model.RecalcPending = true;

@@ -64,4 +64,12 @@ const char *Lab8ClickAreaKey(int index)
     return index >= 0 && index < kLab8ClickAreas ? keys[index] : "";
 }
 
+const char *Lab8ClickAreaLabel(int index)
+{
+    static constexpr const char *labels[kLab8ClickAreas] = {"S1", "S2", "S3", "S4", "S5", "R1",
+                                                           "R", "R2", "mA", "V1", "V2", "C1",
+                                                           "C2", "L", "E1", "E2", "E3", "E4"};
+    return index >= 0 && index < kLab8ClickAreas ? labels[index] : "";
+}
+
 } // namespace ohmaris

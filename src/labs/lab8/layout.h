@@ -43,5 +43,7 @@ constexpr int kLab8ClickAreas = 18;
 std::array<QRectF, kLab8ClickAreas> Lab8ClickAreas(const Lab8Anchors &anchors, double v);
 // Context-help key of each click area.
 const char *Lab8ClickAreaKey(int index);
+// Label of the element under each click area, as the schematic prints it.
+const char *Lab8ClickAreaLabel(int index);
 
 } // namespace ohmaris
