@@ -1,6 +1,7 @@
 # Set-up, build, run and test on a Debian 12 machine.
 #   make run    installs missing packages, builds, starts the program
-#   make test   the same, then every test (headless)
+#   make test   the same, then every test (headless), the check of every
+#               lab's readings against ngspice among them (ctest -L spice)
 #   make package        the Debian package, build/ohmaris_VERSION_ARCH.deb
 #   make gallery        every window and sheet, rendered into gallery/WxH
 #                       for 1024x768, 1366x768 and 1920x1080
@@ -17,10 +18,11 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Qt's Wayland platform and a headless Wayland compositor (weston) for the
 # Wayland smoke test; the screen-reader test: a D-Bus session, the AT-SPI bus
 # and its Python client; Python's csv module and pdftotext read the protocol's
-# and the calculator's files back.
+# and the calculator's files back; and the circuit simulator the models are
+# checked against (ngspice).
 PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fontconfig fonts-liberation2 fonts-urw-base35 \
   librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base xvfb xauth xdotool locales \
-  qt6-wayland weston dbus-daemon dbus-bin at-spi2-core python3-pyatspi python3 poppler-utils
+  qt6-wayland weston dbus-daemon dbus-bin at-spi2-core python3-pyatspi python3 poppler-utils ngspice
 SHOTS = $(BUILD)/screenshots
 GALLERY_SIZES = 1024x768 1366x768 1920x1080
 

@@ -112,26 +112,29 @@ public:
             heads << head;
             width = std::max(width, head.size());
         }
-        const qsizetype indent = width + 4;
-        for (qsizetype i = 0; i < m_options.size(); ++i) {
-            QString line = QStringLiteral("  ") + heads.at(i).leftJustified(width) + QStringLiteral("  ");
-            qsizetype column = indent;
-            for (const QString &word : m_options.at(i).description().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-                if (column > indent && column + 1 + word.size() > 79) {
-                    s += line + QLatin1Char('\n');
-                    line = QString(indent, QLatin1Char(' '));
-                    column = indent;
-                }
-                if (column > indent) {
-                    line += QLatin1Char(' ');
-                    ++column;
-                }
-                line += word;
-                column += word.size();
-            }
-            s += line + QLatin1Char('\n');
-        }
+        for (qsizetype i = 0; i < m_options.size(); ++i)
+            s += Wrapped(QStringLiteral("  ") + heads.at(i).leftJustified(width) + QStringLiteral("  "),
+                         m_options.at(i).description(), 79);
         return s;
+    }
+
+    // `text` after `start`, its words wrapped to `columns`, the lines after
+    // the first indented as far as `start` is long; ends in a line feed.
+    static QString Wrapped(const QString &start, const QString &text, qsizetype columns)
+    {
+        QString s;
+        QString line = start;
+        const qsizetype indent = start.size();
+        for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (line.size() > indent && line.size() + 1 + word.size() > columns) {
+                s += line + QLatin1Char('\n');
+                line = QString(indent, QLatin1Char(' '));
+            }
+            if (line.size() > indent)
+                line += QLatin1Char(' ');
+            line += word;
+        }
+        return s + line + QLatin1Char('\n');
     }
 
     // "TOOL VERSION", one line.

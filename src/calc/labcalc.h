@@ -13,6 +13,7 @@
 #include <QJsonValue>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstddef>
 #include <functional>
@@ -38,6 +39,7 @@ struct CalcResult {
     // spectrum of the run.
     PhasorDiagram phasors;
     Spectrum spectrum;
+    QString deck;        // the ngspice deck, from LabCalc::netlist
     QString error;       // non-empty: one line naming the problem
 };
 
@@ -96,9 +98,15 @@ struct LabCalc {
     Quantities sampleFields;
     // What CalcResult::phasors or ::spectrum holds after a run.
     CalcDrawing drawing = CalcDrawing::None;
+    // Where the bench is not a physical circuit: one paragraph each, for
+    // the help and the manual page.
+    QStringList notes;
     // Arguments hold only names listed in `inputs`; missing ones take their
     // defaults. Bad values are reported through CalcResult::error.
     std::function<CalcResult(const QMap<QString, QString> &args)> run;
+    // The same arguments, read the same way, give the bench in that state
+    // as an ngspice deck (CalcResult::deck; the lab's netlist.cpp).
+    std::function<CalcResult(const QMap<QString, QString> &args)> netlist;
 };
 
 // The outputs of a run as the calculator's JSON gives them: each result

@@ -164,7 +164,7 @@ check_man_pages() {
         "lab "*) expected="^   Lab $(ere "${line#lab }")\$" ;;
         "  inputs:") section=in; continue ;;
         "  outputs:") section=out; continue ;;
-        "  example:") section=""; continue ;;
+        "  example:" | "  circuit notes:") section=""; continue ;;
         "      "*) # a sample record's field, indented under "samples"
                  [ "$section" = out ] || continue
                  read -r -a words <<<"$line"

@@ -53,6 +53,7 @@ void TestCalcManPage::pageFromDescriptors()
     b.lab = 8;
     b.title = QStringLiteral("Harmonics");
     b.inputs = {{QStringLiteral("E1"), QStringLiteral("10"), QStringLiteral("V"), QStringLiteral("first")}};
+    b.notes = {QStringLiteral(".25 of the samples"), QStringLiteral("second note")};
 
     const QString page = CalcManPage({&a, &b}, QStringLiteral("2.1.0"), QStringLiteral("2030-01-02"));
     const QStringList lines = page.split(QLatin1Char('\n'));
@@ -70,6 +71,9 @@ void TestCalcManPage::pageFromDescriptors()
         QStringLiteral(".RE"),
         QStringLiteral(".SS \"Lab 8: Harmonics\""),
         QStringLiteral("\\fBE1\\fR=10 V"), QStringLiteral("first"),
+        // Its notes, one bullet each, escaped as any descriptor text.
+        QStringLiteral("Circuit notes:"), QStringLiteral(".IP \\(bu 2"), QStringLiteral("\\&.25 of the samples"),
+        QStringLiteral(".IP \\(bu 2"), QStringLiteral("second note"),
         // The example runs the first lab with its first input.
         QStringLiteral("ohmaris\\-calc 3 C=100 \\-\\-json"),
     };

@@ -60,6 +60,9 @@ private slots:
     void refused();
     void sameInProcess_data();
     void sameInProcess();
+    void netlist_data();
+    void netlist();
+    void netlistNumbersTakeAPoint();
     void lab7WithoutEventsOrTimes();
     void lab7ListsTakeADecimalPoint();
     void lab7ManySamplesOverADay();
@@ -334,6 +337,8 @@ void TestCalcTool::help()
         QVERIFY2(line.match(text).hasMatch(), d[0].constData());
     }
     QVERIFY(all.out.contains(r.out));
+    // The labs' circuit notes.
+    QVERIFY(RunCalc({"7", "--help"}).out.contains("circuit notes:\n    - A switch flip starts its transient"));
 }
 
 void TestCalcTool::refused_data()
@@ -369,6 +374,8 @@ void TestCalcTool::refused_data()
     QTest::newRow("vertical tab in a switch time") << QStringList{"7", "events=S1@1\v2"} << QByteArray("'1\\x0b2'");
     QTest::newRow("sample time with a decimal comma is two times, one bad")
         << QStringList{"7", "at=1,5x"} << QByteArray("'5x'");
+    QTest::newRow("netlist and json") << QStringList{"1", "--netlist", "--json"} << QByteArray("--netlist");
+    QTest::newRow("netlist of a bad value") << QStringList{"2", "C=x", "--netlist"} << QByteArray("C: not a number");
 }
 
 void TestCalcTool::refused()
@@ -395,6 +402,7 @@ void TestCalcTool::sameInProcess_data()
     QTest::newRow("lab 1 json") << QStringList{"1", "E1=2,5", "S2=1", "S3=1", "--json"};
     QTest::newRow("lab 7 samples") << QStringList{"7", "events=S1@0", "at=2.4,5", "--json"};
     QTest::newRow("lab 1 help") << QStringList{"1", "--help"};
+    QTest::newRow("lab 7 netlist") << QStringList{"7", "circuit=3", "events=S1@0,S2@2", "at=1,3", "--netlist"};
     QTest::newRow("version") << QStringList{"--version"};
     QTest::newRow("refused") << QStringList{"1", "E1=\n"};
 }
@@ -409,6 +417,75 @@ void TestCalcTool::sameInProcess()
     QCOMPARE(status, r.exitCode);
     QCOMPARE(out, QString::fromUtf8(r.out));
     QCOMPARE(err, QString::fromUtf8(r.err));
+}
+
+// Every lab's deck: the title names the lab, each card and each command
+// of the control section carries a comment, it prints every quantity it
+// lists under a name of the calculator's outputs and leaves ngspice with
+// status 0. (The deck's numbers against the model: tests/crosscheck.)
+void TestCalcTool::netlist_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("lab 1") << QStringList{"1", "S2=1", "S3=1", "S4=1"};
+    QTest::newRow("lab 2") << QStringList{"2", "SF=1", "step=12", "S=1"};
+    QTest::newRow("lab 3") << QStringList{"3", "SF=1", "step=12", "S=1", "variant=4"};
+    QTest::newRow("lab 4") << QStringList{"4", "SF=1", "step=12", "S1=1", "S2=1", "conn=4"};
+    QTest::newRow("lab 5") << QStringList{"5", "S0=1", "S1=1", "S2=1"};
+    QTest::newRow("lab 6") << QStringList{"6", "S0=1", "S1=1", "S2=1", "S3=1", "S4=1"};
+    QTest::newRow("lab 7") << QStringList{"7", "circuit=2", "events=S1@0,S1@1.5", "at=0,1,2"};
+    QTest::newRow("lab 8") << QStringList{"8", "on1=1", "on3=1", "S5=1"};
+}
+
+void TestCalcTool::netlist()
+{
+    QFETCH(QStringList, args);
+    const Outcome r = RunCalc(args + QStringList{"--netlist"});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.err.isEmpty());
+    const QStringList lines = QString::fromUtf8(r.out).split(QLatin1Char('\n'));
+    QVERIFY(lines.first().startsWith(QStringLiteral("Ohmaris lab %1: ").arg(args.first())));
+    QCOMPARE(lines.mid(lines.size() - 4), (QStringList{"quit 0", ".endc", ".end", ""}));
+
+    const Outcome json = RunCalc(args + QStringList{"--json"});
+    const QJsonObject outputs = QJsonDocument::fromJson(json.out).object().value("outputs").toObject();
+    bool control = false;
+    QString comment;
+    int printed = 0;
+    for (const QString &line : lines.mid(1, lines.size() - 5)) {
+        if (line == QLatin1String(".control")) {
+            control = true;
+        } else if (line.startsWith(QLatin1Char('*'))) {
+            comment = line;
+        } else if (!control) {
+            QVERIFY2(line.contains(QLatin1String(" $ ")), qPrintable(line));
+        } else if (line.startsWith(QLatin1String("print"))) {
+            // Lab 7's arrays are its samples' fields; lab 8 adds the
+            // waveform's own effective values, VoltageRms and CurrentRms
+            // with "Exact".
+            QString name = line.section(QLatin1Char(' '), -1);
+            const bool sampled = args.first() == QLatin1String("7");
+            if (args.first() == QLatin1String("8"))
+                name.remove(QLatin1String("Exact"));
+            QVERIFY2(sampled ? outputs.value("samples").toArray().first().toObject().contains(name)
+                             : outputs.contains(name),
+                     qPrintable(line));
+            ++printed;
+        } else if (!line.startsWith(QLatin1String("let ")) || !line.contains(QLatin1Char('['))) {
+            // A command, not an entry of an array: its comment is above it.
+            QVERIFY2(!comment.isEmpty(), qPrintable(line));
+            comment.clear();
+        }
+    }
+    QVERIFY(printed >= 3);
+}
+
+// Under a decimal-comma locale the deck still writes decimal points.
+void TestCalcTool::netlistNumbersTakeAPoint()
+{
+    const Outcome r = RunCalc({"1", "E1=2,5", "R01=0,25", "--netlist"});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out.contains("VE1 e1p e1n DC 2.5 $"));
+    QVERIFY(r.out.contains("R01_S1 0 p1 0.251 $"));
 }
 
 void TestCalcTool::lab7WithoutEventsOrTimes()

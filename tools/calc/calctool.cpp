@@ -55,6 +55,16 @@ struct CalcCommandLine {
                             QStringLiteral("The drawing's language: English (en) or Russian (ru); by default the "
                                            "system locale's."),
                             QStringLiteral("en|ru")};
+    QCommandLineOption netlist{
+        QStringLiteral("netlist"),
+        QStringLiteral("Print the bench in the state the inputs give as a deck for the circuit simulator ngspice "
+                       "(run it with: ngspice -b FILE): the elements named as on the schematic with the values the "
+                       "model uses, closed switches as wires and open ones left out, a comment on every line, and "
+                       "a control section that runs the analysis and prints the quantities the calculator reports, "
+                       "under the same names in lower case. Lab 1 is an operating point, labs 2 to 6 an AC analysis "
+                       "at 50 Hz, lab 7 a transient with time-controlled switches, lab 8 one AC analysis per source "
+                       "added up in time. Each lab's circuit notes say where the bench is not the circuit it "
+                       "draws.")};
     QCommandLineOption man{QStringLiteral("man"), QStringLiteral("Print the manual page (roff) and exit.")};
     tools::CommandLine cl{
         QStringLiteral("ohmaris-calc"), QStringLiteral("[OPTIONS] LAB [NAME=VALUE ...]"),
@@ -73,7 +83,7 @@ struct CalcCommandLine {
     CalcCommandLine()
     {
         cl.DescribeHelp(QStringLiteral("List the inputs and outputs of every lab, or of LAB when one is given."));
-        for (const QCommandLineOption *o : {&json, &vary, &format, &columns, &phasors, &spectrum, &lang, &man})
+        for (const QCommandLineOption *o : {&json, &netlist, &vary, &format, &columns, &phasors, &spectrum, &lang, &man})
             cl.Add(*o);
     }
 };
@@ -130,6 +140,11 @@ QString LabHelp(const LabCalc &lab)
     }
     if (!lab.example.isEmpty())
         s += QStringLiteral("  example:\n    %1\n").arg(lab.example);
+    if (!lab.notes.isEmpty()) {
+        s += QStringLiteral("  circuit notes:\n");
+        for (const QString &note : lab.notes)
+            s += tools::CommandLine::Wrapped(QStringLiteral("    - "), note, 76);
+    }
     return s;
 }
 
@@ -157,6 +172,7 @@ QString TextOutput(const LabCalc &lab, const CalcResult &r)
 // What the command line asks besides the lab and its inputs.
 struct CalcRequest {
     bool json = false;
+    bool netlist = false;
     bool help = false;
     bool formatGiven = false;
     TableFormat format = TableFormat::Text;
@@ -180,6 +196,7 @@ QString ReadRequest(const CalcCommandLine &line, CalcRequest &o)
         if (cl.isSet(*option) && cl.value(*option).isEmpty())
             return QStringLiteral("%1 needs a value").arg(tools::CommandLine::Dashed(option->names().first()));
     o.json = cl.isSet(line.json);
+    o.netlist = cl.isSet(line.netlist);
     o.vary = cl.values(line.vary);
     if (cl.isSet(line.format)) {
         const QString value = cl.value(line.format);
@@ -206,6 +223,10 @@ QString ReadRequest(const CalcCommandLine &line, CalcRequest &o)
     if (o.json && o.table())
         return QStringLiteral("--json prints one run; for a table use --format json");
     const bool drawing = !o.phasorsFile.isEmpty() || !o.spectrumFile.isEmpty();
+    if (o.netlist && o.json)
+        return QStringLiteral("--netlist and --json exclude each other");
+    if (o.netlist && (o.table() || drawing))
+        return QStringLiteral("--netlist prints one run's deck; it takes no --vary, --format, --columns, --phasors or --spectrum");
     if (drawing && o.table())
         return QStringLiteral("--phasors and --spectrum draw one run; they take no --vary, --format or --columns");
     return {};
@@ -443,9 +464,15 @@ int RunCalc(const QStringList &argv, const std::vector<const LabCalc *> &labs, c
     if (o.table())
         return RunTable(cl, *lab, args, variations, o, out, err);
 
-    const CalcResult r = lab->run(args);
+    if (o.netlist && !lab->netlist)
+        return Fail(cl, err, QStringLiteral("lab %1 has no netlist").arg(lab->lab));
+    const CalcResult r = o.netlist ? lab->netlist(args) : lab->run(args);
     if (!r.error.isEmpty())
         return Fail(cl, err, QStringLiteral("lab %1: %2").arg(QString::number(lab->lab), r.error));
+    if (o.netlist) {
+        out << r.deck;
+        return 0;
+    }
 
     if (!o.phasorsFile.isEmpty() || !o.spectrumFile.isEmpty()) {
         const QString error = Draw(*lab, args, r, o);

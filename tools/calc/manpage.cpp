@@ -99,6 +99,11 @@ QString LabSection(const LabCalc &lab)
     if (!lab.example.isEmpty())
         lines << QStringLiteral(".PP") << QStringLiteral("Example:") << QStringLiteral(".EX")
               << RoffText(lab.example) << QStringLiteral(".EE");
+    if (!lab.notes.isEmpty()) {
+        lines << QStringLiteral(".PP") << QStringLiteral("Circuit notes:");
+        for (const QString &note : lab.notes)
+            lines << QStringLiteral(".IP \\(bu 2") << RoffText(note);
+    }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
@@ -152,6 +157,11 @@ QString CalcManPage(const std::vector<const LabCalc *> &labs, const QString &ver
         ".I FILE.svg\n"
         ".RB [ \\-\\-lang\n"
         ".IR en | ru ]\n"
+        ".br\n"
+        ".B ohmaris\\-calc\n"
+        ".I LAB\n"
+        ".RI [ NAME = VALUE \" .\\|.\\|.]\\&\"\n"
+        ".B \\-\\-netlist\n"
         ".br\n"
         ".B ohmaris\\-calc\n"
         ".RI [ LAB ]\n"

@@ -30,10 +30,12 @@ std::vector<CalcSetting> CoilCapacitorSettings(const std::vector<CalcInput> &inp
 inline constexpr double kCoilCapacitorCalcTime = 1.0;
 
 // A lab's descriptor: its inputs as above, the model's results as its
-// outputs, and a run that computes a fresh `Model` once, as the first timer
-// tick after the changes would.
+// outputs, a run that computes a fresh `Model` once, as the first timer
+// tick after the changes would, and a netlist that writes the computed
+// model as a deck (`deck`).
 template <class Model>
-LabCalc CoilCapacitorCalc(int number, const QString &title, const QString &switchHelp)
+LabCalc CoilCapacitorCalc(int number, const QString &title, const QString &switchHelp,
+                          std::function<QString(const Model &)> deck)
 {
     LabCalc lab;
     lab.lab = number;
@@ -49,6 +51,15 @@ LabCalc CoilCapacitorCalc(int number, const QString &title, const QString &switc
         model.ComputeCircuit(kCoilCapacitorCalcTime);
         result.outputs = model.Results();
         result.phasors = model.Phasors();
+        return result;
+    };
+    lab.netlist = [inputs = lab.inputs, deck = std::move(deck)](const QMap<QString, QString> &args) {
+        CalcResult result;
+        Model model;
+        if (!ReadCoilCapacitorInputs(inputs, args, model, result))
+            return result;
+        model.ComputeCircuit(kCoilCapacitorCalcTime);
+        result.deck = deck(model);
         return result;
     };
     return lab;

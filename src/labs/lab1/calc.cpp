@@ -6,6 +6,7 @@
 #include "calc/labcalc.h"
 
 #include "labs/lab1/model.h"
+#include "labs/lab1/netlist.h"
 
 namespace ohmaris {
 
@@ -17,16 +18,15 @@ constexpr int kSwitchCount = 5;
 // The parameter boxes store the magnitude, with no offset, capped at 1e6.
 const EntryRule kLab1Entry{0.0, 1000000.0f, false};
 
-CalcResult RunLab1(const LabCalc &lab, const QMap<QString, QString> &args)
+// Reads the inputs into the model and records them; false at the first bad one.
+bool ReadLab1(const LabCalc &lab, const QMap<QString, QString> &args, Lab1Model &model, CalcResult &result)
 {
-    CalcResult result;
-    Lab1Model model;
     for (int i = 0; i < kElementCount; ++i) {
         const CalcInput &in = lab.inputs[std::size_t(i)];
         float &stored = model.ElementValues[std::size_t(i)];
         result.error = CalcEntry(in.name, CalcArgument(args, in), kLab1Entry, stored);
         if (!result.error.isEmpty())
-            return result;
+            return false;
         result.inputs.insert(in.name, FloatJson(stored));
     }
     for (int k = 0; k < kSwitchCount; ++k) {
@@ -34,13 +34,30 @@ CalcResult RunLab1(const LabCalc &lab, const QMap<QString, QString> &args)
         int s = 0;
         result.error = CalcPosition(in.name, CalcArgument(args, in), 0, 1, s);
         if (!result.error.isEmpty())
-            return result;
+            return false;
         model.SwitchState[std::size_t(k)] = std::int16_t(s);
         result.inputs.insert(in.name, s);
     }
+    return true;
+}
 
+CalcResult RunLab1(const LabCalc &lab, const QMap<QString, QString> &args)
+{
+    CalcResult result;
+    Lab1Model model;
+    if (!ReadLab1(lab, args, model, result))
+        return result;
     model.ComputeCircuit();
     result.outputs = model.Results();
+    return result;
+}
+
+CalcResult NetlistLab1(const LabCalc &lab, const QMap<QString, QString> &args)
+{
+    CalcResult result;
+    Lab1Model model;
+    if (ReadLab1(lab, args, model, result))
+        result.deck = Lab1Netlist(model);
     return result;
 }
 
@@ -66,6 +83,10 @@ LabCalc MakeLab1Calc()
         {QStringLiteral("S5"), QStringLiteral("0"), {}, QStringLiteral("switch S5, R02 alone in branch 2 (0 open, 1 closed)")},
     };
     lab.outputs = Lab1Model().Results();
+    lab.notes = {
+        QStringLiteral("The model adds 0.001 ohm to R01, 0.0015 to R02, 0.01 to R1, 0.02 to R2 and 0.05 to R3, "
+                       "so an entered 0 leaves a finite path; the netlist carries the same values."),
+    };
     return lab;
 }
 
@@ -76,6 +97,7 @@ const LabCalc &Lab1::Calc()
     static const LabCalc lab = [] {
         LabCalc l = MakeLab1Calc();
         l.run = [](const QMap<QString, QString> &args) { return RunLab1(Lab1::Calc(), args); };
+        l.netlist = [](const QMap<QString, QString> &args) { return NetlistLab1(Lab1::Calc(), args); };
         return l;
     }();
     return lab;

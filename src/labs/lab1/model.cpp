@@ -7,6 +7,14 @@
 
 namespace ohmaris {
 
+Lab1Resistances Lab1Model::Resistances() const
+{
+    // Small series resistances keep every path finite when a zero is entered.
+    const auto &ev = ElementValues;
+    return {float(double(ev[1]) + 0.001), float(double(ev[3]) + 0.0015), float(double(ev[4]) + 0.01),
+            float(double(ev[5]) + 0.02), float(double(ev[6]) + 0.05)};
+}
+
 void Lab1Model::ComputeCircuit()
 {
     const auto &ev = ElementValues;
@@ -16,12 +24,8 @@ void Lab1Model::ComputeCircuit()
     const std::int16_t S4 = SwitchState[3];
     const std::int16_t S5 = SwitchState[4];
 
-    // Small series resistances keep every path finite when a zero is entered.
-    const float r1 = float(double(ev[1]) + 0.001);
-    const float r2 = float(double(ev[3]) + 0.0015);
-    const float R1p = float(double(ev[4]) + 0.01);
-    const float R2p = float(double(ev[5]) + 0.02);
-    const float R3p = float(double(ev[6]) + 0.05);
+    const Lab1Resistances r = Resistances();
+    const float r1 = r.r1, r2 = r.r2, R1p = r.R1p, R2p = r.R2p, R3p = r.R3p;
 
     // Thevenin equivalent of each source branch: with both paths closed the
     // source and its bare internal resistance are in parallel.

@@ -17,6 +17,16 @@ constexpr std::array<float, 7> kLab1Defaults{24.0f, 1.5f, 14.0f, 5.0f, 10.0f, 15
 // Index of the voltmeter selector position in SwitchState.
 constexpr int kLab1Selector = 5;
 
+// The resistances the computation works with: each entry plus the small
+// constant the model adds, so an entered 0 still leaves a finite path.
+struct Lab1Resistances {
+    float r1 = 0.0f;  // R01 + 0.001, internal resistance of source 1
+    float r2 = 0.0f;  // R02 + 0.0015, internal resistance of source 2
+    float R1p = 0.0f; // R1 + 0.01
+    float R2p = 0.0f; // R2 + 0.02
+    float R3p = 0.0f; // R3 + 0.05
+};
+
 struct Lab1Model {
     // [0] E1, [1] R01, [2] E2, [3] R02, [4] R1, [5] R2, [6] R3 (volts, ohms).
     std::array<float, 7> ElementValues = kLab1Defaults;
@@ -27,6 +37,8 @@ struct Lab1Model {
     std::array<float, 5> VoltmeterTarget{};     // ab, ad, bd, cb, cd
     bool RecalcPending = true;
 
+    // The entries with the model's added constants.
+    Lab1Resistances Resistances() const;
     // Back to the state of a freshly loaded window.
     void Reset() { *this = Lab1Model{}; }
 

@@ -5,6 +5,7 @@
 
 #include "labs/common/coilcapacitor_calc.h"
 #include "labs/lab2/model.h"
+#include "labs/lab2/netlist.h"
 
 namespace ohmaris {
 
@@ -12,7 +13,7 @@ const LabCalc &Lab2::Calc()
 {
     static const LabCalc lab = CoilCapacitorCalc<Lab2Model>(
         2, QStringLiteral("Single-phase AC: coil in series with a capacitor"),
-        QStringLiteral("bypass switch S across the capacitor (0 open, 1 closed)"));
+        QStringLiteral("bypass switch S across the capacitor (0 open, 1 closed)"), &Lab2Netlist);
     return lab;
 }
 

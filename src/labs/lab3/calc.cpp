@@ -5,6 +5,7 @@
 
 #include "labs/common/coilcapacitor_calc.h"
 #include "labs/lab3/model.h"
+#include "labs/lab3/netlist.h"
 
 namespace ohmaris {
 
@@ -12,7 +13,7 @@ const LabCalc &Lab3::Calc()
 {
     static const LabCalc lab = CoilCapacitorCalc<Lab3Model>(
         3, QStringLiteral("Single-phase AC: coil in parallel with a capacitor"),
-        QStringLiteral("switch S in series with the capacitor (0 open, 1 connected)"));
+        QStringLiteral("switch S in series with the capacitor (0 open, 1 connected)"), &Lab3Netlist);
     return lab;
 }
 

@@ -7,6 +7,7 @@
 #include "calc/labcalc.h"
 
 #include "labs/lab4/model.h"
+#include "labs/lab4/netlist.h"
 #include "labs/common/supply.h"
 
 namespace ohmaris {
@@ -18,11 +19,9 @@ constexpr double kCalcTime = 1.0;
 
 enum InputIndex : std::size_t { kSel1, kSel2, kConn, kStep, kBreaker, kS1, kS2, kR1, kR2 };
 
-CalcResult RunLab4(const LabCalc &lab, const QMap<QString, QString> &args)
+// Reads the inputs into the model and records them; false at the first bad one.
+bool ReadLab4(const LabCalc &lab, const QMap<QString, QString> &args, Lab4Model &model, CalcResult &result)
 {
-    CalcResult result;
-    Lab4Model model;
-
     struct Position {
         InputIndex input;
         int min;
@@ -43,7 +42,7 @@ CalcResult RunLab4(const LabCalc &lab, const QMap<QString, QString> &args)
         const CalcInput &in = lab.inputs[p.input];
         result.error = CalcPosition(in.name, CalcArgument(args, in), p.min, p.max, *p.target);
         if (!result.error.isEmpty())
-            return result;
+            return false;
         result.inputs.insert(in.name, *p.target);
     }
     model.VariantSelect = {std::int16_t(sel1), std::int16_t(sel2)};
@@ -54,13 +53,32 @@ CalcResult RunLab4(const LabCalc &lab, const QMap<QString, QString> &args)
         result.error = CalcEntry(in.name, CalcArgument(args, in), Lab4Model::kResistanceRule,
                                  model.ExternalResistance[k]);
         if (!result.error.isEmpty())
-            return result;
+            return false;
         result.inputs.insert(in.name, FloatJson(model.ExternalResistance[k]));
     }
+    return true;
+}
 
+CalcResult RunLab4(const LabCalc &lab, const QMap<QString, QString> &args)
+{
+    CalcResult result;
+    Lab4Model model;
+    if (!ReadLab4(lab, args, model, result))
+        return result;
     model.ComputeCircuit(kCalcTime);
     result.outputs = model.Results();
     result.phasors = model.Phasors();
+    return result;
+}
+
+CalcResult NetlistLab4(const LabCalc &lab, const QMap<QString, QString> &args)
+{
+    CalcResult result;
+    Lab4Model model;
+    if (!ReadLab4(lab, args, model, result))
+        return result;
+    model.ComputeCircuit(kCalcTime);
+    result.deck = Lab4Netlist(model);
     return result;
 }
 
@@ -88,6 +106,12 @@ LabCalc MakeLab4Calc()
     };
     lab.example = QStringLiteral("ohmaris-calc 4 step=12 SF=1 S1=1 S2=1 conn=3  "
                                  "(both branches in parallel at 228 V)");
+    lab.notes = {
+        QStringLiteral("In the equations positions 1 and 3 take the mutual inductance with the sign +1 and 2 and 4 "
+                       "with -1, but in parallel +1 is the opposing connection: position 3 joins the coils so that "
+                       "the mutual voltage subtracts, position 4 so that it adds. The schematic's winding dots and "
+                       "the netlist show the coils joined that way."),
+    };
     lab.outputs = Lab4Model().Results();
     lab.drawing = CalcDrawing::Phasors;
     return lab;
@@ -100,6 +124,7 @@ const LabCalc &Lab4::Calc()
     static const LabCalc lab = [] {
         LabCalc l = MakeLab4Calc();
         l.run = [](const QMap<QString, QString> &args) { return RunLab4(Lab4::Calc(), args); };
+        l.netlist = [](const QMap<QString, QString> &args) { return NetlistLab4(Lab4::Calc(), args); };
         return l;
     }();
     return lab;

@@ -7,12 +7,23 @@
 #include "calc/labcalc.h"
 #include "labs/common/threephase_calc.h"
 #include "labs/lab5/model.h"
+#include "labs/lab5/netlist.h"
 
 namespace ohmaris {
 
 namespace {
 
 const std::array<QString, 3> kPhases{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
+
+CalcResult NetlistLab5(const LabCalc &lab, const QMap<QString, QString> &args)
+{
+    CalcResult result;
+    Lab5Model model;
+    result.error = ReadThreePhaseInputs(lab, args, model, result);
+    if (result.error.isEmpty())
+        result.deck = Lab5Netlist(model);
+    return result;
+}
 
 CalcResult RunLab5(const LabCalc &lab, const QMap<QString, QString> &args)
 {
@@ -54,6 +65,7 @@ const LabCalc &Lab5::Calc()
     static const LabCalc lab = [] {
         LabCalc l = MakeLab5Calc();
         l.run = [](const QMap<QString, QString> &args) { return RunLab5(Lab5::Calc(), args); };
+        l.netlist = [](const QMap<QString, QString> &args) { return NetlistLab5(Lab5::Calc(), args); };
         return l;
     }();
     return lab;

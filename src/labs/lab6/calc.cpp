@@ -7,12 +7,23 @@
 #include "calc/labcalc.h"
 #include "labs/common/threephase_calc.h"
 #include "labs/lab6/model.h"
+#include "labs/lab6/netlist.h"
 
 namespace ohmaris {
 
 namespace {
 
 const std::array<QString, 3> kBranches{QStringLiteral("AB"), QStringLiteral("BC"), QStringLiteral("CA")};
+
+CalcResult NetlistLab6(const LabCalc &lab, const QMap<QString, QString> &args)
+{
+    CalcResult result;
+    Lab6Model model;
+    result.error = ReadThreePhaseInputs(lab, args, model, result);
+    if (result.error.isEmpty())
+        result.deck = Lab6Netlist(model);
+    return result;
+}
 
 CalcResult RunLab6(const LabCalc &lab, const QMap<QString, QString> &args)
 {
@@ -59,6 +70,7 @@ const LabCalc &Lab6::Calc()
     static const LabCalc lab = [] {
         LabCalc l = MakeLab6Calc();
         l.run = [](const QMap<QString, QString> &args) { return RunLab6(Lab6::Calc(), args); };
+        l.netlist = [](const QMap<QString, QString> &args) { return NetlistLab6(Lab6::Calc(), args); };
         return l;
     }();
     return lab;

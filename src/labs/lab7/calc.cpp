@@ -8,6 +8,7 @@
 #include "calc/labcalc.h"
 
 #include "labs/lab7/model.h"
+#include "labs/lab7/netlist.h"
 
 #include <QJsonArray>
 #include <QStringList>
@@ -25,10 +26,7 @@ constexpr double kTicksPerSecond = 20.0;
 constexpr double kTimeSlack = 1e-9;       // seconds
 constexpr double kLongestRun = 86400.0;   // seconds of simulated time
 
-struct SwitchEvent {
-    int index = 0; // Lab7Model::kS1 or kS2
-    double t = 0.0;
-};
+using SwitchEvent = Lab7SwitchEvent;
 
 QString ParseTime(const QString &what, const QString &text, double &t)
 {
@@ -95,48 +93,52 @@ Quantities Sample(const Lab7Model &m, double t)
     return q;
 }
 
-CalcResult RunLab7(const LabCalc &lab, const QMap<QString, QString> &args)
-{
-    CalcResult result;
-    Lab7Model model;
-
+// What a run reads from its arguments.
+struct Lab7Inputs {
     int circuit = 1;
+    std::vector<SwitchEvent> events;
+    std::vector<double> times;
+};
+
+// Reads the inputs into the model and `in`, and records them; false at the
+// first bad one.
+bool ReadLab7(const LabCalc &lab, const QMap<QString, QString> &args, Lab7Model &model, Lab7Inputs &in,
+              CalcResult &result)
+{
     const CalcInput &circuitIn = lab.inputs[0];
-    result.error = CalcPosition(circuitIn.name, CalcArgument(args, circuitIn), 1, 3, circuit);
+    result.error = CalcPosition(circuitIn.name, CalcArgument(args, circuitIn), 1, 3, in.circuit);
     if (!result.error.isEmpty())
-        return result;
-    result.inputs.insert(circuitIn.name, circuit);
+        return false;
+    result.inputs.insert(circuitIn.name, in.circuit);
 
     for (int i = 0; i < kElementCount; ++i) {
-        const CalcInput &in = lab.inputs[std::size_t(1 + i)];
+        const CalcInput &input = lab.inputs[std::size_t(1 + i)];
         float &stored = model.ElementValues[std::size_t(i)];
-        result.error = CalcEntry(in.name, CalcArgument(args, in), kLab7EntryRule, stored);
+        result.error = CalcEntry(input.name, CalcArgument(args, input), kLab7EntryRule, stored);
         if (!result.error.isEmpty())
-            return result;
-        result.inputs.insert(in.name, FloatJson(stored));
+            return false;
+        result.inputs.insert(input.name, FloatJson(stored));
     }
 
     const CalcInput &eventsIn = lab.inputs[6];
     CalcList eventList;
     result.error = CalcListItems(eventsIn.name, CalcArgument(args, eventsIn), eventList);
     if (!result.error.isEmpty())
-        return result;
-    std::vector<SwitchEvent> events;
-    result.error = ParseEvents(eventList, events);
+        return false;
+    result.error = ParseEvents(eventList, in.events);
     if (!result.error.isEmpty())
-        return result;
+        return false;
     const CalcInput &atIn = lab.inputs[7];
     CalcList timeList;
     result.error = CalcListItems(atIn.name, CalcArgument(args, atIn), timeList);
     if (!result.error.isEmpty())
-        return result;
-    std::vector<double> times;
-    result.error = ParseTimes(timeList, times);
+        return false;
+    result.error = ParseTimes(timeList, in.times);
     if (!result.error.isEmpty())
-        return result;
+        return false;
 
     QJsonArray eventsJson;
-    for (const SwitchEvent &e : events) {
+    for (const SwitchEvent &e : in.events) {
         QJsonObject o;
         o.insert(QStringLiteral("switch"), e.index == Lab7Model::kS1 ? QStringLiteral("S1") : QStringLiteral("S2"));
         o.insert(QStringLiteral("t"), e.t);
@@ -144,9 +146,37 @@ CalcResult RunLab7(const LabCalc &lab, const QMap<QString, QString> &args)
     }
     result.inputs.insert(QStringLiteral("events"), eventsJson);
     QJsonArray timesJson;
-    for (double t : times)
+    for (double t : in.times)
         timesJson.append(t);
     result.inputs.insert(QStringLiteral("at"), timesJson);
+    return true;
+}
+
+CalcResult NetlistLab7(const LabCalc &lab, const QMap<QString, QString> &args)
+{
+    CalcResult result;
+    Lab7Model model;
+    Lab7Inputs in;
+    if (!ReadLab7(lab, args, model, in, result))
+        return result;
+    // Each sample as the run takes it: at the last tick at or before it.
+    std::vector<double> ticks;
+    for (double t : in.times)
+        ticks.push_back(double(TickBefore(t)) / kTicksPerSecond);
+    result.deck = Lab7Netlist(model, in.circuit, in.events, ticks);
+    return result;
+}
+
+CalcResult RunLab7(const LabCalc &lab, const QMap<QString, QString> &args)
+{
+    CalcResult result;
+    Lab7Model model;
+    Lab7Inputs in;
+    if (!ReadLab7(lab, args, model, in, result))
+        return result;
+    const int circuit = in.circuit;
+    const std::vector<SwitchEvent> &events = in.events;
+    const std::vector<double> &times = in.times;
 
     // Run until every sample is taken and every event has been computed.
     long long lastTick = 0;
@@ -201,6 +231,16 @@ LabCalc MakeLab7Calc()
     };
     lab.example = QStringLiteral("ohmaris-calc 7 circuit=1 events=S1@0,S2@3.5 at=2.4,5  "
                                  "(close S1 at 0 s and S2 at 3.5 s, sample at 2.4 s and 5 s)");
+    lab.notes = {
+        QStringLiteral("A switch flip starts its transient from the u and i of the tick before it, up to 50 ms "
+                       "(50 us of circuit time) earlier: after a second switch the readings lag the circuit's by "
+                       "up to one tick. Only the first switch from rest is exact."),
+        QStringLiteral("In circuit 2 a coil current that S1 interrupts dies out through 15 kohm the schematic "
+                       "does not draw (time constant L / 15 kohm), the coil voltage jumping to -15 kohm times the "
+                       "current; in the circuit as drawn the current stops at once."),
+        QStringLiteral("In circuit 3 opening S1 stops the coil current at once; the coil's energy L i^2 / 2 "
+                       "goes nowhere, where a real switch would spark."),
+    };
     lab.outputs = Lab7Model().Results();
     lab.sampleFields = Sample(Lab7Model(), 0.0);
     return lab;
@@ -213,6 +253,7 @@ const LabCalc &Lab7::Calc()
     static const LabCalc lab = [] {
         LabCalc l = MakeLab7Calc();
         l.run = [](const QMap<QString, QString> &args) { return RunLab7(Lab7::Calc(), args); };
+        l.netlist = [](const QMap<QString, QString> &args) { return NetlistLab7(Lab7::Calc(), args); };
         return l;
     }();
     return lab;

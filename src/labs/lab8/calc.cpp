@@ -7,6 +7,7 @@
 #include "calc/labcalc.h"
 
 #include "labs/lab8/model.h"
+#include "labs/lab8/netlist.h"
 
 #include <algorithm>
 
@@ -26,10 +27,9 @@ QString CalcMultiple(const QString &name, const QString &text, float &stored)
     return {};
 }
 
-CalcResult RunLab8(const LabCalc &lab, const QMap<QString, QString> &args)
+// Reads the inputs into the model and records them; false at the first bad one.
+bool ReadLab8(const LabCalc &lab, const QMap<QString, QString> &args, M &model, CalcResult &result)
 {
-    CalcResult result;
-    M model;
     std::size_t next = 0;
     const auto position = [&](std::int16_t &state) {
         const CalcInput &in = lab.inputs[next++];
@@ -54,24 +54,41 @@ CalcResult RunLab8(const LabCalc &lab, const QMap<QString, QString> &args)
 
     for (std::int16_t &on : model.SourceOn)
         if (!position(on))
-            return result;
+            return false;
     for (float &em : model.SourceParams[M::kAmplitude])
         if (!entry(em, kLab8SourceRule))
-            return result;
+            return false;
     // The fundamental's multiple is never used: no input.
     for (int k = 1; k < M::kSources; ++k)
         if (!multiple(model.SourceParams[M::kMultiple][std::size_t(k)]))
-            return result;
+            return false;
     for (float &phase : model.SourceParams[M::kPhase])
         if (!entry(phase, kLab8SourceRule))
-            return result;
+            return false;
     for (float &element : model.ElementValues)
         if (!entry(element, kLab8ElementRule))
-            return result;
+            return false;
     for (int s = M::kS1; s < M::kS1 + M::kSwitches; ++s)
         if (!position(model.SwitchState[std::size_t(s)]))
-            return result;
+            return false;
+    return true;
+}
 
+CalcResult NetlistLab8(const LabCalc &lab, const QMap<QString, QString> &args)
+{
+    CalcResult result;
+    M model;
+    if (ReadLab8(lab, args, model, result))
+        result.deck = Lab8Netlist(model);
+    return result;
+}
+
+CalcResult RunLab8(const LabCalc &lab, const QMap<QString, QString> &args)
+{
+    CalcResult result;
+    M model;
+    if (!ReadLab8(lab, args, model, result))
+        return result;
     model.ComputeCircuit();
     result.outputs = model.Results();
     result.spectrum = model.Amplitudes();
@@ -122,6 +139,13 @@ LabCalc MakeLab8Calc()
                               QLatin1String(switches[std::size_t(s)])});
     lab.example = QStringLiteral("ohmaris-calc 8 on1=1 on2=1 on3=1 on4=1 S1=1 S2=0 S3=0 S4=1 S5=1  "
                                  "(all sources on, the whole filter in)");
+    lab.notes = {
+        QStringLiteral("An open load (S5 open) is taken as 250 kohm; the netlist carries that resistor."),
+        QStringLiteral("The effective values are those of 101 samples over one period with both ends "
+                       "included, not of the waveform: a pure sine reads sqrt(100/101) = 0.995 of its effective "
+                       "value, and a component at a multiple of 50 (of 50 Hz) is sampled at its zeros or peaks "
+                       "only. The netlist prints both."),
+    };
     lab.outputs = M().Results();
     lab.drawing = CalcDrawing::Spectrum;
     return lab;
@@ -134,6 +158,7 @@ const LabCalc &Lab8::Calc()
     static const LabCalc lab = [] {
         LabCalc l = MakeLab8Calc();
         l.run = [](const QMap<QString, QString> &args) { return RunLab8(Lab8::Calc(), args); };
+        l.netlist = [](const QMap<QString, QString> &args) { return NetlistLab8(Lab8::Calc(), args); };
         return l;
     }();
     return lab;
