@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up, build, run and test on a Debian 12 machine.
 #   make run    installs missing packages, builds, starts the program
 #   make test   the same, then every test (headless), the check of every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ohmaris: the program. Reads its command line (--lab N, --lang en|ru,
 // --help, --version), starts in the language asked or, without one, in
 // Russian when the system locale is Russian and in English otherwise, shows

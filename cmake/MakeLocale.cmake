@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds one locale for the tests into a directory of the build tree:
 #   cmake -DLOCALE=ru_RU.UTF-8 -DDIR=<build>/locale -P MakeLocale.cmake
 # localedef writes there without root; its sources come from Debian's

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes a manual page compressed as the system's man pages are (gzip -9n,
 # so the file does not change from one build to the next).
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Test helper: every area's tests are a few lines of CMake.
 #
 # ohmaris_add_test(NAME SOURCES ... LIBS ... [SCREEN 1280x1024] [SCREENS ...] [RUSSIAN]):

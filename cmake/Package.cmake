@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package (make package, or cpack in the build folder): the
 # programs ohmaris and ohmaris-calc, the language files, the menu entry, the
 # icons, the metainfo and the manual pages, installed under /usr.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line every tool shares: QCommandLineParser with --help and
 // --version, a usage text that lists every option, and a refusal as one
 // line on stderr with exit status 2. A tool adds its options and reads

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the headless tools (the gallery, the benchmark) share: the screen
 // size and scale options and the offscreen platform set to that screen.
 #pragma once

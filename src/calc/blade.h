@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of a switch blade on a schematic (twips, y growing downwards):
 // the blade starts at its pivot along its wire's direction when closed and
 // is turned 30 degrees away when open, (1 - state) x pi/6 from the wire.

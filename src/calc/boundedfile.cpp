@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bounded file reader: the type and size of a file are checked before it
 // is opened, and again on what was opened, since the name may have been
 // swapped in between.

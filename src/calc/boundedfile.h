@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a file that a user names or places (a language file, a list for
 // the calculator): only a regular file, and only up to a given size, so that
 // a named pipe cannot block the program and a device such as /dev/zero or a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one time source of the program: monotonic seconds as a double, and
 // the date and time of day a person reads (a protocol row's time, a printed
 // page's date). Models never read a clock; windows ask the clock they were

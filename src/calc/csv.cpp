@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSV records in the style of a locale.
 #include "calc/csv.h"
 

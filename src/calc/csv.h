@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tables for a person's spreadsheet, as CSV (RFC 4180): fields quoted when
 // they need it, records ending in CR LF, and numbers written with the
 // decimal mark of the system locale, so a spreadsheet opened in that locale

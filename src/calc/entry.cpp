@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parameter box filters and change rule.
 #include "calc/entry.h"
 

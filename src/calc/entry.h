@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key filters and the change rule of the parameter boxes.
 // A box lets only a non-negative decimal number through (comma as the
 // decimal separator); an accepted text is stored as its magnitude plus a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a lab makes its model available to the command-line calculator:
 // one descriptor per lab lists its inputs (with defaults and units) and runs
 // the model from NAME=VALUE texts, applying the bench's entry rules.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pointer drive of every bench: on each tick a meter's value moves a
 // fifth of the way to its target, the target being the reading in scale
 // divisions. One function for every meter, so all pointers glide alike.

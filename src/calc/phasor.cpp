@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Polar phasor operations with the program's rounding.
 #include "calc/phasor.h"
 

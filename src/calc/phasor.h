@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Complex quantities in polar form, as the AC models compute with them.
 // Sums go through rectangular parts rounded to 32 bits; products and
 // quotients work on magnitude and angle. Pi is the program's decimal constant.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Phasor diagram layout: scales, arrows and label places.
 #include "calc/phasordiagram.h"
 

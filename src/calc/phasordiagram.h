@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Phasor diagrams as data and as geometry. An AC model lists the phasors of
 // its last computation (supply, element and branch voltages, currents), each
 // with its symbol and what it is; the layout turns them into arrows on a

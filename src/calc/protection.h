@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Supply protection of the AC benches: the breaker opens at once above the
 // instant threshold, or when the current has stayed above the delayed
 // threshold for more than 8 seconds. Times come from the window's clock.

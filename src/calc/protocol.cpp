@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The protocol's rows, its table for a person and its CSV.
 #include "calc/protocol.h"
 

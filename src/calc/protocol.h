@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A lab protocol as data: one row per measurement the student records,
 // holding the time of day, what the bench was set to (under the
 // calculator's input names, as the texts it reads back) and what every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A model's results as data: the list and its JSON and text forms.
 #include "calc/quantity.h"
 

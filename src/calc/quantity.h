@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A model's results as data. Each model lists its results once, in the
 // order they are printed: the field's name, its unit, a one-line
 // description and its value, a number or an array of numbers. The

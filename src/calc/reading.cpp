@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pointer meter's reading, from its scale and its range.
 #include "calc/reading.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a person reads from an instrument of a bench, as data: a pointer
 // meter's reading in its units at its range, with the scale's resolution
 // and the error its accuracy class allows; the number a display shows; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-or-nothing file writing.
 #include "calc/savefile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files the student asks for are written whole or not at all: into a
 // temporary file beside the named one, which takes its place only when
 // every byte is written (QSaveFile). A failure leaves whatever was there

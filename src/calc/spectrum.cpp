@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spectrum layout: the scale and the bars.
 #include "calc/spectrum.h"
 

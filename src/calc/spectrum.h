@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An amplitude spectrum as data and as geometry: for each frequency present
 // in a non-sinusoidal supply, the amplitude of the sources' EMF and of the
 // load voltage at that frequency, and the bars that show them on a grid of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ngspice deck writer shared by the labs' netlists.
 #include "calc/spicedeck.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a bench as an ngspice deck. Each lab's netlist (labN/netlist.cpp)
 // lays out its circuit in the state a calculator run describes: elements
 // named as on the schematic, with the values the model computes with, a

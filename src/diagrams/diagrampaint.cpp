@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the phasor diagram and the spectrum.
 #include "diagrams/diagrampaint.h"
 

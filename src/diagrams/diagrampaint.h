@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawings of a lab's computed state, painted with QPainter on any paint
 // device (ohmaris-calc paints them into SVG files; a window could paint them
 // on screen): the phasor diagram of labs 2 to 6 and the amplitude spectrum

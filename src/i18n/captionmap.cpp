@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The caption table: the shell's windows and the menus of every lab
 // window here, each lab's own rows from its folder; and the formatting
 // rules every row follows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where every item of a language file goes: the caption table of all
 // windows, as data. The shell's windows and the menus every lab window
 // has are listed in captionmap.cpp; each lab lists its own window's rows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help window content and the keyboard selection of its topic list.
 #include "i18n/helptopics.h"
 

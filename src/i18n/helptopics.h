@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window's content and its topic selection.
 //
 // Block 9 of a language file holds the window title and 17 topics, each a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Language-file reader: encoding detection, the two Windows code pages, the
 // field reader and the block layout check.
 #include "i18n/languagefile.h"

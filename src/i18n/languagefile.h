@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Language files: reading Data/Eng.txt and Data/Rus.txt into the table of
 // 200 items that every caption, tool tip, message and help topic comes from.
 //

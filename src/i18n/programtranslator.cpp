@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's translator, loaded from the resource of ohmaris_translations.
 #include "i18n/programtranslator.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own translation: the texts it adds beyond the language files
 // (written with tr() or QT_TRANSLATE_NOOP), from translations/ohmaris_ru.ts
 // and, for English plural forms, translations/ohmaris_en.ts, compiled at

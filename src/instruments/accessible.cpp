@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Accessible interfaces of the meter, the knob and the numeric display.
 #include "instruments/accessible.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The instruments as a screen reader meets them: a pointer meter is a
 // progress bar whose value is its reading in its unit (what the pointer
 // shows, up to its range), described by the sentence a person would say

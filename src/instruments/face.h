@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing helpers shared by the instrument faces. A face is laid out in its
 // own coordinates: x from 0 at the left edge, y from 0 at the bottom edge
 // growing upwards, angles counter-clockwise from the positive x axis. Text is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The binding of an instrument to its picture box.
 #include "instruments/instrument.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every instrument of a bench shares (the pointer meter, the numeric
 // display, the rotary knob): the binding to the picture box it draws into,
 // the box's shape rule and the request to repaint it, written once here;

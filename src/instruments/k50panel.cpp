@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // K-50 measuring set panel: controls, range state and pointer drive.
 #include "instruments/k50panel.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The K-50 measuring set panel shared by the AC benches (labs 2 to 6): a
 // voltmeter, an ammeter and a wattmeter with range buttons, a phase selector
 // and a power-direction button. The panel creates its controls in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pointer meter: scale geometry, property rules and the drawing of the face.
 #include "instruments/pribor.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pribor: the analogue panel meter of the lab benches (ammeters, voltmeters,
 // wattmeters). It has no window of its own: it draws its whole face into the
 // picture box it is bound to through PicCtl, every time that box paints.

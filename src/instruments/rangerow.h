@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A row of range buttons (the K-50's current and voltage rows, the range
 // buttons under a bench's own meters). A press on any of them sets the
 // row's help key, a right press asking for the help pop-up; only the left

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rotary knob: turning rule, mouse handling and drawing.
 #include "instruments/switcher.h"
 

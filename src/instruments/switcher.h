@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Switcher: the rotary knob of the benches (variant selectors, voltage
 // regulators, phase selectors, oscilloscope knobs). It draws itself over its
 // host picture box's parent and turns one position per click: the left

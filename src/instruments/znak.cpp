@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seven-segment display: cell encoding and drawing.
 #include "instruments/znak.h"
 

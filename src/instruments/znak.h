@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Znak: the seven-segment numeric display (oscilloscope readouts, digital
 // meters). A row of digit cells, green segments on dark green glass, each
 // cell with its own decimal point. What the cells show is computed by the

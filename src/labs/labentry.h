@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a lab's entry in the lab table holds besides its code: how the frame
 // treats the lab's window, as plain data. A lab's lab.h fills one LabFrame;
 // the frame, the chooser, the caption table and the tools read it from the

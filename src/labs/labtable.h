@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lab table: every lab built into the program, one line each, in the
 // order of the chooser. Each entry is a lab's descriptor type (its lab.h):
 // its number, how the frame treats its window (LabFrame), its calculator

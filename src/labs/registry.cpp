@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab number to bench window, from the lab table.
 #include "labs/registry.h"
 

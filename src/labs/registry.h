@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window side of the lab table: which bench window opens for each lab.
 // The core's entries (lab.h) know nothing of windows; each lab's bench.cpp
 // binds its entry to its window by defining CreateLabWindow for it:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The accessibility factory and the interfaces of the shell's controls.
 #include "shell/accessible.h"
 

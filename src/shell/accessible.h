@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benches as a screen reader meets them, through Qt's accessibility
 // (AT-SPI on Linux). One factory, installed once, gives every control that
 // paints itself a small interface: a schematic's click area (a check box

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing captions into windows.
 #include "shell/captions.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window side of the caption loader: writes the texts of a language
 // table into a window's controls, found by object name.
 #pragma once

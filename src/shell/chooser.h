@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lab chooser `frmSplash`: the first window and the hub every lab
 // window returns to. A column of options, one per lab of the lab table,
 // Next and Exit.

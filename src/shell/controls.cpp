@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Design geometry, click areas and parameter boxes.
 #include "shell/controls.h"
 

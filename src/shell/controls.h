@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Controls of the lab windows: every control carries its design geometry in
 // twips (on the 1024 x 768 design screen, 15 twips per pixel) and its design
 // font size, so the frame can rescale the whole window from one pass. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fonts the windows name, mapped onto fonts a Debian machine has.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window `Spravka`: a list of topic titles and the text of the
 // selected topic. It opens at the topic of the program-wide help key: a
 // leading "o" picks the first topic, each further letter moves on to the next

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab window frame: load, scaling, menus, context help, closing.
 #include "shell/labwindow.h"
 

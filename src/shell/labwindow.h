@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame every lab window shares. The LabWindow object lives for the
 // whole run and owns the bench's state; its form (the visible window and all
 // controls) lives from load to unload. Load covers the screen, rescales every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture box event forwarding.
 #include "shell/picturebox.h"
 

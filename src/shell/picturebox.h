@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture box: a plain widget whose painting and input belong to whoever is
 // bound to it (a bench for its schematic, an instrument for its face). It
 // announces its events as signals; a binding is a set of connections, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Protocol menu's work: recording, the window, the files and printing.
 #include "shell/protocolactions.h"
 

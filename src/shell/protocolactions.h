@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the Protocol menu of a lab window does: record a row of the bench
 // as it stands, show the protocol window, save the protocol as CSV, save a
 // picture of the window, print the protocol (or make a PDF of it through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Laying the protocol out on pages.
 #include "shell/protocolprint.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed protocol: the lab's title, the date, the bench as it looks
 // and the protocol table, on as many pages as it takes. A table wider than
 // the page continues in further parts, each beginning with the row's

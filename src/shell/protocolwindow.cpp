@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The protocol window and its table model.
 #include "shell/protocolwindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The protocol window of a lab: the recorded rows as a table in the
 // language of the day, units in the headers, a row taken while a pointer
 // still moved in italics with its note; rows can be removed (Delete), and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen scaling of the lab windows: every control is designed for a
 // 1024 x 768 screen (15360 x 11520 twips) and rescaled at load by one factor,
 // the smaller of the screen's two ratios to the design one, so a bench keeps

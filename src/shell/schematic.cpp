@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared schematic drawing: twips painter, wires, elements, labels, blades.
 #include "shell/schematic.h"
 

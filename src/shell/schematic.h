@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing vocabulary of every schematic: wires, junction dots,
 // terminals, resistor boxes, coil turns, capacitor plates, meter circles,
 // labels with subscripts and red switch blades. Schematics are drawn in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program-wide state, window registry and the caption loader's window side.
 #include "shell/shell.h"
 

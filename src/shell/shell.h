@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program-wide state and windows: the current language, the context-help
 // key, the message table, the lab chooser, the help window, the about box and
 // the lab windows (created on first use, living until the program ends).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The words a bench says aloud.
 #include "shell/spoken.h"
 

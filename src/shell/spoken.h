@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a bench says aloud, for screen readers (through Qt's accessibility):
 // the kind of each schematic element by its help key ("Breaker SF",
 // "Inductive coil, variant 3"), numbers and units as the current language

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's command line and its start.
 #include "shell/startoptions.h"
 

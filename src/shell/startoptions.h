@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's command line: `--lab N` opens that lab's window at once,
 // `--lang en|ru` sets the starting language, `--help` and `--version` print
 // and end. Read with Qt's command-line parser; a refusal is one line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program and Qt translators for the current language.
 #include "shell/translators.h"
 

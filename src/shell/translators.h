@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's translators, switched together with the language files: the
 // program's own texts beyond the language files (written with tr(), kept in
 // translations/ohmaris_ru.ts and built into the program) and Qt's own texts

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Lab 2 as a screen reader user meets it, through AT-SPI (run by run_atspi.sh).
 
 The program runs on a virtual display with Qt's accessibility on. By keys

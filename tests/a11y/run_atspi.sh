@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the program as a screen reader meets it: a virtual X display of its
 # own (the server picks a free display number, so parallel tests never
 # share one), the accessibility bus of AT-SPI on this D-Bus session (run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSV for a spreadsheet: the style a locale gives (its decimal mark, and
 // semicolons where the mark is a comma), RFC 4180 quoting, and numbers in
 // the style's mark.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parameter boxes: key filters, the locale-free numeric reading and the
 // change rule with its offsets and caps. CTest runs it under C.UTF-8 and
 // again under ru_RU.UTF-8, whose decimal separator is the comma.

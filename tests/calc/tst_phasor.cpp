@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Polar phasor arithmetic: rectangular sums with 32-bit parts, products and
 // quotients on magnitude and angle with the angle reduction, negation.
 #include "calc/phasor.h"

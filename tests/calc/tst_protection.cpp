@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The supply protection every AC bench shares, on its own: the flag and the
 // start of an overload noted by each recomputation, and the per-tick check
 // that opens the breaker at once above 15 A or after more than 8 seconds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every lab's readings against an independent circuit simulator. For a grid
 // of bench states per lab (every variant or selector pair, every switch
 // pattern that conducts, entries across realistic ranges) the calculator

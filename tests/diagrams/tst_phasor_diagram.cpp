@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phasor diagrams of labs 2 to 6 against their models: the arrows the
 // drawing routine lays out have the models' magnitudes over the stated
 // scales and the models' angles, start where they are meant to, stay on the

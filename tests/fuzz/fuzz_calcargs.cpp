@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz harness of ohmaris-calc's command line: the input split into words
 // (at NUL bytes when it has any, else at blanks and line ends) is run
 // through RunCalc with every lab of the lab table. Either status 0 with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz harness of the parameter boxes: keys typed into a box through its key
 // filter, with the caret and selection moving as in a line edit, and the
 // change rule applied after every edit with an offset, a limit and a style

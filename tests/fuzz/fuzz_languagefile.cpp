@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz harness of the language-file reader: any bytes, read as an English and
 // as a Russian file, come back as a full table or as one error that names
 // the file; the UTF-8 scan agrees with Qt's decoder and blames a byte that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz harnesses share: a broken promise prints what broke and
 // aborts, which libFuzzer (and the replay driver) report as a crash.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the inputs of a fuzz harness once each, without libFuzzer: every
 // file named on the command line, and every file of every folder named, in
 // name order. A broken invariant aborts as it would under the fuzzer; no

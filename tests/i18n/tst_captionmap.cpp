@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Caption table: formatting rules, completeness against the item layout,
 // and the help window's keyboard selection of topics.
 #include "i18n/captionmap.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped language files: both load completely from beside the program,
 // the Russian one also saved in Windows-1251, every help key lands on its
 // element's topic, and the captions made from parts of items read sensibly.

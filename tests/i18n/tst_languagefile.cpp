@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Language-file reader: field format, block layout, faults reported with
 // their place, encodings, what is read at all (a regular file of sane size),
 // language numbers and where the files are looked for.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What an installation of Ohmaris holds, checked the way a system would use it.
 #
 #   check_install.sh tree    BUILD APP_ID VERSION   cmake --install into a DESTDIR:

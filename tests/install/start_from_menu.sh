@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Ohmaris the way the desktop menu does, from the Exec line of its
 # installed desktop entry, on the X display of the caller (run it under
 # xvfb-run), then walks it as a user would: Esc on the chooser must bring up

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts one of Ohmaris' desktop actions the way a launcher's right-click
 # list does, from the Exec line of its [Desktop Action NAME] group, with
 # words added at its end, on the X display of the caller (run it under

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pointer meter repaint cost at the size a 1280 x 1024 bench gives a meter
 // (lab 1's, the largest): one repaint after a Value change with the face
 // cached, and one after a property change that forces the face to be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmarks on a loaded machine: the pointer meter's benchmark runs
 // with every timed repaint of a cached face stalled for 1 ms, as a machine
 // busy with other work would stall it, so its figure comes out above its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // K-50 panel: its controls, the range and power-direction state driven
 // through the buttons, the pointer drive and the context-help keys.
 #include "calc/meterdrive.h"

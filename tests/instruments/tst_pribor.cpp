@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pointer meter: property rules, scale geometry, tick loop, and the few
 // faults only the pixels show.
 #include "calc/meterdrive.h"

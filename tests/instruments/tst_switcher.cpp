@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rotary knob: step rule, one position per click with end stops and
 // wrap-around, the property rules, mouse handling through the host box and
 // the drawing over the parent's own picture.

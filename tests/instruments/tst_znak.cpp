@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seven-segment display: what the cells show for the edge-case values, the
 // decimal point, the property rules, and the dim disabled display.
 #include "instruments/znak.h"

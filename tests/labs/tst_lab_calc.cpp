@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every lab's calculator refuses, as one table over the lab table:
 // for each input of each lab, a text that is no number, an empty text (where
 // the bench has a default) and a line break; then each lab's own limits

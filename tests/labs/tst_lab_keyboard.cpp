@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every lab window of the table without a mouse, and as a screen reader
 // reads it, in both languages: Tab reaches every control a student can use
 // once, in reading order, and nothing hidden; every control it reaches has

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every lab of the table, worked through a scripted session twice on the
 // fake clock: once ticked on every beat of its timer, as a timer that never
 // rests would, and once by its own quiet timer, which ticks only while work

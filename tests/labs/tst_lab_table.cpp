@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lab table and the windows it gives: each listed lab opens its own
 // bench with the frame settings of its entry (window name, tick, cancel
 // button), its calculator is for the same lab, its caption rows write only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every lab window of the table, worked by the benchmark's driver (its
 // switches, knobs and first box in turn), on the 1280 x 1024 screen and on
 // the design one: what its ticks repaint, and what they allocate. The screen after many partial

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A CSV file as an independent reader takes it: Python's csv module in the
 // locale of the run (read_csv.py), numbers only where the locale writes
 // them. Fails the test when the reader refuses the file.

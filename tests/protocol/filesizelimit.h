@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full disk for a test: while a FileSizeLimit lives, the process may
 // write no file larger than the given size; a longer write fails with
 // "File too large" instead of a signal, as it would on a full disk.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads a CSV file as a spreadsheet in the system locale reads it, and
 prints what it found as JSON: {"decimal_point": ".", "delimiter": ",",
 "rows": [[cell, ...], ...]}. A cell is a number when it is written the way

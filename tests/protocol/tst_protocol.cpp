@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Protocol menu of every lab window: its items and keys, a recorded
 // row (time from the program's clock, the settings the calculator takes
 // back to the same model, every instrument's reading), the protocol

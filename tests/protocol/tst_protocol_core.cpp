@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The protocol as data: how a reading is written for a person, the CSV an
 // independent reader (Python's csv module) takes back with its numbers as
 // numbers, the oscilloscope's CSV sample for sample, and files written

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared lab-window frame, the chooser, the help window and the about
 // box, driven through a small bench that has a picture, a click area and a
 // counter that survives unloading.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schematic vocabulary at the scale factors screens have: two wires that
 // meet at a corner fill it, whatever the device pixel ratio.
 #include "shell/schematic.h"

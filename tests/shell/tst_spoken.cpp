@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the benches say aloud and how the keyboard reaches them, as pure
 // rules: captions and units in the language's script and number format, a
 // meter's reading as a sentence, the keys a control takes, the order Tab

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's command line and the start it leads to: --lab opens a lab's
 // window at once, --lang sets the starting language (the language files'
 // captions and the program's own translation together), refusals are one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start with a language file it cannot read, run as a
 // process: the message reaches stderr at once, before the message box that
 // waits for a click, so a start from a script or a terminal says what is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program under a Wayland compositor (run by wayland_smoke.sh inside a
 // headless weston): the chooser opens every lab, each lab window comes up
 // maximised with its bench whole in the room the compositor gives it and

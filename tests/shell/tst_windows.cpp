@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window of the program walked control by control, in both languages,
 // on the screen this test runs on (it is registered once per screen of a
 // matrix of sizes and scale factors): each caption fits its control, nothing

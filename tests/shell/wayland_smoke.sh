@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the Wayland test program inside a headless weston of its own: a
 # private runtime folder and socket, a 1366 x 768 output; the compositor is
 # stopped however the test ends. Exit 77 (skipped) without weston or Qt's

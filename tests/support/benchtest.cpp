@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared bench-test set-up and input.
 #include "benchtest.h"
 

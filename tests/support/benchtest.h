@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The set-up every bench test shares: a fresh shell in English with the
 // fake clock installed and one lab's window open, its timer held so the
 // test ticks it; and the ways a student touches a bench (hotspots, knobs,

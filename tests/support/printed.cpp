@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printed-figure comparison for the tests.
 #include "printed.h"
 

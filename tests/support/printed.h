@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comparing a computed value with a figure as it is printed (in a table of
 // expected readings): within half a unit of the figure's last digit.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The locale of a test run. CTest runs some tests twice, under C.UTF-8 and
 // under ru_RU.UTF-8 (decimal comma); a test adopts the environment's locale
 // the way the program does and can check that the run got the locale it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed-figure comparison the model and calculator tests rest on:
 // which values match a figure as printed, and that a failed check is
 // reported at the line of the test that made it, not inside the helper.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads ohmaris-calc's CSV tables back with Python's csv module, as a
 spreadsheet in the run's locale would take them, and checks every cell
 against the same sweep printed as JSON.

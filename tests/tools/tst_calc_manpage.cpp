@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual page of ohmaris-calc: roff escaping of the descriptors' texts,
 // a page that lists every lab's inputs and outputs and nothing roff would
 // take for a request, and every option the tool's parser takes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ohmaris-calc's sweeps, tables and drawings, in process: every row of a
 // sweep is the single run with the same inputs (over every lab of the lab
 // table), the three formats carry the same numbers, refusals come before

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ohmaris-calc run as a program: its JSON and text output, the help listing
 // and the refused command lines. CTest runs it under C.UTF-8 and again under
 // ru_RU.UTF-8, whose decimal comma must change no number.

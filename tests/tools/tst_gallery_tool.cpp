@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ohmaris-gallery run as a program: the screen its windows are rendered on
 // is 1024 x 768 unless --size says otherwise, at the scale factor --scale
 // gives, whatever platform the environment asks for; and when it cannot make

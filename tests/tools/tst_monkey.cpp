@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random-input driver: a short run over every window finds nothing,
 // faults planted in a run are found at the event that made them, a seed
 // replays the same events, and keys alone reach and work every control of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command lines of the four tools, run as programs: --help prints a
 // usage that lists every option, --version the version, and whatever a
 // tool refuses is one line on stderr with exit status 2 and nothing on

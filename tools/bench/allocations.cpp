@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counting allocator: the C library's own entry points behind malloc,
 // calloc and realloc, with a count kept per thread while a scope is open.
 #include "allocations.h"

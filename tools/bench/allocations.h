@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Heap allocation counting for the benchmark and the tests that hold the
 // program to "a tick allocates nothing". Linking this library replaces the
 // C library's malloc, calloc and realloc in the whole process (operator new

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmark's lab driver: inputs found on the window, ticks measured.
 #include "benchdrive.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives one lab window the way a student keeps a bench busy, and measures
 // what each timer tick costs, repaint included. The driver knows no lab: it
 // finds the window's own controls (the schematic's click areas, the knobs,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ohmaris-bench [--size WxH] [--ticks N] [--settle N] [--lab N] [--json]
 // [--profile] (and --probe KIND, its own child processes):
 // what a timer tick of every lab window costs, headless, on an offscreen

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the real program costs while a lab stands open and nothing changes:
 # wake-ups per second and processor per cent of one core, per lab.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ohmaris-calc's command line: options (through the tools' shared
 // QCommandLineParser set-up), the lab and its NAME=VALUE inputs, the help
 // listing, the text or JSON output of one run, the tables of sweeps and the

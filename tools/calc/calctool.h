@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The argument handling of ohmaris-calc, callable without a process: takes
 // the words after the program name and the labs that take part, and fills
 // the texts for stdout and stderr.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ohmaris-calc: computes one lab's model from the inputs a student would set
 // on the bench and prints the model's quantities, as text or as JSON, a
 // sweep over some inputs as a table, or draws the run's phasor diagram or

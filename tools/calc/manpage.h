@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual page of ohmaris-calc (roff, section 1), written from the labs'
 // calculator descriptors so that its list of inputs and outputs is always the
 // one the tool accepts and prints.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drawing written into an SVG file, whole or not at all: painted with
 // QPainter on Qt's SVG generator into a QSaveFile, which replaces the file
 // only when everything was written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sweep lists and the walk over their combinations.
 #include "sweep.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sweeps of ohmaris-calc: `--vary NAME=LIST` gives an input a list of
 // values, and several of them give every combination. LIST is values
 // separated by commas (so a value takes a decimal point, as lab 7's lists

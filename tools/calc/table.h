@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ohmaris-calc's tables: one row per run (a sweep's combinations, or the one
 // run), its columns the varied inputs and then every output quantity, an
 // array by its elements ("BranchCurrent[0]") and a sampling lab's records

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gallery renders every window and instrument sheet of the program to
 // PNG files, for looking at what the program shows. Each area adds its
 // sheets from its own file with a static GallerySheet object.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Instrument sheet of the gallery: pointer meters with the benches' scales,
 // numeric indicators at their edge cases, rotary knobs of every size used,
 // and the K-50 panel at two screen sizes.

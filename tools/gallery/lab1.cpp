@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gallery sheet of lab 1: the bench at start, with S2, S3 and S4 closed once
 // the meters have settled, and with the voltmeter selector at each position.
 #include "gallery.h"

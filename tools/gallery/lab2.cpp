@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gallery sheet of lab 2: the bench at start, at full voltage after the
 // pointers settle, with the capacitor bypassed, and at resonance (also in
 // Russian). Resonance is shown as a student measures it: at 76 V, where the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gallery sheet of lab 3: the bench at start, variant 1 at full voltage
 // with the capacitor connected, current resonance, and the moment the
 // breaker has just tripped on that full-voltage overload.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gallery sheet of lab 4: the bench at start, then both branches closed at
 // full voltage in each of the four connections after the pointers settle
 // (the last one also in Russian).

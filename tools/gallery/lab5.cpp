@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gallery sheet of lab 5: the bench at start, the balanced load with the
 // neutral wire, phases A and B only with the neutral open, and the K-50 set
 // switched to phase B.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gallery sheet of lab 6: the bench at start, the balanced delta with every
 // switch closed, line A broken, branch AB open, and the K-50 set switched
 // to phase B.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gallery sheet of lab 7: each circuit at rest, the RC circuit charging
 // with both oscilloscope channels on, and the RLC circuit ringing.
 #include "gallery.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gallery sheet of lab 8: the bench at start; all sources on without the
 // filter, the oscilloscope and both meters on; the whole filter in with all
 // sources on.

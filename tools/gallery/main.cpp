@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ohmaris-gallery [--size WxH] [--scale F] [--lang en|ru] OUTDIR [SHEET ...]:
 // renders every window and instrument sheet of the program to PNG files,
 // headless, on an offscreen screen of the given size (1024 x 768 by default)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gallery sheet of the lab protocol: lab 2's window with its Protocol menu
 // open, its protocol window with three rows (one taken while the pointers
 // still moved), and the printed protocol as a PDF (pdftoppm turns its

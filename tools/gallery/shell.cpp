@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gallery sheets of the shell: the chooser, the about box and the help
 // window at every help key, in each asked-for language; and every lab
 // window as the chooser opens it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ohmaris-monkey: the seeded random-input driver, headless.
 //   ohmaris-monkey [--seed S] [--events N] [--window NAME] [--keys-only] [--trace-from E] [--size WxH]
 //   ohmaris-monkey --windows      (the lab windows --window takes, one a line)

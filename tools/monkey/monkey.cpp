@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random-input driver: the events it makes and the checks it runs.
 #include "monkey.h"
 

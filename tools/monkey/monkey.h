@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random-input driver: works the whole program in process, headless,
 // with a seeded stream of clicks, keys, menu commands and waits (or, keys
 // only, with the keys a student without a mouse has), and checks

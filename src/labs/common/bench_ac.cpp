@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared AC bench pieces.
 #include "labs/common/bench_ac.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every AC bench (labs 2 to 6) has besides the frame: the K-50 panel,
 // the bench's own meters with their range rows, and the drawing unit of its
 // schematic. The single-phase and the three-phase benches build on it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Oscilloscope screen grid and instrument housings.
 #include "labs/common/bench_scope.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing shared by the oscilloscope benches (labs 7 and 8): the screen's
 // dark glass with its grid, and the brown instrument housing with its
 // bevelled edges.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared single-phase AC bench: controls, load steps, handlers, tick.
 #include "labs/common/bench_singlephase.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window every single-phase AC bench is built on (labs 2 to 4): the K-50
 // panel, two meters with their range rows, the regulator and its panel, the
 // schematic with its click areas, the tick and its order, the switch and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Supply side and knob panels of the single-phase AC benches.
 #include "labs/common/bench_singlephase_draw.h"
 

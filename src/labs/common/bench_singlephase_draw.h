@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing shared by the single-phase AC benches (labs 2 to 4): the supply
 // side of the schematic (terminals "L1" and "N", breaker "SF", regulator
 // "AT", the K-50 block) and the knob panels (the variant panel with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared three-phase bench: controls, load steps, handlers, tick.
 #include "labs/common/bench_threephase.h"
 

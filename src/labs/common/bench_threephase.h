@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window both three-phase benches are built on (labs 5 and 6): the K-50
 // panel on three phases, the bench's own meters with their range rows, the
 // line-voltage frame and the three element frames, the schematic with its

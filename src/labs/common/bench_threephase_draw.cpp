@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared three-phase schematic pieces.
 #include "labs/common/bench_threephase_draw.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing both three-phase schematics share (labs 5 and 6): the supply
 // terminals, the breaker's linkage and handle, the K-50 block and one
 // R-X_L-X_C load branch, in the vocabulary of every schematic. Blades are

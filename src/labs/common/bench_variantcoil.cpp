@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The variant coil on the top rail of a single-phase schematic.
 #include "labs/common/bench_variantcoil.h"
 

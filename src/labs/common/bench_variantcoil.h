@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coil of the variant benches (labs 2 and 3) as their schematics show it
 // in the top rail: three turns and the winding's resistor inside a dashed
 // box, labelled "L" and "R" with only the variant number as subscript, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Caption rows of the shared benches.
 #include "labs/common/captions.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Caption rows the shared benches bring to every lab built on them, so a
 // lab's captions.cpp lists only its own controls.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs and common outputs of the coil-and-capacitor calculators.
 #include "labs/common/coilcapacitor_calc.h"
 

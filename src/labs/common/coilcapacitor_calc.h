@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's side of the coil-and-capacitor benches (labs 2 and 3):
 // the five things a student sets on either bench (the variant, the regulator
 // step, the breaker, the capacitor's switch and the capacitance) and one run

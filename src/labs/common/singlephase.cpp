@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared single-phase circuit duties.
 #include "labs/common/singlephase.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state and duties every single-phase AC circuit shares (labs 2 to 4):
 // the switch states with the breaker first and the regulator step last,
 // the pending recomputation and the supply protection, with the hooks the

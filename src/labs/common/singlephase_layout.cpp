@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Single-phase AC bench geometry.
 #include "labs/common/singlephase_layout.h"
 

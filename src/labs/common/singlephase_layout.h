@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the single-phase AC benches (labs 2 to 4), in the schematic
 // picture's own twips (y downwards) on a grid of u = picture width / 100.
 // The supply side (terminals, breaker "SF", regulator "AT", K-50 block) is

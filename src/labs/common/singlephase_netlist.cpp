@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The supply side of the single-phase decks.
 #include "labs/common/singlephase_netlist.h"
 

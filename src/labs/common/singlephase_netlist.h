@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the single-phase benches' decks (labs 2 to 4) share: the supply side
 // (the regulator AT as a 50 Hz source, the breaker SF, the K-50's current
 // coil), the AC analysis and the K-50's three quantities.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pieces shared by the single-phase AC labs (2, 3 and 4): the coil variant
 // tables, the regulator-and-breaker supply rule, the regulator-scaled current
 // the supply protection watches and the phase readings a single-phase

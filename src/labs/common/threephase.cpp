@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Three-phase pieces shared by the star and delta circuits.
 #include "labs/common/threephase.h"
 

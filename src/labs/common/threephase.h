@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pieces shared by the two three-phase circuits (star and delta load): the
 // entry rules of their parameter boxes, the source phase voltage, the
 // admittance of one R-X_L-X_C branch, and the state and duties both share

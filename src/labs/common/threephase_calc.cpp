@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Three-phase inputs of the calculator.
 #include "labs/common/threephase_calc.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's side of the three-phase labs: the line voltage and the
 // nine element boxes as inputs with the bench's defaults, read through the
 // boxes' entry rules, and the switches S0, S1, ... as 0 or 1.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Three-phase schematic geometry shared by labs 5 and 6.
 #include "labs/common/threephase_layout.h"
 

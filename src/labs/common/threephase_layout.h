@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry both three-phase schematics share (labs 5 and 6), in twips of
 // the schematic picture (y downwards) on the drawing unit u: the breaker on
 // the three line rows, the K-50 block, the line and branch switches and one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The supply side and the load branches of the three-phase decks.
 #include "labs/common/threephase_netlist.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the three-phase decks (labs 5 and 6) share: the star-connected
 // supply with its phases at 0, -120 and +120 degrees, the breaker SF, the
 // K-50's current coils in the three lines, an R-X_L-X_C branch, the AC

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 1 bench window: controls, load steps, handlers and the timer tick.
 #include "labs/lab1/bench.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lab 1 bench window Form1: the DC circuit's schematic with its switches
 // and click areas, seven parameter boxes, three ammeters, a voltmeter and the
 // voltmeter's five-position selector. The object lives for the whole run and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 1 schematic and selector panel painting.
 #include "labs/lab1/bench_draw.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the lab 1 bench: the DC schematic with its switches and the
 // voltmeter where the selector puts it, and the selector panel's captions.
 #pragma once

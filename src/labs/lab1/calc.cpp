@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 1 for the command-line calculator: the seven element values go through
 // the parameter boxes' entry rule, the five switches are 0 or 1, and the
 // model runs once, as the first timer tick after the changes would run it.

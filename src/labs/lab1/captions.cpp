@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 1's captions and tool tips (window Form1), by item of the language
 // files.
 #include "labs/lab1/lab.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 1's entry in the lab table: the DC circuit with two sources.
 #pragma once
 

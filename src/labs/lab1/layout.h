@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the lab 1 schematic, in twips of the schematic picture with y
 // growing downwards. Every place is a multiple of the drawing unit u, taken
 // from the picture's width, so the drawing follows the window's scaling.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 1 circuit model. Every named quantity is held as a 32-bit float while
 // the arithmetic between stores runs in double, so each assignment to a float
 // rounds exactly once, as the readings of the bench expect.

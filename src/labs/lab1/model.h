@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 1 circuit model: a two-node DC circuit with two sources, three branches
 // and five switches. Pure computation on the window's state; the bench owns
 // one instance and drives it from its timer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 1 as an ngspice deck. Nodes a, b, c and d are the schematic's; d is
 // SPICE's ground 0. Each source path runs from d up to its switch, the
 // branches along the top rail carry the ammeters in their reading

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 1 as an ngspice deck: the DC circuit with its two sources, the five
 // switches as wires or gaps, and an operating point that prints the
 // calculator's quantities.

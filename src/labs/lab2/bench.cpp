@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 2 bench: its meters, load steps and schematic.
 #include "labs/lab2/bench.h"
 

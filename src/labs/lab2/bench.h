@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 2 bench, window `Form2`: the series coil-capacitor circuit on the
 // shared single-phase bench, with voltmeters V1 and V2 and their range
 // buttons. The window object lives for the whole run and owns the model and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 2 schematic painting: the series circuit right of the K-50.
 #include "labs/lab2/bench_draw.h"
 

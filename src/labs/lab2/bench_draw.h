@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the lab 2 schematic's load side: the coil in its dashed box
 // with the variant as subscript, the voltmeters V1 and V2, the capacitor and
 // its bypass switch "S".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 2's entry in the lab table: single-phase AC, coil in series with a capacitor.
 #pragma once
 

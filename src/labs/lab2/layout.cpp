@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 2 schematic geometry.
 #include "labs/lab2/layout.h"
 

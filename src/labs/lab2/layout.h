@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the lab 2 schematic: the click areas over the elements of the
 // series circuit and the bypass switch's blade, on the grid of the
 // single-phase benches (bottom rail H - 8u, top rail H - 28u).

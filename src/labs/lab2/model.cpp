@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 2 model: the series R-L-C computation and the voltmeter targets.
 #include "labs/lab2/model.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 2 model: a coil (R and L of the chosen variant) in series with a
 // capacitor, fed from the mains through the regulator "AT" and the breaker
 // "SF", with a switch "S" that shorts the capacitor. Pure computation on the

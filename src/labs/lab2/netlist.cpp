@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 2 as an ngspice deck: supply, K-50, the coil (V1 across it), the
 // capacitor (V2 across it) and its bypass switch S.
 #include "labs/lab2/netlist.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 2 as an ngspice deck: the coil of the variant in series with the
 // capacitor on the regulated 50 Hz supply.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 3 bench: its meters, load steps and schematic.
 #include "labs/lab3/bench.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 3 bench, window `Form3`: the parallel coil-capacitor circuit on the
 // shared single-phase bench, with ammeters A1 and A2 and their range
 // buttons. The window object lives for the whole run and owns the model and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 3 schematic painting: the two parallel branches right of the K-50.
 #include "labs/lab3/bench_draw.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the lab 3 schematic's load side: the coil branch along the top
 // rail with A1 and the coil in its dashed box, the capacitor branch with the
 // switch "S", A2 and C in series, both between the rails.

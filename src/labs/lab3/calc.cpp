@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 3 for the command-line calculator: the knobs and switches are whole
 // positions, the capacitance goes through the box's entry rule, and the model
 // runs once, as the first timer tick after the changes would run it.

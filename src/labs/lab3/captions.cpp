@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 3's captions and tool tips (window Form3), by item of the language
 // files; the K-50 panel, the breaker, the regulator and the coil's panel
 // come with the shared benches (labs/common/captions.h).

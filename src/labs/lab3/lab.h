@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 3's entry in the lab table: single-phase AC, coil in parallel with a capacitor.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 3 schematic geometry.
 #include "labs/lab3/layout.h"
 

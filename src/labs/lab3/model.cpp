@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 3 model: the parallel coil and capacitor and the ammeter targets.
 #include "labs/lab3/model.h"
 

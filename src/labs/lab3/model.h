@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 3 model: a coil (R and L of the chosen variant) in parallel with a
 // capacitor that the switch "S" connects, fed from the mains through the
 // regulator "AT" and the breaker "SF". Ammeter A1 is in the coil branch, A2

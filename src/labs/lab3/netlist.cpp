@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 3 as an ngspice deck: supply, K-50, the coil branch with A1 and the
 // capacitor branch with A2 and the switch S.
 #include "labs/lab3/netlist.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 3 as an ngspice deck: the coil of the variant in parallel with the
 // capacitor on the regulated 50 Hz supply.
 #pragma once

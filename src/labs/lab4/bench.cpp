@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 4 bench: its design table, panels, resistance boxes and schematic.
 #include "labs/lab4/bench.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 4 bench, window `Form6`: the coupled coils on the shared single-phase
 // bench, with ammeters A1 and A2 and their range buttons, two seven-position
 // coil selectors, the four-position connection switch and the boxes for R1

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 4 schematic painting: the coupled branches right of the K-50.
 #include "labs/lab4/bench_draw.h"
 

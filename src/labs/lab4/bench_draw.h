@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the lab 4 schematic's load side: the two branches (switch,
 // ammeter, coil with its winding dot, resistor), the double arrow of the
 // mutual inductance between the coils and the wires the connection switch

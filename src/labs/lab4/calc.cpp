@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 4 for the command-line calculator: the selectors, the connection
 // switch, the regulator and the switches are whole positions, R1 and R2 go
 // through the boxes' entry rule, and the model runs once, as the first timer

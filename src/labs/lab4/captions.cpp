@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 4's captions and tool tips (window Form6), by item of the language
 // files; the K-50 panel, the breaker and the regulator come with the shared
 // benches (labs/common/captions.h).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 4's entry in the lab table: single-phase AC, two magnetically coupled coils.
 #pragma once
 

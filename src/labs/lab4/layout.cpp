@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 4 schematic geometry.
 #include "labs/lab4/layout.h"
 

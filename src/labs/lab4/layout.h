@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the lab 4 schematic, in Picture1's twips on the grid of the
 // single-phase benches (bottom rail H - 4u, top rail H - 32u): the two
 // branches one above the other, each a switch, an ammeter, a coil and a

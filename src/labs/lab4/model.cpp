@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 4 model: the coupled coils in series or in parallel, the ammeter
 // targets and the protection.
 #include "labs/lab4/model.h"

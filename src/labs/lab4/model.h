@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 4 model: two magnetically coupled coils, each in a branch with an
 // external resistor, an ammeter and a switch, joined by a four-position
 // connection switch in series or in parallel with the mutual inductance

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 4 as an ngspice deck. Each branch runs left to right as the schematic
 // draws it: switch, ammeter, coil (with its winding resistance), external
 // resistor. Coil 1's winding starts at its left end, coil 2's at its right

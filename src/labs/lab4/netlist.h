@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 4 as an ngspice deck: the two coupled branches joined as the
 // connection switch joins them on the schematic.
 #pragma once

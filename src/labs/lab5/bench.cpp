@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lab 5 bench window Form4: its design table and schematic.
 #include "labs/lab5/bench.h"
 

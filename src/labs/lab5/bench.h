@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lab 5 bench, window Form4: a three-phase four-wire supply with the
 // breaker SF, the K-50 measuring set, switches S1..S4, a star load of three
 // R-X_L-X_C branches, the ammeter A1 in the neutral wire and the voltmeter V1

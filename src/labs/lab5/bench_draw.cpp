@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 5 schematic painting.
 #include "labs/lab5/bench_draw.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the lab 5 schematic: supply, breaker SF, the K-50 block,
 // switches S1..S4, the three R-X_L-X_C branches of the star, the ammeter in
 // the neutral wire and the voltmeter from the star point to the neutral.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 5 for the command-line calculator: the line voltage and the nine
 // element values go through the parameter boxes' entry rules, the five
 // switches are 0 or 1, and the model runs once, as the first timer tick

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 5's entry in the lab table: three-phase star load.
 #pragma once
 

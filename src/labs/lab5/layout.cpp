@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 5 schematic geometry.
 #include "labs/lab5/layout.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the lab 5 schematic: the drawing unit, the four line rows and
 // the click areas laid over the elements. Twips of the schematic picture
 // box, origin at its top-left corner, y downwards; the rows are placed from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 5 circuit model: star load, neutral wire, wattmeter and breaker.
 #include "labs/lab5/model.h"
 

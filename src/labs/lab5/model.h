@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 5 circuit model: a three-phase four-wire supply feeding a star load of
 // three R-X_L-X_C branches, with a supply switch, a switch per branch and one
 // in the neutral wire. Turns the line voltage, the nine element values and

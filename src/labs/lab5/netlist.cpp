@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 5 as an ngspice deck: supply, K-50, the switches S1..S3 in the lines,
 // the three R-X_L-X_C branches to the load's star point o, and the neutral
 // wire from o through A1 and S4 back to N. V1 reads o against N.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 5 as an ngspice deck: the star load on the four-wire supply.
 #pragma once
 

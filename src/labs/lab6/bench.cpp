@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lab 6 bench window Form5: its design table and schematic.
 #include "labs/lab6/bench.h"
 

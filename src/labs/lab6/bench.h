@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lab 6 bench, window Form5: a three-phase three-wire supply with the
 // breaker SF, the K-50 measuring set in the line wires, switches S1..S3 in
 // the lines and a delta load of three R-X_L-X_C branches, each with its

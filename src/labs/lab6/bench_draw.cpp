@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 6 schematic painting.
 #include "labs/lab6/bench_draw.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the lab 6 schematic: supply, breaker SF, the K-50 block, line
 // switches S1..S3, and the delta of three R-X_L-X_C branches, each leaving
 // its line through a switch and an ammeter and closing on the next line.

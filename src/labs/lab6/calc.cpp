@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 6 for the command-line calculator: the line voltage and the nine
 // element values go through the parameter boxes' entry rules, the seven
 // switches are 0 or 1, and the model runs once, as the first timer tick

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 6's captions and tool tips (window Form5), by item of the language
 // files; the K-50 panel, the breaker and the element frames come with the
 // shared benches (labs/common/captions.h).

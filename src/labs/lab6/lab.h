@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 6's entry in the lab table: three-phase delta load.
 #pragma once
 

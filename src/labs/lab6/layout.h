@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the lab 6 schematic: the drawing unit, the three line rows
 // (each delta branch runs along the row of the line it leaves from) and the
 // click areas laid over the elements. Twips of the schematic picture box,

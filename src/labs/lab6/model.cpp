@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 6 circuit model: delta load, line and branch switches, wattmeter and
 // breaker.
 #include "labs/lab6/model.h"

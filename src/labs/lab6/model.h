@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 6 circuit model: a three-phase three-wire supply feeding a delta load
 // of three R-X_L-X_C branches (AB, BC, CA), with a supply switch, a switch in
 // each line wire and one in each branch. Turns the line voltage, the nine

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 6 as an ngspice deck: supply, K-50, the switches S1..S3 in the lines
 // to the load's corners A, B, C, and the three delta branches AB, BC, CA,
 // each leaving its first corner through its switch and its ammeter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 6 as an ngspice deck: the delta load on the three-wire supply.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lab 7 bench window Form7.
 #include "labs/lab7/bench.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lab 7 bench, window Form7: switching transients in an RC, an RL and an
 // RLC circuit, slowed down a thousand times. A parameter panel, two DC
 // ammeters with range buttons, the circuit selector, the schematic with its

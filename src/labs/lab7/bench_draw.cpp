@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 7 bench drawing.
 #include "labs/lab7/bench_draw.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the lab 7 bench: the schematic of each circuit with its red
 // switch blades, the selector panel's labels, and the oscilloscope's
 // screens and front panels. Each function paints a whole picture box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 7 for the command-line calculator: the bench's timer loop on a
 // simulated clock. Ticks come every 0.05 s from t = 0 with the circuit at
 // rest; a switch event at time t happens just before the first tick at or

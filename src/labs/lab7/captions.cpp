@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 7's captions and tool tips (window Form7), by item of the language
 // files.
 #include "labs/lab7/lab.h"

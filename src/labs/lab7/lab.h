@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 7's entry in the lab table: switching transients.
 #pragma once
 

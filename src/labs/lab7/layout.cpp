@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 7 schematic grid and click areas.
 #include "labs/lab7/layout.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the lab 7 schematic: the grid derived from the drawing unit
 // and the click areas laid over the elements of each circuit. Twips of the
 // schematic picture box, origin at its top-left corner, y downwards.

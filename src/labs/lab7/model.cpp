@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 7 transient model: closed-form solutions and their evaluation.
 // Intermediate arithmetic is double; every store into a 32-bit field rounds.
 #include "labs/lab7/model.h"

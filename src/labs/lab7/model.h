@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 7 transient model: switching transients of an RC, an RL and an RLC
 // circuit fed by a DC source, slowed down a thousand times (one millisecond
 // of circuit time per second on the window's clock).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 7 as an ngspice deck. Node 0 is the bottom rail next to the source;
 // every circuit puts the oscilloscope's current input "A" (a 0 V source VA)
 // where i flows and reads u where its "V" input sits. A switch is SPICE's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 7 as an ngspice deck: the selected circuit with its two switches
 // driven by time-controlled sources, a transient from rest through the
 // switch events, and the oscilloscope's u and i and the two ammeters'

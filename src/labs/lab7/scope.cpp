@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sample clock and traces of the lab 7 oscilloscope.
 #include "labs/lab7/scope.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sample clock and traces of the lab 7 recording oscilloscope.
 // The recorder behaves like a strip chart: every 0.2 s of the window's clock
 // one sample enters at the right end of both traces and the older ones move

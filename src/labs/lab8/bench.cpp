@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lab 8 bench window Form8.
 #include "labs/lab8/bench.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lab 8 bench, window Form8: a non-sinusoidal supply. Four EMF source
 // frames with their amplitude, frequency and phase boxes, the schematic of
 // the sources, the filter and the load with its switches and the sources'

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 8 bench drawing.
 #include "labs/lab8/bench_draw.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the lab 8 bench: the schematic of the sources, the filter and
 // the load with its red switch blades, the oscilloscope screen and the
 // instrument housings' titles. Each function paints a whole picture box.

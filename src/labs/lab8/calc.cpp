@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 8 for the command-line calculator: the sources' switches, amplitudes,
 // frequency multiples and phases, the six element values and the five
 // filter switches, each through the bench's entry rule; the model runs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 8's captions and tool tips (window Form8), by item of the language
 // files.
 #include "labs/lab8/lab.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 8's entry in the lab table: non-sinusoidal supply.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 8 schematic geometry.
 #include "labs/lab8/layout.h"
 

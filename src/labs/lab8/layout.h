@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the lab 8 schematic: in twips of the schematic picture, origin
 // at its top-left corner, y downwards, every place a multiple of the drawing
 // unit v (the picture's width over 110, taken at load). The switch anchors,

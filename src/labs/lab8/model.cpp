@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 8 circuit model: harmonic sources, the filter chain, effective values.
 #include "labs/lab8/model.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 8 circuit model: four sinusoidal EMF sources in series (the 50 Hz
 // fundamental and three components at whole multiples of it) feed, through
 // R1, a filter of two shunt capacitors and a series coil with its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 8 as an ngspice deck. The sources E1..E4 are in series, E4 at the
 // return and E1 next to R1; each gets its own AC analysis at its own
 // frequency with the others at 0 V, and the control section adds the four

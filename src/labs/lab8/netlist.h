@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 8 as an ngspice deck: the four harmonic sources, the filter and the
 // load, solved source by source at each one's frequency and superposed in
 // time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared single-phase bench through the windows of labs 2, 3 and 4: the
 // circuit is wired to the K-50's phase A, so with the phase selector on B or
 // C the K-50's three pointers fall to zero while the bench's own meters,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared three-phase bench through the windows of labs 5 and 6: every
 // click area sets its element's help key; a left click opens or closes the
 // switches and nothing else, a right click only offers help.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 1 bench driven through its window: switches, context help, the
 // voltmeter selector, the parameter boxes and the meters' readings.
 #include "benchtest.h"

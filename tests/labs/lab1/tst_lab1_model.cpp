@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 1 circuit model: node voltage, branch currents and voltmeter targets
 // for the switch combinations a student sets up, and the meters' glide.
 #include "calc/meterdrive.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 2 bench driven through its window: the breaker and the bypass on the
 // schematic, the knobs and their help rule, the range buttons, the
 // capacitance box, the K-50 phase selector and the overload trip, with the

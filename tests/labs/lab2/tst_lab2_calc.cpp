@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 2 calculator descriptor: inputs read as the bench would store them,
 // the model's quantities under their field names (what it refuses:
 // tests/labs/tst_lab_calc). CTest runs it under C.UTF-8 and again under

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 2 model: the series circuit against hand-checked readings (with the
 // current the supply protection watches), what the K-50 is handed and the
 // voltmeter drive. The protection itself is tested on its own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 3 bench driven through its window: the capacitor switch on the
 // schematic, the ammeters and their ranges, the variant knob, the help keys
 // and the overload trips, with the time taken from a clock the test moves.

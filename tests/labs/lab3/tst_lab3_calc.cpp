@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 3 calculator descriptor: inputs read as the bench would store them,
 // the model's quantities under their field names. CTest runs it under
 // C.UTF-8 and again under ru_RU.UTF-8.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 3 model: the parallel circuit against hand-checked readings, what the
 // K-50 and the ammeters are handed, and the overload noted on the regulated
 // total current (the protection itself: tests/calc/tst_protection).

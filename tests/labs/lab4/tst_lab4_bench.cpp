@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 4 bench driven through its window: the breaker and the branch
 // switches on the schematic, the coil selectors and what they change, the
 // connection switch and the joining wires it redraws, the resistance boxes,

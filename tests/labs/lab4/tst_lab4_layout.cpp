@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 4 schematic geometry: the click areas over their elements and the
 // blades inside them, and the circuit the joining wires of each connection
 // draw. The wires are read as a teacher reads them (wires meeting end to

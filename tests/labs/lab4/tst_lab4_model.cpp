@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 4 model: the coupled coils in the four connections against
 // hand-checked readings, the element values the selectors give, what the
 // meters and the K-50 are handed, and which currents the supply protection

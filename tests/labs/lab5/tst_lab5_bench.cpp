@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 5 bench (Form4) through its window: switch and help clicks on the
 // schematic, range buttons, the K-50 phase selector, the entry boxes, the
 // breaker trip, the screen scaling of this window and what survives closing

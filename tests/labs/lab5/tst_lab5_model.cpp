@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 5 circuit model: the star load with and without the neutral wire, the
 // wattmeter's phase powers, the meter targets, the entry rules, the overload
 // flag, and the calculator descriptor that runs the model.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 6 bench (Form5) through its window: switch and help clicks on the
 // schematic, the three ammeters each on its own range, what the K-50 reads
 // in the line wires, the breaker trips, the design layout on this screen

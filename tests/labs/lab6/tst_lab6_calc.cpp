@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 6 calculator descriptor: its inputs and their defaults, the model's
 // quantities under their field names and the entry rules on the inputs
 // (what it refuses: tests/labs/tst_lab_calc). CTest runs it under C.UTF-8

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 6 circuit model: the delta load with every line and branch switch
 // pattern, the wattmeter's phase powers, the branch ammeters' targets on
 // their own ranges, what the K-50 reads, and the overload flag on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 7 bench through its window: switch clicks, the locks while a switch
 // is closed, help-only right clicks, the parameter boxes' entry rule, the
 // ammeter ranges and the oscilloscope screens.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 7 calculator descriptor: the simulated tick loop, event timing and
 // sample selection (what it refuses: tests/labs/tst_lab_calc). CTest runs
 // it under C.UTF-8 and again under ru_RU.UTF-8.

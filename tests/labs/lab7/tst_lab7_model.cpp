@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 7 transient model: time constants, end values and the circuit
 // equations each solution form must satisfy, checked against independent
 // closed forms and against the circuits' differential equations.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 7 oscilloscope recording: the 0.2 s sample clock on a simulated
 // clock, the jump sample after a switch, pausing, and the channel buttons.
 // Each tick runs the recorder's own tick, as the bench does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 8 bench through its window: instruments that are off show nothing
 // while the model keeps computing, the boxes locked while any source is on,
 // the knob's new scale on the screen at the next tick, help-only hotspots,

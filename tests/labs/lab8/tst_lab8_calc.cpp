@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 8 calculator descriptor: the sources and the filter switched from the
 // command line and the bench's entry rules on every input (what it refuses:
 // tests/labs/tst_lab_calc). CTest runs it under C.UTF-8 and again under

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lab 8 model: the readings of the filter bench to their printed digits,
 // the effective value of 101 samples of one period, and what the entry
 // rules and the phase do to a source's component.
