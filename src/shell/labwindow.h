@@ -94,6 +94,8 @@ public:
     // kept up with the clock is brought up to date first (CatchUp), so the
     // bench goes on exactly as if the timer had ticked all along.
     bool TimerRunning() const { return m_running; }
+    // Started, and stopped after a tick that left nothing due.
+    bool TimerResting() const { return m_resting; }
     // App-clock time (seconds) the next tick is due at, while running.
     double NextTickTime() const;
     // What Timer1 does every interval: a tick, then a rest if nothing is due.

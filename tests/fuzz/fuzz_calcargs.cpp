@@ -9,7 +9,7 @@
 #include "fuzzcheck.h"
 
 #include "calctool.h"
-#include "labs/labtable.h"
+#include "labs/labcalcs.h"
 #include "ohmaris_version.h"
 
 #include <QByteArray>
@@ -25,16 +25,6 @@ using namespace ohmaris;
 using ohmaris::fuzz::Shown;
 
 namespace {
-
-const std::vector<const LabCalc *> &Labs()
-{
-    static const std::vector<const LabCalc *> labs = [] {
-        std::vector<const LabCalc *> list;
-        LabTable::ForEach([&list]<class Lab>() { list.push_back(&Lab::Calc()); });
-        return list;
-    }();
-    return labs;
-}
 
 QStringList Words(const QByteArray &bytes)
 {
@@ -83,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QStringList words = Words(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     QString out = QStringLiteral("stale output");
     QString err = QStringLiteral("stale error");
-    const int status = RunCalc(words, Labs(), out, err);
+    const int status = RunCalc(words, LabCalcs(), out, err);
     const QString detail = QStringLiteral("words %1: status %2, out %3, err %4")
                                .arg(Shown(words.join(QStringLiteral("|"))))
                                .arg(status)
@@ -114,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const QJsonObject o = doc.object();
         FUZZ_CHECK(o.value(QStringLiteral("inputs")).isObject() && o.value(QStringLiteral("outputs")).isObject(), detail);
         bool known = false;
-        for (const LabCalc *lab : Labs())
+        for (const LabCalc *lab : LabCalcs())
             known = known || o.value(QStringLiteral("lab")).toInt() == lab->lab;
         FUZZ_CHECK(known, detail);
     } else {

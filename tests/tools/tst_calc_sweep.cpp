@@ -4,7 +4,7 @@
 // table), the three formats carry the same numbers, refusals come before
 // any work and any row, and a drawing is written whole or not at all.
 #include "calctool.h"
-#include "labs/labtable.h"
+#include "labs/labcalcs.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -24,23 +24,13 @@ using namespace ohmaris;
 
 namespace {
 
-const std::vector<const LabCalc *> &Labs()
-{
-    static const std::vector<const LabCalc *> labs = [] {
-        std::vector<const LabCalc *> list;
-        LabTable::ForEach([&list]<class Lab>() { list.push_back(&Lab::Calc()); });
-        return list;
-    }();
-    return labs;
-}
-
 struct Run {
     int status = -1;
     QString out;
     QString err;
 };
 
-Run Calc(const QStringList &args, const std::vector<const LabCalc *> &labs = Labs())
+Run Calc(const QStringList &args, const std::vector<const LabCalc *> &labs = LabCalcs())
 {
     Run r;
     r.status = RunCalc(args, labs, r.out, r.err);

@@ -18,7 +18,7 @@
 #include "calc/labcalc.h"
 #include "calctool.h"
 
-#include "labs/labtable.h"
+#include "labs/labcalcs.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -31,13 +31,6 @@
 using namespace ohmaris;
 
 namespace {
-
-std::vector<const LabCalc *> Labs()
-{
-    std::vector<const LabCalc *> labs;
-    LabTable::ForEach([&labs]<class Lab>() { labs.push_back(&Lab::Calc()); });
-    return labs;
-}
 
 void Print(FILE *f, const QString &text)
 {
@@ -73,7 +66,7 @@ int main(int argc, char *argv[])
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     QString err;
-    const int status = RunCalc(args, Labs(), [](const QString &text) { Print(stdout, text); }, err);
+    const int status = RunCalc(args, LabCalcs(), [](const QString &text) { Print(stdout, text); }, err);
     Print(stderr, err);
     return status;
 }
