@@ -108,7 +108,12 @@ SANITIZE_ENV = ASAN_OPTIONS=abort_on_error=1:detect_stack_use_after_return=1:str
 check-sanitize: deps
 	cmake -S . -B $(SANITIZE_BUILD) -DOHMARIS_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
-	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -E '^install_'
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -E '^(install_|tst_wayland$$)'
+	# Qt's Wayland plugin is unloaded before the leak check, so what the
+	# compositor's client library keeps cannot be told from a leak of ours by
+	# its stack: under Wayland every memory error is still caught, leaks not.
+	cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ASAN_OPTIONS=abort_on_error=1:detect_stack_use_after_return=1:strict_init_order=1:detect_leaks=0 \
+	  QT_QPA_PLATFORM=offscreen ctest --output-on-failure -R '^tst_wayland$$'
 	rm -rf $(SANITIZE_BUILD)/gallery
 	$(SANITIZE_ENV) env -u QT_QPA_PLATFORM $(SANITIZE_BUILD)/bin/ohmaris-gallery $(SANITIZE_BUILD)/gallery
 	@windows="$$($(SANITIZE_ENV) $(SANITIZE_BUILD)/bin/ohmaris-monkey --windows)" || exit 1; \
