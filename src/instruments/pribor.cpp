@@ -717,32 +717,32 @@ void Pribor::Pic1_Paint(QPainter &p)
     p.restore();
 }
 
-void SetUpMeter(Pribor &meter, PictureBox *box, const MeterSpec &spec)
+void SetUpMeter(Pribor &meter, PictureBox *box, const MeterSpec &setup)
 {
     meter.setPicCtl(box);
-    meter.setCaption(spec.caption);
-    meter.setKlassT(spec.klass);
-    meter.setShcala(spec.shcala);
-    meter.setTok(spec.tok);
-    meter.setSystema(spec.systema);
+    meter.setCaption(setup.caption);
+    meter.setKlassT(setup.klass);
+    meter.setShcala(setup.shcala);
+    meter.setTok(setup.tok);
+    meter.setSystema(setup.systema);
     // Min must stay below Max and Smallchange below Bigchange at every step.
-    if (spec.min < meter.Max()) {
-        meter.setMin(spec.min);
-        meter.setMax(spec.max);
+    if (setup.min < meter.Max()) {
+        meter.setMin(setup.min);
+        meter.setMax(setup.max);
     } else {
-        meter.setMax(spec.max);
-        meter.setMin(spec.min);
+        meter.setMax(setup.max);
+        meter.setMin(setup.min);
     }
-    if (spec.smallchange < meter.Bigchange()) {
-        meter.setSmallchange(spec.smallchange);
-        meter.setBigchange(spec.bigchange);
+    if (setup.smallchange < meter.Bigchange()) {
+        meter.setSmallchange(setup.smallchange);
+        meter.setBigchange(setup.bigchange);
     } else {
-        meter.setBigchange(spec.bigchange);
-        meter.setSmallchange(spec.smallchange);
+        meter.setBigchange(setup.bigchange);
+        meter.setSmallchange(setup.smallchange);
     }
-    meter.setUnit(spec.unit);
-    meter.setRange(spec.range);
-    meter.setName(spec.name.isEmpty() ? spec.caption : spec.name);
+    meter.setUnit(setup.unit);
+    meter.setRange(setup.range);
+    meter.setName(setup.name.isEmpty() ? setup.caption : setup.name);
     meter.setValue(0.0f);
 }
 

@@ -265,6 +265,6 @@ struct MeterSpec {
 // The one place a meter is set up: binds it to its box (PicCtl first),
 // sets every property of the row, the scale limits and steps in an order
 // every valid row passes the setters' checks in, and the pointer to 0.
-void SetUpMeter(Pribor &meter, PictureBox *box, const MeterSpec &spec);
+void SetUpMeter(Pribor &meter, PictureBox *box, const MeterSpec &setup);
 
 } // namespace ohmaris

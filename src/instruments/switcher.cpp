@@ -191,16 +191,16 @@ QString Switcher::PositionText() const
     return QCoreApplication::translate("ohmaris::Spoken", "position %1 of %2").arg(p).arg(Polojenii());
 }
 
-void SetUpKnob(Switcher &knob, PictureBox *box, const KnobSpec &spec)
+void SetUpKnob(Switcher &knob, PictureBox *box, const KnobSpec &setup)
 {
     knob.setPicCtl(box);
-    knob.setName(spec.name);
-    knob.setSpokenName(spec.spokenName);
-    knob.setPositionWords(spec.spokenPosition);
-    knob.setMax(spec.max);
-    knob.setMin(spec.min);
-    knob.setPolojenii(spec.positions);
-    knob.setValue(spec.value);
+    knob.setName(setup.name);
+    knob.setSpokenName(setup.spokenName);
+    knob.setPositionWords(setup.spokenPosition);
+    knob.setMax(setup.max);
+    knob.setMin(setup.min);
+    knob.setPolojenii(setup.positions);
+    knob.setValue(setup.value);
 }
 
 float Switcher::Value() const

@@ -163,6 +163,6 @@ struct KnobSpec {
     Instrument::Words spokenName = {};
     Switcher::PositionWords spokenPosition = {};
 };
-void SetUpKnob(Switcher &knob, PictureBox *box, const KnobSpec &spec);
+void SetUpKnob(Switcher &knob, PictureBox *box, const KnobSpec &setup);
 
 } // namespace ohmaris

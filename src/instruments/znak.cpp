@@ -257,15 +257,15 @@ InstrumentReading Znak::Reading() const
     return r;
 }
 
-void SetUpIndicator(Znak &display, PictureBox *box, const IndicatorSpec &spec)
+void SetUpIndicator(Znak &display, PictureBox *box, const IndicatorSpec &setup)
 {
     display.setPicCtl(box);
-    display.setName(spec.name);
-    display.setSpokenName(spec.spokenName);
-    display.setDigits(spec.digits);
-    display.setUnit(spec.unit);
-    display.setEnable(spec.enable);
-    display.setValue(spec.value);
+    display.setName(setup.name);
+    display.setSpokenName(setup.spokenName);
+    display.setDigits(setup.digits);
+    display.setUnit(setup.unit);
+    display.setEnable(setup.enable);
+    display.setValue(setup.value);
 }
 
 void Znak::Pic1_Paint(QPainter &p)

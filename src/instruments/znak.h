@@ -116,6 +116,6 @@ struct IndicatorSpec {
     // its name when not given.
     Instrument::Words spokenName = {};
 };
-void SetUpIndicator(Znak &display, PictureBox *box, const IndicatorSpec &spec);
+void SetUpIndicator(Znak &display, PictureBox *box, const IndicatorSpec &setup);
 
 } // namespace ohmaris

@@ -446,7 +446,7 @@ private slots:
     // step and the error its class allows (class x full scale / 100).
     void reading_data()
     {
-        QTest::addColumn<MeterSpec>("spec");
+        QTest::addColumn<MeterSpec>("setup");
         QTest::addColumn<float>("position");
         QTest::addColumn<double>("value");
         QTest::addColumn<double>("range");
@@ -472,19 +472,19 @@ private slots:
     }
     void reading()
     {
-        QFETCH(MeterSpec, spec);
+        QFETCH(MeterSpec, setup);
         QFETCH(float, position);
         QFETCH(double, value);
         QFETCH(double, range);
         QFETCH(double, resolution);
         QFETCH(double, error);
         Pribor m;
-        SetUpMeter(m, nullptr, spec);
+        SetUpMeter(m, nullptr, setup);
         m.setValue(position);
         const InstrumentReading r = m.Reading();
-        QCOMPARE(r.name, spec.caption);
+        QCOMPARE(r.name, setup.caption);
         QCOMPARE(r.kind, InstrumentReading::Kind::Meter);
-        QCOMPARE(r.unit, spec.unit);
+        QCOMPARE(r.unit, setup.unit);
         // The scale's 32-bit numbers, read in double.
         QVERIFY2(std::fabs(r.value - value) < 1e-6 * std::max(1.0, std::fabs(value)), qPrintable(QString::number(r.value, 'g', 10)));
         QVERIFY2(std::fabs(r.range - range) < 1e-6 * range, qPrintable(QString::number(r.range)));

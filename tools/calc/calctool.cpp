@@ -435,9 +435,9 @@ int RunCalc(const QStringList &argv, const std::vector<const LabCalc *> &labs, c
     }
 
     std::vector<Variation> variations;
-    for (const QString &spec : o.vary) {
+    for (const QString &given : o.vary) {
         Variation v;
-        const QString error = ParseVariation(spec, v);
+        const QString error = ParseVariation(given, v);
         if (!error.isEmpty())
             return Fail(cl, err, error);
         if (!known(v.name))

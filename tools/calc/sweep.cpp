@@ -54,14 +54,14 @@ QString ParseRange(const QString &name, const QString &list, QStringList &values
 
 } // namespace
 
-QString ParseVariation(const QString &spec, Variation &variation)
+QString ParseVariation(const QString &given, Variation &variation)
 {
-    const qsizetype eq = spec.indexOf(QLatin1Char('='));
-    if (eq <= 0 || eq == spec.size() - 1)
-        return QStringLiteral("--vary: expected NAME=LIST, got %1").arg(QuotedArgument(spec));
-    variation.name = spec.left(eq);
+    const qsizetype eq = given.indexOf(QLatin1Char('='));
+    if (eq <= 0 || eq == given.size() - 1)
+        return QStringLiteral("--vary: expected NAME=LIST, got %1").arg(QuotedArgument(given));
+    variation.name = given.left(eq);
     variation.values.clear();
-    const QString list = spec.mid(eq + 1);
+    const QString list = given.mid(eq + 1);
     const QString quotedName = QuotedArgument(variation.name);
     if (list.contains(QLatin1Char(':')))
         return ParseRange(quotedName, list, variation.values);

@@ -23,7 +23,7 @@ struct Variation {
 // Reads "NAME=LIST". Returns an empty string, or one line naming the
 // problem (a range whose values would pass kMaxSweepRows is refused before
 // they are made).
-QString ParseVariation(const QString &spec, Variation &variation);
+QString ParseVariation(const QString &given, Variation &variation);
 
 // The number of rows the variations make together (a double: the product
 // of long lists must not overflow before it is compared).

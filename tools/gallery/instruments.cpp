@@ -25,7 +25,7 @@ namespace {
 // A meter as a bench row gives it (set up as the benches set theirs up),
 // with the pointer put at `value`.
 struct MeterSample {
-    MeterSpec spec;
+    MeterSpec setup;
     float value;
 };
 
@@ -63,7 +63,7 @@ void RenderMeters(const QString &outDir)
         f.setPointSizeF(9.75);
         box->setFont(f);
         meters.push_back(std::make_unique<Pribor>());
-        SetUpMeter(*meters.back(), box, samples[i].spec);
+        SetUpMeter(*meters.back(), box, samples[i].setup);
         meters.back()->setValue(samples[i].value);
     }
     SaveWidget(&sheet, outDir, QStringLiteral("instruments-meters"));

@@ -125,9 +125,9 @@ void SinglePhaseBench::FormLoad()
     SinglePhaseCircuit &c = Circuit();
     for (int k = 0; k < 2; ++k) {
         c.MeterRange(k) = m_design.ranges[3];
-        MeterSpec spec = m_design.meters[std::size_t(k)];
-        spec.range = c.MeterRange(k);
-        SetUpMeter(Meter(k), m_meterBoxes[std::size_t(k)], spec);
+        MeterSpec setup = m_design.meters[std::size_t(k)];
+        setup.range = c.MeterRange(k);
+        SetUpMeter(Meter(k), m_meterBoxes[std::size_t(k)], setup);
     }
     // The K-50 panel was made with the controls at 5 A, 450 V, 2250 W, "+".
 

@@ -102,7 +102,7 @@ void ThreePhaseBench::BuildControls(QWidget *client)
                    [this](int i, Qt::MouseButton b, Qt::KeyboardModifiers) { Image1_MouseDown(i, b); },
                    [this](int i) {
                        Hotspot h{QString::fromLatin1(m_design.clickAreaKey(i)),
-                                 m_design.clickAreaLabel ? QString::fromLatin1(m_design.clickAreaLabel(i)) : QString()};
+                                 m_design.clickAreaLabel ? QString::fromLatin1(m_design.clickAreaLabel(i)) : QString(), {}};
                        if (i < Circuit().SwitchCount())
                            h.closed = Circuit().Switch(i);
                        return h;
@@ -124,9 +124,9 @@ void ThreePhaseBench::FormLoad()
     // power direction "+", phase A, pointers at 0.
     for (std::size_t k = 0; k < m_design.meters.size(); ++k) {
         c.MeterRange(int(k)) = m_design.meters[k].ranges.back();
-        MeterSpec spec = m_design.meters[k].spec;
-        spec.range = c.MeterRange(int(k));
-        SetUpMeter(Meter(int(k)), m_meterBoxes[k], spec);
+        MeterSpec setup = m_design.meters[k].setup;
+        setup.range = c.MeterRange(int(k));
+        SetUpMeter(Meter(int(k)), m_meterBoxes[k], setup);
     }
     // The window is painted whole when it shows.
     m_schematicShown = SwitchesNow();

@@ -33,7 +33,7 @@ class Schematic;
 struct ThreePhaseMeter {
     QString box;      // "Picture3"
     QRectF place;     // twips
-    MeterSpec spec;
+    MeterSpec setup;
     QString helpKey;  // of the meter box
     QString row;      // "Command5"
     std::vector<RangeRow::Button> buttons;

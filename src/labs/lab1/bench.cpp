@@ -105,7 +105,7 @@ void Lab1Window::BuildControls(QWidget *client)
                    [this](int i, Qt::MouseButton b, Qt::KeyboardModifiers) { Image1_MouseDown(i, b); },
                    [this](int i) {
                        Hotspot h{QLatin1String(kImage1Keys[std::size_t(i)]),
-                                 QLatin1String(kImage1Labels[std::size_t(i)])};
+                                 QLatin1String(kImage1Labels[std::size_t(i)]), {}};
                        if (i > 12)
                            h.closed = m_model.SwitchState[std::size_t(i - 13)];
                        return h;

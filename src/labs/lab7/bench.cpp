@@ -196,7 +196,7 @@ void Lab7Window::BuildControls(QWidget *client)
     m_image1.Build(c.Picture1, kLab7ClickAreas, this,
                    [this](int k, Qt::MouseButton b, Qt::KeyboardModifiers m) { Image1_MouseDown(k, b, m); },
                    [this](int k) {
-                       Hotspot h{QString::fromLatin1(Lab7ClickAreaKey(k)), QString::fromLatin1(Lab7ClickAreaLabel(k))};
+                       Hotspot h{QString::fromLatin1(Lab7ClickAreaKey(k)), QString::fromLatin1(Lab7ClickAreaLabel(k)), {}};
                        if (k == 0 || k == 1)
                            h.closed = m_model.SwitchState[k == 0 ? Lab7Model::kS1 : Lab7Model::kS2];
                        return h;

@@ -139,7 +139,7 @@ void Lab8Window::BuildControls(QWidget *client)
     m_image1.Build(c.Picture1, kLab8ClickAreas, this,
                    [this](int k, Qt::MouseButton b, Qt::KeyboardModifiers) { Image1_MouseDown(k, b); },
                    [this](int k) {
-                       Hotspot h{QString::fromLatin1(Lab8ClickAreaKey(k)), QString::fromLatin1(Lab8ClickAreaLabel(k))};
+                       Hotspot h{QString::fromLatin1(Lab8ClickAreaKey(k)), QString::fromLatin1(Lab8ClickAreaLabel(k)), {}};
                        if (k >= 0 && k <= 4)
                            h.closed = m_model.SwitchState[std::size_t(k + 2)];
                        return h;
