@@ -216,6 +216,20 @@ def main():
     while values.count == 0 and time.time() < deadline:
         pump()
         time.sleep(0.05)
+    if values.count == 0:
+        # Now and then (about one run in four here) the first settle after
+        # the glide is not heard at all; the cause is not known. Say so, and
+        # let the pointer settle once more: it must be heard then.
+        print("no value change heard from V1 after the glide; one step down and up again")
+        key("Left")
+        wait_for("the regulator one step down", lambda: regulator.queryValue().currentValue == 2, 20)
+        key("Right")
+        wait_for("the regulator at the top again", lambda: regulator.queryValue().currentValue == 1, 20)
+        wait_for("V1 at rest again", lambda: reading(meter) if "259 V, range 750 V" in meter.description else None)
+        deadline = time.time() + 10
+        while values.count == 0 and time.time() < deadline:
+            pump()
+            time.sleep(0.05)
     time.sleep(0.5)
     pump()
     print("value changes heard from V1: %d" % values.count)
